@@ -1,0 +1,53 @@
+#include <QApplication>
+#include <QMessageBox>
+#include <cstdlib>
+#include <exception>
+#include <string>
+
+#include "app/restart.h"
+#include "clock/clock_window.h"
+#include "dialog/settings_dialog.h"
+#include "platform/instance_lock.h"
+#include "platform/message_box.h"
+
+namespace {
+
+constexpr const char* kInstanceName = "KTD_5_10_x";
+constexpr const char* kAlreadyRunning = "Программа \"kOk DIAL TD\" уже запущена!";
+
+// Under Wayland a client cannot keep itself on top or place itself; XWayland can.
+void preferXcbUnderWayland() {
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    const char* x11 = std::getenv("DISPLAY");
+    if (wayland && *wayland && x11 && *x11 && !std::getenv("QT_QPA_PLATFORM"))
+        ::setenv("QT_QPA_PLATFORM", "xcb", 1);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Only the first argument counts, compared exactly.
+    const std::string firstArgument = argc > 1 ? argv[1] : "";
+    preferXcbUnderWayland();
+
+    kok::platform::InstanceLock instance(kInstanceName);
+    QApplication app(argc, argv);
+    app.setQuitOnLastWindowClosed(false);
+
+    if (firstArgument != kok::app::kRebootSwitch && instance.otherRunning()) {
+        QApplication::setApplicationName(QString());
+        kok::platform::showMessage(kAlreadyRunning);
+        return 1;
+    }
+    QApplication::setApplicationName("kOk DIAL TD");
+
+    try {
+        kok::clock::ClockWindow clockWindow(QString::fromStdString(firstArgument));
+        kok::dialog::SettingsDialog settingsDialog;
+        if (!kok::app::terminationRequested()) clockWindow.show();
+        app.exec();
+    } catch (const std::exception& e) {
+        QMessageBox::critical(nullptr, "kOk DIAL TD", QString::fromUtf8(e.what()));
+    }
+    return 0;
+}

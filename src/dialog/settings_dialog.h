@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+class QPushButton;
+class QStackedWidget;
+class QTimer;
+
+namespace kok::dialog {
+
+// The Settings dialog: created hidden at start and afterwards only shown and
+// hidden. Pages are built the first time they are needed, so that creating the
+// dialog at start-up costs next to nothing.
+class SettingsDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    enum Section { Options, Alarm, Countdown, Timer, Message, Skins, Editor, Info, SectionCount };
+
+    explicit SettingsDialog(QWidget* parent = nullptr);
+
+    // Shows the dialog on a section and brings it to the front.
+    void openSection(Section section);
+    Section currentSection() const;
+
+    QPushButton* c_ok = nullptr;
+    QPushButton* c_cancel = nullptr;
+    QTimer* tt_focus = nullptr;
+    QTimer* tt_locker = nullptr;
+    QTimer* tt_egg = nullptr;
+
+private:
+    void showSection(Section section);
+    void ensurePage(Section section);
+
+    std::array<QPushButton*, SectionCount> sectionButtons_{};
+    std::array<QWidget*, SectionCount> pages_{};
+    QStackedWidget* tabs_ = nullptr;
+};
+
+// The one dialog of the program, or null before it exists.
+SettingsDialog* settingsDialog();
+
+} // namespace kok::dialog

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace kok::platform {
+
+// A file that could not be written. The old file, if any, is untouched.
+class WriteError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The whole file, or nothing when it is missing or cannot be read.
+std::optional<std::string> readWholeFile(const std::filesystem::path& path);
+
+// Replaces the file with `bytes` in one step: a temporary file in the same
+// folder is written, flushed and renamed over the old one, so a crash or a
+// full disk never leaves a half-written file. A read-only file stays
+// read-only: writing it fails as it would in place.
+void writeFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+
+// Deletes a file; a missing file is no error. Returns false when it stays.
+bool removeFile(const std::filesystem::path& path);
+
+} // namespace kok::platform

@@ -1,0 +1,94 @@
+#include "platform/run_key_store.h"
+
+#include <stdexcept>
+#include <system_error>
+
+#include "platform/file_io.h"
+#include "platform/paths.h"
+
+namespace kok::platform {
+
+XdgAutostartStore::XdgAutostartStore(std::filesystem::path folder) : folder_(std::move(folder)) {}
+
+std::filesystem::path XdgAutostartStore::defaultFolder() { return userConfigDir() / "autostart"; }
+
+std::filesystem::path XdgAutostartStore::entryPath(std::string_view name) const {
+    return folder_ / (std::string(name) + ".desktop");
+}
+
+bool XdgAutostartStore::exists(std::string_view name) const {
+    std::error_code ec;
+    return std::filesystem::is_regular_file(entryPath(name), ec);
+}
+
+std::string XdgAutostartStore::read(std::string_view name) const {
+    const auto text = readWholeFile(entryPath(name));
+    if (!text) throw std::runtime_error("autostart entry cannot be read");
+    std::size_t pos = 0;
+    while (pos < text->size()) {
+        auto nl = text->find('\n', pos);
+        if (nl == std::string::npos) nl = text->size();
+        const std::string_view line(text->data() + pos, nl - pos);
+        if (line.rfind("Exec=", 0) == 0) return desktopExecUnescape(line.substr(5));
+        pos = nl + 1;
+    }
+    return {};
+}
+
+void XdgAutostartStore::write(std::string_view name, std::string_view commandLine) {
+    std::error_code ec;
+    std::filesystem::create_directories(folder_, ec);
+    if (ec) throw std::runtime_error("autostart folder cannot be created: " + ec.message());
+    std::string entry = "[Desktop Entry]\n"
+                        "Type=Application\n"
+                        "Name=" + std::string(name) + "\n"
+                        "Comment=Desktop clock with alarms, countdown and stopwatch\n"
+                        "Exec=" + desktopExecEscape(commandLine) + "\n"
+                        "Terminal=false\n"
+                        "X-GNOME-Autostart-enabled=true\n";
+    writeFileAtomically(entryPath(name), entry);
+}
+
+void XdgAutostartStore::remove(std::string_view name) {
+    if (!removeFile(entryPath(name)))
+        throw std::runtime_error("autostart entry cannot be removed");
+}
+
+// Inside double quotes a desktop entry escapes the backquote, the dollar sign
+// and the backslash with a backslash, and that backslash is itself doubled
+// because the Exec value is a string value. '%' starts a field code and is
+// doubled.
+std::string desktopExecEscape(std::string_view commandLine) {
+    std::string out;
+    bool inQuotes = false;
+    for (char c : commandLine) {
+        if (c == '"') {
+            inQuotes = !inQuotes;
+            out += '"';
+            continue;
+        }
+        if (inQuotes && (c == '`' || c == '$' || c == '\\')) out += "\\\\";
+        if (c == '%') out += '%';
+        if (c == '\n' || c == '\r') c = ' ';
+        out += c;
+    }
+    return out;
+}
+
+std::string desktopExecUnescape(std::string_view exec) {
+    std::string out;
+    for (std::size_t i = 0; i < exec.size(); ++i) {
+        if (exec[i] == '\\' && i + 2 < exec.size() && exec[i + 1] == '\\') {
+            out += exec[i + 2];
+            i += 2;
+        } else if (exec[i] == '%' && i + 1 < exec.size() && exec[i + 1] == '%') {
+            out += '%';
+            ++i;
+        } else {
+            out += exec[i];
+        }
+    }
+    return out;
+}
+
+} // namespace kok::platform

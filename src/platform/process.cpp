@@ -1,0 +1,22 @@
+#include "platform/process.h"
+
+#include <QProcess>
+#include <QStringList>
+
+namespace kok::platform {
+
+bool startDetached(const std::string& program, const std::vector<std::string>& arguments) {
+    QStringList args;
+    for (const auto& a : arguments)
+        args << QString::fromStdString(a);
+    return QProcess::startDetached(QString::fromStdString(program), args);
+}
+
+bool startCommandLine(const std::string& commandLine) {
+    QStringList parts = QProcess::splitCommand(QString::fromStdString(commandLine));
+    if (parts.isEmpty()) return false;
+    const QString program = parts.takeFirst();
+    return QProcess::startDetached(program, parts);
+}
+
+} // namespace kok::platform

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace kok::platform {
+
+// The per-user list of programs started at logon (the Run key on Windows).
+// Each entry is a name with a command line. Failures throw std::runtime_error.
+class RunKeyStore {
+public:
+    virtual ~RunKeyStore() = default;
+    virtual bool exists(std::string_view name) const = 0;
+    virtual std::string read(std::string_view name) const = 0;
+    virtual void write(std::string_view name, std::string_view commandLine) = 0;
+    virtual void remove(std::string_view name) = 0;
+};
+
+// On Linux the store is the XDG autostart folder: one desktop entry per name,
+// <folder>/<name>.desktop, whose Exec line is the command line.
+class XdgAutostartStore final : public RunKeyStore {
+public:
+    explicit XdgAutostartStore(std::filesystem::path folder);
+    static std::filesystem::path defaultFolder(); // $XDG_CONFIG_HOME/autostart
+
+    bool exists(std::string_view name) const override;
+    std::string read(std::string_view name) const override;
+    void write(std::string_view name, std::string_view commandLine) override;
+    void remove(std::string_view name) override;
+
+    std::filesystem::path entryPath(std::string_view name) const;
+
+private:
+    std::filesystem::path folder_;
+};
+
+// Quotes a command line for the Exec key of a desktop entry, and back.
+std::string desktopExecEscape(std::string_view commandLine);
+std::string desktopExecUnescape(std::string_view exec);
+
+} // namespace kok::platform

@@ -1,0 +1,14 @@
+#include "settings/settings_file.h"
+
+#include "platform/paths.h"
+#include "settings/keys.h"
+
+namespace kok::settings {
+
+std::filesystem::path programFilePath(std::string_view name) {
+    return platform::executableDir() / std::string(name);
+}
+
+std::filesystem::path settingsFilePath() { return programFilePath(kSettingsFileName); }
+
+} // namespace kok::settings

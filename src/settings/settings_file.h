@@ -1,0 +1,15 @@
+#pragma once
+
+#include <filesystem>
+
+#include "settings/ini_file.h"
+
+namespace kok::settings {
+
+// The files beside the executable.
+std::filesystem::path settingsFilePath();
+std::filesystem::path programFilePath(std::string_view name);
+
+inline IniFile openSettings() { return IniFile(settingsFilePath()); }
+
+} // namespace kok::settings

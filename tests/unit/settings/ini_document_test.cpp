@@ -1,0 +1,3 @@
+#include <gtest/gtest.h>
+#include "settings/ini_document.h"
+TEST(IniDocument, Placeholder) {}
