@@ -1,0 +1,79 @@
+# Shared helpers for the end-to-end scripts. Source it; it sets `set -euo pipefail`.
+#   e2e_start_xvfb            starts a private Xvfb (1024x768) and exports DISPLAY
+#   e2e_make_install DIR      copies the built program (and its data files) into DIR
+#   e2e_start_clock DIR ARGS  starts DIR/koktd in the background; PID in $CLOCK_PID
+#   e2e_wait_window PID       waits for the visible window of PID; prints its id
+#   e2e_geometry WIN          prints "X Y W H" of a window
+#   e2e_shot FILE             screenshot of the whole screen (kept for a person to look at)
+#   e2e_fail MSG              prints MSG and exits 1
+# Everything started here is stopped when the script exits.
+set -euo pipefail
+
+E2E_BIN_DIR=${E2E_BIN_DIR:?set by ctest to the folder of the built koktd}
+E2E_WORK=$(mktemp -d /tmp/koktd-e2e.XXXXXX)
+export KOKTD_LOCK_DIR="$E2E_WORK/locks"
+export XDG_CONFIG_HOME="$E2E_WORK/config"
+export XDG_RUNTIME_DIR="$E2E_WORK/runtime"
+mkdir -p "$KOKTD_LOCK_DIR" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+E2E_PIDS=()
+
+e2e_cleanup() {
+    local p
+    for p in "${E2E_PIDS[@]}"; do kill "$p" 2>/dev/null || true; done
+    pkill -f "$E2E_WORK/" 2>/dev/null || true
+    sleep 0.2
+    rm -rf "$E2E_WORK"
+}
+trap e2e_cleanup EXIT
+
+e2e_fail() { echo "FAIL: $*" >&2; exit 1; }
+
+e2e_start_xvfb() {
+    local fifo="$E2E_WORK/displayfd"
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    E2E_PIDS+=($!)
+    local num
+    read -r -t 10 num <"$fifo" || e2e_fail "Xvfb did not start"
+    export DISPLAY=":$num"
+    unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+}
+
+e2e_make_install() {
+    local dir=$1
+    mkdir -p "$dir"
+    cp "$E2E_BIN_DIR/koktd" "$dir/"
+    # Data files the program finds beside itself (voice pack, sounds), if built.
+    local f
+    for f in "$E2E_BIN_DIR"/*; do
+        [ "$(basename "$f")" = koktd ] && continue
+        [ -e "$f" ] && cp -r "$f" "$dir/"
+    done
+    return 0
+}
+
+e2e_start_clock() {
+    local dir=$1
+    shift
+    "$dir/koktd" "$@" >"$E2E_WORK/clock.log" 2>&1 &
+    CLOCK_PID=$!
+    E2E_PIDS+=($CLOCK_PID)
+}
+
+e2e_wait_window() {
+    local pid=$1 i win
+    for i in $(seq 1 100); do
+        win=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n 1 || true)
+        if [ -n "$win" ]; then echo "$win"; return 0; fi
+        sleep 0.1
+    done
+    return 1
+}
+
+e2e_geometry() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF}
+        /Width:/{w=$NF} /Height:/{h=$NF} END{print x, y, w, h}'
+}
+
+e2e_shot() { import -window root "$1"; }
