@@ -1,0 +1,58 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kok::skin {
+
+// Place of a control on the Clock window, in pixels from its top-left corner.
+struct SkinRect {
+    int l = 0, t = 0, w = 0, h = 0;
+    bool operator==(const SkinRect&) const = default;
+};
+
+// Font of a text indicator as a skin describes it.
+struct SkinFont {
+    static constexpr std::size_t kMaxFaceLength = 31;
+
+    int color = 16777215; // 0xBBGGRR
+    std::string face = "MS Sans Serif";
+    int size = 8;   // points
+    int height = 0; // pixels; negative: without internal leading; 0: from `size`
+    int charset = 1;
+    int bold = 0;
+
+    // The height to use: `height`, or the one the size gives when it is 0.
+    int pixelHeight() const;
+    bool operator==(const SkinFont&) const = default;
+};
+
+struct SkinIndicator {
+    SkinRect rect;
+    SkinFont font;
+    bool operator==(const SkinIndicator&) const = default;
+};
+
+// The skin description file "skin.ksf". Texts are UTF-8 here.
+struct SkinDescription {
+    std::string support;
+    int animated = 1;
+    int type = 0; // 0: one indicator; otherwise two
+    std::string name, version, author, mail, web, generator;
+    int formW = 250, formH = 250;
+    SkinIndicator time, timer;
+    SkinRect ding, settings, close;
+    bool operator==(const SkinDescription&) const = default;
+};
+
+// Reads a description from the bytes of its file (Windows-1251 INI text).
+// Missing keys and values that are no integers take their defaults.
+SkinDescription parseSkinDescription(std::string bytes);
+
+// The file text the skin editor writes: fixed key order, CR LF, Windows-1251.
+std::string formatSkinDescription(const SkinDescription& skin);
+
+// Writes the file in one step; throws platform::WriteError on failure.
+void saveSkinDescription(const std::string& path, const SkinDescription& skin);
+
+} // namespace kok::skin
