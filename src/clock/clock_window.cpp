@@ -13,6 +13,7 @@
 #include "settings/autostart.h"
 #include "settings/keys.h"
 #include "settings/settings_file.h"
+#include "skin/form_shaper.h"
 #include "skin/skin_loader.h"
 
 namespace kok::clock {
@@ -65,6 +66,9 @@ void ClockWindow::buildComponents() {
     menu = new QMenu(this);
     menu->setObjectName("menu");
 
+    f_shape = new skin::FormShaper(this);
+    f_shape->setObjectName("f_shape");
+
     tt_time = makeTimer("tt_time", 1000);
     tt_time->setTimerType(Qt::PreciseTimer);
     tt_alarm = makeTimer("tt_alarm", 5000);
@@ -92,6 +96,18 @@ void ClockWindow::FormCreate() {
         tt_rebooter->start();
         menuAutoPopup_ = false;
     }
+}
+
+void ClockWindow::setSystemMenuVisible(bool visible) {
+    systemMenuVisible_ = visible;
+    if (auto* item = findChild<QAction*>("m_system")) item->setVisible(visible);
+}
+
+// Until the image buttons take over, the labels just show the idle pictures.
+void ClockWindow::resetButtonsToIdle() {
+    i_settings->setPixmap(ir_settings_of);
+    i_close->setPixmap(ir_close_of);
+    i_timer->setPixmap(ir_timer_of);
 }
 
 bool ClockWindow::hasSecondIndicator() const { return !t_timer->isHidden(); }

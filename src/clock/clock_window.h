@@ -11,6 +11,9 @@ class QTimer;
 namespace kok::settings {
 class IniFile;
 }
+namespace kok::skin {
+class FormShaper;
+}
 
 namespace kok::clock {
 
@@ -40,6 +43,16 @@ public:
     QPixmap i_mask;
 
     QMenu* menu = nullptr;
+
+    // Cuts the window to the skin's mask.
+    skin::FormShaper* f_shape = nullptr;
+
+    // The skin decides whether the uptime item `m_system` is offered.
+    void setSystemMenuVisible(bool visible);
+    bool systemMenuVisible() const { return systemMenuVisible_; }
+
+    // Every skin button back to its idle picture.
+    void resetButtonsToIdle();
 
     // Timers of the Clock window, all created disabled.
     QTimer* tt_time = nullptr;
@@ -100,6 +113,7 @@ private:
     QString firstArgument_;
     bool menuAutoPopup_ = true;
     bool uptimeShown_ = false;
+    bool systemMenuVisible_ = true;
 };
 
 } // namespace kok::clock

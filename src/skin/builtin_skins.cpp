@@ -1,0 +1,30 @@
+#include "skin/builtin_skins.h"
+
+#include <QDir>
+#include <QFile>
+
+// The pictures live in a static library, so their resource file must be
+// registered by name or the linker leaves it out.
+static void registerSkinResources() { Q_INIT_RESOURCE(skins); }
+
+namespace kok::skin {
+
+std::optional<QByteArray> builtinSkinResource(std::string_view name) {
+    static const bool registered = (registerSkinResources(), true);
+    (void)registered;
+    const QString wanted = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    const QDir dir(":/skins");
+    for (const QString& entry : dir.entryList(QDir::Files)) {
+        if (entry.compare(wanted, Qt::CaseInsensitive) != 0) continue;
+        QFile f(dir.filePath(entry));
+        if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
+        return f.readAll();
+    }
+    return std::nullopt;
+}
+
+QByteArray builtinSkinDescription(std::string_view skinName) {
+    return builtinSkinResource(skinName == "ext" ? "KSF_EXT" : "KSF_DEF").value_or(QByteArray());
+}
+
+} // namespace kok::skin
