@@ -14,7 +14,7 @@ for t in mask skin_description ini; do
     mkdir -p "$work" "$BUILD/findings/$t"
     cp -n tests/fuzz/corpus/$t/* "$work/" 2>/dev/null || true
     echo "fuzz_$t: ${SECONDS_EACH}s"
-    "$BUILD/fuzz_$t" -max_total_time="$SECONDS_EACH" -max_len=65536 -timeout=10 \
+    "$BUILD/fuzz_$t" -max_total_time="$SECONDS_EACH" -max_len=65536 -timeout=60 \
         -artifact_prefix="$BUILD/findings/$t/" -print_final_stats=1 "$work" 2>"$BUILD/fuzz_$t.log" ||
         { tail -n 40 "$BUILD/fuzz_$t.log"; echo "fuzz_$t: FAILED"; exit 1; }
     grep -E '^stat::number_of_executed_units' "$BUILD/fuzz_$t.log" || true
