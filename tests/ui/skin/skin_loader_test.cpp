@@ -1,0 +1,178 @@
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "clock/clock_window.h"
+#include "platform/file_io.h"
+#include "settings/autostart.h"
+#include "settings/keys.h"
+#include "settings/settings_file.h"
+#include "skin/builtin_skins.h"
+#include "skin/form_shaper.h"
+#include "skin/skin_loader.h"
+
+using namespace kok;
+namespace skins = kok::settings::skins;
+
+namespace {
+
+const char* const kPictures[] = {"face",     "mask",     "settings_of", "settings_on",
+                                 "settings_dn", "close_of", "close_on", "close_dn",
+                                 "timer_of", "timer_on", "timer_dn", "timer_at"};
+
+bool besideProgram(const char* name) {
+    return QFile::exists(QString::fromStdString(settings::programFilePath(name).string()));
+}
+
+} // namespace
+
+// Runs against the Settings file beside this test program (its own folder).
+class SkinLoaderTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        clearProgramFolder();
+        dirHolder_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir().isValid());
+    }
+    void cleanup() { clearProgramFolder(); }
+
+    void emptySettingsGiveTheExtendedSkin() {
+        clock::ClockWindow w("");
+        QCOMPARE(w.size(), QSize(125, 28));
+        QVERIFY(w.f_shape->ShapeActive());
+        QCOMPARE(w.mask().boundingRect(), QRect(0, 0, 124, 27));
+        QVERIFY(!w.t_timer->isHidden());
+        QVERIFY(w.systemMenuVisible());
+        QCOMPARE(w.i_face->geometry(), QRect(0, 0, 125, 27));
+        QCOMPARE(w.t_timer->geometry(), QRect(43, 12, 43, 11));
+        QCOMPARE(w.t_time->pos(), QPoint(25, 1));
+        QCOMPARE(w.i_timer->geometry(), QRect(80, 2, 11, 11));
+        QCOMPARE(w.i_settings->geometry(), QRect(92, 3, 19, 19));
+        QCOMPARE(w.i_close->geometry(), QRect(112, 2, 11, 11));
+        QCOMPARE(w.ir_timer_at.size(), QSize(11, 11));
+        QCOMPARE(w.i_mask.size(), QSize(125, 27));
+        QVERIFY(w.ir_settings_on.toImage() != w.ir_settings_of.toImage());
+        // Fonts: em sizes from the negative heights, bold, white.
+        QCOMPARE(w.t_time->font().pixelSize(), 11);
+        QVERIFY(w.t_time->font().bold());
+        QCOMPARE(w.t_timer->font().pixelSize(), 9);
+        QCOMPARE(w.t_time->palette().color(QPalette::WindowText), QColor(Qt::white));
+        // The time label took the size of its text in the new font.
+        QCOMPARE(w.t_time->size(), w.t_time->sizeHint());
+        QVERIFY(!besideProgram(skin::kMaskTempFileName));
+        QVERIFY(!besideProgram(skin::kDescriptionTempFileName));
+    }
+
+    void onlyTheRunningFamilysKeysCount() {
+        const bool xp = settings::IsXpFamily();
+        auto ini = settings::openSettings();
+        ini.writeString(skins::kName, skins::familyKey(!xp, skins::kSkinName), "def");
+        clock::ClockWindow w("");
+        QCOMPARE(w.size(), QSize(125, 28));
+
+        ini.writeString(skins::kName, skins::familyKey(xp, skins::kSkinName), "def");
+        skin::loadSkin(w, xp);
+        QCOMPARE(w.size(), QSize(126, 18));
+        QCOMPARE(w.i_face->size(), QSize(126, 18));
+        QVERIFY(w.t_timer->isHidden()); // "type" 0
+        QVERIFY(!w.systemMenuVisible());
+        QCOMPARE(w.i_timer->geometry(), QRect(15, 0, 11, 18));
+        QCOMPARE(w.ir_close_dn.size(), QSize(16, 18));
+        QVERIFY(!besideProgram(skin::kMaskTempFileName));
+        QVERIFY(!besideProgram(skin::kDescriptionTempFileName));
+    }
+
+    void unknownBuiltinNameFails() {
+        clock::ClockWindow w("");
+        const bool xp = settings::IsXpFamily();
+        settings::openSettings().writeString(skins::kName, skins::familyKey(xp, skins::kSkinName),
+                                             "blue");
+        QVERIFY_THROWS_EXCEPTION(skin::SkinLoadError, skin::loadSkin(w, xp));
+    }
+
+    void externalSkinWithoutDescriptionTakesTheDefaults() {
+        clock::ClockWindow w("");
+        writeExternalSkin({});
+        skin::loadSkin(w, settings::IsXpFamily());
+        QCOMPARE(w.size(), QSize(250, 250));
+        QCOMPARE(w.i_settings->size(), QSize(0, 0));
+        QCOMPARE(w.i_close->size(), QSize(0, 0));
+        QCOMPARE(w.i_timer->size(), QSize(0, 0));
+        QVERIFY(w.t_timer->isHidden());
+        QCOMPARE(w.f_shape->Mask().PicFile(), dir().filePath("mask.bmp"));
+    }
+
+    void externalSkinWithItsDescription() {
+        clock::ClockWindow w("");
+        writeExternalSkin({});
+        QFile ksf(dir().filePath("skin.ksf"));
+        QVERIFY(ksf.open(QIODevice::WriteOnly));
+        ksf.write("[info]\r\ntype=1\r\n[rect.form]\r\nw=$64\r\nh=30\r\n[rect.close]\r\nl=1\r\n"
+                  "t=2\r\nw=3\r\nh=4\r\n[rect.timer]\r\nc=$FF\r\n");
+        ksf.close();
+        skin::loadSkin(w, settings::IsXpFamily());
+        QCOMPARE(w.size(), QSize(100, 30));
+        QCOMPARE(w.i_close->geometry(), QRect(1, 2, 3, 4));
+        QVERIFY(!w.t_timer->isHidden());
+        QCOMPARE(w.t_timer->palette().color(QPalette::WindowText), QColor(Qt::red));
+        QVERIFY(QFile::exists(dir().filePath("skin.ksf"))); // an external one stays
+    }
+
+    void externalSkinWithoutFaceFails() {
+        clock::ClockWindow w("");
+        writeExternalSkin({"face"});
+        QVERIFY_THROWS_EXCEPTION(skin::SkinLoadError, skin::loadSkin(w, settings::IsXpFamily()));
+    }
+
+    void externalSkinWithoutPathFails() {
+        clock::ClockWindow w("");
+        const bool xp = settings::IsXpFamily();
+        settings::openSettings().writeInteger(skins::kName, skins::familyKey(xp, skins::kSkinExt), 1);
+        QVERIFY_THROWS_EXCEPTION(skin::SkinLoadError, skin::loadSkin(w, xp));
+    }
+
+    void maskBesideTheProgramStandsInForAMissingOne() {
+        clock::ClockWindow w("");
+        w.f_shape->setShapeActive(false);
+        writeExternalSkin({"mask"});
+        const auto beside = settings::programFilePath("mask.bmp");
+        const QByteArray mask = *skin::builtinSkinResource("def_mask");
+        platform::writeFileAtomically(beside, std::string_view(mask.constData(), std::size_t(mask.size())));
+        skin::loadSkin(w, settings::IsXpFamily());
+        QCOMPARE(w.f_shape->Mask().PicFile(), QString::fromStdString(beside.string()));
+        QVERIFY(w.f_shape->ShapeActive());
+    }
+
+private:
+    // The twelve pictures (less the ones named) in the temporary folder, and
+    // the settings pointing at it.
+    void writeExternalSkin(const QStringList& leaveOut) {
+        for (const char* name : kPictures) {
+            if (leaveOut.contains(name)) continue;
+            QFile f(dir().filePath(QString(name) + ".bmp"));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(*skin::builtinSkinResource(std::string("def_") + name));
+        }
+        const bool xp = settings::IsXpFamily();
+        auto ini = settings::openSettings();
+        ini.writeInteger(skins::kName, skins::familyKey(xp, skins::kSkinExt), 1);
+        ini.writeString(skins::kName, skins::familyKey(xp, skins::kSkinPath),
+                        (dir().path() + "/").toStdString());
+    }
+
+    static void clearProgramFolder() {
+        platform::removeFile(settings::settingsFilePath());
+        platform::removeFile(settings::programFilePath("mask.bmp"));
+    }
+    const QTemporaryDir& dir() const { return *dirHolder_; }
+
+    std::unique_ptr<QTemporaryDir> dirHolder_;
+};
+
+QTEST_MAIN(SkinLoaderTest)
+#include "skin_loader_test.moc"
