@@ -5,7 +5,9 @@
 
 // The pictures live in a static library, so their resource file must be
 // registered by name or the linker leaves it out.
-static void registerSkinResources() { Q_INIT_RESOURCE(skins); }
+static void registerSkinResources() {
+    Q_INIT_RESOURCE(skins);
+}
 
 namespace kok::skin {
 

@@ -9,7 +9,6 @@
 #include <QMouseEvent>
 #include <QWidget>
 #include <QWindow>
-#include <cstring>
 #include <span>
 
 #include "platform/message_box.h"
@@ -21,7 +20,7 @@ namespace {
 
 // The hourglass pointer for as long as it lives.
 class WaitCursor {
-public:
+  public:
     WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
     ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
     WaitCursor(const WaitCursor&) = delete;
@@ -31,7 +30,7 @@ public:
 // AutoSize is held off while the shape changes and restored afterwards,
 // which resizes the form to the mask when it is on.
 class AutoSizeHold {
-public:
+  public:
     explicit AutoSizeHold(FormShaper& s) : shaper_(s), saved_(s.AutoSize()) {
         shaper_.setAutoSize(false);
     }
@@ -39,12 +38,14 @@ public:
     AutoSizeHold(const AutoSizeHold&) = delete;
     AutoSizeHold& operator=(const AutoSizeHold&) = delete;
 
-private:
+  private:
     FormShaper& shaper_;
     bool saved_;
 };
 
-void fatal(const char* text) { platform::showMessage(text, kShaperFatalCaption); }
+void fatal(const char* text) {
+    platform::showMessage(text, kShaperFatalCaption);
+}
 
 } // namespace
 
@@ -157,20 +158,23 @@ bool FormShaper::loadMaskResource() {
 // union per run would cost far more for a detailed mask.
 void FormShaper::buildRegion() {
     WaitCursor wait;
-    const auto bands = buildMaskBands(
-        std::span(reinterpret_cast<const std::uint8_t*>(buffer_.constData()),
-                  std::size_t(buffer_.size())),
-        header_);
+    const std::span file(reinterpret_cast<const std::uint8_t*>(buffer_.constData()),
+                         std::size_t(buffer_.size()));
+    // Counting first costs far less than growing a list of a million rectangles.
+    qsizetype count = 0;
+    forEachMaskBand(file, header_, [&](int, int, int, int) { ++count; });
+    QList<QRect> rects;
+    rects.reserve(count);
+    forEachMaskBand(file, header_, [&](int x1, int y1, int x2, int y2) {
+        rects.emplace_back(QPoint(x1, y1), QPoint(x2, y2));
+    });
     regionBuilt_ = true;
     ++regionBuilds_;
     // The X server empties a shape with this many rectangles, so the window
     // would vanish: the shape counts as refused and the window stays whole.
-    regionRefused_ = bands.size() > kMaxShapeRects;
-    static_assert(sizeof(QRect) == sizeof(MaskRect) && std::is_trivially_copyable_v<QRect>);
-    QList<QRect> rects(static_cast<qsizetype>(bands.size()));
-    if (!bands.empty()) std::memcpy(static_cast<void*>(rects.data()), bands.data(), bands.size() * sizeof(MaskRect));
+    regionRefused_ = std::size_t(rects.size()) > kMaxShapeRects;
     region_ = QRegion();
-    region_.setRects(rects.constData(), static_cast<int>(rects.size()));
+    region_.setRects(rects.constData(), int(rects.size()));
 }
 
 void FormShaper::setAutoSize(bool on) {

@@ -24,14 +24,14 @@ inline constexpr const char* kMaskResNotFound = "Mask resource not found !";
 
 // A mask file that cannot be opened; the skin loader turns it into its fallback.
 class MaskFileError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // Where a shaper takes its mask from: a resource of the program (found as
 // ":/<type>/<name>", without regard to case) or a file.
 class ShaperMask {
-public:
+  public:
     const QString& ResType() const { return resType_; }
     const QString& ResName() const { return resName_; }
     const QString& PicFile() const { return picFile_; }
@@ -43,7 +43,7 @@ public:
     // is looked for under the same name beside the executable.
     void setPicFile(const QString& path);
 
-private:
+  private:
     QString resType_ = QStringLiteral("PIC");
     QString resName_;
     QString picFile_;
@@ -54,7 +54,7 @@ private:
 class FormShaper : public QObject {
     Q_OBJECT
 
-public:
+  public:
     // `owner` must be a top-level widget; otherwise the shaper says so and
     // does nothing.
     explicit FormShaper(QObject* owner);
@@ -80,10 +80,10 @@ public:
     const QRegion& region() const { return region_; }
     int regionBuilds() const { return regionBuilds_; }
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void activate();
     void deactivate();
     bool loadMask();

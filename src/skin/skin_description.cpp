@@ -15,7 +15,7 @@ using settings::IniDocument;
 constexpr std::size_t kMaxValueLength = 1023;
 
 class Reader {
-public:
+  public:
     explicit Reader(std::string bytes) : doc_(std::move(bytes)) {}
 
     int integer(std::string_view section, std::string_view key, int def) const {
@@ -50,12 +50,12 @@ public:
         return f;
     }
 
-private:
+  private:
     IniDocument doc_;
 };
 
 class Writer {
-public:
+  public:
     void line(std::string_view s) {
         out_ += s;
         out_ += "\r\n";
@@ -80,7 +80,7 @@ public:
     }
     std::string take() { return std::move(out_); }
 
-private:
+  private:
     // A line break inside a value would start a new key.
     static std::string oneLine(std::string_view s) {
         std::string v(s);
@@ -93,7 +93,9 @@ private:
 
 } // namespace
 
-int SkinFont::pixelHeight() const { return height != 0 ? height : FontHeightFromSize(size); }
+int SkinFont::pixelHeight() const {
+    return height != 0 ? height : FontHeightFromSize(size);
+}
 
 SkinDescription parseSkinDescription(std::string bytes) {
     const Reader r(std::move(bytes));
@@ -134,8 +136,9 @@ std::string formatSkinDescription(const SkinDescription& skin) {
     w.section("rect.form");
     w.value("w", skin.formW);
     w.value("h", skin.formH);
-    for (const auto& [name, ind] : {std::pair<std::string_view, const SkinIndicator&>{"rect.time", skin.time},
-                                    {"rect.timer", skin.timer}}) {
+    for (const auto& [name, ind] :
+         {std::pair<std::string_view, const SkinIndicator&>{"rect.time", skin.time},
+          {"rect.timer", skin.timer}}) {
         w.section(name);
         w.size(ind.rect);
         w.value("c", ind.font.color);
@@ -145,9 +148,10 @@ std::string formatSkinDescription(const SkinDescription& skin) {
         w.value("k", ind.font.charset);
         w.value("b", ind.font.bold);
     }
-    for (const auto& [name, r] : {std::pair<std::string_view, const SkinRect&>{"rect.ding", skin.ding},
-                                  {"rect.settings", skin.settings},
-                                  {"rect.close", skin.close}}) {
+    for (const auto& [name, r] :
+         {std::pair<std::string_view, const SkinRect&>{"rect.ding", skin.ding},
+          {"rect.settings", skin.settings},
+          {"rect.close", skin.close}}) {
         w.section(name);
         w.size(r);
     }

@@ -22,7 +22,7 @@ namespace skins = settings::skins;
 
 struct Holder {
     const char* name; // file name without ".bmp", resource suffix after "_"
-    QPixmap clock::ClockWindow::* pixmap;
+    QPixmap clock::ClockWindow::*pixmap;
 };
 
 // The button pictures in their loading order.
@@ -72,8 +72,8 @@ void switchShapeOn(clock::ClockWindow& w, const std::string& maskPath) {
 // Returns the description file.
 std::filesystem::path loadExternal(clock::ClockWindow& w, const settings::IniFile& ini,
                                    bool xpFamily) {
-    const std::string dir = ini.readString(skins::kName, skins::familyKey(xpFamily, skins::kSkinPath),
-                                           skins::kSkinPathLoaderDefault);
+    const std::string dir = ini.readString(
+        skins::kName, skins::familyKey(xpFamily, skins::kSkinPath), skins::kSkinPathLoaderDefault);
     showFace(w, pictureFile(dir + "face.bmp"));
     switchShapeOn(w, resolveWindowsPath(dir + "mask.bmp").string());
     for (const Holder& h : kHolders)
@@ -91,13 +91,15 @@ std::filesystem::path loadBuiltin(clock::ClockWindow& w, const settings::IniFile
         throw SkinLoadError("cannot read the built-in mask of " + name);
     // The shaper reads masks from files, so the built-in one goes through one.
     const auto maskFile = settings::programFilePath(kMaskTempFileName);
-    platform::writeFileAtomically(maskFile, std::string_view(mask.constData(), std::size_t(mask.size())));
+    platform::writeFileAtomically(maskFile,
+                                  std::string_view(mask.constData(), std::size_t(mask.size())));
     switchShapeOn(w, maskFile.string());
     for (const Holder& h : kHolders)
         w.*h.pixmap = embeddedPicture(name + "_" + h.name);
     const QByteArray ksf = builtinSkinDescription(name);
     const auto ksfFile = settings::programFilePath(kDescriptionTempFileName);
-    platform::writeFileAtomically(ksfFile, std::string_view(ksf.constData(), std::size_t(ksf.size())));
+    platform::writeFileAtomically(ksfFile,
+                                  std::string_view(ksf.constData(), std::size_t(ksf.size())));
     platform::removeFile(maskFile);
     return ksfFile;
 }
@@ -124,9 +126,8 @@ void applyDescription(clock::ClockWindow& w, const SkinDescription& d) {
 
 void loadSkin(clock::ClockWindow& w, bool xpFamily) {
     const settings::IniFile ini = settings::openSettings();
-    const bool external =
-        ini.readInteger(skins::kName, skins::familyKey(xpFamily, skins::kSkinExt),
-                        skins::kSkinExtDefault) != 0;
+    const bool external = ini.readInteger(skins::kName, skins::familyKey(xpFamily, skins::kSkinExt),
+                                          skins::kSkinExtDefault) != 0;
     const auto descriptionFile =
         external ? loadExternal(w, ini, xpFamily) : loadBuiltin(w, ini, xpFamily);
     w.resetButtonsToIdle();

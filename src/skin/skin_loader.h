@@ -13,7 +13,7 @@ inline constexpr const char* kDescriptionTempFileName = "kOkTD.ksf";
 
 // Anything that stops a skin from loading.
 class SkinLoadError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

@@ -34,7 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
     }
     for (int y = 0; y < h.height; ++y) {
-        const std::uint8_t* row = data + h.dataOffset + std::size_t(h.rowLength) * (h.height - 1 - y);
+        const std::uint8_t* row =
+            data + h.dataOffset + std::size_t(h.rowLength) * (h.height - 1 - y);
         for (int x = 0; x < h.width; ++x) {
             const bool opaque = ((row[x / 8] >> (7 - x % 8)) & 1) == 0;
             if (opaque != (covered[std::size_t(y) * std::size_t(h.width) + std::size_t(x)] != 0))

@@ -62,7 +62,7 @@ std::vector<std::string> randomRows(int w, int h, unsigned seed) {
 class FormShaperTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init() { QVERIFY(dir_.isValid()); }
 
     void regionEqualsOneRectanglePerRun() {
@@ -92,7 +92,8 @@ private slots:
         QVERIFY(form.mask().isEmpty());
         QVERIFY(!shaper.ShapeActive());
         // A replaced mask does not change the cached region.
-        shaper.Mask().setPicFile(writeFile(dir_, "b.bmp", bytesOf(mask_test::maskBmp({"###", "###"}))));
+        shaper.Mask().setPicFile(
+            writeFile(dir_, "b.bmp", bytesOf(mask_test::maskBmp({"###", "###"}))));
         shaper.setShapeActive(true);
         QCOMPARE(shaper.regionBuilds(), 1);
         QVERIFY((form.mask() ^ unionPerRun({"##.", "#.."})).isEmpty());
@@ -178,9 +179,8 @@ private slots:
         ShaperMask mask;
         mask.setResName("x");
         mask.setPicFile("/no/such/folder/skin-mask.bmp");
-        const QString beside =
-            QDir(QString::fromStdString(kok::platform::executableDir().string()))
-                .filePath("skin-mask.bmp");
+        const QString beside = QDir(QString::fromStdString(kok::platform::executableDir().string()))
+                                   .filePath("skin-mask.bmp");
         QCOMPARE(mask.PicFile(), beside);
         QVERIFY(mask.ResName().isEmpty());
         const QString real = writeFile(dir_, "real.bmp", "x");
@@ -211,8 +211,8 @@ private slots:
         bad.setShapeActive(true);
         bad.Mask().setResType("");
         bad.setShapeActive(true);
-        QCOMPARE(messages.texts, (QStringList{kMaskResTypeBitmap, kMaskResNotFound,
-                                              kMaskResTypeMissing}));
+        QCOMPARE(messages.texts,
+                 (QStringList{kMaskResTypeBitmap, kMaskResNotFound, kMaskResTypeMissing}));
         QCOMPARE(messages.captions, QStringList(3, kShaperFatalCaption));
         QVERIFY(!bad.ShapeActive());
     }
@@ -231,14 +231,15 @@ private slots:
     void firstShowActivates() {
         QWidget form;
         FormShaper shaper(&form);
-        shaper.Mask().setPicFile(writeFile(dir_, "s.bmp", bytesOf(mask_test::maskBmp({"#.", "##"}))));
+        shaper.Mask().setPicFile(
+            writeFile(dir_, "s.bmp", bytesOf(mask_test::maskBmp({"#.", "##"}))));
         QVERIFY(!shaper.ShapeActive());
         form.show();
         QVERIFY(shaper.ShapeActive());
         QCOMPARE(form.size(), QSize(2, 2));
     }
 
-private:
+  private:
     QTemporaryDir dir_;
 };
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QApplication>
 #include <QAbstractButton>
+#include <QApplication>
 #include <QMessageBox>
 #include <QObject>
 #include <QStringList>
@@ -12,7 +12,7 @@ namespace kok::test {
 // Answers the program's message boxes with OK while it lives and keeps
 // what they said, so that code showing a modal message can be tested.
 class MessageCatcher : public QObject {
-public:
+  public:
     MessageCatcher() {
         connect(&poll_, &QTimer::timeout, this, [this] {
             for (QWidget* w : QApplication::topLevelWidgets()) {
@@ -28,7 +28,7 @@ public:
     QStringList texts;
     QStringList captions;
 
-private:
+  private:
     QTimer poll_;
 };
 

@@ -19,9 +19,9 @@ namespace skins = kok::settings::skins;
 
 namespace {
 
-const char* const kPictures[] = {"face",     "mask",     "settings_of", "settings_on",
-                                 "settings_dn", "close_of", "close_on", "close_dn",
-                                 "timer_of", "timer_on", "timer_dn", "timer_at"};
+const char* const kPictures[] = {"face",        "mask",     "settings_of", "settings_on",
+                                 "settings_dn", "close_of", "close_on",    "close_dn",
+                                 "timer_of",    "timer_on", "timer_dn",    "timer_at"};
 
 bool besideProgram(const char* name) {
     return QFile::exists(QString::fromStdString(settings::programFilePath(name).string()));
@@ -33,7 +33,7 @@ bool besideProgram(const char* name) {
 class SkinLoaderTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init() {
         clearProgramFolder();
         dirHolder_ = std::make_unique<QTemporaryDir>();
@@ -132,7 +132,8 @@ private slots:
     void externalSkinWithoutPathFails() {
         clock::ClockWindow w("");
         const bool xp = settings::IsXpFamily();
-        settings::openSettings().writeInteger(skins::kName, skins::familyKey(xp, skins::kSkinExt), 1);
+        settings::openSettings().writeInteger(skins::kName, skins::familyKey(xp, skins::kSkinExt),
+                                              1);
         QVERIFY_THROWS_EXCEPTION(skin::SkinLoadError, skin::loadSkin(w, xp));
     }
 
@@ -142,13 +143,14 @@ private slots:
         writeExternalSkin({"mask"});
         const auto beside = settings::programFilePath("mask.bmp");
         const QByteArray mask = *skin::builtinSkinResource("def_mask");
-        platform::writeFileAtomically(beside, std::string_view(mask.constData(), std::size_t(mask.size())));
+        platform::writeFileAtomically(beside,
+                                      std::string_view(mask.constData(), std::size_t(mask.size())));
         skin::loadSkin(w, settings::IsXpFamily());
         QCOMPARE(w.f_shape->Mask().PicFile(), QString::fromStdString(beside.string()));
         QVERIFY(w.f_shape->ShapeActive());
     }
 
-private:
+  private:
     // The twelve pictures (less the ones named) in the temporary folder, and
     // the settings pointing at it.
     void writeExternalSkin(const QStringList& leaveOut) {

@@ -65,7 +65,8 @@ TEST(BuiltinSkins, ButtonStatesDiffer) {
         for (const char* a : {"of", "on", "at", "dn"})
             for (const char* b : {"of", "on", "at", "dn"})
                 if (std::string(a) < b) {
-                    EXPECT_NE(builtinSkinResource(t + a), builtinSkinResource(t + b)) << t << a << b;
+                    EXPECT_NE(builtinSkinResource(t + a), builtinSkinResource(t + b))
+                        << t << a << b;
                 }
     }
 }

@@ -24,7 +24,8 @@ std::vector<std::string> draw(const std::vector<MaskRect>& bands, int w, int h) 
     for (const MaskRect& r : bands)
         for (int y = r.y1; y <= r.y2; ++y)
             for (int x = r.x1; x <= r.x2; ++x) {
-                EXPECT_EQ(rows[std::size_t(y)][std::size_t(x)], '.') << "overlap at " << x << "," << y;
+                EXPECT_EQ(rows[std::size_t(y)][std::size_t(x)], '.')
+                    << "overlap at " << x << "," << y;
                 rows[std::size_t(y)][std::size_t(x)] = '#';
             }
     return rows;

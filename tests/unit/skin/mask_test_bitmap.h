@@ -32,7 +32,8 @@ inline std::vector<std::uint8_t> maskBmp(const std::vector<std::string>& rows,
         std::vector<std::uint8_t> row(static_cast<std::size_t>(rowLen), pad);
         for (int x = 0; x < (width + 7) / 8 * 8; ++x) {
             const auto bit = static_cast<std::uint8_t>(0x80 >> (x % 8));
-            const bool white = x < width ? rows[std::size_t(y)][std::size_t(x)] == '.' : (pad & bit);
+            const bool white =
+                x < width ? rows[std::size_t(y)][std::size_t(x)] == '.' : (pad & bit);
             if (white)
                 row[std::size_t(x / 8)] |= bit;
             else

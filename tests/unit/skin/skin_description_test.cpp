@@ -7,9 +7,9 @@
 using namespace kok::skin;
 
 TEST(FontHeightFromSize, FollowsTheTable) {
-    const std::pair<int, int> table[] = {{-3, 2},  {0, -1},  {4, -5},    {5, -7},   {7, -9},
-                                         {8, -11}, {10, -13}, {12, -16}, {100, -133}, {101, 0},
-                                         {120, 0}};
+    const std::pair<int, int> table[] = {{-3, 2},     {0, -1},  {4, -5},   {5, -7},
+                                         {7, -9},     {8, -11}, {10, -13}, {12, -16},
+                                         {100, -133}, {101, 0}, {120, 0}};
     for (auto [size, height] : table)
         EXPECT_EQ(FontHeightFromSize(size), height) << "size " << size;
 }
