@@ -89,6 +89,17 @@ TEST(SkinDescription, WriterProducesTheFixedOrderInWindows1251) {
     EXPECT_EQ(parseSkinDescription(written), d);
 }
 
+// A line break inside a text would let it write keys of its own.
+TEST(SkinDescription, WrittenTextsStayOnTheirLine) {
+    SkinDescription d;
+    d.name = "Blue\r\n[rect.form]\r\nw=1";
+    d.time.font.face = "X\nY";
+    const SkinDescription back = parseSkinDescription(formatSkinDescription(d));
+    EXPECT_EQ(back.formW, 250);
+    EXPECT_EQ(back.name, "Blue  [rect.form]  w=1");
+    EXPECT_EQ(back.time.font.face, "X Y");
+}
+
 TEST(BuiltinSkins, DescriptionsHoldTheirTables) {
     const auto def = parseSkinDescription(builtinSkinDescription("def").toStdString());
     EXPECT_EQ(def.name, "Default");
