@@ -1,0 +1,29 @@
+#pragma once
+
+namespace kok::clock {
+
+// Distance from a screen edge within which a dragged window snaps onto it.
+inline constexpr int kSnapMargin = 18;
+// Without snapping the window may rise this far above the top of the screen.
+inline constexpr int kTopOverhang = -5;
+
+struct ScreenPoint {
+    int x = 0;
+    int y = 0;
+    friend bool operator==(const ScreenPoint&, const ScreenPoint&) = default;
+};
+
+struct Size {
+    int width = 0;
+    int height = 0;
+};
+
+// One step of dragging the Clock window: where its top-left corner goes for
+// the pointer at `pointer`, grabbed at `origin` (window coordinates). With
+// `magnet` the window lands on any screen edge it comes closer to than
+// kSnapMargin; without it the window stays inside the screen except for a
+// small overhang at the top.
+ScreenPoint moveStep(ScreenPoint pointer, ScreenPoint origin, bool magnet, Size screen,
+                     Size window);
+
+} // namespace kok::clock
