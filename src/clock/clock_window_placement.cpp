@@ -88,7 +88,8 @@ void ClockWindow::storePosition() {
         ini.writeInteger(keys::main_section::kName, keys::main_section::kPosX, x());
         ini.writeInteger(keys::main_section::kName, keys::main_section::kPosY, y());
     } catch (const settings::WriteError&) {
-        platform::showMessage(std::string(keys::kWriteFailureText) + std::string(kPositionNotSaved));
+        platform::showMessage(std::string(keys::kWriteFailureText) +
+                              std::string(kPositionNotSaved));
     }
 }
 

@@ -58,7 +58,8 @@ void openWindowsApplet(bool xpFamily) {
         return;
     }
     // An unreadable file gives the default.
-    const std::string windir = settings::IniFile("c:\\msdos.sys").readString("Paths", "WinDir", "c:\\windows\\");
+    const std::string windir =
+        settings::IniFile("c:\\msdos.sys").readString("Paths", "WinDir", "c:\\windows\\");
     const auto open = [](const std::string& path) {
         return reinterpret_cast<INT_PTR>(
             ShellExecuteA(nullptr, "cplopen", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));

@@ -252,7 +252,8 @@ private slots:
         w.show();
         QVERIFY(w.m_system->isChecked());
         QVERIFY(w.tt_system->isActive());
-        QVERIFY(QRegularExpression("^\\d{2,}:[0-5]\\d:[0-5]\\d$").match(w.t_timer->text()).hasMatch());
+        const QRegularExpression uptime("^\\d{2,}:[0-5]\\d:[0-5]\\d$");
+        QVERIFY(uptime.match(w.t_timer->text()).hasMatch());
 
         w.m_system->trigger(); // off: stored, and the window reloads
         QCOMPARE(ini.readInteger("kOk:TD:Indicator", "SystemTime", -1), 0);
