@@ -1,6 +1,7 @@
 // Placement of the Clock window: dragging with edge snapping, storing the
 // position, keeping the window in front, hiding it for a while.
 
+#include <QApplication>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -106,9 +107,11 @@ void ClockWindow::m_magnetClick() {
 }
 
 // The window is created on top already; raising it again once a second puts
-// it back over windows that claimed the top since. Focus is left alone.
+// it back over windows that claimed the top since. Focus is left alone, and
+// the window's own menu and message boxes stay above it.
 void ClockWindow::tt_priorityTimer() {
     if (settingsDialogVisible() || !isVisible()) return;
+    if (QApplication::activePopupWidget() || QApplication::activeModalWidget()) return;
     raise();
 }
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -200,6 +201,21 @@ private slots:
         QVERIFY(!w.tt_move->isActive());
         QCOMPARE(ini.readInteger("kOk:TD", "PosX", -1), screen.width() - w.width());
         QCOMPARE(ini.readInteger("kOk:TD", "PosY", -1), 300);
+
+        // With the Settings dialog open its position fields follow the drag.
+        SettingsDialog dialog;
+        auto* xx = new QLineEdit(&dialog);
+        xx->setObjectName("e_xx");
+        auto* yy = new QLineEdit(&dialog);
+        yy->setObjectName("e_yy");
+        dialog.show();
+        sendMouse(w.t_time, QEvent::MouseButtonPress, Qt::LeftButton, grip);
+        QCursor::setPos(250 + grip.x(), 260 + grip.y());
+        QTRY_COMPARE(w.pos(), QPoint(250, 260));
+        sendMouse(w.t_time, QEvent::MouseButtonRelease, Qt::LeftButton, grip);
+        QCOMPARE(xx->text(), QString("250"));
+        QCOMPARE(yy->text(), QString("260"));
+        dialog.hide();
 
         // Magnet off (and stored): above the top stops 5 pixels over it.
         w.m_magnet->trigger();
