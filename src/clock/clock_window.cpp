@@ -139,7 +139,7 @@ void ClockWindow::loadPosition(const settings::IniFile& ini) {
                                   screen.width() - width() - keys::main_section::kPosXRightMargin);
     const int y = ini.readInteger(keys::main_section::kName, keys::main_section::kPosY,
                                   keys::main_section::kPosYDefault);
-    move(x, y);
+    move(visiblePosition(QPoint(x, y)));
 }
 
 // Placement rules (priority and edge snapping) hook in here.

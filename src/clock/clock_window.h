@@ -178,6 +178,7 @@ private:
     void checkHourlyChime();
 
     // Placement: dragging, storing the position, hiding.
+    QPoint visiblePosition(QPoint stored) const;
     void storePosition();
     void showPositionInDialog(QPoint position);
     void hideFor(int ms);

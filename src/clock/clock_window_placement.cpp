@@ -10,6 +10,7 @@
 #include <QSpinBox>
 #include <QTimer>
 #include <string>
+#include <vector>
 
 #include "clock/clock_window.h"
 #include "clock/move_step.h"
@@ -81,6 +82,18 @@ void ClockWindow::showPositionInDialog(QPoint position) {
     if (!settingsDialogVisible()) return;
     setPositionField(dialog::settingsDialog(), "e_xx", position.x());
     setPositionField(dialog::settingsDialog(), "e_yy", position.y());
+}
+
+QPoint ClockWindow::visiblePosition(QPoint stored) const {
+    std::vector<ScreenRect> screens;
+    for (const QScreen* s : QGuiApplication::screens()) {
+        const QRect g = s->geometry();
+        screens.push_back({g.x(), g.y(), g.width(), g.height()});
+    }
+    const QSize primary = QGuiApplication::primaryScreen()->geometry().size();
+    const ScreenPoint p = reachablePosition({stored.x(), stored.y()}, {width(), height()}, screens,
+                                            {primary.width(), primary.height()});
+    return {p.x, p.y};
 }
 
 void ClockWindow::storePosition() {

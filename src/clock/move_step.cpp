@@ -18,4 +18,14 @@ ScreenPoint moveStep(ScreenPoint pointer, ScreenPoint origin, bool magnet, Size 
     return {x, y};
 }
 
+ScreenPoint reachablePosition(ScreenPoint stored, Size window,
+                              const std::vector<ScreenRect>& screens, Size primary) {
+    for (const ScreenRect& s : screens) {
+        const bool overlaps = stored.x < s.x + s.width && s.x < stored.x + window.width &&
+                              stored.y < s.y + s.height && s.y < stored.y + window.height;
+        if (overlaps) return stored;
+    }
+    return moveStep(stored, {0, 0}, false, primary, window);
+}
+
 } // namespace kok::clock

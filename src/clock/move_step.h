@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 namespace kok::clock {
 
 // Distance from a screen edge within which a dragged window snaps onto it.
@@ -25,5 +27,19 @@ struct Size {
 // small overhang at the top.
 ScreenPoint moveStep(ScreenPoint pointer, ScreenPoint origin, bool magnet, Size screen,
                      Size window);
+
+struct ScreenRect {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// The stored position of a window, unless no part of the window would be on
+// any screen (a screen was removed or made smaller): then nothing could be
+// clicked to bring it back, so it is put inside the primary screen as a drag
+// without the magnet would put it.
+ScreenPoint reachablePosition(ScreenPoint stored, Size window,
+                              const std::vector<ScreenRect>& screens, Size primary);
 
 } // namespace kok::clock

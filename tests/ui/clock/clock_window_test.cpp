@@ -175,6 +175,20 @@ private slots:
         QVERIFY(w.m_magnet->isChecked());
     }
 
+    void storedPositionOffEveryScreenComesBack() {
+        const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+        writeSettings({{"PosX", -150}, {"PosY", 40}});
+        {
+            ClockWindow w(""); // partly off the screen: kept as stored
+            w.show();
+            QCOMPARE(w.pos(), QPoint(-150, 40));
+        }
+        writeSettings({{"PosX", screen.width() + 500}, {"PosY", 40}});
+        ClockWindow w("");
+        w.show();
+        QCOMPARE(w.pos(), QPoint(screen.width() - w.width(), 40));
+    }
+
     void emptySettingsPlaceTheWindowTopRight() {
         ClockWindow w("");
         w.show();

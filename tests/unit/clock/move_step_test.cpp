@@ -59,3 +59,18 @@ TEST(MoveStep, WindowLargerThanTheScreenKeepsItsTopLeftVisible) {
     EXPECT_EQ(dropAt(300, 300, true, huge), (ScreenPoint{0, 0}));
     EXPECT_EQ(dropAt(300, 300, false, huge), (ScreenPoint{0, -5}));
 }
+
+TEST(ReachablePosition, KeepsAnyPositionThatLeavesPartOfTheWindowOnAScreen) {
+    using kok::clock::reachablePosition;
+    using kok::clock::ScreenRect;
+    const std::vector<ScreenRect> one{{0, 0, 1024, 768}};
+    EXPECT_EQ(reachablePosition({-124, -27}, kWindow, one, kScreen), (ScreenPoint{-124, -27}));
+    EXPECT_EQ(reachablePosition({1023, 767}, kWindow, one, kScreen), (ScreenPoint{1023, 767}));
+    // A second screen to the right holds the window.
+    const std::vector<ScreenRect> two{{0, 0, 1024, 768}, {1024, 0, 1280, 1024}};
+    EXPECT_EQ(reachablePosition({2000, 900}, kWindow, two, kScreen), (ScreenPoint{2000, 900}));
+    // Off every screen: back inside the primary one.
+    EXPECT_EQ(reachablePosition({2000, 900}, kWindow, one, kScreen), (ScreenPoint{899, 740}));
+    EXPECT_EQ(reachablePosition({-125, 300}, kWindow, one, kScreen), (ScreenPoint{0, 300}));
+    EXPECT_EQ(reachablePosition({300, -28}, kWindow, one, kScreen), (ScreenPoint{300, -5}));
+}
