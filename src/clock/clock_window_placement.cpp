@@ -131,7 +131,9 @@ void ClockWindow::tt_priorityTimer() {
 void ClockWindow::m_hide_10Click() { hideFor(kHideShortMs); }
 void ClockWindow::m_hide_60Click() { hideFor(kHideLongMs); }
 
+// A coarse timer may end a 10-second hide half a second early.
 void ClockWindow::hideFor(int ms) {
+    tt_hide->setTimerType(Qt::PreciseTimer);
     tt_hide->setInterval(ms);
     tt_priority->stop();
     tt_hide->start();
