@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Start-to-visible time and resident memory of the clock under Xvfb, side by
-# side with a minimal Qt frameless clock built the same way (the floor).
+# Start-to-visible time, resident memory and idle wake-ups of the clock under
+# Xvfb, side by side with a minimal Qt frameless clock built the same way (the
+# floor).
 # Usage: bench/startup.sh [build-dir] [runs]. Prints figures; never fails on them.
 set -euo pipefail
 BUILD=$(cd "${1:-build}" && pwd)
@@ -51,3 +52,17 @@ printf '%-22s %12d %14.1f\n' "minimal Qt clock" "$floor_ms" "$(echo "$floor_kb/1
 printf '%-22s %12d %14.1f\n' "kOk DIAL TD" "$clock_ms" "$(echo "$clock_kb/1024" | bc -l)"
 printf 'ratios against the minimal clock: start-up %.2f, memory %.2f (median of %d runs)\n' \
     "$(echo "$clock_ms/$floor_ms" | bc -l)" "$(echo "$clock_kb/$floor_kb" | bc -l)" "$RUNS"
+
+# Idle wake-ups: context switches of the whole process over ten idle seconds.
+wakeups() {
+    "$@" >/dev/null 2>&1 &
+    local pid=$! before after
+    sleep 2
+    before=$(cat /proc/$pid/task/*/status | awk '/voluntary_ctxt_switches/{s+=$2} END{print s}')
+    sleep 10
+    after=$(cat /proc/$pid/task/*/status | awk '/voluntary_ctxt_switches/{s+=$2} END{print s}')
+    kill "$pid"; wait "$pid" 2>/dev/null || true
+    echo "scale=1; ($after - $before) / 10" | bc
+}
+printf 'idle wake-ups per second: minimal clock %s, kOk DIAL TD %s\n' \
+    "$(wakeups "$BUILD/bench/bench_minimal_clock")" "$(wakeups "$WORK/app/koktd")"
