@@ -10,12 +10,14 @@
 #include <QScreen>
 #include <QTimer>
 #include <QtTest>
+#include <ctime>
 #include <filesystem>
 
 #include "clock/clock_window.h"
 #include "dialog/settings_dialog.h"
 #include "settings/ini_file.h"
 #include "settings/settings_file.h"
+#include "support/temp_dir.h"
 
 using kok::clock::ClockWindow;
 using kok::clock::ImageButton;
@@ -23,6 +25,16 @@ using kok::dialog::SettingsDialog;
 using kok::settings::IniFile;
 
 namespace {
+
+int wallClockMs() {
+    timespec ts{};
+    clock_gettime(CLOCK_REALTIME, &ts);
+    return static_cast<int>(ts.tv_nsec / 1000000);
+}
+
+void writeSettingsText(const std::string& text) {
+    kok::test::writeBytes(kok::settings::settingsFilePath(), text);
+}
 
 void sendMouse(QWidget* w, QEvent::Type type, Qt::MouseButton button, QPoint pos) {
     const Qt::MouseButtons held = type == QEvent::MouseButtonRelease || type == QEvent::MouseMove
@@ -80,6 +92,84 @@ class ClockWindowTest : public QObject {
 private slots:
     void init() { std::filesystem::remove_all(settingsPath); }
     void cleanup() { std::filesystem::remove_all(settingsPath); }
+
+    // The shown second must change within 50 ms of the system clock's.
+    void tickFollowsTheSecondBoundary() {
+        ClockWindow w(QString{});
+        w.show();
+        QString last = w.t_time->text();
+        int changes = 0;
+        QElapsedTimer elapsed;
+        elapsed.start();
+        while (changes < 3 && elapsed.elapsed() < 5000) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+            QTest::qSleep(1);
+            if (w.t_time->text() == last) continue;
+            const int ms = wallClockMs();
+            last = w.t_time->text();
+            ++changes;
+            QVERIFY2(ms < 50, qPrintable(QString("changed %1 ms after the second").arg(ms)));
+            const QTime shown = QTime::fromString(last, "hh:mm:ss");
+            QVERIFY(shown.isValid());
+            QCOMPARE(shown.second(), QTime::currentTime().second());
+        }
+        QCOMPARE(changes, 3);
+        QVERIFY(w.tt_time->isActive());
+    }
+
+    void idleTextOfTheSecondIndicator_data() {
+        QTest::addColumn<QString>("settings");
+        QTest::addColumn<QString>("idleText");
+        QTest::addColumn<bool>("uptime");
+        QTest::newRow("nothing stored") << "" << "" << false;
+        QTest::newRow("zero") << "asZero=1" << "00:00:00" << false;
+        QTest::newRow("none") << "asNone=1" << "--:--:--" << false;
+        QTest::newRow("zero beats none") << "asZero=1\r\nasNone=1" << "00:00:00" << false;
+        QTest::newRow("null is not read") << "asNull=1" << "" << false;
+        QTest::newRow("uptime skips the idle keys") << "SystemTime=1\r\nasZero=1" << "" << true;
+    }
+    void idleTextOfTheSecondIndicator() {
+        QFETCH(QString, settings);
+        QFETCH(QString, idleText);
+        QFETCH(bool, uptime);
+        writeSettingsText("[kOk:TD:Indicator]\r\n" + settings.toStdString() + "\r\n");
+        ClockWindow w(QString{});
+        w.t_timer->setText("~");
+        w.show();
+        QCOMPARE(w.tt_system->isActive(), uptime);
+        if (uptime) // the uptime is written at once, not the idle text
+            QVERIFY(QRegularExpression("^\\d{2,}:[0-5]\\d:[0-5]\\d$")
+                        .match(w.t_timer->text())
+                        .hasMatch());
+        else
+            QCOMPARE(w.t_timer->text(), idleText);
+    }
+
+    void timersStayOffUntilTheFirstShow() {
+        ClockWindow w(QString{});
+        for (QTimer* t : w.findChildren<QTimer*>())
+            QVERIFY2(!t->isActive(), qPrintable(t->objectName()));
+        QCOMPARE(w.findChild<QTimer*>("tt_locker")->interval(), 60000);
+        QCOMPARE(w.findChild<QTimer*>("tt_rebooter")->interval(), 750);
+    }
+
+    void autorunArmsTheRestartAndHoldsTheMenu() {
+        ClockWindow w(QStringLiteral("/autorun"));
+        QVERIFY(w.tt_rebooter->isActive());
+        QVERIFY(!w.menuAutoPopup());
+        w.tt_rebooter->stop(); // the test must not restart itself
+        ClockWindow plain(QStringLiteral("/AUTORUN"));
+        QVERIFY(!plain.tt_rebooter->isActive());
+        QVERIFY(plain.menuAutoPopup());
+    }
+
+    void leftoverTimerStateIsDeletedWhenNothingRuns() {
+        const auto state = kok::settings::programFilePath("kOkTD.timer");
+        kok::test::writeBytes(state, "[kOk:TD:Timer:cdn]\r\n");
+        ClockWindow w(QString{});
+        w.show();
+        QVERIFY(!std::filesystem::exists(state));
+    }
 
     void menuTree() {
         ClockWindow w("");

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing kOk DIAL TD needs on Debian 12.
+# Quick when everything is there already.
+set -euo pipefail
+
+PACKAGES=(
+  # build
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-multimedia-dev libgl-dev
+  libgtest-dev libgmock-dev
+  # fuzzing (clang's libFuzzer with sanitizers)
+  clang-14 libclang-rt-14-dev
+  # end-to-end tests and screenshots
+  xvfb xdotool x11-utils bc x11-xserver-utils imagemagick faketime fonts-dejavu-core
+  # sound: a private PulseAudio server, recording and measuring; speech for the voice pack
+  pulseaudio pulseaudio-utils sox espeak-ng
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+SUDO=""
+[ "$(id -u)" -eq 0 ] || SUDO=sudo
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
