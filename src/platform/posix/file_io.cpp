@@ -49,8 +49,10 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
 void writeFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
     struct stat old {};
     const bool exists = ::stat(path.c_str(), &old) == 0;
-    if (exists && ::access(path.c_str(), W_OK) != 0)
-        throw WriteError(describe(path, "not writable", errno));
+    // A file without any write permission is read-only for everybody, root
+    // included, like a file with the read-only attribute on Windows.
+    if (exists && (::access(path.c_str(), W_OK) != 0 || (old.st_mode & 0222) == 0))
+        throw WriteError(describe(path, "read-only", EACCES));
 
     std::string tmpl = (path.parent_path() / ("." + path.filename().string() + ".XXXXXX")).string();
     const int fd = ::mkostemp(tmpl.data(), O_CLOEXEC);

@@ -54,38 +54,53 @@ void XdgAutostartStore::remove(std::string_view name) {
         throw std::runtime_error("autostart entry cannot be removed");
 }
 
-// Inside double quotes a desktop entry escapes the backquote, the dollar sign
-// and the backslash with a backslash, and that backslash is itself doubled
-// because the Exec value is a string value. '%' starts a field code and is
-// doubled.
+// An Exec value is unquoted twice: first as a string value ("\\" is one
+// backslash), then as a command line, where double quotes group an argument
+// and, inside them, a backslash escapes the next character. '%' starts a field
+// code and is doubled.
 std::string desktopExecEscape(std::string_view commandLine) {
-    std::string out;
+    std::string exec;
     bool inQuotes = false;
     for (char c : commandLine) {
+        if (c == '\n' || c == '\r') c = ' ';
         if (c == '"') {
             inQuotes = !inQuotes;
-            out += '"';
-            continue;
+        } else if (inQuotes && (c == '`' || c == '$' || c == '\\')) {
+            exec += '\\';
         }
-        if (inQuotes && (c == '`' || c == '$' || c == '\\')) out += "\\\\";
-        if (c == '%') out += '%';
-        if (c == '\n' || c == '\r') c = ' ';
+        if (c == '%') exec += '%';
+        exec += c;
+    }
+    std::string out;
+    for (char c : exec) {
+        if (c == '\\') out += '\\';
         out += c;
     }
     return out;
 }
 
-std::string desktopExecUnescape(std::string_view exec) {
+std::string desktopExecUnescape(std::string_view value) {
+    std::string exec;
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        if (value[i] == '\\' && i + 1 < value.size()) {
+            const char n = value[++i];
+            exec += n == 's' ? ' ' : n == 't' ? '\t' : n;
+        } else {
+            exec += value[i];
+        }
+    }
     std::string out;
+    bool inQuotes = false;
     for (std::size_t i = 0; i < exec.size(); ++i) {
-        if (exec[i] == '\\' && i + 2 < exec.size() && exec[i + 1] == '\\') {
-            out += exec[i + 2];
-            i += 2;
-        } else if (exec[i] == '%' && i + 1 < exec.size() && exec[i + 1] == '%') {
+        const char c = exec[i];
+        if (c == '"') inQuotes = !inQuotes;
+        if (inQuotes && c == '\\' && i + 1 < exec.size()) {
+            out += exec[++i];
+        } else if (c == '%' && i + 1 < exec.size() && exec[i + 1] == '%') {
             out += '%';
             ++i;
         } else {
-            out += exec[i];
+            out += c;
         }
     }
     return out;

@@ -47,7 +47,7 @@ class SkinLoaderTest : public QObject {
         QVERIFY(w.f_shape->ShapeActive());
         QCOMPARE(w.mask().boundingRect(), QRect(0, 0, 124, 27));
         QVERIFY(!w.t_timer->isHidden());
-        QVERIFY(w.systemMenuVisible());
+        QVERIFY(w.m_system->isVisible());
         QCOMPARE(w.i_face->geometry(), QRect(0, 0, 125, 27));
         QCOMPARE(w.t_timer->geometry(), QRect(43, 12, 43, 11));
         QCOMPARE(w.t_time->pos(), QPoint(25, 1));
@@ -80,7 +80,7 @@ class SkinLoaderTest : public QObject {
         QCOMPARE(w.size(), QSize(126, 18));
         QCOMPARE(w.i_face->size(), QSize(126, 18));
         QVERIFY(w.t_timer->isHidden()); // "type" 0
-        QVERIFY(!w.systemMenuVisible());
+        QVERIFY(!w.m_system->isVisible());
         QCOMPARE(w.i_timer->geometry(), QRect(15, 0, 11, 18));
         QCOMPARE(w.ir_close_dn.size(), QSize(16, 18));
         QVERIFY(!besideProgram(skin::kMaskTempFileName));

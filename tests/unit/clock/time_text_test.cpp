@@ -1,6 +1,48 @@
 #include <gtest/gtest.h>
+
 #include "clock/time_text.h"
+
 using kok::clock::FormatDuration;
-TEST(FormatDuration, Examples) {
+using kok::clock::idleIndicatorText;
+using kok::clock::msUntilNextTick;
+using kok::clock::timeText;
+using kok::platform::LocalTime;
+
+TEST(FormatDuration, HoursMinutesAndSeconds) {
     EXPECT_EQ(FormatDuration(0, true), "00:00:00");
+    EXPECT_EQ(FormatDuration(0, false), "00:00");
+    EXPECT_EQ(FormatDuration(3725, true), "01:02:05");
+    EXPECT_EQ(FormatDuration(3725, false), "01:02");
+    EXPECT_EQ(FormatDuration(-60, true), "23:59:00");
+    EXPECT_EQ(FormatDuration(-1, true), "23:59:59");
+    EXPECT_EQ(FormatDuration(25 * 3600, true), "25:00:00");
+    EXPECT_EQ(FormatDuration(100 * 3600 + 61, true), "100:01:01");
+    EXPECT_EQ(FormatDuration(86399, true), "23:59:59");
+}
+
+TEST(TimeText, TwentyFourHourClock) {
+    LocalTime t;
+    t.hour = 9, t.minute = 5, t.second = 7;
+    EXPECT_EQ(timeText(t), "09:05:07");
+    t.hour = 21;
+    EXPECT_EQ(timeText(t), "21:05:07");
+    t.hour = 0, t.minute = 0, t.second = 0;
+    EXPECT_EQ(timeText(t), "00:00:00");
+}
+
+TEST(IdleIndicator, ZeroWinsOverNone) {
+    EXPECT_EQ(idleIndicatorText(true, true), "00:00:00");
+    EXPECT_EQ(idleIndicatorText(true, false), "00:00:00");
+    EXPECT_EQ(idleIndicatorText(false, true), "--:--:--");
+    EXPECT_EQ(idleIndicatorText(false, false), "");
+}
+
+TEST(ClockTick, LandsJustAfterTheNextSecondBoundary) {
+    LocalTime t;
+    for (int ms : {0, 1, 499, 997, 999}) {
+        t.msec = ms;
+        const int delay = msUntilNextTick(t);
+        EXPECT_GE(ms + delay, 1000) << ms;
+        EXPECT_LE(ms + delay, 1010) << ms;
+    }
 }

@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "settings/autostart.h"
+#include "settings/cp1251.h"
+#include "settings/ini_file.h"
+#include "support/child_process.h"
+#include "support/temp_dir.h"
+
+namespace fs = std::filesystem;
+using kok::platform::XdgAutostartStore;
+using kok::settings::autostartEntryExists;
+using kok::settings::setAutostartEntry;
+using kok::test::TempDir;
+
+TEST(Autostart, TickingWritesADesktopEntryThatStartsTheClockWithAutorun) {
+    TempDir dir;
+    XdgAutostartStore store(dir / "autostart");
+    const fs::path exe = "/opt/my clocks/koktd";
+    EXPECT_FALSE(autostartEntryExists(store));
+
+    ASSERT_TRUE(setAutostartEntry(store, true, exe));
+    EXPECT_TRUE(autostartEntryExists(store));
+    EXPECT_EQ(store.read("kOk DIAL TD"), "\"/opt/my clocks/koktd\" /autorun");
+    const std::string entry = kok::test::readBytes(dir / "autostart" / "kOk DIAL TD.desktop");
+    EXPECT_NE(entry.find("[Desktop Entry]\nType=Application\n"), std::string::npos);
+    EXPECT_NE(entry.find("\nExec=\"/opt/my clocks/koktd\" /autorun\n"), std::string::npos);
+
+    // Moving the program and ticking again rewrites the entry with the new path.
+    ASSERT_TRUE(setAutostartEntry(store, true, "/home/u/koktd"));
+    EXPECT_EQ(store.read("kOk DIAL TD"), "\"/home/u/koktd\" /autorun");
+
+    ASSERT_TRUE(setAutostartEntry(store, false, exe));
+    EXPECT_FALSE(autostartEntryExists(store));
+    EXPECT_TRUE(setAutostartEntry(store, false, exe)) << "clearing a missing entry does nothing";
+}
+
+TEST(Autostart, PathsWithShellCharactersSurviveTheDesktopEntryQuoting) {
+    const std::string cmd = "\"/tmp/a$b`c\\d 100%\" /autorun";
+    const std::string exec = kok::platform::desktopExecEscape(cmd);
+    EXPECT_EQ(exec, "\"/tmp/a\\\\$b\\\\`c\\\\\\\\d 100%%\" /autorun");
+    EXPECT_EQ(kok::platform::desktopExecUnescape(exec), cmd);
+}
+
+TEST(Autostart, AStoreThatRefusesWritesIsReportedWithoutThrowing) {
+    TempDir dir;
+    kok::test::writeBytes(dir / "autostart", "a file where the folder should be");
+    XdgAutostartStore store(dir / "autostart");
+    EXPECT_FALSE(setAutostartEntry(store, true, "/usr/bin/koktd"));
+    EXPECT_FALSE(autostartEntryExists(store));
+}
+
+TEST(SkinFamily, OnlyTheExactNinetyFiveFamilyNamesSelectIt) {
+    EXPECT_FALSE(kok::settings::isXpFamilyVersion("Windows 98"));
+    EXPECT_FALSE(kok::settings::isXpFamilyVersion("Windows 95"));
+    EXPECT_FALSE(kok::settings::isXpFamilyVersion("Windows Millennium Edition"));
+    EXPECT_TRUE(kok::settings::isXpFamilyVersion("Windows 98 SE"));
+    EXPECT_TRUE(kok::settings::isXpFamilyVersion("windows 98"));
+    EXPECT_TRUE(kok::settings::isXpFamilyVersion(""));
+    EXPECT_TRUE(kok::settings::isXpFamilyVersion("6.1"));
+}
+
+TEST(SkinFamily, TheVersionStoreInTheUserConfigFolderChoosesTheFamily) {
+    TempDir dir;
+    EXPECT_TRUE(kok::test::runInChild({}, [&] {
+        ::setenv("XDG_CONFIG_HOME", dir.path().c_str(), 1);
+        if (!kok::settings::IsXpFamily()) return false; // no store: the NT family
+        kok::settings::IniFile store(kok::settings::versionStorePath());
+        fs::create_directories(store.path().parent_path());
+        store.writeString(kok::settings::kVersionSection, kok::settings::kVersionKey,
+                          "Windows 98");
+        if (kok::settings::IsXpFamily()) return false;
+        store.writeString(kok::settings::kVersionSection, kok::settings::kVersionKey,
+                          "Windows XP");
+        return kok::settings::IsXpFamily();
+    }));
+}
+
+TEST(Cp1251, RoundTripsEveryAssignedByte) {
+    std::string all;
+    for (int b = 1; b < 256; ++b)
+        if (b != 0x98) all += static_cast<char>(b);
+    EXPECT_EQ(kok::settings::utf8ToCp1251(kok::settings::cp1251ToUtf8(all)), all);
+    EXPECT_EQ(kok::settings::utf8ToCp1251("中"), "?");
+    EXPECT_EQ(kok::settings::utf8ToCp1251("\xFF"), "?") << "broken UTF-8 is replaced, not dropped";
+}

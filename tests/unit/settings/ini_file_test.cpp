@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "settings/ini_file.h"
+#include "settings/keys.h"
+#include "support/child_process.h"
+#include "support/temp_dir.h"
+
+using kok::settings::IniFile;
+using kok::settings::WriteError;
+using kok::test::readBytes;
+using kok::test::TempDir;
+using kok::test::writeBytes;
+namespace fs = std::filesystem;
+namespace keys = kok::settings;
+
+TEST(IniFile, MissingFileReadsAsEmptyAndFirstWriteCreatesIt) {
+    TempDir dir;
+    IniFile ini(dir / "kOkTD.KiF");
+    EXPECT_EQ(ini.readInteger("kOk:TD", "PosX", -3), -3);
+    EXPECT_EQ(ini.readString("kOk:TD", "File", "dflt"), "dflt");
+    EXPECT_FALSE(fs::exists(ini.path()));
+
+    ini.writeInteger("kOk:TD", "PosX", -12);
+    ini.writeFlag("kOk:TD", "Magnet", false);
+    EXPECT_EQ(readBytes(ini.path()), "[kOk:TD]\r\nPosX=-12\r\nMagnet=0\r\n");
+    EXPECT_EQ(ini.readInteger("kOk:TD", "PosX", 0), -12);
+    EXPECT_FALSE(ini.readFlag("kOk:TD", "Magnet", true));
+}
+
+TEST(IniFile, ReplacesInPlaceAndLeavesCommentsAndBlankLines) {
+    TempDir dir;
+    const std::string before = ";kOk DIAL TD\r\n\r\n[kOk:TD]\r\n; where the clock stands\r\n"
+                               "PosX=100\r\nPosY=0\r\n\r\n\r\n[kOk:TD:Hour]\r\nUse=0\r\n";
+    writeBytes(dir / "s.ini", before);
+    IniFile ini(dir / "s.ini");
+    ini.writeInteger("kOk:TD", "PosX", 640);
+    EXPECT_EQ(readBytes(ini.path()), ";kOk DIAL TD\r\n\r\n[kOk:TD]\r\n; where the clock stands\r\n"
+                                     "PosX=640\r\nPosY=0\r\n\r\n\r\n[kOk:TD:Hour]\r\nUse=0\r\n");
+    ini.writeInteger("kOk:TD:Hour", "Voice", 1);
+    EXPECT_EQ(readBytes(ini.path()), ";kOk DIAL TD\r\n\r\n[kOk:TD]\r\n; where the clock stands\r\n"
+                                     "PosX=640\r\nPosY=0\r\n\r\n\r\n[kOk:TD:Hour]\r\nUse=0\r\n"
+                                     "Voice=1\r\n");
+}
+
+TEST(IniFile, RussianTextIsWindows1251OnDiskAndUtf8InMemory) {
+    TempDir dir;
+    IniFile ini(dir / "s.ini");
+    ini.writeString(keys::alarms::kName, "0_Message", keys::alarms::dialog::kMessage);
+    ini.writeString(keys::timer::kName, keys::timer::kMessage, keys::timer::dialog::kMessage);
+    ini.writeString(keys::alarms::kName, "1_Message", "Ёлка ёлка №1 — «ок»");
+
+    const std::string bytes = readBytes(ini.path());
+    // "ПРИВЕТ!" in Windows-1251, then ten blanks.
+    EXPECT_NE(bytes.find("0_Message=\xCF\xD0\xC8\xC2\xC5\xD2!          [ "), std::string::npos);
+    EXPECT_NE(bytes.find("1_Message=\xA8\xEB\xEA\xE0 \xB8\xEB\xEA\xE0 \xB9\x31 \x97 \xAB\xEE\xEA\xBB"),
+              std::string::npos);
+    EXPECT_EQ(bytes.find("\xD0\x9F"), std::string::npos) << "UTF-8 leaked into the file";
+
+    EXPECT_EQ(ini.readString(keys::alarms::kName, "0_Message", ""), keys::alarms::dialog::kMessage);
+    EXPECT_EQ(ini.readString(keys::timer::kName, keys::timer::kMessage, ""),
+              keys::timer::dialog::kMessage);
+    EXPECT_EQ(ini.readString(keys::alarms::kName, "1_Message", ""), "Ёлка ёлка №1 — «ок»");
+    // Russian section names are found without regard to case too.
+    ini.writeInteger("Часы", "Ключ", 5);
+    EXPECT_EQ(ini.readInteger("ЧАСЫ", "КЛЮЧ", 0), 5);
+}
+
+TEST(IniFile, LongTextsAreCutTo1023Characters) {
+    TempDir dir;
+    IniFile ini(dir / "s.ini");
+    std::string longText;
+    for (int i = 0; i < 1500; ++i)
+        longText += i % 2 ? "ж" : "z";
+    ini.writeString("s", "k", longText);
+    const std::string back = ini.readString("s", "k", "");
+    // 1023 characters: 512 'z' and 511 'ж' (two bytes each in UTF-8).
+    EXPECT_EQ(back.size(), 512u + 511u * 2u);
+    EXPECT_EQ(back, longText.substr(0, back.size()));
+    EXPECT_EQ(ini.readString("s", "missing", std::string(2000, 'd')).size(), 1023u);
+}
+
+TEST(IniFile, NumbersHexAndGarbageFallBackToTheDefault) {
+    TempDir dir;
+    writeBytes(dir / "s.ini", "[n]\r\nhex=0x10\r\nHEX2=0XFF\r\nword=abc\r\nempty=\r\nneg=-5\r\n");
+    const IniFile ini(dir / "s.ini");
+    EXPECT_EQ(ini.readInteger("n", "hex", 0), 16);
+    EXPECT_EQ(ini.readInteger("n", "hex2", 0), 255);
+    EXPECT_EQ(ini.readInteger("n", "word", 77), 77);
+    EXPECT_EQ(ini.readInteger("n", "empty", 78), 78);
+    EXPECT_EQ(ini.readInteger("n", "neg", 0), -5);
+    EXPECT_TRUE(ini.readFlag("n", "hex", false));
+}
+
+TEST(IniFile, OtherWritersAreSeenAtTheNextRead) {
+    TempDir dir;
+    IniFile a(dir / "s.ini");
+    const IniFile b(dir / "s.ini");
+    a.writeInteger("s", "k", 1);
+    EXPECT_EQ(b.readInteger("s", "k", 0), 1);
+    writeBytes(dir / "s.ini", "[s]\r\nk=2\r\n");
+    EXPECT_EQ(b.readInteger("s", "k", 0), 2);
+}
+
+TEST(IniFile, ReadOnlyFileIsNotWrittenEvenByRoot) {
+    TempDir dir;
+    const std::string before = "[kOk:TD]\r\nPosX=1\r\n";
+    writeBytes(dir / "ro.ini", before);
+    fs::permissions(dir / "ro.ini", fs::perms::owner_read | fs::perms::group_read);
+    IniFile ini(dir / "ro.ini");
+    EXPECT_THROW(ini.writeInteger("kOk:TD", "PosX", 2), WriteError);
+    EXPECT_EQ(readBytes(dir / "ro.ini"), before);
+    EXPECT_EQ(ini.readInteger("kOk:TD", "PosX", 0), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1)
+        << "a temporary file was left behind";
+}
+
+TEST(IniFile, ReadOnlyFolderAndFullDiskReportFailureAndKeepTheOldFile) {
+    TempDir dir;
+    fs::permissions(dir.path(), fs::perms::all, fs::perm_options::add);
+    const std::string before = "[kOk:TD]\r\nPosX=1\r\nPosY=2\r\n";
+    const fs::path folder = dir / "rodir";
+    fs::create_directory(folder);
+    writeBytes(folder / "s.ini", before);
+    fs::permissions(folder / "s.ini", fs::perms::all, fs::perm_options::add);
+    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec |
+                                fs::perms::others_read | fs::perms::others_exec);
+
+    // A folder the user cannot write to (as an unprivileged user when we are root).
+    EXPECT_TRUE(kok::test::runInChild(kok::test::ChildLimits{.unprivileged = true}, [&] {
+        IniFile ini(folder / "s.ini");
+        try {
+            ini.writeInteger("kOk:TD", "PosX", 2);
+        } catch (const WriteError&) {
+            return true;
+        }
+        return false;
+    }));
+    EXPECT_EQ(readBytes(folder / "s.ini"), before);
+
+    // A full disk: the file size limit stops the temporary file half-way.
+    fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add);
+    EXPECT_TRUE(kok::test::runInChild(kok::test::ChildLimits{.maxFileBytes = 16}, [&] {
+        IniFile ini(folder / "s.ini");
+        try {
+            ini.writeString("kOk:TD", "Long", std::string(200, 'x'));
+        } catch (const WriteError&) {
+            return true;
+        }
+        return false;
+    }));
+    EXPECT_EQ(readBytes(folder / "s.ini"), before);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1)
+        << "a temporary file was left behind";
+}
