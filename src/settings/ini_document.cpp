@@ -128,13 +128,20 @@ std::vector<std::string> IniDocument::keys(std::string_view section) const {
     return out;
 }
 
+// A file may end without a line break, or with a lone CR that is no line break
+// of its own; either way the last line is completed before a line is added.
+void IniDocument::terminateLastLine() {
+    if (text_.empty() || text_.back() == '\n') return;
+    text_ += text_.back() == '\r' ? "\n" : "\r\n";
+}
+
 void IniDocument::set(std::string_view section, std::string_view key, std::string_view value) {
     const std::string entry =
         singleLine(trim(key)) + "=" + singleLine(value);
     const auto ls = lines();
     const auto span = findSection(ls, section);
     if (!span) {
-        if (!text_.empty() && text_.back() != '\n') text_ += "\r\n";
+        terminateLastLine();
         text_ += "[" + singleLine(trim(section)) + "]\r\n" + entry + "\r\n";
         return;
     }
@@ -144,8 +151,9 @@ void IniDocument::set(std::string_view section, std::string_view key, std::strin
         return;
     }
     const Line& after = ls[span->lastEntry];
-    if (after.next == after.end) { // the section ends the file without a line break
-        text_.insert(after.end, "\r\n" + entry + "\r\n");
+    if (after.next == text_.size()) { // the section's last line ends the file
+        terminateLastLine();
+        text_ += entry + "\r\n";
         return;
     }
     text_.insert(after.next, entry + "\r\n");

@@ -51,6 +51,8 @@ private:
     std::optional<std::size_t> findKey(const std::vector<Line>& ls, const SectionSpan& span,
                                        std::string_view key) const;
 
+    void terminateLastLine();
+
     std::string text_;
 };
 

@@ -87,6 +87,17 @@ TEST(IniDocument, EditsFilesWithoutFinalLineBreakOrWithBareLineFeeds) {
     EXPECT_EQ(bare.bytes(), "[a]\nk=5\n[c]\nz=9\r\ny=8\r\n");
 }
 
+TEST(IniDocument, ALoneCarriageReturnAtTheEndIsCompletedBeforeAdding) {
+    IniDocument doc("[a]\r\nk=1\r");
+    doc.set("a", "n", "2");
+    EXPECT_EQ(doc.bytes(), "[a]\r\nk=1\r\nn=2\r\n");
+    EXPECT_EQ(doc.value("a", "k"), "1");
+    IniDocument other("[a]\r\nk=1\r");
+    other.set("b", "x", "3");
+    EXPECT_EQ(other.bytes(), "[a]\r\nk=1\r\n[b]\r\nx=3\r\n");
+    EXPECT_EQ(other.value("a", "k"), "1");
+}
+
 TEST(IniDocument, ValuesCannotInjectLines) {
     IniDocument doc;
     doc.set("kOk:TD:Alarms", "0_Message", "hi\r\n[kOk:TD]\r\nPosX=-5000");
