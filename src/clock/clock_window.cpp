@@ -13,6 +13,7 @@
 #include "settings/autostart.h"
 #include "settings/keys.h"
 #include "settings/settings_file.h"
+#include "signals/hourly_chime.h"
 #include "skin/skin_loader.h"
 
 namespace kok::clock {
@@ -132,8 +133,9 @@ void ClockWindow::loadPosition(const settings::IniFile& ini) {
 // Placement rules (priority and edge snapping) hook in here.
 void ClockWindow::loadPriorityAndMagnet(const settings::IniFile&) {}
 
-// The hourly chime reads its kind here.
-void ClockWindow::loadChimeKind(const settings::IniFile&) {}
+void ClockWindow::loadChimeKind(const settings::IniFile& ini) {
+    signal::ChimeKind = signal::readChimeKind(ini);
+}
 
 void ClockWindow::loadIndicatorMode(const settings::IniFile& ini) {
     uptimeShown_ = ini.readFlag(keys::indicator::kName, keys::indicator::kSystemTime,
@@ -174,8 +176,10 @@ void ClockWindow::tt_timeTimer() {
     checkHourlyChime();
 }
 
-// The hourly chime checks the time here, after the display is updated.
-void ClockWindow::checkHourlyChime() {}
+// After the display is updated, so that a chime that holds the thread shows the new time.
+void ClockWindow::checkHourlyChime() {
+    signal::CheckHourlyChime(platform::clock().now(), [this] { repaint(); });
+}
 
 void ClockWindow::tt_rebooterTimer() {
     tt_rebooter->stop();
