@@ -178,7 +178,7 @@ void ClockWindow::tt_timeTimer() {
 
 // After the display is updated, so that a chime that holds the thread shows the new time.
 void ClockWindow::checkHourlyChime() {
-    signal::CheckHourlyChime(platform::clock().now(), [this] { repaint(); });
+    signal::CheckHourlyChime([this] { repaint(); });
 }
 
 void ClockWindow::tt_rebooterTimer() {

@@ -91,7 +91,8 @@ std::vector<ChimeStep> chimeSteps(int kind, ChimeMoments moments, int hour) {
     return steps;
 }
 
-void CheckHourlyChime(const platform::LocalTime& now, const std::function<void()>& repaintNow) {
+void CheckHourlyChime(const std::function<void()>& repaintNow) {
+    const platform::LocalTime now = platform::clock().now();
     // Every tick passes through, so that a moment missed while the chime was
     // off is not made up for later.
     static ChimeTrigger trigger;

@@ -44,7 +44,7 @@ struct ChimeStep {
 // What the chime of `kind` does at the moments of a tick whose hour is `hour`.
 std::vector<ChimeStep> chimeSteps(int kind, ChimeMoments moments, int hour);
 
-// The chime check of a clock tick at `now`, with ChimeKind.
-void CheckHourlyChime(const platform::LocalTime& now, const std::function<void()>& repaintNow);
+// The chime check of a clock tick, at the time the clock reads now, with ChimeKind.
+void CheckHourlyChime(const std::function<void()>& repaintNow);
 
 } // namespace kok::signal
