@@ -51,7 +51,7 @@ e2e_tones() {
                 if (!on || i - last > 220) { if (on) report(); on = 1; start = i; cross = 0; first = -1 }
                 last = i
             }
-            if (on && i - last <= 220 && prev < 0 && v >= 0) { if (first < 0) first = i; lastc = i; cross++ }
+            if (on && i - last <= 220 && prev < 0 && v >= 0 && v - prev > 0.003) { if (first < 0) first = i; lastc = i; cross++ }
             prev = v
         }
         function report() {
