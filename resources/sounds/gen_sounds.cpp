@@ -85,7 +85,9 @@ PcmClip preWarning() {
 }
 
 // 43 samples of 8-bit silence (about 5 ms): starting it ends any other sound.
-PcmClip silence() { return {8000, 1, SampleFormat::U8, std::vector<std::uint8_t>(43, 0x80)}; }
+PcmClip silence() {
+    return {8000, 1, SampleFormat::U8, std::vector<std::uint8_t>(43, 0x80)};
+}
 
 // Stands in for a wave file that is missing: one soft bell.
 PcmClip standIn() {
@@ -115,7 +117,8 @@ PcmClip notify() {
 // that marks the hour itself.
 PcmClip callSigns() {
     Mix m(22050, 5.6);
-    for (int i = 0; i < 5; ++i) m.pip(i, 1000.0, 0.1, 0.5);
+    for (int i = 0; i < 5; ++i)
+        m.pip(i, 1000.0, 0.1, 0.5);
     m.pip(5.0, 1000.0, 0.5, 0.5);
     return m.toS16();
 }
@@ -128,11 +131,11 @@ int main(int argc, char** argv) {
         return 2;
     }
     const fs::path embedded = argv[1], media = argv[2], voice = argv[3];
-    for (const auto& d : {embedded, media, voice}) fs::create_directories(d);
-    const bool ok = save(embedded / "pre.wav", preWarning()) &&
-                    save(embedded / "silence.wav", silence()) &&
-                    save(embedded / "default.wav", standIn()) &&
-                    save(media / "LOGOFF.wav", logoff()) && save(media / "NOTIFY.wav", notify()) &&
-                    save(voice / "kok_beeps.wav", callSigns());
+    for (const auto& d : {embedded, media, voice})
+        fs::create_directories(d);
+    const bool ok =
+        save(embedded / "pre.wav", preWarning()) && save(embedded / "silence.wav", silence()) &&
+        save(embedded / "default.wav", standIn()) && save(media / "LOGOFF.wav", logoff()) &&
+        save(media / "NOTIFY.wav", notify()) && save(voice / "kok_beeps.wav", callSigns());
     return ok ? 0 : 1;
 }

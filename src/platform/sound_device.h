@@ -13,7 +13,7 @@ namespace kok::platform {
 // one. Without an audio server nothing sounds, nothing is reported and tones
 // still take their time, so callers behave the same either way.
 class SoundDevice {
-public:
+  public:
     virtual ~SoundDevice() = default;
 
     // Plays mono 16-bit samples and returns when they have been heard.
@@ -36,13 +36,13 @@ SoundDevice& soundDevice();
 // Installs `device` as the process's sound device while the override lives
 // (tests capture what is played with it).
 class SoundDeviceOverride {
-public:
+  public:
     explicit SoundDeviceOverride(SoundDevice& device);
     ~SoundDeviceOverride();
     SoundDeviceOverride(const SoundDeviceOverride&) = delete;
     SoundDeviceOverride& operator=(const SoundDeviceOverride&) = delete;
 
-private:
+  private:
     SoundDevice* previous_;
 };
 

@@ -23,7 +23,8 @@ std::filesystem::path findEntry(const std::filesystem::path& dir, const std::str
 
 } // namespace
 
-std::filesystem::path resolveSoundPath(std::string_view path, const std::filesystem::path& baseDir) {
+std::filesystem::path resolveSoundPath(std::string_view path,
+                                       const std::filesystem::path& baseDir) {
     std::string text(path);
     for (char& c : text)
         if (c == '\\') c = '/';

@@ -14,24 +14,34 @@ std::uint32_t le32(const std::uint8_t* p) {
     return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 |
            std::uint32_t(p[3]) << 24;
 }
-std::uint16_t le16(const std::uint8_t* p) { return std::uint16_t(p[0] | p[1] << 8); }
+std::uint16_t le16(const std::uint8_t* p) {
+    return std::uint16_t(p[0] | p[1] << 8);
+}
 
-bool tagIs(const std::uint8_t* p, std::string_view tag) { return std::memcmp(p, tag.data(), 4) == 0; }
+bool tagIs(const std::uint8_t* p, std::string_view tag) {
+    return std::memcmp(p, tag.data(), 4) == 0;
+}
 
 std::optional<SampleFormat> formatOf(std::uint16_t tag, int bits) {
     if (tag == kTagFloat) return bits == 32 ? std::optional(SampleFormat::F32) : std::nullopt;
     if (tag != kTagPcm) return std::nullopt;
     switch (bits) {
-    case 8: return SampleFormat::U8;
-    case 16: return SampleFormat::S16;
-    case 24: return SampleFormat::S24;
-    case 32: return SampleFormat::S32;
-    default: return std::nullopt;
+    case 8:
+        return SampleFormat::U8;
+    case 16:
+        return SampleFormat::S16;
+    case 24:
+        return SampleFormat::S24;
+    case 32:
+        return SampleFormat::S32;
+    default:
+        return std::nullopt;
     }
 }
 
 void put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) out.push_back(std::uint8_t(v >> (8 * i)));
+    for (int i = 0; i < 4; ++i)
+        out.push_back(std::uint8_t(v >> (8 * i)));
 }
 void put16(std::vector<std::uint8_t>& out, std::uint16_t v) {
     out.push_back(std::uint8_t(v));
@@ -46,11 +56,19 @@ void putTag(std::vector<std::uint8_t>& out, std::string_view tag) {
 int PcmClip::bytesPerFrame() const {
     int width = 2;
     switch (format) {
-    case SampleFormat::U8: width = 1; break;
-    case SampleFormat::S16: width = 2; break;
-    case SampleFormat::S24: width = 3; break;
+    case SampleFormat::U8:
+        width = 1;
+        break;
+    case SampleFormat::S16:
+        width = 2;
+        break;
+    case SampleFormat::S24:
+        width = 3;
+        break;
     case SampleFormat::S32:
-    case SampleFormat::F32: width = 4; break;
+    case SampleFormat::F32:
+        width = 4;
+        break;
     }
     return width * channels;
 }

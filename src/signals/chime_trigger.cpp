@@ -4,8 +4,8 @@ namespace kok::signal {
 namespace {
 
 constexpr std::int64_t kHour = 3600;
-constexpr std::int64_t kTopOfHourGrace = 60;  // the chime may still come in minute 00
-constexpr std::int64_t kCallSignOffset = -5;  // five seconds before the hour
+constexpr std::int64_t kTopOfHourGrace = 60; // the chime may still come in minute 00
+constexpr std::int64_t kCallSignOffset = -5; // five seconds before the hour
 
 // Days since 1970-01-01 of a proleptic Gregorian date.
 std::int64_t daysFromCivil(int y, int m, int d) {

@@ -19,10 +19,10 @@ struct ChimeMoments {
 // within its first minute, the call signs before the hour itself. A moment
 // already counted is never counted again, even if ticks repeat a second.
 class ChimeTrigger {
-public:
+  public:
     ChimeMoments onTick(const platform::LocalTime& now);
 
-private:
+  private:
     std::optional<std::int64_t> previous_;
 };
 

@@ -49,8 +49,12 @@ void run(const ChimeStep& step, const std::function<void()>& repaintNow) {
     case ChimeStep::Repaint:
         if (repaintNow) repaintNow();
         break;
-    case ChimeStep::BeepPattern1: PlayBeepType(1); break;
-    case ChimeStep::HourFile: playHourFile(); break;
+    case ChimeStep::BeepPattern1:
+        PlayBeepType(1);
+        break;
+    case ChimeStep::HourFile:
+        playHourFile();
+        break;
     case ChimeStep::VoiceAndWait:
         if (auto clip = voiceClip(step.clip)) platform::soundDevice().playClipAndWait(clip);
         break;
@@ -81,9 +85,14 @@ std::vector<ChimeStep> chimeSteps(int kind, ChimeMoments moments, int hour) {
             steps.push_back({ChimeStep::Repaint, {}});
             steps.push_back({ChimeStep::BeepPattern1, {}});
             break;
-        case kChimeWave: steps.push_back({ChimeStep::HourFile, {}}); break;
-        case kChimeVoice: spokenHour(steps, hour); break;
-        default: break;
+        case kChimeWave:
+            steps.push_back({ChimeStep::HourFile, {}});
+            break;
+        case kChimeVoice:
+            spokenHour(steps, hour);
+            break;
+        default:
+            break;
         }
     }
     if (moments.callSigns && kind == kChimeCallSigns)
@@ -98,7 +107,8 @@ void CheckHourlyChime(const std::function<void()>& repaintNow) {
     static ChimeTrigger trigger;
     const ChimeMoments moments = trigger.onTick(now);
     if (ChimeKind <= kChimeNone) return;
-    for (const ChimeStep& step : chimeSteps(ChimeKind, moments, now.hour)) run(step, repaintNow);
+    for (const ChimeStep& step : chimeSteps(ChimeKind, moments, now.hour))
+        run(step, repaintNow);
 }
 
 } // namespace kok::signal

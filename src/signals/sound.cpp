@@ -35,7 +35,7 @@ bool queryNtPlatform() {
 // Where the speaker's ports cannot be reached, the speaker path still keeps
 // its timing and stays silent.
 class AbsentSpeakerPort final : public SpeakerPort {
-public:
+  public:
     std::uint8_t in(std::uint16_t) override { return 0; }
     void out(std::uint16_t, std::uint8_t) override {}
 };
@@ -81,23 +81,32 @@ void WaitMs(int ms) {
 std::vector<BeepStep> beepSequence(int type) {
     std::vector<BeepStep> steps;
     switch (type) {
-    case 1: steps = {{1000, 750}}; break;
-    case 2: steps = {{2000, 150}, {0, 25}, {3000, 300}}; break;
+    case 1:
+        steps = {{1000, 750}};
+        break;
+    case 2:
+        steps = {{2000, 150}, {0, 25}, {3000, 300}};
+        break;
     case 3:
-        for (int i = 0; i < 3; ++i) steps.insert(steps.end(), {{100, 500}, {0, 250}});
+        for (int i = 0; i < 3; ++i)
+            steps.insert(steps.end(), {{100, 500}, {0, 250}});
         break;
     case 4:
-        for (int i = 0; i < 4; ++i) steps.insert(steps.end(), {{2000, 125}, {0, 25}});
+        for (int i = 0; i < 4; ++i)
+            steps.insert(steps.end(), {{2000, 125}, {0, 25}});
         break;
-    default: break;
+    default:
+        break;
     }
     return steps;
 }
 
 void PlayBeepType(int type) {
     for (const BeepStep& step : beepSequence(type)) {
-        if (step.frequency) PlayTone(step.frequency, step.durationMs);
-        else WaitMs(step.durationMs);
+        if (step.frequency)
+            PlayTone(step.frequency, step.durationMs);
+        else
+            WaitMs(step.durationMs);
     }
 }
 

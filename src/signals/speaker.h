@@ -8,7 +8,7 @@ namespace kok::signal {
 // 8253/8254 interval timer (ports 0x42 and 0x43) gated by the two lowest bits
 // of port 0x61. Only a machine with that hardware provides a real port.
 class SpeakerPort {
-public:
+  public:
     virtual ~SpeakerPort() = default;
     virtual std::uint8_t in(std::uint16_t port) = 0;
     virtual void out(std::uint16_t port, std::uint8_t value) = 0;

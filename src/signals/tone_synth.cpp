@@ -20,8 +20,10 @@ std::vector<std::int16_t> synthesiseTone(unsigned frequency, int durationMs, int
     const double step = 2 * std::numbers::pi * frequency / sampleRate;
     for (std::size_t i = 0; i < count; ++i) {
         double gain = 1.0;
-        if (i < fade) gain = double(i) / double(fade);
-        else if (count - 1 - i < fade) gain = double(count - 1 - i) / double(fade);
+        if (i < fade)
+            gain = double(i) / double(fade);
+        else if (count - 1 - i < fade)
+            gain = double(count - 1 - i) / double(fade);
         out[i] = std::int16_t(std::lround(kAmplitude * gain * std::sin(step * double(i))));
     }
     return out;

@@ -17,7 +17,8 @@ constexpr int kClipWarningMs = 1500;
 
 } // namespace
 
-void PlayWarnSignal(const std::function<void()>& startLock, const std::function<void()>& repaintNow) {
+void PlayWarnSignal(const std::function<void()>& startLock,
+                    const std::function<void()>& repaintNow) {
     namespace main = settings::main_section;
     const settings::IniFile ini = settings::openSettings();
     if (startLock) startLock();

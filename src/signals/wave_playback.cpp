@@ -20,8 +20,8 @@ std::shared_ptr<const platform::PcmClip> loadWave(const std::string& path) {
     QFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::ReadOnly)) return nullptr;
     const QByteArray bytes = file.readAll();
-    auto clip = platform::parseWave(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                                              std::size_t(bytes.size())));
+    auto clip = platform::parseWave(
+        std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), std::size_t(bytes.size())));
     if (!clip) return nullptr;
     return std::make_shared<const platform::PcmClip>(std::move(*clip));
 }
@@ -32,9 +32,12 @@ std::shared_ptr<const platform::PcmClip> embeddedClip(EmbeddedClip which) {
     static const auto silence = loadOnce(":/sounds/silence.wav");
     static const auto fallback = loadOnce(":/sounds/default.wav");
     switch (which) {
-    case EmbeddedClip::Pre: return pre;
-    case EmbeddedClip::Silence: return silence;
-    case EmbeddedClip::Default: return fallback;
+    case EmbeddedClip::Pre:
+        return pre;
+    case EmbeddedClip::Silence:
+        return silence;
+    case EmbeddedClip::Default:
+        return fallback;
     }
     return fallback;
 }
@@ -53,6 +56,8 @@ void PlayWaveFile(std::string_view path, bool loop, bool noStop) {
     PlayClip(std::move(clip), loop, noStop);
 }
 
-void StopSound() { PlayClip(embeddedClip(EmbeddedClip::Silence), false); }
+void StopSound() {
+    PlayClip(embeddedClip(EmbeddedClip::Silence), false);
+}
 
 } // namespace kok::signal

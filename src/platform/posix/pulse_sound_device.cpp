@@ -36,18 +36,23 @@ double msSince(SteadyClock::time_point t0) {
 
 pa_sample_format_t paFormat(SampleFormat f) {
     switch (f) {
-    case SampleFormat::U8: return PA_SAMPLE_U8;
-    case SampleFormat::S16: return PA_SAMPLE_S16LE;
-    case SampleFormat::S24: return PA_SAMPLE_S24LE;
-    case SampleFormat::S32: return PA_SAMPLE_S32LE;
-    case SampleFormat::F32: return PA_SAMPLE_FLOAT32LE;
+    case SampleFormat::U8:
+        return PA_SAMPLE_U8;
+    case SampleFormat::S16:
+        return PA_SAMPLE_S16LE;
+    case SampleFormat::S24:
+        return PA_SAMPLE_S24LE;
+    case SampleFormat::S32:
+        return PA_SAMPLE_S32LE;
+    case SampleFormat::F32:
+        return PA_SAMPLE_FLOAT32LE;
     }
     return PA_SAMPLE_S16LE;
 }
 
 // One playback stream; closed when it goes.
 class Stream {
-public:
+  public:
     Stream(SampleFormat format, int rate, int channels, int bufferMs, const char* what) {
         spec_.format = paFormat(format);
         spec_.rate = std::uint32_t(rate);
@@ -98,7 +103,7 @@ public:
         std::this_thread::sleep_for(std::chrono::duration<double, std::milli>(kMaxDrainWaitMs));
     }
 
-private:
+  private:
     pa_sample_spec spec_{};
     pa_simple* s_ = nullptr;
 };
@@ -108,7 +113,7 @@ ToneStartTiming toneTiming;
 
 // Plays clips one at a time on its own thread.
 class ClipPlayer {
-public:
+  public:
     ~ClipPlayer() {
         {
             std::lock_guard lock(m_);
@@ -136,7 +141,7 @@ public:
 
     bool playing() const { return playing_; }
 
-private:
+  private:
     void run() {
         std::unique_lock lock(m_);
         for (;;) {
@@ -165,8 +170,8 @@ private:
         if (clip.bytes.size() < frame || frame == 0) return;
         Stream stream(clip.format, clip.sampleRate, clip.channels, kClipBufferMs, "clip");
         if (!stream) return;
-        const std::size_t slice =
-            std::max<std::size_t>(frame, std::size_t(clip.sampleRate) * kClipSliceMs / 1000 * frame);
+        const std::size_t slice = std::max<std::size_t>(frame, std::size_t(clip.sampleRate) *
+                                                                   kClipSliceMs / 1000 * frame);
         std::size_t pos = 0;
         for (;;) {
             if (superseded(generation)) {
@@ -196,11 +201,11 @@ private:
 };
 
 class PulseSoundDevice final : public SoundDevice {
-public:
+  public:
     void playTone(std::span<const std::int16_t> samples, int sampleRate) override {
         const auto t0 = SteadyClock::now();
-        const auto length = std::chrono::microseconds(
-            std::int64_t(samples.size()) * 1000000 / std::max(1, sampleRate));
+        const auto length = std::chrono::microseconds(std::int64_t(samples.size()) * 1000000 /
+                                                      std::max(1, sampleRate));
         ToneStartTiming timing;
         Stream stream(SampleFormat::S16, sampleRate, 1, kToneBufferMs, "tone");
         timing.openMs = msSince(t0);
@@ -232,7 +237,7 @@ public:
 
     bool clipPlaying() const override { return clips_.playing(); }
 
-private:
+  private:
     ClipPlayer clips_;
 };
 
@@ -248,7 +253,9 @@ SoundDevice& soundDevice() {
 SoundDeviceOverride::SoundDeviceOverride(SoundDevice& device) : previous_(current) {
     current = &device;
 }
-SoundDeviceOverride::~SoundDeviceOverride() { current = previous_; }
+SoundDeviceOverride::~SoundDeviceOverride() {
+    current = previous_;
+}
 
 ToneStartTiming lastToneStartTiming() {
     std::lock_guard lock(timingMutex);

@@ -11,7 +11,7 @@ namespace kok::test {
 
 // A sound device that keeps what it is asked to play instead of playing it.
 class CaptureSoundDevice final : public platform::SoundDevice {
-public:
+  public:
     struct Tone {
         std::vector<std::int16_t> samples;
         int sampleRate;
@@ -37,7 +37,7 @@ public:
     std::vector<Clip> clips;
     bool playing = false;
 
-private:
+  private:
     platform::SoundDeviceOverride override_{*this};
 };
 

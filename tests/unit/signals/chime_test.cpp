@@ -30,7 +30,7 @@ platform::LocalTime at(int hour, int minute, int second, int day = 8) {
 }
 
 class SettableClock final : public platform::Clock {
-public:
+  public:
     platform::LocalTime now() const override { return t; }
     platform::LocalTime t;
 };
@@ -66,8 +66,10 @@ TEST(ChimeSteps, SpokenHourPicksNumberAndWordForm) {
         s.push_back({ChimeStep::Voice, word});
         return s;
     };
-    EXPECT_EQ(signal::chimeSteps(4, kTop, 0), (Steps{repaint[0], {ChimeStep::Voice, "kok_midnight"}}));
-    EXPECT_EQ(signal::chimeSteps(4, kTop, 12), (Steps{repaint[0], {ChimeStep::Voice, "kok_afternoon"}}));
+    EXPECT_EQ(signal::chimeSteps(4, kTop, 0),
+              (Steps{repaint[0], {ChimeStep::Voice, "kok_midnight"}}));
+    EXPECT_EQ(signal::chimeSteps(4, kTop, 12),
+              (Steps{repaint[0], {ChimeStep::Voice, "kok_afternoon"}}));
     EXPECT_EQ(signal::chimeSteps(4, kTop, 1), spoken("kok_num_01", "kok_hour"));
     EXPECT_EQ(signal::chimeSteps(4, kTop, 2), spoken("kok_num_02", "kok_hourz"));
     EXPECT_EQ(signal::chimeSteps(4, kTop, 5), spoken("kok_num_05", "kok_hours"));
@@ -85,7 +87,8 @@ TEST(ChimeSteps, OtherKinds) {
     // Call signs five seconds before the hour, and nothing at the hour itself.
     EXPECT_EQ(signal::chimeSteps(3, kCallSigns, 9), (Steps{{ChimeStep::Voice, "kok_beeps"}}));
     EXPECT_TRUE(signal::chimeSteps(3, kTop, 10).empty());
-    for (int kind : {0, 1, 2, 4}) EXPECT_TRUE(signal::chimeSteps(kind, kCallSigns, 9).empty());
+    for (int kind : {0, 1, 2, 4})
+        EXPECT_TRUE(signal::chimeSteps(kind, kCallSigns, 9).empty());
     EXPECT_TRUE(signal::chimeSteps(0, kTop, 9).empty());
     EXPECT_TRUE(signal::chimeSteps(1, {}, 9).empty());
 }
@@ -114,7 +117,7 @@ TEST(ChimeTrigger, LateTickCatchesUpButNeverTwice) {
     EXPECT_FALSE(t.onTick(at(12, 59, 54)).callSigns);
     EXPECT_TRUE(t.onTick(at(12, 59, 57)).callSigns); // 59:55 skipped
     EXPECT_FALSE(t.onTick(at(12, 59, 59)).topOfHour);
-    EXPECT_TRUE(t.onTick(at(13, 0, 2)).topOfHour); // 00:00 skipped
+    EXPECT_TRUE(t.onTick(at(13, 0, 2)).topOfHour);  // 00:00 skipped
     EXPECT_FALSE(t.onTick(at(13, 0, 2)).topOfHour); // the same second again
     EXPECT_FALSE(t.onTick(at(13, 0, 3)).topOfHour);
 
@@ -169,7 +172,8 @@ TEST(CheckHourlyChime, LateTickBeepsOnceAfterRepainting) {
     EXPECT_EQ(repaints, 1);
     EXPECT_EQ(tonesAtRepaint, 0u) << "the window is repainted before the tone";
     ASSERT_EQ(device.tones.size(), 1u);
-    EXPECT_NEAR(test::measuredFrequency(device.tones[0].samples, device.tones[0].sampleRate), 1000, 5);
+    EXPECT_NEAR(test::measuredFrequency(device.tones[0].samples, device.tones[0].sampleRate), 1000,
+                5);
     EXPECT_EQ(device.tones[0].samples.size(), std::size_t(device.tones[0].sampleRate * 750 / 1000));
     signal::ChimeKind = signal::kChimeNone;
 }

@@ -18,7 +18,7 @@ struct PortAccess {
 
 // Ports of a machine whose gate register holds `gate` (other bits included).
 class RecordingPort final : public signal::SpeakerPort {
-public:
+  public:
     explicit RecordingPort(std::uint8_t gate) : gate_(gate) {}
     std::uint8_t in(std::uint16_t port) override {
         const std::uint8_t v = port == 0x61 ? gate_ : 0;
@@ -31,7 +31,7 @@ public:
     }
     std::vector<PortAccess> log;
 
-private:
+  private:
     std::uint8_t gate_;
 };
 

@@ -14,7 +14,8 @@ TEST(ToneSynth, FrequencyAndLengthAreExact) {
     for (unsigned hz : {100u, 1000u, 2000u, 3000u}) {
         for (int ms : {50, 125, 150, 300, 500, 750}) {
             const auto s = signal::synthesiseTone(hz, ms);
-            EXPECT_EQ(s.size(), std::size_t(ms * signal::kToneSampleRate / 1000)) << hz << " " << ms;
+            EXPECT_EQ(s.size(), std::size_t(ms * signal::kToneSampleRate / 1000))
+                << hz << " " << ms;
             if (hz * ms >= 2 * 1000 * 3) { // at least a few periods to count
                 EXPECT_NEAR(measuredFrequency(s, signal::kToneSampleRate), hz, hz * 0.005)
                     << hz << " Hz for " << ms << " ms";
@@ -30,7 +31,8 @@ TEST(ToneSynth, StartsAndEndsSilentAndIsLoudInBetween) {
     EXPECT_EQ(s.front(), 0);
     EXPECT_LT(std::abs(s.back()), 200);
     int peak = 0;
-    for (auto v : s) peak = std::max(peak, std::abs(int(v)));
+    for (auto v : s)
+        peak = std::max(peak, std::abs(int(v)));
     EXPECT_GT(peak, 12000);
     EXPECT_LT(peak, 32767);
 }
@@ -59,15 +61,21 @@ TEST(BeepPatterns, SequencesAndTotals) {
     using S = signal::BeepStep;
     EXPECT_EQ(signal::beepSequence(1), (std::vector<S>{{1000, 750}}));
     EXPECT_EQ(signal::beepSequence(2), (std::vector<S>{{2000, 150}, {0, 25}, {3000, 300}}));
-    EXPECT_EQ(signal::beepSequence(3), (std::vector<S>{{100, 500}, {0, 250}, {100, 500}, {0, 250},
-                                                       {100, 500}, {0, 250}}));
-    EXPECT_EQ(signal::beepSequence(4),
-              (std::vector<S>{{2000, 125}, {0, 25}, {2000, 125}, {0, 25}, {2000, 125}, {0, 25},
-                              {2000, 125}, {0, 25}}));
+    EXPECT_EQ(signal::beepSequence(3),
+              (std::vector<S>{{100, 500}, {0, 250}, {100, 500}, {0, 250}, {100, 500}, {0, 250}}));
+    EXPECT_EQ(signal::beepSequence(4), (std::vector<S>{{2000, 125},
+                                                       {0, 25},
+                                                       {2000, 125},
+                                                       {0, 25},
+                                                       {2000, 125},
+                                                       {0, 25},
+                                                       {2000, 125},
+                                                       {0, 25}}));
     const int totals[] = {0, 750, 475, 2250, 600, 0};
     for (int type = 0; type <= 5; ++type) {
         int total = 0;
-        for (const S& s : signal::beepSequence(type)) total += s.durationMs;
+        for (const S& s : signal::beepSequence(type))
+            total += s.durationMs;
         EXPECT_EQ(total, totals[type]) << "pattern " << type;
     }
     EXPECT_TRUE(signal::beepSequence(-1).empty());

@@ -13,7 +13,9 @@ using namespace kok;
 
 namespace {
 
-std::filesystem::path packPath() { return platform::executableDir() / signal::kVoicePackFileName; }
+std::filesystem::path packPath() {
+    return platform::executableDir() / signal::kVoicePackFileName;
+}
 
 // Mean square level of 16-bit mono samples over [from, to).
 double rms(const platform::PcmClip& c, std::size_t from, std::size_t to) {
@@ -29,8 +31,8 @@ double rms(const platform::PcmClip& c, std::size_t from, std::size_t to) {
 
 TEST(VoicePack, HoldsEveryClipTheChimeNames) {
     if (!std::filesystem::exists(packPath())) GTEST_SKIP() << "no voice pack was built";
-    std::vector<std::string> names = {"kok_midnight", "kok_afternoon", "kok_hour", "kok_hourz",
-                                      "kok_hours", "kok_beeps"};
+    std::vector<std::string> names = {"kok_midnight", "kok_afternoon", "kok_hour",
+                                      "kok_hourz",    "kok_hours",     "kok_beeps"};
     for (int h = 1; h <= 23; ++h)
         if (h != 12) names.push_back((h < 10 ? "kok_num_0" : "kok_num_") + std::to_string(h));
     for (const auto& n : names) {

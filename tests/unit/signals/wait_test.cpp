@@ -12,7 +12,9 @@ using namespace std::chrono_literals;
 
 namespace {
 
-double cpuSeconds() { return double(std::clock()) / CLOCKS_PER_SEC; }
+double cpuSeconds() {
+    return double(std::clock()) / CLOCKS_PER_SEC;
+}
 
 QCoreApplication& app() {
     static int argc = 1;

@@ -17,7 +17,7 @@ namespace {
 
 // This test binary has a folder of its own, so its settings file is its own too.
 class WarnSignal : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override { std::filesystem::remove(settings::settingsFilePath()); }
     void writeSettings(const std::string& text) {
         test::writeBytes(settings::settingsFilePath(), text);
@@ -31,8 +31,9 @@ TEST_F(WarnSignal, SpeakerFormIsSevenShortBeepsAfterLockAndRepaint) {
     test::CaptureSoundDevice device;
     std::vector<std::string> order;
     const auto t0 = std::chrono::steady_clock::now();
-    signal::PlayWarnSignal([&] { order.push_back("lock"); },
-                           [&] { order.push_back("repaint:" + std::to_string(device.tones.size())); });
+    signal::PlayWarnSignal(
+        [&] { order.push_back("lock"); },
+        [&] { order.push_back("repaint:" + std::to_string(device.tones.size())); });
     const auto elapsed = std::chrono::steady_clock::now() - t0;
     EXPECT_EQ(order, (std::vector<std::string>{"lock", "repaint:0"}));
     ASSERT_EQ(device.tones.size(), 7u);

@@ -32,12 +32,12 @@ void expectPcm8Mono8k(const std::vector<std::uint8_t>& f, std::uint32_t dataByte
     EXPECT_EQ(std::string(f.begin(), f.begin() + 4), "RIFF");
     EXPECT_EQ(std::string(f.begin() + 8, f.begin() + 16), "WAVEfmt ");
     EXPECT_EQ(le32(f, 16), 16u);
-    EXPECT_EQ(f[20] | f[21] << 8, 1);        // PCM
-    EXPECT_EQ(f[22] | f[23] << 8, 1);        // mono
-    EXPECT_EQ(le32(f, 24), 8000u);           // samples per second
-    EXPECT_EQ(le32(f, 28), 8000u);           // bytes per second
-    EXPECT_EQ(f[32] | f[33] << 8, 1);        // block align
-    EXPECT_EQ(f[34] | f[35] << 8, 8);        // bits per sample
+    EXPECT_EQ(f[20] | f[21] << 8, 1); // PCM
+    EXPECT_EQ(f[22] | f[23] << 8, 1); // mono
+    EXPECT_EQ(le32(f, 24), 8000u);    // samples per second
+    EXPECT_EQ(le32(f, 28), 8000u);    // bytes per second
+    EXPECT_EQ(f[32] | f[33] << 8, 1); // block align
+    EXPECT_EQ(f[34] | f[35] << 8, 8); // bits per sample
     EXPECT_EQ(std::string(f.begin() + 36, f.begin() + 40), "data");
     EXPECT_EQ(le32(f, 40), dataBytes);
     EXPECT_EQ(le32(f, 4), f.size() - 8);
@@ -46,7 +46,8 @@ void expectPcm8Mono8k(const std::vector<std::uint8_t>& f, std::uint32_t dataByte
 PcmClip pcm16(int rate, int channels, std::size_t frames) {
     PcmClip c{rate, channels, SampleFormat::S16, {}};
     c.bytes.resize(frames * std::size_t(channels) * 2);
-    for (std::size_t i = 0; i < c.bytes.size(); ++i) c.bytes[i] = std::uint8_t(i * 7);
+    for (std::size_t i = 0; i < c.bytes.size(); ++i)
+        c.bytes[i] = std::uint8_t(i * 7);
     return c;
 }
 
@@ -59,7 +60,8 @@ TEST(EmbeddedClips, PreIsA140MsTone) {
     ASSERT_EQ(clip->bytes.size(), 1120u);
     EXPECT_DOUBLE_EQ(clip->seconds(), 0.140);
     int peak = 0;
-    for (auto v : clip->bytes) peak = std::max(peak, std::abs(int(v) - 0x80));
+    for (auto v : clip->bytes)
+        peak = std::max(peak, std::abs(int(v) - 0x80));
     EXPECT_GT(peak, 60) << "a tone, not silence";
 }
 
@@ -68,7 +70,8 @@ TEST(EmbeddedClips, SilenceIs43SamplesOf0x80) {
     expectPcm8Mono8k(f, 43);
     const auto clip = signal::embeddedClip(signal::EmbeddedClip::Silence);
     ASSERT_EQ(clip->bytes.size(), 43u);
-    for (auto v : clip->bytes) EXPECT_EQ(v, 0x80);
+    for (auto v : clip->bytes)
+        EXPECT_EQ(v, 0x80);
     EXPECT_GT(signal::embeddedClip(signal::EmbeddedClip::Default)->frames(), 1000u);
 }
 
@@ -101,13 +104,17 @@ TEST(WaveData, RejectsWhatIsNotPlayablePcm) {
         change(f);
         return !platform::parseWave(f).has_value();
     };
-    EXPECT_TRUE(bad([](auto& f) { f[0] = 'X'; }));                 // not RIFF
-    EXPECT_TRUE(bad([](auto& f) { f[20] = 2; }));                  // ADPCM
-    EXPECT_TRUE(bad([](auto& f) { f[22] = 0; }));                  // no channels
-    EXPECT_TRUE(bad([](auto& f) { f[34] = 12; }));                 // 12 bits
-    EXPECT_TRUE(bad([](auto& f) { f[16] = 0xFF; f[19] = 0x7F; })); // fmt larger than the file
-    EXPECT_TRUE(bad([](auto& f) { f.resize(30); }));               // cut inside fmt
-    EXPECT_TRUE(bad([](auto& f) { std::swap_ranges(f.begin() + 12, f.begin() + 16, f.begin() + 36); }));
+    EXPECT_TRUE(bad([](auto& f) { f[0] = 'X'; })); // not RIFF
+    EXPECT_TRUE(bad([](auto& f) { f[20] = 2; }));  // ADPCM
+    EXPECT_TRUE(bad([](auto& f) { f[22] = 0; }));  // no channels
+    EXPECT_TRUE(bad([](auto& f) { f[34] = 12; })); // 12 bits
+    EXPECT_TRUE(bad([](auto& f) {
+        f[16] = 0xFF;
+        f[19] = 0x7F;
+    }));                                             // fmt larger than the file
+    EXPECT_TRUE(bad([](auto& f) { f.resize(30); })); // cut inside fmt
+    EXPECT_TRUE(
+        bad([](auto& f) { std::swap_ranges(f.begin() + 12, f.begin() + 16, f.begin() + 36); }));
     EXPECT_FALSE(platform::parseWave(std::vector<std::uint8_t>{}).has_value());
 }
 
@@ -123,7 +130,8 @@ TEST(SoundPath, WindowsPathsResolveBesideTheProgramInAnyCase) {
     EXPECT_EQ(platform::resolveSoundPath(".\\MEDIA\\..\\MEDIA\\LOGOFF.wav", dir.path()), logoff);
     EXPECT_EQ(platform::resolveSoundPath(logoff.string(), "/nonexistent"), logoff);
     // The exact name wins over one that differs only in case.
-    EXPECT_EQ(platform::resolveSoundPath("MEDIA\\notify.WAV", dir.path()), dir / "MEDIA" / "notify.WAV");
+    EXPECT_EQ(platform::resolveSoundPath("MEDIA\\notify.WAV", dir.path()),
+              dir / "MEDIA" / "notify.WAV");
     EXPECT_TRUE(platform::resolveSoundPath("MEDIA\\NONE.wav", dir.path()).empty());
     EXPECT_TRUE(platform::resolveSoundPath("MEDIA", dir.path()).empty()); // a folder
     EXPECT_TRUE(platform::resolveSoundPath("", dir.path()).empty());
