@@ -11,7 +11,7 @@ PACKAGES=(
   # fuzzing (clang's libFuzzer with sanitizers)
   clang-14 libclang-rt-14-dev
   # end-to-end tests and screenshots
-  xvfb xdotool x11-utils x11-xserver-utils imagemagick faketime fonts-dejavu-core
+  xvfb xdotool x11-utils bc x11-xserver-utils imagemagick faketime fonts-dejavu-core
   # sound: a private PulseAudio server, recording and measuring; speech for the voice pack
   pulseaudio pulseaudio-utils sox espeak-ng
 )

@@ -1,10 +1,11 @@
 #include "clock/clock_window.h"
 
+#include <QAction>
 #include <QApplication>
-#include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QScreen>
+#include <QShowEvent>
 #include <QTimer>
 
 #include "app/restart.h"
@@ -26,6 +27,10 @@ ClockWindow::ClockWindow(QString firstArgument, QWidget* parent)
     setObjectName("koktd");
     setWindowTitle("kOk DIAL TD");
     setAttribute(Qt::WA_DeleteOnClose, false);
+    // Pointer moves over the face return hovered buttons to idle; right clicks
+    // open the menu on release, after the position has been stored.
+    setMouseTracking(true);
+    setContextMenuPolicy(Qt::PreventContextMenu);
     resize(200, 200);
     buildComponents();
     FormCreate();
@@ -57,14 +62,13 @@ void ClockWindow::buildComponents() {
     t_time->setText("00:00:00");
     t_time->setGeometry(0, 0, 200, 200);
     t_timer = makeLabel("t_timer");
-    i_settings = makeLabel("i_settings");
-    i_close = makeLabel("i_close");
-    i_timer = makeLabel("i_timer");
-    for (QLabel* b : {i_settings, i_close, i_timer})
-        b->resize(0, 0);
-
-    menu = new QMenu(this);
-    menu->setObjectName("menu");
+    // Moves over the face and the indicators must reach the window, and Qt
+    // drops moves without a button before widgets that do not track them.
+    for (QLabel* l : {i_face, t_time, t_timer})
+        l->setMouseTracking(true);
+    i_settings = new ImageButton("i_settings", this);
+    i_close = new ImageButton("i_close", this);
+    i_timer = new ImageButton("i_timer", this);
 
     tt_time = makeTimer("tt_time", 1000);
     tt_time->setTimerType(Qt::PreciseTimer);
@@ -84,6 +88,15 @@ void ClockWindow::buildComponents() {
     connect(tt_time, &QTimer::timeout, this, &ClockWindow::tt_timeTimer);
     connect(tt_rebooter, &QTimer::timeout, this, &ClockWindow::tt_rebooterTimer);
     connect(tt_locker, &QTimer::timeout, this, &ClockWindow::tt_lockerTimer);
+    connect(tt_move, &QTimer::timeout, this, &ClockWindow::tt_moveTimer);
+    connect(tt_priority, &QTimer::timeout, this, &ClockWindow::tt_priorityTimer);
+    connect(tt_hide, &QTimer::timeout, this, &ClockWindow::tt_hideTimer);
+    connect(tt_system, &QTimer::timeout, this, &ClockWindow::tt_systemTimer);
+    connect(tt_shader, &QTimer::timeout, this, &ClockWindow::tt_shaderTimer);
+
+    buildMenu();
+    buildHotkeys();
+    connectButtons();
 }
 
 void ClockWindow::FormCreate() {
@@ -127,21 +140,30 @@ void ClockWindow::loadPosition(const settings::IniFile& ini) {
                                   screen.width() - width() - keys::main_section::kPosXRightMargin);
     const int y = ini.readInteger(keys::main_section::kName, keys::main_section::kPosY,
                                   keys::main_section::kPosYDefault);
-    move(x, y);
+    move(visiblePosition(QPoint(x, y)));
 }
 
 // Placement rules (priority and edge snapping) hook in here.
-void ClockWindow::loadPriorityAndMagnet(const settings::IniFile&) {}
+void ClockWindow::loadPriorityAndMagnet(const settings::IniFile& ini) {
+    if (ini.readFlag(keys::main_section::kName, keys::main_section::kPriority,
+                     keys::main_section::kPriorityDefault))
+        tt_priority->start();
+    else
+        tt_priority->stop();
+    m_magnet->setChecked(ini.readFlag(keys::main_section::kName, keys::main_section::kMagnet,
+                                      keys::main_section::kMagnetDefault));
+}
 
 void ClockWindow::loadChimeKind(const settings::IniFile& ini) {
     signal::ChimeKind = signal::readChimeKind(ini);
 }
 
 void ClockWindow::loadIndicatorMode(const settings::IniFile& ini) {
-    uptimeShown_ = ini.readFlag(keys::indicator::kName, keys::indicator::kSystemTime,
-                                keys::indicator::kSystemTimeDefault);
-    if (uptimeShown_) {
+    m_system->setChecked(ini.readFlag(keys::indicator::kName, keys::indicator::kSystemTime,
+                                      keys::indicator::kSystemTimeDefault));
+    if (m_system->isChecked()) {
         tt_system->start();
+        tt_systemTimer(); // no stale text for the first second
         return;
     }
     tt_system->stop();
@@ -188,10 +210,6 @@ void ClockWindow::tt_rebooterTimer() {
 }
 
 void ClockWindow::tt_lockerTimer() { tt_locker->stop(); }
-
-void ClockWindow::contextMenuEvent(QContextMenuEvent* event) {
-    if (menuAutoPopup_ && !menu->isEmpty()) menu->popup(event->globalPos());
-}
 
 void ClockWindow::m_closeClick() { app::requestTermination(); }
 

@@ -1,9 +1,14 @@
 #pragma once
 
 #include <QPixmap>
+#include <QPoint>
 #include <QString>
 #include <QWidget>
+#include <array>
 
+#include "clock/image_button.h"
+
+class QAction;
 class QLabel;
 class QMenu;
 class QTimer;
@@ -29,9 +34,9 @@ public:
     QLabel* i_face = nullptr;
     QLabel* t_time = nullptr;
     QLabel* t_timer = nullptr;
-    QLabel* i_settings = nullptr;
-    QLabel* i_close = nullptr;
-    QLabel* i_timer = nullptr;
+    ImageButton* i_settings = nullptr;
+    ImageButton* i_close = nullptr;
+    ImageButton* i_timer = nullptr;
 
     // Hidden picture holders the buttons take their pictures from.
     QPixmap ir_settings_of, ir_settings_on, ir_settings_dn;
@@ -39,7 +44,35 @@ public:
     QPixmap ir_timer_of, ir_timer_on, ir_timer_dn, ir_timer_at;
     QPixmap i_mask;
 
+    // The popup menu, in its order. Separators that other parts hide are named.
     QMenu* menu = nullptr;
+    QAction* m_settings = nullptr;
+    QAction* m_skin = nullptr;
+    QAction* m_datetime = nullptr;
+    QAction* m_system = nullptr;
+    QAction* m_magnet = nullptr;
+    QAction* m_separator_1 = nullptr;
+    QAction* m_noremind = nullptr;
+    QAction* m_alarms = nullptr; // submenu
+    QAction* ma_settings = nullptr;
+    std::array<QAction*, 10> ma_slots{}; // ma_0 .. ma_9, the slot number as data
+    QAction* m_timers = nullptr; // submenu
+    QAction* mt_settings_cdn = nullptr;
+    QAction* mt_settings_tmr = nullptr;
+    QAction* mt_start_cdn = nullptr;
+    QAction* mt_start_tmr = nullptr;
+    QAction* mt_mode_stop = nullptr;
+    QAction* mt_mode_pause = nullptr;
+    QAction* m_hide_10 = nullptr;
+    QAction* m_hide_60 = nullptr;
+    QAction* m_reboot = nullptr;
+    QAction* m_info = nullptr;
+    QAction* m_close = nullptr;
+
+    // Keyboard commands of the Message bar, never shown; disabled unless it shows.
+    QMenu* hotkeys = nullptr;
+    QAction* hk_esc = nullptr;
+    QAction* hk_enter = nullptr;
 
     // Timers of the Clock window, all created disabled.
     QTimer* tt_time = nullptr;
@@ -59,28 +92,75 @@ public:
     // The Message bar's "showing" flag (1 while it shows).
     int p_messagerTag = 0;
 
-    // Whether the right mouse button opens `menu` (off during the autostart delay).
+    // Whether the right mouse button opens `menu` (off during the autostart delay
+    // and while the Message bar shows).
     bool menuAutoPopup() const { return menuAutoPopup_; }
+    void setMenuAutoPopup(bool on) { menuAutoPopup_ = on; }
 
     // Whether the skin has a second indicator.
     bool hasSecondIndicator() const;
 
+    // The skin shows the uptime item only when it has a second indicator. An
+    // item lost to a failed write stays hidden.
+    void setSystemMenuVisible(bool visible);
+
+    // Gives every flagged button its idle picture and clears its flag.
+    void resetButtonsToIdle();
+
+    // Hides and shows the window, which reloads its settings.
+    void reshow();
+
 public slots:
+    // Commands of the popup menu and the buttons.
+    void m_settingsClick();
+    void m_skinClick();
+    void m_datetimeClick();
+    void m_systemClick();
+    void m_magnetClick();
+    void ma_settingsClick();
+    void mt_settings_cdnClick();
+    void mt_settings_tmrClick();
+    void m_hide_10Click();
+    void m_hide_60Click();
+    void m_infoClick();
     void m_closeClick();
     void m_rebootClick();
 
+    // Commands whose work belongs to the alarms, timers and the Message bar.
+    void m_noremindClick();
+    void ma_0Click(int slot);
+    void mt_start_cdnClick();
+    void mt_start_tmrClick();
+    void mt_mode_stopClick();
+    void mt_mode_pauseClick();
+    void i_timerClick();
+    void p_messagerClick();
+
 protected:
     void showEvent(QShowEvent* event) override;
-    void contextMenuEvent(QContextMenuEvent* event) override;
+    // Presses, releases and moves over the face and the indicators reach the
+    // window: the labels on it let them through.
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private slots:
     void tt_timeTimer();
     void tt_rebooterTimer();
     void tt_lockerTimer();
+    void tt_moveTimer();
+    void tt_priorityTimer();
+    void tt_hideTimer();
+    void tt_systemTimer();
+    void tt_shaderTimer();
 
 private:
     QTimer* makeTimer(const char* name, int intervalMs, bool singleShot = false);
     void buildComponents();
+    void buildMenu();
+    void buildHotkeys();
+    void connectButtons();
     void FormCreate();
     void FormShow();
 
@@ -97,9 +177,22 @@ private:
     void startClockTick();
     void checkHourlyChime();
 
+    // Placement: dragging, storing the position, hiding.
+    QPoint visiblePosition(QPoint stored) const;
+    void storePosition();
+    void showPositionInDialog(QPoint position);
+    void hideFor(int ms);
+    void popupMenu(QPoint globalPos);
+
+    // Button pictures.
+    QPixmap idlePicture(const ImageButton* button) const;
+    void showButtonOver(ImageButton* button, const QPixmap& over);
+    void showButtonPressed(ImageButton* button, const QPixmap& pressed);
+
     QString firstArgument_;
     bool menuAutoPopup_ = true;
-    bool uptimeShown_ = false;
+    QPoint dragOrigin_;
+    bool systemItemLost_ = false;
 };
 
 } // namespace kok::clock

@@ -103,6 +103,11 @@ SettingsDialog::SettingsDialog(QWidget* parent) : QDialog(parent) {
     tt_egg->setInterval(50);
 }
 
+// Nothing may reach a dialog that is gone.
+SettingsDialog::~SettingsDialog() {
+    if (instance == this) instance = nullptr;
+}
+
 void SettingsDialog::ensurePage(Section section) {
     if (pages_[section]) return;
     auto* page = new QWidget;

@@ -19,6 +19,7 @@ public:
     enum Section { Options, Alarm, Countdown, Timer, Message, Skins, Editor, Info, SectionCount };
 
     explicit SettingsDialog(QWidget* parent = nullptr);
+    ~SettingsDialog() override;
 
     // Shows the dialog on a section and brings it to the front.
     void openSection(Section section);

@@ -27,7 +27,15 @@ e2e_cleanup() {
 }
 trap e2e_cleanup EXIT
 
-e2e_fail() { echo "FAIL: $*" >&2; exit 1; }
+e2e_fail() {
+    echo "FAIL: $*" >&2
+    xdpyinfo >/dev/null 2>&1 || echo "(the X server $DISPLAY is gone)" >&2
+    if [ -s "$E2E_WORK/clock.log" ]; then
+        echo "--- clock output:" >&2
+        cat "$E2E_WORK/clock.log" >&2
+    fi
+    exit 1
+}
 
 e2e_start_xvfb() {
     local fifo="$E2E_WORK/displayfd"
@@ -56,14 +64,14 @@ e2e_make_install() {
 e2e_start_clock() {
     local dir=$1
     shift
-    "$dir/koktd" "$@" >"$E2E_WORK/clock.log" 2>&1 &
+    "$dir/koktd" "$@" >>"$E2E_WORK/clock.log" 2>&1 &
     CLOCK_PID=$!
     E2E_PIDS+=($CLOCK_PID)
 }
 
 e2e_wait_window() {
     local pid=$1 i win
-    for i in $(seq 1 100); do
+    for i in $(seq 1 200); do
         win=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n 1 || true)
         if [ -n "$win" ]; then echo "$win"; return 0; fi
         sleep 0.1

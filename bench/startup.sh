@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# Start-to-visible time, resident memory and idle wake-ups of the clock under
+# Xvfb, side by side with a minimal Qt frameless clock built the same way (the
+# floor).
+# Usage: bench/startup.sh [build-dir] [runs]. Prints figures; never fails on them.
+set -euo pipefail
+BUILD=$(cd "${1:-build}" && pwd)
+RUNS=${2:-10}
+WORK=$(mktemp -d /tmp/koktd-bench.XXXXXX)
+trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$WORK"' EXIT
+export KOKTD_LOCK_DIR="$WORK" XDG_CONFIG_HOME="$WORK/config" XDG_RUNTIME_DIR="$WORK"
+chmod 700 "$WORK"
+
+mkfifo "$WORK/fd"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/fd" >/dev/null 2>&1 &
+read -r num <"$WORK/fd"
+export DISPLAY=":$num"
+mkdir -p "$WORK/app"
+cp -r "$BUILD/bin/." "$WORK/app/"
+
+now_ms() { date +%s%3N; }
+
+# Prints "<ms to visible> <resident kB>" for one start of a program.
+measure() {
+    local start pid win="" end rss
+    start=$(now_ms)
+    "$@" >/dev/null 2>&1 &
+    pid=$!
+    while [ -z "$win" ]; do
+        win=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n 1 || true)
+        [ -n "$win" ] || sleep 0.002
+    done
+    end=$(now_ms)
+    sleep 1
+    rss=$(awk '/VmRSS/{print $2}' /proc/$pid/status)
+    kill "$pid"; wait "$pid" 2>/dev/null || true
+    echo "$((end - start)) $rss"
+}
+
+median() { sort -n | awk '{a[NR]=$1} END{print a[int((NR+1)/2)]}'; }
+
+run_many() {
+    local i
+    for i in $(seq 1 "$RUNS"); do measure "$@"; done >"$WORK/runs"
+    echo "$(cut -d' ' -f1 "$WORK/runs" | median) $(cut -d' ' -f2 "$WORK/runs" | median)"
+}
+
+read -r floor_ms floor_kb < <(run_many "$BUILD/bench/bench_minimal_clock")
+read -r clock_ms clock_kb < <(run_many "$WORK/app/koktd")
+printf '%-22s %12s %14s\n' program "visible (ms)" "resident (MB)"
+printf '%-22s %12d %14.1f\n' "minimal Qt clock" "$floor_ms" "$(echo "$floor_kb/1024" | bc -l)"
+printf '%-22s %12d %14.1f\n' "kOk DIAL TD" "$clock_ms" "$(echo "$clock_kb/1024" | bc -l)"
+printf 'ratios against the minimal clock: start-up %.2f, memory %.2f (median of %d runs)\n' \
+    "$(echo "$clock_ms/$floor_ms" | bc -l)" "$(echo "$clock_kb/$floor_kb" | bc -l)" "$RUNS"
+
+# Idle wake-ups: context switches of the whole process over ten idle seconds.
+wakeups() {
+    "$@" >/dev/null 2>&1 &
+    local pid=$! before after
+    sleep 2
+    before=$(cat /proc/$pid/task/*/status | awk '/voluntary_ctxt_switches/{s+=$2} END{print s}')
+    sleep 10
+    after=$(cat /proc/$pid/task/*/status | awk '/voluntary_ctxt_switches/{s+=$2} END{print s}')
+    kill "$pid"; wait "$pid" 2>/dev/null || true
+    echo "scale=1; ($after - $before) / 10" | bc
+}
+printf 'idle wake-ups per second: minimal clock %s, kOk DIAL TD %s\n' \
+    "$(wakeups "$BUILD/bench/bench_minimal_clock")" "$(wakeups "$WORK/app/koktd")"

@@ -1,0 +1,48 @@
+#include "clock/image_button.h"
+
+#include <QMouseEvent>
+
+namespace kok::clock {
+
+ImageButton::ImageButton(const char* name, QWidget* parent) : QLabel(parent) {
+    setObjectName(name);
+    setMouseTracking(true);
+    // Right clicks come as plain presses and releases, as they do on the face.
+    setContextMenuPolicy(Qt::PreventContextMenu);
+    resize(0, 0);
+}
+
+// Every handler accepts its event, so that nothing reaches the window below:
+// a button never starts a drag.
+void ImageButton::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    emit pointerMoved();
+}
+
+void ImageButton::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    releaseEndsDoubleClick_ = false;
+    emit pressed();
+}
+
+void ImageButton::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
+    emit pressed();
+    if (event->button() != Qt::LeftButton) return;
+    releaseEndsDoubleClick_ = true;
+    emit doubleClicked();
+}
+
+void ImageButton::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    const bool click = event->button() == Qt::LeftButton && !releaseEndsDoubleClick_ &&
+                       rect().contains(event->position().toPoint());
+    releaseEndsDoubleClick_ = false;
+    // The click runs before the release resets the picture, so that a click
+    // that changes the idle picture (the timer button's) is reflected at once.
+    if (click) emit clicked();
+    emit released();
+    if (event->button() == Qt::RightButton) emit menuRequested(event->globalPosition().toPoint());
+}
+
+} // namespace kok::clock

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <optional>
+
+namespace kok::platform {
+
+// Whole seconds since the system started, counting time spent suspended;
+// nothing when the system does not say.
+std::optional<long long> systemUptimeSeconds();
+
+} // namespace kok::platform

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# The clock window: borderless and on top, at its default place with no
+# settings (70 px left of the right edge, at the top), at the stored place
+# otherwise, and its time indicator changes every second.
+source "$(dirname "$0")/lib.sh"
+e2e_start_xvfb
+APP="$E2E_WORK/app"
+e2e_make_install "$APP"
+SHOTS=${E2E_SHOT_DIR:-$E2E_WORK}
+mkdir -p "$SHOTS"
+
+e2e_start_clock "$APP"
+WIN=$(e2e_wait_window "$CLOCK_PID") || e2e_fail "no clock window"
+sleep 0.5
+read -r X Y W H < <(e2e_geometry "$WIN")
+[ "$X" -eq $((1024 - W - 70)) ] && [ "$Y" -eq 0 ] ||
+    e2e_fail "default place is $X,$Y for a ${W}x$H window; expected $((1024 - W - 70)),0"
+
+PROPS=$(xprop -id "$WIN")
+grep -q '_MOTIF_WM_HINTS(_MOTIF_WM_HINTS) = 0x2, 0x[0-9a-f]*, 0x0' <<<"$PROPS" ||
+    e2e_fail "the window asks for decorations: $(grep MOTIF <<<"$PROPS")"
+grep -q '_NET_WM_STATE_ABOVE' <<<"$PROPS" || e2e_fail "the window is not kept on top"
+grep -q 'WM_NAME(STRING) = "kOk DIAL TD"' <<<"$PROPS" || e2e_fail "wrong window name"
+
+# The time indicator is redrawn every second: two pictures of the window taken
+# about a second apart differ.
+import -window "$WIN" "$E2E_WORK/a.png"
+sleep 1.1
+import -window "$WIN" "$E2E_WORK/b.png"
+DIFF=$(compare -metric AE "$E2E_WORK/a.png" "$E2E_WORK/b.png" null: 2>&1 || true)
+[ "${DIFF%% *}" != "0" ] || e2e_fail "the clock did not change within a second"
+e2e_shot "$SHOTS/clock_default.png"
+kill "$CLOCK_PID"; wait "$CLOCK_PID" 2>/dev/null || true
+
+# A stored place is used as it stands.
+printf '[kOk:TD]\r\nPosX=100\r\nPosY=200\r\n' >"$APP/kOkTD.KiF"
+e2e_start_clock "$APP"
+WIN=$(e2e_wait_window "$CLOCK_PID") || e2e_fail "no clock window"
+sleep 0.5
+read -r X Y W H < <(e2e_geometry "$WIN")
+[ "$X" -eq 100 ] && [ "$Y" -eq 200 ] || e2e_fail "stored place ignored: $X,$Y"
+e2e_shot "$SHOTS/clock_stored_place.png"

@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# One clock at a time: a second start is refused with exit code 1 after the
+# message is confirmed; "/reboot" passes; "/autorun" restarts exactly once;
+# a crashed clock does not keep later starts out.
+source "$(dirname "$0")/lib.sh"
+e2e_start_xvfb
+APP="$E2E_WORK/app"
+e2e_make_install "$APP"
+
+clock_pids() { pgrep -f "^$APP/koktd" | sort || true; }
+
+# Starts a clock expected to be refused; confirms the message; checks exit code 1.
+expect_refused() {
+    "$APP/koktd" "$@" >/dev/null 2>&1 &
+    local pid=$! win
+    win=$(e2e_wait_window "$pid") || e2e_fail "no message for a second start ($*)"
+    xdotool windowfocus --sync "$win" key Return
+    local code=0
+    wait "$pid" || code=$?
+    [ "$code" -eq 1 ] || e2e_fail "second start ($*) ended with $code, not 1"
+}
+
+e2e_start_clock "$APP"
+FIRST=$CLOCK_PID
+e2e_wait_window "$FIRST" >/dev/null || e2e_fail "the first clock shows no window"
+
+expect_refused
+expect_refused /autorun
+expect_refused /REBOOT
+expect_refused x /reboot
+echo "second starts refused"
+
+"$APP/koktd" /reboot >/dev/null 2>&1 &
+SECOND=$!
+e2e_wait_window "$SECOND" >/dev/null || e2e_fail "/reboot start shows no window"
+kill -0 "$FIRST" || e2e_fail "the first clock was disturbed"
+kill "$SECOND"; wait "$SECOND" 2>/dev/null || true
+echo "/reboot passes"
+
+kill -9 "$FIRST"; wait "$FIRST" 2>/dev/null || true
+e2e_start_clock "$APP"
+AFTER_CRASH=$CLOCK_PID
+e2e_wait_window "$AFTER_CRASH" >/dev/null || e2e_fail "no clock after kill -9 of the first"
+kill "$AFTER_CRASH"; wait "$AFTER_CRASH" 2>/dev/null || true
+echo "start after a crash works"
+
+# /autorun: 750 ms later the clock replaces itself by one started with /reboot.
+e2e_start_clock "$APP" /autorun
+AUTO=$CLOCK_PID
+for _ in $(seq 1 50); do kill -0 "$AUTO" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$AUTO" 2>/dev/null && e2e_fail "/autorun did not restart"
+sleep 2.5
+mapfile -t running < <(clock_pids)
+[ "${#running[@]}" -eq 1 ] || e2e_fail "expected one clock after /autorun, found ${#running[@]}"
+tr '\0' ' ' </proc/"${running[0]}"/cmdline | grep -q -- ' /reboot' ||
+    e2e_fail "the restarted clock was not started with /reboot"
+RESTARTED=${running[0]}
+sleep 1.5
+[ "$(clock_pids)" = "$RESTARTED" ] || e2e_fail "the clock restarted more than once"
+echo "/autorun restarts exactly once"
+
+# The restarted clock keeps later plain starts out.
+expect_refused
+echo "restarted clock still refuses a second start"

@@ -1,0 +1,481 @@
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCursor>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTimer>
+#include <QtTest>
+#include <ctime>
+#include <filesystem>
+
+#include "clock/clock_window.h"
+#include "dialog/settings_dialog.h"
+#include "settings/ini_file.h"
+#include "settings/settings_file.h"
+#include "support/temp_dir.h"
+
+using kok::clock::ClockWindow;
+using kok::clock::ImageButton;
+using kok::dialog::SettingsDialog;
+using kok::settings::IniFile;
+
+namespace {
+
+int wallClockMs() {
+    timespec ts{};
+    clock_gettime(CLOCK_REALTIME, &ts);
+    return static_cast<int>(ts.tv_nsec / 1000000);
+}
+
+void writeSettingsText(const std::string& text) {
+    kok::test::writeBytes(kok::settings::settingsFilePath(), text);
+}
+
+void sendMouse(QWidget* w, QEvent::Type type, Qt::MouseButton button, QPoint pos) {
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease || type == QEvent::MouseMove
+                                      ? Qt::NoButton
+                                      : Qt::MouseButtons(button);
+    QMouseEvent e(type, QPointF(pos), QPointF(w->mapToGlobal(pos)), button, held, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+void hover(QWidget* w) { sendMouse(w, QEvent::MouseMove, Qt::NoButton, QPoint(2, 2)); }
+
+QPixmap solid(Qt::GlobalColor c) {
+    QPixmap p(8, 8);
+    p.fill(c);
+    return p;
+}
+
+bool shows(const QLabel* label, const QPixmap& p) { return label->pixmap().cacheKey() == p.cacheKey(); }
+
+// Answers the next message box, keeping its text.
+struct MessageCatcher {
+    QString text;
+    QTimer poll;
+    MessageCatcher() {
+        poll.setInterval(20);
+        QObject::connect(&poll, &QTimer::timeout, [this] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
+                    text = box->text();
+                    box->accept();
+                }
+        });
+        poll.start();
+    }
+};
+
+} // namespace
+
+class ClockWindowTest : public QObject {
+    Q_OBJECT
+
+    std::filesystem::path settingsPath = kok::settings::settingsFilePath();
+    IniFile ini{settingsPath};
+
+    void writeSettings(std::initializer_list<std::pair<const char*, int>> values,
+                       const char* section = "kOk:TD") {
+        for (const auto& [key, value] : values)
+            ini.writeInteger(section, key, value);
+    }
+    void makeSettingsUnwritable() {
+        std::filesystem::remove_all(settingsPath);
+        std::filesystem::create_directory(settingsPath); // nothing can be renamed over it
+    }
+
+private slots:
+    void init() { std::filesystem::remove_all(settingsPath); }
+    void cleanup() { std::filesystem::remove_all(settingsPath); }
+
+    // The shown second must change within 50 ms of the system clock's.
+    void tickFollowsTheSecondBoundary() {
+        ClockWindow w(QString{});
+        w.show();
+        QString last = w.t_time->text();
+        int changes = 0;
+        QElapsedTimer elapsed;
+        elapsed.start();
+        while (changes < 3 && elapsed.elapsed() < 5000) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+            QTest::qSleep(1);
+            if (w.t_time->text() == last) continue;
+            const int ms = wallClockMs();
+            last = w.t_time->text();
+            ++changes;
+            QVERIFY2(ms < 50, qPrintable(QString("changed %1 ms after the second").arg(ms)));
+            const QTime shown = QTime::fromString(last, "hh:mm:ss");
+            QVERIFY(shown.isValid());
+            QCOMPARE(shown.second(), QTime::currentTime().second());
+        }
+        QCOMPARE(changes, 3);
+        QVERIFY(w.tt_time->isActive());
+    }
+
+    void idleTextOfTheSecondIndicator_data() {
+        QTest::addColumn<QString>("settings");
+        QTest::addColumn<QString>("idleText");
+        QTest::addColumn<bool>("uptime");
+        QTest::newRow("nothing stored") << "" << "" << false;
+        QTest::newRow("zero") << "asZero=1" << "00:00:00" << false;
+        QTest::newRow("none") << "asNone=1" << "--:--:--" << false;
+        QTest::newRow("zero beats none") << "asZero=1\r\nasNone=1" << "00:00:00" << false;
+        QTest::newRow("null is not read") << "asNull=1" << "" << false;
+        QTest::newRow("uptime skips the idle keys") << "SystemTime=1\r\nasZero=1" << "" << true;
+    }
+    void idleTextOfTheSecondIndicator() {
+        QFETCH(QString, settings);
+        QFETCH(QString, idleText);
+        QFETCH(bool, uptime);
+        writeSettingsText("[kOk:TD:Indicator]\r\n" + settings.toStdString() + "\r\n");
+        ClockWindow w(QString{});
+        w.t_timer->setText("~");
+        w.show();
+        QCOMPARE(w.tt_system->isActive(), uptime);
+        if (uptime) // the uptime is written at once, not the idle text
+            QVERIFY(QRegularExpression("^\\d{2,}:[0-5]\\d:[0-5]\\d$")
+                        .match(w.t_timer->text())
+                        .hasMatch());
+        else
+            QCOMPARE(w.t_timer->text(), idleText);
+    }
+
+    void timersStayOffUntilTheFirstShow() {
+        ClockWindow w(QString{});
+        for (QTimer* t : w.findChildren<QTimer*>())
+            QVERIFY2(!t->isActive(), qPrintable(t->objectName()));
+        QCOMPARE(w.findChild<QTimer*>("tt_locker")->interval(), 60000);
+        QCOMPARE(w.findChild<QTimer*>("tt_rebooter")->interval(), 750);
+    }
+
+    void autorunArmsTheRestartAndHoldsTheMenu() {
+        ClockWindow w(QStringLiteral("/autorun"));
+        QVERIFY(w.tt_rebooter->isActive());
+        QVERIFY(!w.menuAutoPopup());
+        w.tt_rebooter->stop(); // the test must not restart itself
+        ClockWindow plain(QStringLiteral("/AUTORUN"));
+        QVERIFY(!plain.tt_rebooter->isActive());
+        QVERIFY(plain.menuAutoPopup());
+    }
+
+    void leftoverTimerStateIsDeletedWhenNothingRuns() {
+        const auto state = kok::settings::programFilePath("kOkTD.timer");
+        kok::test::writeBytes(state, "[kOk:TD:Timer:cdn]\r\n");
+        ClockWindow w(QString{});
+        w.show();
+        QVERIFY(!std::filesystem::exists(state));
+    }
+
+    void menuTree() {
+        ClockWindow w("");
+        auto names = [](const QMenu* m) {
+            QStringList out;
+            for (const QAction* a : m->actions())
+                out << a->objectName() + (a->isSeparator() ? "" : "=" + a->text());
+            return out;
+        };
+        QCOMPARE(names(w.menu),
+                 QStringList({"m_settings=Настройки", "m_skin=Выбор темы интерфейса",
+                              "m_datetime=Корректировка даты и времени",
+                              "m_system=Показывать время работы Windows",
+                              "m_magnet=Использовать прилипание к краям экрана", "m_separator_1",
+                              "m_noremind=Отменить ближайшее напоминание", "m_alarms=Будильники",
+                              "m_timers=Таймеры", "m_separator_2", "m_hide_10=Скрыть на 10 секунд",
+                              "m_hide_60=Скрыть на 60 секунд", "m_separator_3",
+                              "m_reboot=Перезапуск", "m_info=Информация", "m_close=Выход"}));
+        QCOMPARE(w.menu->defaultAction(), w.m_settings);
+        QVERIFY(!w.m_noremind->isVisible());
+        QVERIFY(w.m_magnet->isCheckable());
+        QVERIFY(w.m_system->isCheckable());
+
+        QMenu* alarms = w.m_alarms->menu();
+        QVERIFY(alarms);
+        QCOMPARE(alarms->defaultAction(), w.ma_settings);
+        QStringList expectedAlarms{"ma_settings=Настройки", "ma_separator"};
+        for (int i = 0; i < 10; ++i) {
+            expectedAlarms << QString("ma_%1=").arg(i);
+            QCOMPARE(w.ma_slots[i]->data().toInt(), i);
+        }
+        QCOMPARE(names(alarms), expectedAlarms);
+
+        QMenu* timers = w.m_timers->menu();
+        QVERIFY(timers);
+        QCOMPARE(names(timers),
+                 QStringList({"mt_settings_cdn=Настройки таймера обратного отсчёта",
+                              "mt_settings_tmr=Настройки таймера прямого отсчёта",
+                              "mt_separator_1",
+                              "mt_start_cdn=Запустить таймер обратного отсчёта",
+                              "mt_start_tmr=Запустить таймер прямого отсчёта", "mt_separator_2",
+                              "mt_mode_stop=Режим кнопки таймера: остановка и сброс",
+                              "mt_mode_pause=Режим кнопки таймера: пауза и продолжение"}));
+        // The two modes are one radio group.
+        QVERIFY(w.mt_mode_stop->actionGroup() && w.mt_mode_stop->actionGroup()->isExclusive());
+        QCOMPARE(w.mt_mode_stop->actionGroup(), w.mt_mode_pause->actionGroup());
+        w.mt_mode_stop->trigger();
+        w.mt_mode_pause->trigger();
+        QVERIFY(w.mt_mode_pause->isChecked() && !w.mt_mode_stop->isChecked());
+
+        QCOMPARE(names(w.hotkeys), QStringList({"hk_esc=Esc", "hk_enter=Enter"}));
+        QCOMPARE(w.hk_esc->shortcut(), QKeySequence(Qt::Key_Escape));
+        QVERIFY(w.hk_enter->shortcuts().contains(QKeySequence(Qt::Key_Return)));
+        for (QAction* a : {w.hk_esc, w.hk_enter}) {
+            QVERIFY(!a->isVisible());
+            QVERIFY(!a->isEnabled());
+            QVERIFY(w.actions().contains(a)); // so that the shortcut works on the window
+        }
+    }
+
+    void systemItemFollowsTheSkin() {
+        ClockWindow w("");
+        QVERIFY(!w.m_system->isVisible());
+        w.setSystemMenuVisible(true);
+        QVERIFY(w.m_system->isVisible());
+        w.setSystemMenuVisible(false);
+        QVERIFY(!w.m_system->isVisible());
+    }
+
+    void showTimeLoadAndHiding() {
+        writeSettings({{"PosX", 123}, {"PosY", 45}, {"Priority", 1}, {"Magnet", 0}});
+        ClockWindow w("");
+        w.show();
+        QCOMPARE(w.pos(), QPoint(123, 45));
+        QVERIFY(w.tt_priority->isActive());
+        QVERIFY(!w.m_magnet->isChecked());
+
+        w.m_hide_10->trigger();
+        QVERIFY(!w.isVisible());
+        QVERIFY(!w.tt_priority->isActive());
+        QVERIFY(w.tt_hide->isActive());
+        QCOMPARE(w.tt_hide->interval(), 10000);
+        w.m_hide_60->trigger();
+        QCOMPARE(w.tt_hide->interval(), 60000);
+
+        // Coming back, the window takes whatever is stored by then.
+        writeSettings({{"PosX", 222}, {"PosY", 111}, {"Magnet", 1}});
+        QVERIFY(QMetaObject::invokeMethod(&w, "tt_hideTimer"));
+        QVERIFY(w.isVisible());
+        QVERIFY(!w.tt_hide->isActive());
+        QCOMPARE(w.pos(), QPoint(222, 111));
+        QVERIFY(w.tt_priority->isActive());
+        QVERIFY(w.m_magnet->isChecked());
+    }
+
+    void storedPositionOffEveryScreenComesBack() {
+        const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+        writeSettings({{"PosX", -150}, {"PosY", 40}});
+        {
+            ClockWindow w(""); // partly off the screen: kept as stored
+            w.show();
+            QCOMPARE(w.pos(), QPoint(-150, 40));
+        }
+        writeSettings({{"PosX", screen.width() + 500}, {"PosY", 40}});
+        ClockWindow w("");
+        w.show();
+        QCOMPARE(w.pos(), QPoint(screen.width() - w.width(), 40));
+    }
+
+    void emptySettingsPlaceTheWindowTopRight() {
+        ClockWindow w("");
+        w.show();
+        const int screenWidth = QGuiApplication::primaryScreen()->geometry().width();
+        QCOMPARE(w.pos(), QPoint(screenWidth - w.width() - 70, 0));
+        QVERIFY(w.m_magnet->isChecked());
+        QVERIFY(!w.tt_priority->isActive());
+    }
+
+    void dragSnapsAndStoresThePosition() {
+        writeSettings({{"PosX", 100}, {"PosY", 100}});
+        ClockWindow w("");
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+        const QPoint grip(50, 40); // on the time indicator
+
+        // Magnet on: 10 pixels from the right edge lands on it.
+        sendMouse(w.t_time, QEvent::MouseButtonPress, Qt::LeftButton, grip);
+        QVERIFY(w.tt_move->isActive());
+        QCursor::setPos(screen.width() - w.width() - 10 + grip.x(), 300 + grip.y());
+        QTRY_COMPARE(w.pos(), QPoint(screen.width() - w.width(), 300));
+        sendMouse(w.t_time, QEvent::MouseButtonRelease, Qt::LeftButton, grip);
+        QVERIFY(!w.tt_move->isActive());
+        QCOMPARE(ini.readInteger("kOk:TD", "PosX", -1), screen.width() - w.width());
+        QCOMPARE(ini.readInteger("kOk:TD", "PosY", -1), 300);
+
+        // With the Settings dialog open its position fields follow the drag.
+        SettingsDialog dialog;
+        auto* xx = new QLineEdit(&dialog);
+        xx->setObjectName("e_xx");
+        auto* yy = new QLineEdit(&dialog);
+        yy->setObjectName("e_yy");
+        dialog.show();
+        sendMouse(w.t_time, QEvent::MouseButtonPress, Qt::LeftButton, grip);
+        QCursor::setPos(250 + grip.x(), 260 + grip.y());
+        QTRY_COMPARE(w.pos(), QPoint(250, 260));
+        sendMouse(w.t_time, QEvent::MouseButtonRelease, Qt::LeftButton, grip);
+        QCOMPARE(xx->text(), QString("250"));
+        QCOMPARE(yy->text(), QString("260"));
+        dialog.hide();
+
+        // Magnet off (and stored): above the top stops 5 pixels over it.
+        w.m_magnet->trigger();
+        QCOMPARE(ini.readInteger("kOk:TD", "Magnet", -1), 0);
+        sendMouse(w.t_time, QEvent::MouseButtonPress, Qt::LeftButton, grip);
+        QCursor::setPos(200 + grip.x(), -40 + grip.y());
+        QTRY_COMPARE(w.pos(), QPoint(200, -5));
+        sendMouse(w.t_time, QEvent::MouseButtonRelease, Qt::LeftButton, grip);
+        QCOMPARE(ini.readInteger("kOk:TD", "PosY", 0), -5);
+
+        // A right click starts no drag but stores the position too.
+        ini.writeInteger("kOk:TD", "PosX", 1);
+        w.setMenuAutoPopup(false);
+        sendMouse(w.t_time, QEvent::MouseButtonPress, Qt::RightButton, grip);
+        QVERIFY(!w.tt_move->isActive());
+        sendMouse(w.t_time, QEvent::MouseButtonRelease, Qt::RightButton, grip);
+        QCOMPARE(ini.readInteger("kOk:TD", "PosX", 0), 200);
+    }
+
+    void failedWritesAreReportedOrHideTheItem() {
+        ClockWindow w("");
+        w.setSystemMenuVisible(true);
+        w.show();
+        makeSettingsUnwritable();
+
+        MessageCatcher catcher;
+        sendMouse(w.t_time, QEvent::MouseButtonPress, Qt::LeftButton, QPoint(5, 5));
+        sendMouse(w.t_time, QEvent::MouseButtonRelease, Qt::LeftButton, QPoint(5, 5));
+        QCOMPARE(catcher.text,
+                 QString("Возникла проблема при попытке записать файл на диск.\n"
+                         "Возможно, программа запущена с диска, запись на который запрещена.\n"
+                         "Сохранение положения программы на экране невозможно."));
+
+        const bool magnetBefore = w.m_magnet->isChecked();
+        w.m_magnet->trigger();
+        QVERIFY(!w.m_magnet->isVisible());
+        QCOMPARE(w.m_magnet->isChecked(), !magnetBefore); // still in force for this run
+
+        w.m_system->trigger();
+        QVERIFY(!w.m_system->isVisible());
+        w.setSystemMenuVisible(true); // a skin applied later does not bring it back
+        QVERIFY(!w.m_system->isVisible());
+    }
+
+    void uptimeInTheSecondIndicator() {
+        writeSettings({{"SystemTime", 1}}, "kOk:TD:Indicator");
+        writeSettings({{"asZero", 1}}, "kOk:TD:Indicator");
+        ClockWindow w("");
+        w.setSystemMenuVisible(true);
+        w.show();
+        QVERIFY(w.m_system->isChecked());
+        QVERIFY(w.tt_system->isActive());
+        const QRegularExpression uptime("^\\d{2,}:[0-5]\\d:[0-5]\\d$");
+        QVERIFY(uptime.match(w.t_timer->text()).hasMatch());
+
+        w.m_system->trigger(); // off: stored, and the window reloads
+        QCOMPARE(ini.readInteger("kOk:TD:Indicator", "SystemTime", -1), 0);
+        QVERIFY(w.isVisible());
+        QVERIFY(!w.tt_system->isActive());
+        QCOMPARE(w.t_timer->text(), QString("00:00:00"));
+    }
+
+    void buttonPictures() {
+        ClockWindow w("");
+        w.ir_settings_of = solid(Qt::red);
+        w.ir_settings_on = solid(Qt::green);
+        w.ir_settings_dn = solid(Qt::blue);
+        w.ir_close_of = solid(Qt::cyan);
+        w.ir_close_on = solid(Qt::magenta);
+        w.ir_close_dn = solid(Qt::yellow);
+        w.ir_timer_of = solid(Qt::gray);
+        w.ir_timer_on = solid(Qt::darkRed);
+        w.ir_timer_at = solid(Qt::darkGreen);
+        w.ir_timer_dn = solid(Qt::darkBlue);
+        w.i_settings->setGeometry(0, 0, 8, 8);
+        w.i_close->setGeometry(10, 0, 8, 8);
+        w.i_timer->setGeometry(20, 0, 8, 8);
+        w.show();
+
+        // Every button starts flagged, so the first reset gives each its idle picture.
+        w.resetButtonsToIdle();
+        QVERIFY(shows(w.i_settings, w.ir_settings_of));
+        QVERIFY(shows(w.i_close, w.ir_close_of));
+        QVERIFY(shows(w.i_timer, w.ir_timer_of));
+
+        hover(w.i_close);
+        QVERIFY(shows(w.i_close, w.ir_close_on));
+        QVERIFY(w.tt_shader->isActive());
+        QTest::qWait(30);
+        const int left = w.tt_shader->remainingTime();
+        hover(w.i_settings); // the other goes back; the shader keeps counting
+        QVERIFY(shows(w.i_settings, w.ir_settings_on));
+        QVERIFY(shows(w.i_close, w.ir_close_of));
+        QVERIFY(w.tt_shader->remainingTime() <= left);
+
+        sendMouse(w.i_settings, QEvent::MouseButtonPress, Qt::LeftButton, QPoint(2, 2));
+        QVERIFY(shows(w.i_settings, w.ir_settings_dn));
+        QVERIFY(!w.tt_move->isActive()); // buttons start no drag
+        sendMouse(w.i_settings, QEvent::MouseButtonRelease, Qt::LeftButton, QPoint(2, 2));
+        QVERIFY(shows(w.i_settings, w.ir_settings_of));
+
+        // Moving over the face resets a hovered button.
+        hover(w.i_close);
+        hover(w.t_time);
+        QVERIFY(shows(w.i_close, w.ir_close_of));
+
+        // Left by the pointer another way, a button returns with the shader.
+        hover(w.i_timer);
+        QVERIFY(shows(w.i_timer, w.ir_timer_at));
+        QVERIFY(QMetaObject::invokeMethod(&w, "tt_shaderTimer"));
+        QVERIFY(!w.tt_shader->isActive());
+        QVERIFY(shows(w.i_timer, w.ir_timer_of));
+
+        // While the stopwatch runs the timer button's idle picture is "on".
+        w.tt_timer->start();
+        QVERIFY(QMetaObject::invokeMethod(&w, "tt_shaderTimer"));
+        QVERIFY(shows(w.i_timer, w.ir_timer_on));
+        QVERIFY(shows(w.i_settings, w.ir_settings_of));
+        sendMouse(w.i_timer, QEvent::MouseButtonPress, Qt::LeftButton, QPoint(2, 2));
+        QVERIFY(shows(w.i_timer, w.ir_timer_dn));
+        sendMouse(w.i_timer, QEvent::MouseButtonRelease, Qt::LeftButton, QPoint(2, 2));
+        QVERIFY(shows(w.i_timer, w.ir_timer_on));
+        w.tt_timer->stop();
+    }
+
+    void commandsOpenTheirSection() {
+        ClockWindow w("");
+        SettingsDialog dialog;
+        w.show();
+        const std::pair<QAction*, SettingsDialog::Section> entries[] = {
+            {w.m_skin, SettingsDialog::Skins},
+            {w.ma_settings, SettingsDialog::Alarm},
+            {w.mt_settings_cdn, SettingsDialog::Countdown},
+            {w.mt_settings_tmr, SettingsDialog::Timer},
+            {w.m_info, SettingsDialog::Info},
+            {w.m_settings, SettingsDialog::Options},
+        };
+        for (const auto& [action, section] : entries) {
+            action->trigger();
+            QVERIFY(dialog.isVisible());
+            QCOMPARE(dialog.currentSection(), section);
+            dialog.hide();
+        }
+
+        // A double click on the time indicator and a click on the settings button.
+        w.m_info->trigger();
+        sendMouse(w.t_time, QEvent::MouseButtonDblClick, Qt::LeftButton, QPoint(5, 5));
+        sendMouse(w.t_time, QEvent::MouseButtonRelease, Qt::LeftButton, QPoint(5, 5));
+        QCOMPARE(dialog.currentSection(), SettingsDialog::Options);
+        w.m_info->trigger();
+        w.i_settings->setGeometry(0, 0, 8, 8);
+        sendMouse(w.i_settings, QEvent::MouseButtonPress, Qt::LeftButton, QPoint(2, 2));
+        sendMouse(w.i_settings, QEvent::MouseButtonRelease, Qt::LeftButton, QPoint(2, 2));
+        QCOMPARE(dialog.currentSection(), SettingsDialog::Options);
+    }
+};
+
+QTEST_MAIN(ClockWindowTest)
+#include "clock_window_test.moc"

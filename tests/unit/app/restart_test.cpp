@@ -1,0 +1,40 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/restart.h"
+#include "settings/ini_file.h"
+#include "settings/settings_file.h"
+#include "support/temp_dir.h"
+
+namespace fs = std::filesystem;
+using kok::test::readBytes;
+using kok::test::writeBytes;
+
+class SkinReset : public ::testing::Test {
+protected:
+    void TearDown() override {
+        fs::permissions(path, fs::perms::owner_all, fs::perm_options::add);
+        fs::remove(path);
+    }
+    const fs::path path = kok::settings::settingsFilePath();
+};
+
+TEST_F(SkinReset, ChangesOnlyTheRunningFamilysKeys) {
+    writeBytes(path, "[kOk:TD:Skins]\r\n9X_SkinExt=1\r\n9X_SkinName=def\r\nXP_SkinExt=1\r\n"
+                     "XP_SkinPath=/home/u/skins/blue/\r\n");
+    kok::app::resetSkinChoice(true);
+    EXPECT_EQ(readBytes(path), "[kOk:TD:Skins]\r\n9X_SkinExt=1\r\n9X_SkinName=def\r\nXP_SkinExt=0\r\n"
+                               "XP_SkinPath=/home/u/skins/blue/\r\nXP_SkinName=ext\r\n");
+    kok::app::resetSkinChoice(false);
+    EXPECT_EQ(readBytes(path), "[kOk:TD:Skins]\r\n9X_SkinExt=0\r\n9X_SkinName=ext\r\nXP_SkinExt=0\r\n"
+                               "XP_SkinPath=/home/u/skins/blue/\r\nXP_SkinName=ext\r\n");
+}
+
+TEST_F(SkinReset, ReadOnlySettingsFileFailsAndStaysAsItWas) {
+    const std::string before = "[kOk:TD:Skins]\r\nXP_SkinExt=1\r\n";
+    writeBytes(path, before);
+    fs::permissions(path, fs::perms::owner_read);
+    EXPECT_THROW(kok::app::resetSkinChoice(true), kok::settings::WriteError);
+    EXPECT_EQ(readBytes(path), before);
+}
