@@ -11,6 +11,7 @@
 #include <condition_variable>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 #include "platform/sound_device.h"
 
@@ -167,21 +168,31 @@ class ClipPlayer {
 
     void play(const PcmClip& clip, bool loop, std::uint64_t generation) {
         const std::size_t frame = std::size_t(clip.bytesPerFrame());
-        if (clip.bytes.size() < frame || frame == 0) return;
+        if (frame == 0 || clip.bytes.size() < frame) return;
         Stream stream(clip.format, clip.sampleRate, clip.channels, kClipBufferMs, "clip");
         if (!stream) return;
         const std::size_t slice = std::max<std::size_t>(frame, std::size_t(clip.sampleRate) *
                                                                    kClipSliceMs / 1000 * frame);
+        // A very short looped clip is repeated up to a slice, so that the loop
+        // does not turn into a stream of tiny writes.
+        const std::vector<std::uint8_t>* data = &clip.bytes;
+        std::vector<std::uint8_t> repeated;
+        if (loop && clip.bytes.size() < slice) {
+            const std::size_t whole = clip.bytes.size() - clip.bytes.size() % frame;
+            while (repeated.size() < slice)
+                repeated.insert(repeated.end(), clip.bytes.begin(), clip.bytes.begin() + whole);
+            data = &repeated;
+        }
         std::size_t pos = 0;
         for (;;) {
             if (superseded(generation)) {
                 stream.flush(); // the next clip starts now, not after our buffered tail
                 return;
             }
-            const std::size_t n = std::min(slice, clip.bytes.size() - pos);
-            if (!stream.write(clip.bytes.data() + pos, n)) return;
+            const std::size_t n = std::min(slice, data->size() - pos);
+            if (!stream.write(data->data() + pos, n)) return;
             pos += n;
-            if (pos == clip.bytes.size()) {
+            if (pos == data->size()) {
                 if (!loop) break;
                 pos = 0;
             }
