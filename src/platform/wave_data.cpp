@@ -83,7 +83,7 @@ std::optional<PcmClip> parseWave(std::span<const std::uint8_t> file) {
         return std::nullopt;
     std::optional<PcmClip> clip;
     std::size_t pos = 12;
-    while (file.size() - pos >= 8) {
+    while (pos <= file.size() && file.size() - pos >= 8) { // a pad byte may end past the file
         const std::uint8_t* chunk = file.data() + pos;
         const std::size_t size = le32(chunk + 4);
         const std::size_t available = file.size() - pos - 8;

@@ -116,6 +116,13 @@ TEST(WaveData, RejectsWhatIsNotPlayablePcm) {
     EXPECT_TRUE(
         bad([](auto& f) { std::swap_ranges(f.begin() + 12, f.begin() + 16, f.begin() + 36); }));
     EXPECT_FALSE(platform::parseWave(std::vector<std::uint8_t>{}).has_value());
+    // An odd-sized last chunk without its pad byte: the next chunk would start
+    // past the end (found by fuzzing; read out of bounds before).
+    auto f = good;
+    f.resize(36);
+    const std::vector<std::uint8_t> odd = {'j', 'u', 'n', 'k', 3, 0, 0, 0, 1, 2, 3};
+    f.insert(f.end(), odd.begin(), odd.end());
+    EXPECT_FALSE(platform::parseWave(f).has_value());
 }
 
 TEST(SoundPath, WindowsPathsResolveBesideTheProgramInAnyCase) {
