@@ -13,7 +13,7 @@ HOME="$work" pulseaudio -n --daemonize=no --exit-idle-time=-1 --system=false --d
 pids+=($!)
 export PULSE_SERVER="unix:$work/pulse.sock"
 for _ in $(seq 1 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
-parec -d rec.monitor --format=s16le --channels=1 --rate=44100 --latency-msec=20 >/dev/null &
+parec -d rec.monitor --format=s16le --channels=1 --rate=44100 --latency-msec=20 >/dev/null 2>&1 &
 pids+=($!)
 sleep 2.2 # the null sink leaves its 2-second blocks once the block in flight is done
 "$build/bench/sound_bench"
