@@ -6,7 +6,7 @@ set -euo pipefail
 PACKAGES=(
   # build
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-multimedia-dev libgl-dev
+  qt6-base-dev qt6-multimedia-dev libgl-dev libpulse-dev
   libgtest-dev libgmock-dev
   # fuzzing (clang's libFuzzer with sanitizers)
   clang-14 libclang-rt-14-dev

@@ -14,6 +14,7 @@
 #include "settings/autostart.h"
 #include "settings/keys.h"
 #include "settings/settings_file.h"
+#include "signals/hourly_chime.h"
 #include "skin/form_shaper.h"
 #include "skin/skin_loader.h"
 
@@ -157,8 +158,9 @@ void ClockWindow::loadPriorityAndMagnet(const settings::IniFile& ini) {
                                       keys::main_section::kMagnetDefault));
 }
 
-// The hourly chime reads its kind here.
-void ClockWindow::loadChimeKind(const settings::IniFile&) {}
+void ClockWindow::loadChimeKind(const settings::IniFile& ini) {
+    signal::ChimeKind = signal::readChimeKind(ini);
+}
 
 void ClockWindow::loadIndicatorMode(const settings::IniFile& ini) {
     m_system->setChecked(ini.readFlag(keys::indicator::kName, keys::indicator::kSystemTime,
@@ -200,8 +202,10 @@ void ClockWindow::tt_timeTimer() {
     checkHourlyChime();
 }
 
-// The hourly chime checks the time here, after the display is updated.
-void ClockWindow::checkHourlyChime() {}
+// After the display is updated, so that a chime that holds the thread shows the new time.
+void ClockWindow::checkHourlyChime() {
+    signal::CheckHourlyChime([this] { repaint(); });
+}
 
 void ClockWindow::tt_rebooterTimer() {
     tt_rebooter->stop();

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/clock.h"
+#include "signals/chime_trigger.h"
+
+namespace kok::settings {
+class IniFile;
+}
+
+namespace kok::signal {
+
+// Kinds of the hourly chime.
+inline constexpr int kChimeNone = 0;
+inline constexpr int kChimeBeep = 1;      // the speaker call sign (beep pattern 1)
+inline constexpr int kChimeWave = 2;      // the wave file of the setting "File"
+inline constexpr int kChimeCallSigns = 3; // the call-sign beeps of the voice pack, at 59:55
+inline constexpr int kChimeVoice = 4;     // the hour spoken from the voice pack
+
+// The chime kind in force; set at every show of the clock window, read at every tick.
+inline int ChimeKind = kChimeNone;
+
+// The kind the settings choose. When several are switched on the later test
+// wins: "Beep" over "Wave" over "Voice" over "Sound".
+int readChimeKind(const settings::IniFile& ini);
+
+// One thing the chime does, in order.
+struct ChimeStep {
+    enum Action {
+        Repaint,      // redraw the clock at once, so that the new time shows while we sound
+        BeepPattern1, // holds the thread for the tone
+        HourFile,     // the chime's wave file, once, not over a sound already playing
+        VoiceAndWait, // a clip of the voice pack, played to its end
+        Voice,        // a clip of the voice pack, in the background
+    };
+    Action action;
+    std::string clip;
+    friend bool operator==(const ChimeStep&, const ChimeStep&) = default;
+};
+
+// What the chime of `kind` does at the moments of a tick whose hour is `hour`.
+std::vector<ChimeStep> chimeSteps(int kind, ChimeMoments moments, int hour);
+
+// The chime check of a clock tick, at the time the clock reads now, with ChimeKind.
+void CheckHourlyChime(const std::function<void()>& repaintNow);
+
+} // namespace kok::signal

@@ -1,0 +1,113 @@
+#include "signals/sound.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+#include <chrono>
+#include <thread>
+
+#include "platform/sound_device.h"
+#include "signals/speaker.h"
+#include "signals/tone_synth.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace kok::signal {
+namespace {
+
+// The system's tone call takes 37..32767 Hz and ignores anything else.
+constexpr unsigned kSystemToneMinHz = 37;
+constexpr unsigned kSystemToneMaxHz = 32767;
+constexpr int kEventWaitThresholdMs = 1000;
+
+bool queryNtPlatform() {
+#ifdef _WIN32
+    OSVERSIONINFOA info{};
+    info.dwOSVersionInfoSize = sizeof info;
+    return GetVersionExA(&info) && info.dwPlatformId == VER_PLATFORM_WIN32_NT;
+#else
+    return true;
+#endif
+}
+
+// Where the speaker's ports cannot be reached, the speaker path still keeps
+// its timing and stays silent.
+class AbsentSpeakerPort final : public SpeakerPort {
+  public:
+    std::uint8_t in(std::uint16_t) override { return 0; }
+    void out(std::uint16_t, std::uint8_t) override {}
+};
+
+void systemTone(std::uint16_t frequency, int durationMs) {
+    if (durationMs <= 0 || frequency < kSystemToneMinHz || frequency > kSystemToneMaxHz) return;
+    const auto samples = synthesiseTone(frequency, durationMs);
+    platform::soundDevice().playTone(samples, kToneSampleRate);
+}
+
+} // namespace
+
+const bool IsNtPlatform = queryNtPlatform();
+
+void PlayTone(std::uint16_t frequency, int durationMs) {
+    if (durationMs < -1) durationMs = 0;
+    if (IsNtPlatform) {
+        // A never-ending tone (-1) has no caller and no sensible form here.
+        systemTone(frequency, durationMs);
+        return;
+    }
+    AbsentSpeakerPort port;
+    SpeakerTone(port, frequency, durationMs);
+}
+
+void WaitMs(int ms) {
+    if (ms <= 0) return;
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    if (ms > kEventWaitThresholdMs && QCoreApplication::instance()) {
+        // Timers and input keep being handled while we wait.
+        QEventLoop loop;
+        QTimer timer;
+        timer.setSingleShot(true);
+        timer.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+        timer.start(ms);
+        loop.exec();
+    }
+    // A nested handler may have held us past the end; a short wait sleeps here.
+    std::this_thread::sleep_until(until);
+}
+
+std::vector<BeepStep> beepSequence(int type) {
+    std::vector<BeepStep> steps;
+    switch (type) {
+    case 1:
+        steps = {{1000, 750}};
+        break;
+    case 2:
+        steps = {{2000, 150}, {0, 25}, {3000, 300}};
+        break;
+    case 3:
+        for (int i = 0; i < 3; ++i)
+            steps.insert(steps.end(), {{100, 500}, {0, 250}});
+        break;
+    case 4:
+        for (int i = 0; i < 4; ++i)
+            steps.insert(steps.end(), {{2000, 125}, {0, 25}});
+        break;
+    default:
+        break;
+    }
+    return steps;
+}
+
+void PlayBeepType(int type) {
+    for (const BeepStep& step : beepSequence(type)) {
+        if (step.frequency)
+            PlayTone(step.frequency, step.durationMs);
+        else
+            WaitMs(step.durationMs);
+    }
+}
+
+} // namespace kok::signal

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace kok::signal {
+
+// Which way tones go, fixed for the process before anything runs: the system's
+// tone call (the NT family, and every platform that is not Windows, where the
+// tone is synthesised on the sound card) or the PC speaker's ports.
+extern const bool IsNtPlatform;
+
+// One tone; returns when it has ended. A duration below -1 counts as 0.
+void PlayTone(std::uint16_t frequency, int durationMs);
+
+// Waits `ms` milliseconds. A wait longer than 1000 ms keeps handling the
+// program's events meanwhile; a shorter one holds the caller. Either way the
+// thread sleeps.
+void WaitMs(int ms);
+
+// A step of a beep pattern: a tone, or a pause when `frequency` is 0.
+struct BeepStep {
+    std::uint16_t frequency = 0;
+    int durationMs = 0;
+    friend bool operator==(const BeepStep&, const BeepStep&) = default;
+};
+
+// The steps of beep pattern 1 to 4; any other number has none.
+std::vector<BeepStep> beepSequence(int type);
+
+// Plays a beep pattern, holding the caller until it has ended.
+void PlayBeepType(int type);
+
+} // namespace kok::signal

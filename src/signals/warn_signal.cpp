@@ -1,0 +1,42 @@
+#include "signals/warn_signal.h"
+
+#include <QTimer>
+
+#include "settings/keys.h"
+#include "settings/settings_file.h"
+#include "signals/sound.h"
+#include "signals/wave_playback.h"
+
+namespace kok::signal {
+namespace {
+
+constexpr int kSpeakerBeeps = 7;
+constexpr std::uint16_t kSpeakerBeepHz = 2000;
+constexpr int kSpeakerBeepMs = 50;
+constexpr int kClipWarningMs = 1500;
+
+} // namespace
+
+void PlayWarnSignal(const std::function<void()>& startLock,
+                    const std::function<void()>& repaintNow) {
+    namespace main = settings::main_section;
+    const settings::IniFile ini = settings::openSettings();
+    if (startLock) startLock();
+    if (ini.readFlag(main::kName, main::kWarnBeep, main::kWarnBeepDefault)) {
+        if (repaintNow) repaintNow();
+        for (int i = 0; i < kSpeakerBeeps; ++i) {
+            PlayTone(kSpeakerBeepHz, kSpeakerBeepMs);
+            WaitMs(kSpeakerBeepMs);
+        }
+        return;
+    }
+    PlayClip(embeddedClip(EmbeddedClip::Pre), true, true);
+    WaitMs(kClipWarningMs);
+    StopSound();
+}
+
+void PlayWarnSignal(QTimer& locker, const std::function<void()>& repaintNow) {
+    PlayWarnSignal([&locker] { locker.start(); }, repaintNow);
+}
+
+} // namespace kok::signal

@@ -1,0 +1,64 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QTimer>
+#include <chrono>
+#include <ctime>
+
+#include "signals/sound.h"
+
+using namespace kok;
+using namespace std::chrono_literals;
+
+namespace {
+
+double cpuSeconds() {
+    return double(std::clock()) / CLOCKS_PER_SEC;
+}
+
+QCoreApplication& app() {
+    static int argc = 1;
+    static char name[] = "unit_signals";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication a(argc, argv);
+    return a;
+}
+
+} // namespace
+
+TEST(WaitMs, ShortWaitSleepsItsLengthAndHoldsEvents) {
+    app();
+    bool fired = false;
+    QTimer::singleShot(10, [&] { fired = true; });
+    const auto t0 = std::chrono::steady_clock::now();
+    const double cpu0 = cpuSeconds();
+    signal::WaitMs(300);
+    const auto elapsed = std::chrono::steady_clock::now() - t0;
+    EXPECT_GE(elapsed, 300ms);
+    EXPECT_LT(elapsed, 400ms);
+    EXPECT_LT(cpuSeconds() - cpu0, 0.03) << "the wait must sleep, not spin";
+    EXPECT_FALSE(fired) << "a wait of 1000 ms or less holds events back";
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(fired);
+}
+
+TEST(WaitMs, LongWaitHandlesEventsAndStillLastsItsLength) {
+    app();
+    bool fired = false;
+    QTimer::singleShot(100, [&] { fired = true; });
+    const auto t0 = std::chrono::steady_clock::now();
+    const double cpu0 = cpuSeconds();
+    signal::WaitMs(1100);
+    const auto elapsed = std::chrono::steady_clock::now() - t0;
+    EXPECT_TRUE(fired);
+    EXPECT_GE(elapsed, 1100ms);
+    EXPECT_LT(elapsed, 1300ms);
+    EXPECT_LT(cpuSeconds() - cpu0, 0.05);
+}
+
+TEST(WaitMs, NothingForZeroOrLess) {
+    const auto t0 = std::chrono::steady_clock::now();
+    signal::WaitMs(0);
+    signal::WaitMs(-100);
+    EXPECT_LT(std::chrono::steady_clock::now() - t0, 2ms);
+}
