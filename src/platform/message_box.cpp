@@ -1,5 +1,6 @@
 #include "platform/message_box.h"
 
+#include <QLabel>
 #include <QMessageBox>
 #include <QString>
 
@@ -12,6 +13,8 @@ void showMessage(std::string_view text, std::string_view caption) {
                     QMessageBox::Ok);
     box.setObjectName("kok_message");
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    // The texts break their own lines; the box widens to fit them.
+    if (auto* label = box.findChild<QLabel*>("qt_msgbox_label")) label->setWordWrap(false);
     box.exec();
 }
 
