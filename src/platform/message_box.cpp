@@ -1,6 +1,5 @@
 #include "platform/message_box.h"
 
-#include <QLabel>
 #include <QMessageBox>
 #include <QString>
 
@@ -13,8 +12,6 @@ void showMessage(std::string_view text, std::string_view caption) {
                     QMessageBox::Ok);
     box.setObjectName("kok_message");
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
-    // The texts break their own lines; the box widens to fit them.
-    if (auto* label = box.findChild<QLabel*>("qt_msgbox_label")) label->setWordWrap(false);
     box.exec();
 }
 
