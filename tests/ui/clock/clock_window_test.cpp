@@ -13,6 +13,7 @@
 #include <ctime>
 #include <filesystem>
 
+#include "support/qt_test_main.h"
 #include "clock/clock_window.h"
 #include "dialog/settings_dialog.h"
 #include "settings/ini_file.h"
@@ -482,5 +483,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ClockWindowTest)
+KOK_QT_TEST(ClockWindowTest);
 #include "clock_window_test.moc"

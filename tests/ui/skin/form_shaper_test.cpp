@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <random>
 
+#include "support/qt_test_main.h"
 #include "platform/paths.h"
 #include "skin/builtin_skins.h"
 #include "skin/form_shaper.h"
@@ -243,5 +244,5 @@ class FormShaperTest : public QObject {
     QTemporaryDir dir_;
 };
 
-QTEST_MAIN(FormShaperTest)
+KOK_QT_TEST(FormShaperTest);
 #include "form_shaper_test.moc"

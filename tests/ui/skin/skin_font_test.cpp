@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QTest>
 
+#include "support/qt_test_main.h"
 #include "skin/skin_font.h"
 
 using namespace kok::skin;
@@ -59,5 +60,5 @@ class SkinFontTest : public QObject {
     }
 };
 
-QTEST_MAIN(SkinFontTest)
+KOK_QT_TEST(SkinFontTest);
 #include "skin_font_test.moc"

@@ -5,6 +5,7 @@
 #include <QTest>
 #include <memory>
 
+#include "support/qt_test_main.h"
 #include "clock/clock_window.h"
 #include "platform/file_io.h"
 #include "settings/autostart.h"
@@ -176,5 +177,5 @@ class SkinLoaderTest : public QObject {
     std::unique_ptr<QTemporaryDir> dirHolder_;
 };
 
-QTEST_MAIN(SkinLoaderTest)
+KOK_QT_TEST(SkinLoaderTest);
 #include "skin_loader_test.moc"
