@@ -4,7 +4,7 @@
 #   e2e_start_clock DIR ARGS  starts DIR/koktd in the background; PID in $CLOCK_PID
 #   e2e_wait_window PID       waits for the visible window of PID; prints its id
 #   e2e_geometry WIN          prints "X Y W H" of a window
-#   e2e_shot FILE             screenshot of the whole screen (kept for a person to look at)
+#   e2e_shot FILE             screenshot of the whole screen, usually into $SHOTS
 #   e2e_fail MSG              prints MSG and exits 1
 # Everything started here is stopped when the script exits.
 set -euo pipefail
@@ -14,7 +14,9 @@ E2E_WORK=$(mktemp -d /tmp/koktd-e2e.XXXXXX)
 export KOKTD_LOCK_DIR="$E2E_WORK/locks"
 export XDG_CONFIG_HOME="$E2E_WORK/config"
 export XDG_RUNTIME_DIR="$E2E_WORK/runtime"
-mkdir -p "$KOKTD_LOCK_DIR" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
+# Screenshots stay after the run, for a person to look at.
+SHOTS=${E2E_SHOT_DIR:-$E2E_WORK/shots}
+mkdir -p "$KOKTD_LOCK_DIR" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" "$SHOTS"
 chmod 700 "$XDG_RUNTIME_DIR"
 E2E_PIDS=()
 

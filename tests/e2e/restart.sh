@@ -6,8 +6,6 @@ source "$(dirname "$0")/lib.sh"
 e2e_start_xvfb
 APP="$E2E_WORK/app"
 e2e_make_install "$APP"
-SHOTS=${E2E_SHOT_DIR:-$E2E_WORK}
-mkdir -p "$SHOTS"
 
 clocks() { pgrep -f "^$APP/koktd" | wc -l; }
 

@@ -4,9 +4,6 @@
 # the reset message and a restart with "ext".
 source "$(dirname "$0")/lib.sh"
 
-SHOTS=${E2E_SHOT_DIR:-$E2E_WORK/shots}
-mkdir -p "$SHOTS"
-
 # Colour of a screen pixel as "r,g,b".
 pixel() {
     convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:

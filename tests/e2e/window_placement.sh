@@ -9,8 +9,6 @@
 source "$(dirname "$0")/lib.sh"
 
 SCREEN_W=1024
-SHOTS=${E2E_SHOT_DIR:-$E2E_WORK/shots}
-mkdir -p "$SHOTS"
 
 e2e_start_xvfb
 APP="$E2E_WORK/app"
