@@ -24,9 +24,10 @@ now_ms() { date +%s%3N; }
 measure() {
     local start pid win="" end rss
     start=$(now_ms)
-    "$@" >/dev/null 2>&1 &
+    "$@" >/dev/null 2>>"$WORK/stderr" &
     pid=$!
     while [ -z "$win" ]; do
+        kill -0 "$pid" 2>/dev/null || { echo "$1 ended before showing a window:" >&2; cat "$WORK/stderr" >&2; return 1; }
         win=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n 1 || true)
         [ -n "$win" ] || sleep 0.002
     done
