@@ -163,17 +163,19 @@ void FormShaper::buildRegion() {
     // Counting first costs far less than growing a list of a million rectangles.
     qsizetype count = 0;
     forEachMaskBand(file, header_, [&](int, int, int, int) { ++count; });
+    regionBuilt_ = true;
+    ++regionBuilds_;
+    // The X server empties a shape with this many rectangles, so the window
+    // would vanish: the shape counts as refused and the window stays whole.
+    // The region is not built at all then, which saves most of the time.
+    regionRefused_ = std::size_t(count) > kMaxShapeRects;
+    region_ = QRegion();
+    if (regionRefused_) return;
     QList<QRect> rects;
     rects.reserve(count);
     forEachMaskBand(file, header_, [&](int x1, int y1, int x2, int y2) {
         rects.emplace_back(QPoint(x1, y1), QPoint(x2, y2));
     });
-    regionBuilt_ = true;
-    ++regionBuilds_;
-    // The X server empties a shape with this many rectangles, so the window
-    // would vanish: the shape counts as refused and the window stays whole.
-    regionRefused_ = std::size_t(rects.size()) > kMaxShapeRects;
-    region_ = QRegion();
     region_.setRects(rects.constData(), int(rects.size()));
 }
 
