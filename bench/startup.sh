@@ -12,7 +12,7 @@ export KOKTD_LOCK_DIR="$WORK" XDG_CONFIG_HOME="$WORK/config" XDG_RUNTIME_DIR="$W
 chmod 700 "$WORK"
 
 mkfifo "$WORK/fd"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/fd" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$WORK/fd" >/dev/null 2>&1 &
 read -r num <"$WORK/fd"
 export DISPLAY=":$num"
 mkdir -p "$WORK/app"

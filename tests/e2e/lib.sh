@@ -42,7 +42,9 @@ e2e_fail() {
 e2e_start_xvfb() {
     local fifo="$E2E_WORK/displayfd"
     mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    # -noreset: an X server whose last client leaves resets itself and refuses
+    # connections meanwhile, which would fail a clock that starts just then.
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
     E2E_PIDS+=($!)
     local num
     read -r -t 10 num <"$fifo" || e2e_fail "Xvfb did not start"
