@@ -102,7 +102,26 @@ std::vector<BeepStep> beepSequence(int type) {
 }
 
 void PlayBeepType(int type) {
-    for (const BeepStep& step : beepSequence(type)) {
+    const std::vector<BeepStep> steps = beepSequence(type);
+    if (IsNtPlatform) {
+        // The whole pattern goes out as one stream, so that its pauses last
+        // exactly as long as written instead of growing by a stream start each.
+        // Every pause is well under a second and holds the caller, as the tone
+        // does, so the caller sees no difference.
+        std::vector<std::int16_t> samples;
+        for (const BeepStep& step : steps) {
+            if (step.frequency) {
+                const auto tone = synthesiseTone(step.frequency, step.durationMs);
+                samples.insert(samples.end(), tone.begin(), tone.end());
+            } else {
+                samples.resize(samples.size() +
+                               std::size_t(step.durationMs) * kToneSampleRate / 1000);
+            }
+        }
+        if (!samples.empty()) platform::soundDevice().playTone(samples, kToneSampleRate);
+        return;
+    }
+    for (const BeepStep& step : steps) {
         if (step.frequency)
             PlayTone(step.frequency, step.durationMs);
         else

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 
@@ -81,20 +82,33 @@ TEST(BeepPatterns, SequencesAndTotals) {
     EXPECT_TRUE(signal::beepSequence(-1).empty());
 }
 
-TEST(BeepPatterns, PatternTwoReachesTheDeviceAsTwoTonesWithAPause) {
+TEST(BeepPatterns, PatternTwoReachesTheDeviceAsOneStreamWithAnExactPause) {
     test::CaptureSoundDevice device;
-    const auto t0 = std::chrono::steady_clock::now();
     signal::PlayBeepType(2);
-    const auto elapsed = std::chrono::steady_clock::now() - t0;
-    ASSERT_EQ(device.tones.size(), 2u);
-    const auto& a = device.tones[0];
-    const auto& b = device.tones[1];
-    EXPECT_NEAR(measuredFrequency(a.samples, a.sampleRate), 2000, 10);
-    EXPECT_EQ(a.samples.size(), std::size_t(a.sampleRate * 150 / 1000));
-    EXPECT_NEAR(measuredFrequency(b.samples, b.sampleRate), 3000, 15);
-    EXPECT_EQ(b.samples.size(), std::size_t(b.sampleRate * 300 / 1000));
-    // The capture device does not hold the caller, so only the pause takes time.
-    EXPECT_GE(elapsed, std::chrono::milliseconds(25));
+    ASSERT_EQ(device.tones.size(), 1u);
+    const auto& all = device.tones[0].samples;
+    const int rate = device.tones[0].sampleRate;
+    const auto ms = [rate](int v) { return std::size_t(v) * std::size_t(rate) / 1000; };
+    ASSERT_EQ(all.size(), ms(475));
+    const std::vector<std::int16_t> first(all.begin(), all.begin() + long(ms(150)));
+    const std::vector<std::int16_t> pause(all.begin() + long(ms(150)), all.begin() + long(ms(175)));
+    const std::vector<std::int16_t> second(all.begin() + long(ms(175)), all.end());
+    EXPECT_NEAR(measuredFrequency(first, rate), 2000, 10);
+    EXPECT_EQ(pause, std::vector<std::int16_t>(ms(25), 0));
+    EXPECT_NEAR(measuredFrequency(second, rate), 3000, 15);
+}
+
+TEST(BeepPatterns, PatternThreeEndsWithItsPause) {
+    test::CaptureSoundDevice device;
+    signal::PlayBeepType(3);
+    ASSERT_EQ(device.tones.size(), 1u);
+    const auto& all = device.tones[0].samples;
+    const std::size_t perMs = std::size_t(device.tones[0].sampleRate) / 1000;
+    ASSERT_EQ(all.size(), 2250 * perMs);
+    for (std::size_t i = 2000 * perMs; i < all.size(); ++i)
+        ASSERT_EQ(all[i], 0) << "sample " << i;
+    EXPECT_NE(std::count(all.begin(), all.begin() + long(500 * perMs), std::int16_t(0)),
+              long(500 * perMs));
 }
 
 TEST(BeepPatterns, UnknownPatternIsSilentAndImmediate) {
