@@ -15,8 +15,10 @@ std::filesystem::path findEntry(const std::filesystem::path& dir, const std::str
     std::error_code ec;
     std::filesystem::path exact = dir / name;
     if (std::filesystem::exists(exact, ec)) return exact;
-    for (const auto& entry : std::filesystem::directory_iterator(dir, ec)) {
-        if (sameIgnoringCase(entry.path().filename().string(), name)) return entry.path();
+    // The non-throwing walk: a folder that goes away meanwhile just ends the search.
+    for (std::filesystem::directory_iterator it(dir, ec), end; !ec && it != end;
+         it.increment(ec)) {
+        if (sameIgnoringCase(it->path().filename().string(), name)) return it->path();
     }
     return {};
 }

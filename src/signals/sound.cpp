@@ -101,13 +101,12 @@ std::vector<BeepStep> beepSequence(int type) {
     return steps;
 }
 
-void PlayBeepType(int type) {
-    const std::vector<BeepStep> steps = beepSequence(type);
+void PlaySteps(const std::vector<BeepStep>& steps) {
     if (IsNtPlatform) {
-        // The whole pattern goes out as one stream, so that its pauses last
-        // exactly as long as written instead of growing by a stream start each.
-        // Every pause is well under a second and holds the caller, as the tone
-        // does, so the caller sees no difference.
+        // The steps go out as one stream, so that pauses last exactly as long
+        // as written instead of growing by a stream start each. Callers only
+        // pass pauses well under a second, which hold the caller as the tones
+        // do, so they see no difference.
         std::vector<std::int16_t> samples;
         for (const BeepStep& step : steps) {
             if (step.frequency) {
@@ -128,5 +127,7 @@ void PlayBeepType(int type) {
             WaitMs(step.durationMs);
     }
 }
+
+void PlayBeepType(int type) { PlaySteps(beepSequence(type)); }
 
 } // namespace kok::signal

@@ -28,6 +28,10 @@ struct BeepStep {
 // The steps of beep pattern 1 to 4; any other number has none.
 std::vector<BeepStep> beepSequence(int type);
 
+// Plays tones and pauses in turn, holding the caller until they have ended.
+// Every pause must be shorter than a second (pauses do not handle events).
+void PlaySteps(const std::vector<BeepStep>& steps);
+
 // Plays a beep pattern, holding the caller until it has ended.
 void PlayBeepType(int type);
 

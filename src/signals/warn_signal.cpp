@@ -24,10 +24,10 @@ void PlayWarnSignal(const std::function<void()>& startLock,
     if (startLock) startLock();
     if (ini.readFlag(main::kName, main::kWarnBeep, main::kWarnBeepDefault)) {
         if (repaintNow) repaintNow();
-        for (int i = 0; i < kSpeakerBeeps; ++i) {
-            PlayTone(kSpeakerBeepHz, kSpeakerBeepMs);
-            WaitMs(kSpeakerBeepMs);
-        }
+        std::vector<BeepStep> steps;
+        for (int i = 0; i < kSpeakerBeeps; ++i)
+            steps.insert(steps.end(), {{kSpeakerBeepHz, kSpeakerBeepMs}, {0, kSpeakerBeepMs}});
+        PlaySteps(steps);
         return;
     }
     PlayClip(embeddedClip(EmbeddedClip::Pre), true, true);
@@ -36,7 +36,12 @@ void PlayWarnSignal(const std::function<void()>& startLock,
 }
 
 void PlayWarnSignal(QTimer& locker, const std::function<void()>& repaintNow) {
-    PlayWarnSignal([&locker] { locker.start(); }, repaintNow);
+    // The lock is switched on; one that runs already keeps its course.
+    PlayWarnSignal(
+        [&locker] {
+            if (!locker.isActive()) locker.start();
+        },
+        repaintNow);
 }
 
 } // namespace kok::signal

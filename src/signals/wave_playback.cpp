@@ -9,6 +9,8 @@
 namespace kok::signal {
 namespace {
 
+constexpr qint64 kMaxWaveFileBytes = 64 * 1024 * 1024;
+
 std::shared_ptr<const platform::PcmClip> loadOnce(const char* resource) {
     auto clip = loadWave(resource);
     return clip ? clip : std::make_shared<const platform::PcmClip>();
@@ -19,6 +21,11 @@ std::shared_ptr<const platform::PcmClip> loadOnce(const char* resource) {
 std::shared_ptr<const platform::PcmClip> loadWave(const std::string& path) {
     QFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::ReadOnly)) return nullptr;
+    // Only a RIFF/WAVE file of sensible size is read whole: a sound setting
+    // that names some huge file must not stall the clock or fill its memory.
+    if (file.size() > kMaxWaveFileBytes || !file.peek(12).startsWith("RIFF") ||
+        file.peek(12).mid(8, 4) != "WAVE")
+        return nullptr;
     const QByteArray bytes = file.readAll();
     auto clip = platform::parseWave(
         std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), std::size_t(bytes.size())));

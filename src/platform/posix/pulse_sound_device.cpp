@@ -27,9 +27,10 @@ constexpr int kToneBufferMs = 20;
 constexpr int kClipBufferMs = 40;
 // Clips are written in slices this long, so that a new clip takes over quickly.
 constexpr int kClipSliceMs = 20;
-// Waiting for the server to play out what it holds is worth it only when its
-// buffer is short; a sink that buffers seconds is not waited for.
-constexpr double kMaxDrainWaitMs = 250;
+// The server is waited for until it has played out what it holds, so that the
+// end of a sound is heard even on a slow output (a wireless headset holds a few
+// hundred milliseconds); only a sink that buffers seconds is not waited for.
+constexpr double kMaxDrainWaitMs = 1000;
 
 double msSince(SteadyClock::time_point t0) {
     return std::chrono::duration<double, std::milli>(SteadyClock::now() - t0).count();

@@ -6,6 +6,7 @@
 #include <ctime>
 
 #include "signals/sound.h"
+#include "support/core_app.h"
 
 using namespace kok;
 using namespace std::chrono_literals;
@@ -16,13 +17,7 @@ double cpuSeconds() {
     return double(std::clock()) / CLOCKS_PER_SEC;
 }
 
-QCoreApplication& app() {
-    static int argc = 1;
-    static char name[] = "unit_signals";
-    static char* argv[] = {name, nullptr};
-    static QCoreApplication a(argc, argv);
-    return a;
-}
+QCoreApplication& app() { return kok::test::coreApp(); }
 
 } // namespace
 

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QTimer>
+#include <algorithm>
 #include <chrono>
+#include <thread>
 
 #include "capture_sound_device.h"
 #include "platform/paths.h"
@@ -8,6 +11,7 @@
 #include "settings/settings_file.h"
 #include "signals/warn_signal.h"
 #include "signals/wave_playback.h"
+#include "support/core_app.h"
 #include "support/temp_dir.h"
 
 using namespace kok;
@@ -30,19 +34,46 @@ TEST_F(WarnSignal, SpeakerFormIsSevenShortBeepsAfterLockAndRepaint) {
     std::filesystem::remove(settings::settingsFilePath()); // "WarnBeep" defaults to 1
     test::CaptureSoundDevice device;
     std::vector<std::string> order;
-    const auto t0 = std::chrono::steady_clock::now();
     signal::PlayWarnSignal(
         [&] { order.push_back("lock"); },
         [&] { order.push_back("repaint:" + std::to_string(device.tones.size())); });
-    const auto elapsed = std::chrono::steady_clock::now() - t0;
     EXPECT_EQ(order, (std::vector<std::string>{"lock", "repaint:0"}));
-    ASSERT_EQ(device.tones.size(), 7u);
-    for (const auto& t : device.tones) {
-        EXPECT_EQ(t.samples.size(), std::size_t(t.sampleRate * 50 / 1000));
-        EXPECT_NEAR(test::measuredFrequency(t.samples, t.sampleRate), 2000, 10);
+    // One stream: seven times 50 ms of 2000 Hz, each followed by 50 ms of silence.
+    ASSERT_EQ(device.tones.size(), 1u);
+    const auto& all = device.tones[0].samples;
+    const std::size_t beep = std::size_t(device.tones[0].sampleRate) * 50 / 1000;
+    ASSERT_EQ(all.size(), 14 * beep);
+    for (std::size_t i = 0; i < 7; ++i) {
+        const std::vector<std::int16_t> tone(all.begin() + long(2 * i * beep),
+                                             all.begin() + long((2 * i + 1) * beep));
+        EXPECT_NEAR(test::measuredFrequency(tone, device.tones[0].sampleRate), 2000, 10) << i;
+        EXPECT_TRUE(std::all_of(all.begin() + long((2 * i + 1) * beep),
+                                all.begin() + long((2 * i + 2) * beep),
+                                [](std::int16_t v) { return v == 0; }))
+            << "pause " << i;
     }
-    EXPECT_GE(elapsed, 7 * 50ms); // the pauses (the capture device does not hold the tones)
     EXPECT_TRUE(device.clips.empty());
+}
+
+TEST_F(WarnSignal, ARunningLockKeepsItsCourse) {
+    writeSettings("[kOk:TD]\r\nWarnBeep=1\r\n");
+    test::coreApp();
+    test::CaptureSoundDevice device;
+    QTimer locker;
+    locker.setSingleShot(true);
+    locker.setTimerType(Qt::PreciseTimer);
+    locker.setInterval(60000);
+    locker.start();
+    std::this_thread::sleep_for(50ms);
+    const int before = locker.remainingTime();
+    ASSERT_LT(before, 59980);
+    signal::PlayWarnSignal(locker, {});
+    EXPECT_TRUE(locker.isActive());
+    EXPECT_LE(locker.remainingTime(), before) << "the lock was started afresh";
+    locker.stop();
+    signal::PlayWarnSignal(locker, {});
+    EXPECT_TRUE(locker.isActive());
+    EXPECT_GT(locker.remainingTime(), 58000);
 }
 
 TEST_F(WarnSignal, ClipFormLoopsPreThenCutsItOff) {
