@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QScreen>
@@ -117,6 +118,11 @@ bool ClockWindow::hasSecondIndicator() const { return !t_timer->isHidden(); }
 void ClockWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!event->spontaneous()) FormShow();
+}
+
+void ClockWindow::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    app::requestTermination();
 }
 
 void ClockWindow::FormShow() {

@@ -144,6 +144,9 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // The Clock window is the main window: closing it (from the window
+    // manager) ends the program.
+    void closeEvent(QCloseEvent* event) override;
     // Presses, releases and moves over the face and the indicators reach the
     // window: the labels on it let them through.
     void mousePressEvent(QMouseEvent* event) override;

@@ -42,6 +42,16 @@ std::optional<Entry> entryOf(std::string_view line) {
     return Entry{trim(t.substr(0, eq)), value};
 }
 
+// A value that starts or ends with a blank or a quote would lose them on
+// reading, so it is written inside one more pair of quotes, which the reader
+// takes off again.
+std::string protectedValue(std::string value) {
+    if (value.empty()) return value;
+    const auto exposed = [](char c) { return isBlank(c) || c == '"' || c == '\''; };
+    if (exposed(value.front()) || exposed(value.back())) return '"' + value + '"';
+    return value;
+}
+
 std::string singleLine(std::string_view s) {
     std::string out(s);
     for (char& c : out)
@@ -136,8 +146,7 @@ void IniDocument::terminateLastLine() {
 }
 
 void IniDocument::set(std::string_view section, std::string_view key, std::string_view value) {
-    const std::string entry =
-        singleLine(trim(key)) + "=" + singleLine(value);
+    const std::string entry = singleLine(trim(key)) + "=" + protectedValue(singleLine(value));
     const auto ls = lines();
     const auto span = findSection(ls, section);
     if (!span) {

@@ -1,14 +1,21 @@
 #include "platform/paths.h"
 
 #include <cstdlib>
+#include <string>
+#include <string_view>
 #include <system_error>
 
 namespace kok::platform {
 
 std::filesystem::path executablePath() {
     std::error_code ec;
-    auto p = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::filesystem::path() : p;
+    std::string p = std::filesystem::read_symlink("/proc/self/exe", ec).string();
+    if (ec) return {};
+    // An executable replaced on disk while it runs (an upgrade) is reported
+    // with this suffix; the new file at the same path is the one to restart.
+    constexpr std::string_view kDeleted = " (deleted)";
+    if (p.size() > kDeleted.size() && p.ends_with(kDeleted)) p.resize(p.size() - kDeleted.size());
+    return p;
 }
 
 std::filesystem::path executableDir() { return executablePath().parent_path(); }

@@ -14,6 +14,7 @@
 #include <filesystem>
 
 #include "support/qt_test_main.h"
+#include "app/restart.h"
 #include "clock/clock_window.h"
 #include "dialog/settings_dialog.h"
 #include "settings/ini_file.h"
@@ -480,6 +481,15 @@ private slots:
         sendMouse(w.i_settings, QEvent::MouseButtonPress, Qt::LeftButton, QPoint(2, 2));
         sendMouse(w.i_settings, QEvent::MouseButtonRelease, Qt::LeftButton, QPoint(2, 2));
         QCOMPARE(dialog.currentSection(), SettingsDialog::Options);
+    }
+
+    // Last: it asks the application to end, which only a running loop would do.
+    void closingTheWindowEndsTheProgram() {
+        ClockWindow w("");
+        w.show();
+        QVERIFY(!kok::app::terminationRequested());
+        w.close();
+        QVERIFY(kok::app::terminationRequested());
     }
 };
 

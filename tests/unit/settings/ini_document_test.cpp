@@ -105,6 +105,20 @@ TEST(IniDocument, ValuesCannotInjectLines) {
     EXPECT_EQ(doc.value("kOk:TD:Alarms", "0_Message"), "hi  [kOk:TD]  PosX=-5000");
 }
 
+TEST(IniDocument, EveryWrittenValueReadsBackAsItWas) {
+    IniDocument doc;
+    for (const std::string v : {"\"/home/u/My Apps/run.sh\" --now", "\"/opt/a b/c\"", "'x'",
+                                "  padded  ", " lead", "trail ", "\"", "'", "\"\"", "a\"b",
+                                "plain", ""}) {
+        doc.set("s", "k", v);
+        EXPECT_EQ(doc.value("s", "k"), v) << v;
+    }
+    doc.set("s", "k", "plain");
+    EXPECT_EQ(doc.bytes(), "[s]\r\nk=plain\r\n") << "ordinary values are written as they are";
+    doc.set("s", "k", " x ");
+    EXPECT_EQ(doc.bytes(), "[s]\r\nk=\" x \"\r\n");
+}
+
 TEST(IniDocument, ListsKeysOnce) {
     const IniDocument doc("[s]\r\nb=1\r\na=2\r\nB=3\r\n;c=4\r\n");
     EXPECT_EQ(doc.keys("s"), (std::vector<std::string>{"b", "a"}));
