@@ -31,7 +31,7 @@ trap e2e_cleanup EXIT
 
 e2e_fail() {
     echo "FAIL: $*" >&2
-    xdpyinfo >/dev/null 2>&1 || echo "(the X server $DISPLAY is gone)" >&2
+    [ -z "${DISPLAY:-}" ] || xdpyinfo >/dev/null 2>&1 || echo "(the X server $DISPLAY is gone)" >&2
     if [ -s "$E2E_WORK/clock.log" ]; then
         echo "--- clock output:" >&2
         cat "$E2E_WORK/clock.log" >&2

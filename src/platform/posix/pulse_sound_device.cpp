@@ -21,9 +21,11 @@ namespace {
 using SteadyClock = std::chrono::steady_clock;
 
 constexpr const char* kAppName = "kOk DIAL TD";
-// The buffer we ask the server to keep: small, so that a tone starts at once
-// and a replaced clip stops at once.
-constexpr int kToneBufferMs = 20;
+// The buffer we ask the server to keep. A tone is written whole at once, so it
+// starts at once whatever the buffer; a roomy one keeps a busy machine from
+// tearing holes into it. Clips stream in slices and keep a small one, so that
+// a replaced clip stops at once.
+constexpr int kToneBufferMs = 250;
 constexpr int kClipBufferMs = 40;
 // Clips are written in slices this long, so that a new clip takes over quickly.
 constexpr int kClipSliceMs = 20;
