@@ -272,7 +272,9 @@ def main():
     e = Skin("ext", 125, 27, lambda y: (26 - y) // 2,
              lambda y: 123 if y <= 13 else 123 - (y - 12) // 2)
     make("ext", e, [
-        ("settings", "rect.settings", gear(9.5, 9.5, 7.4, 5.4, 2.7)),
+        # The button reaches below the bar's middle; its gear sits up in line
+        # with the other glyphs and the time.
+        ("settings", "rect.settings", gear(9.5, 5.6, 5.3, 3.9, 1.9)),
         ("close", "rect.close", cross(5.5, 5.5, 2.7, 0.9)),
         ("timer", "rect.ding", stopwatch(5.5, 6.3, 3.9, 1.2)),
     ])
