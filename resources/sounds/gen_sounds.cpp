@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <string>
 #include <fstream>
 #include <numbers>
 #include <vector>
@@ -125,17 +126,27 @@ PcmClip callSigns() {
 
 } // namespace
 
+// The embedded clips are compiled into the program, so they are made beside
+// the library that embeds them; the others go beside the executable.
 int main(int argc, char** argv) {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: gen_sounds <embedded-dir> <media-dir> <voice-dir>\n");
-        return 2;
+    const std::string mode = argc > 1 ? argv[1] : "";
+    if (mode == "embedded" && argc == 3) {
+        const fs::path dir = argv[2];
+        fs::create_directories(dir);
+        return save(dir / "pre.wav", preWarning()) && save(dir / "silence.wav", silence()) &&
+                       save(dir / "default.wav", standIn())
+                   ? 0
+                   : 1;
     }
-    const fs::path embedded = argv[1], media = argv[2], voice = argv[3];
-    for (const auto& d : {embedded, media, voice})
-        fs::create_directories(d);
-    const bool ok =
-        save(embedded / "pre.wav", preWarning()) && save(embedded / "silence.wav", silence()) &&
-        save(embedded / "default.wav", standIn()) && save(media / "LOGOFF.wav", logoff()) &&
-        save(media / "NOTIFY.wav", notify()) && save(voice / "kok_beeps.wav", callSigns());
-    return ok ? 0 : 1;
+    if (mode == "files" && argc == 4) {
+        const fs::path media = argv[2], voice = argv[3];
+        fs::create_directories(media);
+        fs::create_directories(voice);
+        return save(media / "LOGOFF.wav", logoff()) && save(media / "NOTIFY.wav", notify()) &&
+                       save(voice / "kok_beeps.wav", callSigns())
+                   ? 0
+                   : 1;
+    }
+    std::fprintf(stderr, "usage: gen_sounds embedded <dir> | gen_sounds files <media-dir> <voice-dir>\n");
+    return 2;
 }

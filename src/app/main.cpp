@@ -42,8 +42,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("kOk DIAL TD");
 
     try {
-        kok::clock::ClockWindow clockWindow(QString::fromStdString(firstArgument));
         kok::dialog::SettingsDialog settingsDialog;
+        kok::clock::ClockWindow clockWindow(QString::fromStdString(firstArgument));
+        clockWindow.setSettingsDialog(&settingsDialog);
         if (!kok::app::terminationRequested()) clockWindow.show();
         app.exec();
     } catch (const std::exception& e) {

@@ -1,40 +1,48 @@
 #include "app/restart.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QWidget>
 
 #include "platform/message_box.h"
 #include "platform/paths.h"
 #include "platform/process.h"
 #include "settings/autostart.h"
-#include "settings/keys.h"
 #include "settings/settings_file.h"
+#include "skin/skin_choice.h"
 
 namespace kok::app {
+namespace {
 
-void resetSkinChoice(bool xpFamily) {
-    namespace skins = settings::skins;
-    settings::IniFile ini = settings::openSettings();
-    ini.writeInteger(skins::kName, skins::familyKey(xpFamily, skins::kSkinExt), 0);
-    ini.writeString(skins::kName, skins::familyKey(xpFamily, skins::kSkinName), "ext");
+bool terminating = false;
+
+void startSuccessor() {
+    platform::startDetached(platform::executablePath().string(), {kRebootSwitch});
 }
 
-void RestartProgram(QWidget* clockWindow, bool resetSkin) {
-    try {
-        if (resetSkin) {
-            if (clockWindow && clockWindow->isVisible()) clockWindow->hide();
-            resetSkinChoice(settings::IsXpFamily());
-            platform::showMessage(kSkinResetMessage);
-        }
-        platform::startDetached(platform::executablePath().string(), {kRebootSwitch});
-    } catch (const settings::WriteError&) {
-        platform::showMessage(kSkinResetFailedMessage);
-    }
+} // namespace
+
+void RestartProgram() {
+    startSuccessor();
     requestTermination();
 }
 
-namespace {
-bool terminating = false;
+void RestartWithDefaultSkin(QWidget* clockWindow) {
+    if (clockWindow && clockWindow->isVisible()) clockWindow->hide();
+    const bool xpFamily = settings::IsXpFamily();
+    // Ended only after the message: a queued quit would close the box at once.
+    const auto end = [](const char* message) {
+        platform::showMessage(message);
+        requestTermination();
+    };
+    if (skin::readSkinChoice(settings::openSettings(), xpFamily).isFallback())
+        return end(kSkinResetFailedMessage);
+    try {
+        skin::resetSkinChoice(xpFamily);
+    } catch (const settings::WriteError&) {
+        return end(kSkinResetFailedMessage);
+    }
+    end(kSkinResetMessage);
+    startSuccessor();
 }
 
 void requestTermination() {

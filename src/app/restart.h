@@ -5,7 +5,6 @@ class QWidget;
 namespace kok::app {
 
 inline constexpr const char* kRebootSwitch = "/reboot";
-inline constexpr const char* kAutorunSwitch = "/autorun";
 
 inline constexpr const char* kSkinResetMessage =
     "Произошла ошибка во время загрузки темы.\n"
@@ -17,17 +16,18 @@ inline constexpr const char* kSkinResetFailedMessage =
     "или файл настроек имеет аттрибут «только для чтения».\n"
     "Работа программы будет прекращена.";
 
-// Starts a fresh instance with "/reboot" and ends this one. With `resetSkin`
-// the running family's skin choice goes back to the built-in "ext" first; if
-// that cannot be written, no new instance starts.
-void RestartProgram(QWidget* clockWindow, bool resetSkin);
+// Starts a fresh instance with "/reboot" and ends this one.
+void RestartProgram();
+
+// After a skin failed to load: hides the Clock window, sets the running
+// family's skin choice back to the built-in "ext", says so and restarts. When
+// the choice cannot be written, or when "ext" itself was what failed (a
+// restart would fail the same way), it says that the program ends, and no new
+// instance starts.
+void RestartWithDefaultSkin(QWidget* clockWindow);
 
 // Tells the application to end once the current handler has finished.
 void requestTermination();
 bool terminationRequested();
-
-// Resets the running family's skin choice to the built-in "ext". Throws
-// settings::WriteError when the Settings file cannot be written.
-void resetSkinChoice(bool xpFamily);
 
 } // namespace kok::app

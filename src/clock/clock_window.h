@@ -1,122 +1,60 @@
 #pragma once
 
-#include <QPixmap>
 #include <QPoint>
 #include <QString>
 #include <QWidget>
-#include <array>
 
-#include "clock/image_button.h"
-
-class QAction;
-class QLabel;
-class QMenu;
-class QTimer;
+#include "clock/clock_form.h"
+#include "clock/clock_surface.h"
+#include "signals/hourly_chime.h"
 
 namespace kok::settings {
 class IniFile;
 }
-namespace kok::skin {
-class FormShaper;
+namespace kok::dialog {
+class SettingsDialog;
 }
 
 namespace kok::clock {
 
 // The Clock window: a borderless, always-on-top window without a taskbar
-// entry that shows the time and carries the skin. Its components keep the
-// names the rest of the program knows them by; each is also its object name.
-class ClockWindow : public QWidget {
+// entry that shows the time and carries the skin. It is a form: it creates
+// the named components (ClockForm) and wires them, and each handler hands its
+// work to the part of the program that owns it.
+class ClockWindow : public QWidget, public ClockSurface {
     Q_OBJECT
 
-public:
+  public:
     // `firstArgument` is the program's first command-line argument.
     explicit ClockWindow(QString firstArgument, QWidget* parent = nullptr);
     ~ClockWindow() override;
 
-    // Indicators and skin pictures.
-    QLabel* i_face = nullptr;
-    QLabel* t_time = nullptr;
-    QLabel* t_timer = nullptr;
-    ImageButton* i_settings = nullptr;
-    ImageButton* i_close = nullptr;
-    ImageButton* i_timer = nullptr;
+    // The dialog the menu opens; none until set.
+    void setSettingsDialog(dialog::SettingsDialog* dialog) { dialog_ = dialog; }
 
-    // Hidden picture holders the buttons take their pictures from.
-    QPixmap ir_settings_of, ir_settings_on, ir_settings_dn;
-    QPixmap ir_close_of, ir_close_on, ir_close_dn;
-    QPixmap ir_timer_of, ir_timer_on, ir_timer_dn, ir_timer_at;
-    QPixmap i_mask;
-
-    // The popup menu, in its order. Separators that other parts hide are named.
-    QMenu* menu = nullptr;
-    QAction* m_settings = nullptr;
-    QAction* m_skin = nullptr;
-    QAction* m_datetime = nullptr;
-    QAction* m_system = nullptr;
-    QAction* m_magnet = nullptr;
-    QAction* m_separator_1 = nullptr;
-    QAction* m_noremind = nullptr;
-    QAction* m_alarms = nullptr; // submenu
-    QAction* ma_settings = nullptr;
-    std::array<QAction*, 10> ma_slots{}; // ma_0 .. ma_9, the slot number as data
-    QAction* m_timers = nullptr; // submenu
-    QAction* mt_settings_cdn = nullptr;
-    QAction* mt_settings_tmr = nullptr;
-    QAction* mt_start_cdn = nullptr;
-    QAction* mt_start_tmr = nullptr;
-    QAction* mt_mode_stop = nullptr;
-    QAction* mt_mode_pause = nullptr;
-    QAction* m_hide_10 = nullptr;
-    QAction* m_hide_60 = nullptr;
-    QAction* m_reboot = nullptr;
-    QAction* m_info = nullptr;
-    QAction* m_close = nullptr;
-
-    // Keyboard commands of the Message bar, never shown; disabled unless it shows.
-    QMenu* hotkeys = nullptr;
-    QAction* hk_esc = nullptr;
-    QAction* hk_enter = nullptr;
-
-    // Cuts the window to the skin's mask.
-    skin::FormShaper* f_shape = nullptr;
-
-    // Timers of the Clock window, all created disabled.
-    QTimer* tt_time = nullptr;
-    QTimer* tt_alarm = nullptr;
-    QTimer* tt_countdown = nullptr;
-    QTimer* tt_timer = nullptr;
-    QTimer* tt_reminder = nullptr;
-    QTimer* tt_flash = nullptr;
-    QTimer* tt_locker = nullptr;
-    QTimer* tt_move = nullptr;
-    QTimer* tt_priority = nullptr;
-    QTimer* tt_hide = nullptr;
-    QTimer* tt_system = nullptr;
-    QTimer* tt_shader = nullptr;
-    QTimer* tt_rebooter = nullptr;
-
-    // The Message bar's "showing" flag (1 while it shows).
-    int p_messagerTag = 0;
-
-    // Whether the right mouse button opens `menu` (off during the autostart delay
-    // and while the Message bar shows).
+    // Whether the right mouse button opens the menu (off during the autostart
+    // delay and while the Message bar shows).
     bool menuAutoPopup() const { return menuAutoPopup_; }
     void setMenuAutoPopup(bool on) { menuAutoPopup_ = on; }
 
     // Whether the skin has a second indicator.
     bool hasSecondIndicator() const;
-
+    // The pictures the skin gave the buttons.
+    const skin::ButtonPictures& buttonPictures() const { return ui_.ir; }
     // The skin shows the uptime item only when it has a second indicator. An
     // item lost to a failed write stays hidden.
     void setSystemMenuVisible(bool visible);
-
     // Gives every flagged button its idle picture and clears its flag.
     void resetButtonsToIdle();
 
-    // Hides and shows the window, which reloads its settings.
-    void reshow();
+    // ClockSurface
+    void takeSkinOff() override;
+    void putSkinBack() override;
+    void reshow() override;
+    void setIndicatorText(Indicator which, const QString& text) override;
+    void setTimerButtonRunning(bool running) override;
 
-public slots:
+  public slots:
     // Commands of the popup menu and the buttons.
     void m_settingsClick();
     void m_skinClick();
@@ -132,17 +70,17 @@ public slots:
     void m_closeClick();
     void m_rebootClick();
 
-    // Commands whose work belongs to the alarms, timers and the Message bar.
-    void m_noremindClick();
-    void ma_0Click(int slot);
-    void mt_start_cdnClick();
-    void mt_start_tmrClick();
-    void mt_mode_stopClick();
-    void mt_mode_pauseClick();
-    void i_timerClick();
-    void p_messagerClick();
+    // Commands whose work belongs to the alarms, the timers and the Message bar.
+    void m_noremindClick() {}
+    void ma_0Click(int /*slot*/) {}
+    void mt_start_cdnClick() {}
+    void mt_start_tmrClick() {}
+    void mt_mode_stopClick() {}
+    void mt_mode_pauseClick() {}
+    void i_timerClick() {}
+    void p_messagerClick() {}
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     // The Clock window is the main window: closing it (from the window
     // manager) ends the program.
@@ -154,7 +92,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
-private slots:
+  private slots:
     void tt_timeTimer();
     void tt_rebooterTimer();
     void tt_lockerTimer();
@@ -164,42 +102,50 @@ private slots:
     void tt_systemTimer();
     void tt_shaderTimer();
 
-private:
-    QTimer* makeTimer(const char* name, int intervalMs, bool singleShot = false);
-    void buildComponents();
-    void buildMenu();
-    void buildHotkeys();
+  private:
+    void connectComponents();
+    void connectMenu();
     void connectButtons();
     void FormCreate();
     void FormShow();
 
+    // Puts the skin chosen for the family on; false when it could not be loaded.
+    bool ApplySkin(bool xpFamily);
+    void applySkinDescription(const skin::SkinDescription& d);
+    // A skin that cannot be loaded ends in a restart with the built-in one.
+    void applySkinOrRestart();
+
     // Steps of the show-time load, in their order.
     void loadPosition(const settings::IniFile& ini);
     void loadPriorityAndMagnet(const settings::IniFile& ini);
-    void loadChimeKind(const settings::IniFile& ini);
     void loadIndicatorMode(const settings::IniFile& ini);
-    void loadAlarms(const settings::IniFile& ini);
-    bool resumeTimers(const settings::IniFile& ini);
-    void loadStopwatchButtonMode(const settings::IniFile& ini);
+    void loadAlarms(const settings::IniFile&) {}
+    // Whether the countdown or the stopwatch runs.
+    bool resumeTimers(const settings::IniFile&) { return false; }
+    void loadStopwatchButtonMode(const settings::IniFile&) {}
 
     void showCurrentTime();
     void startClockTick();
-    void checkHourlyChime();
 
     // Placement: dragging, storing the position, hiding.
     QPoint visiblePosition(QPoint stored) const;
     void storePosition();
-    void showPositionInDialog(QPoint position);
+    bool settingsDialogVisible() const;
     void hideFor(int ms);
     void popupMenu(QPoint globalPos);
+    void openSection(int section);
 
     // Button pictures.
     QPixmap idlePicture(const ImageButton* button) const;
     void showButtonOver(ImageButton* button, const QPixmap& over);
     void showButtonPressed(ImageButton* button, const QPixmap& pressed);
 
+    ClockForm ui_;
+    signal::HourlyChime hourlyChime_;
+    dialog::SettingsDialog* dialog_ = nullptr;
     QString firstArgument_;
     bool menuAutoPopup_ = true;
+    bool timerButtonRunning_ = false;
     QPoint dragOrigin_;
     bool systemItemLost_ = false;
 };

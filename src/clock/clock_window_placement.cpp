@@ -4,10 +4,8 @@
 #include <QApplication>
 #include <QCursor>
 #include <QGuiApplication>
-#include <QLineEdit>
 #include <QMouseEvent>
 #include <QScreen>
-#include <QSpinBox>
 #include <QTimer>
 #include <string>
 #include <vector>
@@ -29,38 +27,24 @@ constexpr int kHideLongMs = 60000;
 constexpr std::string_view kPositionNotSaved =
     "\nСохранение положения программы на экране невозможно.";
 
-// The options page's position fields follow a drag while the dialog is open.
-void setPositionField(QWidget* dialog, const char* name, int value) {
-    QWidget* field = dialog->findChild<QWidget*>(name);
-    if (auto* edit = qobject_cast<QLineEdit*>(field))
-        edit->setText(QString::number(value));
-    else if (auto* spin = qobject_cast<QSpinBox*>(field))
-        spin->setValue(value);
-}
-
-bool settingsDialogVisible() {
-    const dialog::SettingsDialog* d = dialog::settingsDialog();
-    return d && d->isVisible();
-}
-
 } // namespace
 
 void ClockWindow::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     // Events from the face and the indicators arrive in window coordinates.
     dragOrigin_ = event->position().toPoint();
-    tt_move->start();
+    ui_.tt_move->start();
 }
 
 void ClockWindow::mouseDoubleClickEvent(QMouseEvent* event) {
     mousePressEvent(event);
     if (event->button() != Qt::LeftButton) return;
     const QWidget* target = childAt(event->position().toPoint());
-    if (target == i_face || target == t_time || target == t_timer) m_settingsClick();
+    if (target == ui_.i_face || target == ui_.t_time || target == ui_.t_timer) m_settingsClick();
 }
 
 void ClockWindow::mouseReleaseEvent(QMouseEvent* event) {
-    tt_move->stop();
+    ui_.tt_move->stop();
     storePosition();
     if (event->button() == Qt::RightButton) popupMenu(event->globalPosition().toPoint());
 }
@@ -72,17 +56,13 @@ void ClockWindow::tt_moveTimer() {
     const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
     const ScreenPoint to =
         moveStep({pointer.x(), pointer.y()}, {dragOrigin_.x(), dragOrigin_.y()},
-                 m_magnet->isChecked(), {screen.width(), screen.height()}, {width(), height()});
+                 ui_.m_magnet->isChecked(), {screen.width(), screen.height()}, {width(), height()});
     if (to.x == x() && to.y == y()) return;
     move(to.x, to.y);
-    showPositionInDialog(QPoint(to.x, to.y));
+    if (settingsDialogVisible()) dialog_->showClockPosition(QPoint(to.x, to.y));
 }
 
-void ClockWindow::showPositionInDialog(QPoint position) {
-    if (!settingsDialogVisible()) return;
-    setPositionField(dialog::settingsDialog(), "e_xx", position.x());
-    setPositionField(dialog::settingsDialog(), "e_yy", position.y());
-}
+bool ClockWindow::settingsDialogVisible() const { return dialog_ && dialog_->isVisible(); }
 
 QPoint ClockWindow::visiblePosition(QPoint stored) const {
     std::vector<ScreenRect> screens;
@@ -98,9 +78,10 @@ QPoint ClockWindow::visiblePosition(QPoint stored) const {
 
 void ClockWindow::storePosition() {
     try {
-        settings::IniFile ini = settings::openSettings();
-        ini.writeInteger(keys::main_section::kName, keys::main_section::kPosX, x());
-        ini.writeInteger(keys::main_section::kName, keys::main_section::kPosY, y());
+        settings::openSettings().update([this](settings::IniUpdate& ini) {
+            ini.writeInteger(keys::main_section::kName, keys::main_section::kPosX, x());
+            ini.writeInteger(keys::main_section::kName, keys::main_section::kPosY, y());
+        });
     } catch (const settings::WriteError&) {
         platform::showMessage(std::string(keys::kWriteFailureText) +
                               std::string(kPositionNotSaved));
@@ -113,9 +94,9 @@ void ClockWindow::m_magnetClick() {
     try {
         settings::IniFile ini = settings::openSettings();
         ini.writeFlag(keys::main_section::kName, keys::main_section::kMagnet,
-                      m_magnet->isChecked());
+                      ui_.m_magnet->isChecked());
     } catch (const settings::WriteError&) {
-        m_magnet->setVisible(false);
+        ui_.m_magnet->setVisible(false);
     }
 }
 
@@ -131,19 +112,17 @@ void ClockWindow::tt_priorityTimer() {
 void ClockWindow::m_hide_10Click() { hideFor(kHideShortMs); }
 void ClockWindow::m_hide_60Click() { hideFor(kHideLongMs); }
 
-// A coarse timer may end a 10-second hide half a second early.
 void ClockWindow::hideFor(int ms) {
-    tt_hide->setTimerType(Qt::PreciseTimer);
-    tt_hide->setInterval(ms);
-    tt_priority->stop();
-    tt_hide->start();
+    ui_.tt_hide->setInterval(ms);
+    ui_.tt_priority->stop();
+    ui_.tt_hide->start();
     hide();
 }
 
 // Showing the window again runs the show-time load: the stored position and
 // "Priority" come back with it.
 void ClockWindow::tt_hideTimer() {
-    tt_hide->stop();
+    ui_.tt_hide->stop();
     show();
     raise();
 }

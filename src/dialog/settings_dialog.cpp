@@ -11,8 +11,6 @@
 namespace kok::dialog {
 namespace {
 
-SettingsDialog* instance = nullptr;
-
 constexpr const char* kCaptionPrefix = "kOk DIAL TD ::: настройки ::: ";
 
 struct SectionInfo {
@@ -34,10 +32,7 @@ constexpr std::array<SectionInfo, SettingsDialog::SectionCount> kSections = {{
 
 } // namespace
 
-SettingsDialog* settingsDialog() { return instance; }
-
 SettingsDialog::SettingsDialog(QWidget* parent) : QDialog(parent) {
-    instance = this;
     setObjectName("settings");
     setWindowTitle("kOk DIAL TD");
     setFixedSize(600, 235);
@@ -103,10 +98,11 @@ SettingsDialog::SettingsDialog(QWidget* parent) : QDialog(parent) {
     tt_egg->setInterval(50);
 }
 
-// Nothing may reach a dialog that is gone.
-SettingsDialog::~SettingsDialog() {
-    if (instance == this) instance = nullptr;
-}
+SettingsDialog::~SettingsDialog() = default;
+
+// The options page's position fields follow the clock while it is dragged;
+// they come with that page.
+void SettingsDialog::showClockPosition(QPoint) {}
 
 void SettingsDialog::ensurePage(Section section) {
     if (pages_[section]) return;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPoint>
 #include <array>
 
 class QPushButton;
@@ -24,6 +25,8 @@ public:
     // Shows the dialog on a section and brings it to the front.
     void openSection(Section section);
     Section currentSection() const;
+    // The Clock window's position while it is dragged.
+    void showClockPosition(QPoint position);
 
     QPushButton* c_ok = nullptr;
     QPushButton* c_cancel = nullptr;
@@ -39,8 +42,5 @@ private:
     std::array<QWidget*, SectionCount> pages_{};
     QStackedWidget* tabs_ = nullptr;
 };
-
-// The one dialog of the program, or null before it exists.
-SettingsDialog* settingsDialog();
 
 } // namespace kok::dialog

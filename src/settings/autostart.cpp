@@ -8,7 +8,7 @@
 namespace kok::settings {
 
 std::string autostartCommandLine(const std::filesystem::path& executable) {
-    return "\"" + executable.string() + "\" /autorun";
+    return "\"" + executable.string() + "\" " + std::string(kAutorunSwitch);
 }
 
 bool autostartEntryExists(const platform::RunKeyStore& store) {

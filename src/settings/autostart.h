@@ -11,6 +11,9 @@ namespace kok::settings {
 // Name of the autostart entry.
 inline constexpr std::string_view kAutostartName = "kOk DIAL TD";
 
+// The switch the entry starts the program with.
+inline constexpr std::string_view kAutorunSwitch = "/autorun";
+
 // The entry's command line: the quoted executable path, then " /autorun".
 std::string autostartCommandLine(const std::filesystem::path& executable);
 

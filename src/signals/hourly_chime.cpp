@@ -100,14 +100,13 @@ std::vector<ChimeStep> chimeSteps(int kind, ChimeMoments moments, int hour) {
     return steps;
 }
 
-void CheckHourlyChime(const std::function<void()>& repaintNow) {
-    const platform::LocalTime now = platform::clock().now();
+void HourlyChime::onTick(const platform::LocalTime& now,
+                         const std::function<void()>& repaintNow) {
     // Every tick passes through, so that a moment missed while the chime was
     // off is not made up for later.
-    static ChimeTrigger trigger;
-    const ChimeMoments moments = trigger.onTick(now);
-    if (ChimeKind <= kChimeNone) return;
-    for (const ChimeStep& step : chimeSteps(ChimeKind, moments, now.hour))
+    const ChimeMoments moments = trigger_.onTick(now);
+    if (kind_ <= kChimeNone) return;
+    for (const ChimeStep& step : chimeSteps(kind_, moments, now.hour))
         run(step, repaintNow);
 }
 

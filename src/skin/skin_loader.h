@@ -1,12 +1,14 @@
 #pragma once
 
+#include <QPixmap>
 #include <stdexcept>
 
-namespace kok::clock {
-class ClockWindow;
-}
+#include "skin/skin_choice.h"
+#include "skin/skin_description.h"
 
 namespace kok::skin {
+
+class FormShaper;
 
 inline constexpr const char* kMaskTempFileName = "mask.tmp";
 inline constexpr const char* kDescriptionTempFileName = "kOkTD.ksf";
@@ -17,11 +19,25 @@ class SkinLoadError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// Puts the skin chosen for the given family onto the Clock window. On any
-// failure it restarts the program with the built-in skin.
-void ApplySkin(clock::ClockWindow& window, bool xpFamily);
+// The pictures the three skin buttons take turns showing.
+struct ButtonPictures {
+    QPixmap settings_of, settings_on, settings_dn;
+    QPixmap close_of, close_on, close_dn;
+    QPixmap timer_of, timer_on, timer_dn, timer_at;
+};
 
-// The loading itself; throws on failure instead of restarting.
-void loadSkin(clock::ClockWindow& window, bool xpFamily);
+// A skin read from its files, ready for the Clock window to put on.
+struct LoadedSkin {
+    SkinChoice choice;
+    QPixmap face;
+    QPixmap mask; // the built-in mask picture; null for an external skin
+    ButtonPictures pictures;
+    SkinDescription description;
+};
+
+// Loads the skin chosen for the given family and switches `shaper` on with
+// its mask. Throws on any failure; what follows a failure is the caller's
+// decision. Leaves no temporary file behind when it succeeds.
+LoadedSkin loadSkin(bool xpFamily, FormShaper& shaper);
 
 } // namespace kok::skin

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "app/restart.h"
+#include "skin/skin_choice.h"
 #include "settings/ini_file.h"
 #include "settings/settings_file.h"
 #include "support/temp_dir.h"
@@ -23,10 +23,10 @@ protected:
 TEST_F(SkinReset, ChangesOnlyTheRunningFamilysKeys) {
     writeBytes(path, "[kOk:TD:Skins]\r\n9X_SkinExt=1\r\n9X_SkinName=def\r\nXP_SkinExt=1\r\n"
                      "XP_SkinPath=/home/u/skins/blue/\r\n");
-    kok::app::resetSkinChoice(true);
+    kok::skin::resetSkinChoice(true);
     EXPECT_EQ(readBytes(path), "[kOk:TD:Skins]\r\n9X_SkinExt=1\r\n9X_SkinName=def\r\nXP_SkinExt=0\r\n"
                                "XP_SkinPath=/home/u/skins/blue/\r\nXP_SkinName=ext\r\n");
-    kok::app::resetSkinChoice(false);
+    kok::skin::resetSkinChoice(false);
     EXPECT_EQ(readBytes(path), "[kOk:TD:Skins]\r\n9X_SkinExt=0\r\n9X_SkinName=ext\r\nXP_SkinExt=0\r\n"
                                "XP_SkinPath=/home/u/skins/blue/\r\nXP_SkinName=ext\r\n");
 }
@@ -35,6 +35,6 @@ TEST_F(SkinReset, ReadOnlySettingsFileFailsAndStaysAsItWas) {
     const std::string before = "[kOk:TD:Skins]\r\nXP_SkinExt=1\r\n";
     writeBytes(path, before);
     fs::permissions(path, fs::perms::owner_read);
-    EXPECT_THROW(kok::app::resetSkinChoice(true), kok::settings::WriteError);
+    EXPECT_THROW(kok::skin::resetSkinChoice(true), kok::settings::WriteError);
     EXPECT_EQ(readBytes(path), before);
 }

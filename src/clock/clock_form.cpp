@@ -1,0 +1,171 @@
+#include "clock/clock_form.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMenu>
+#include <QTimer>
+
+#include "clock/image_button.h"
+#include "skin/form_shaper.h"
+
+namespace kok::clock {
+namespace {
+
+QTimer* makeTimer(QWidget* window, const char* name, int intervalMs, bool singleShot = false) {
+    auto* t = new QTimer(window);
+    t->setObjectName(name);
+    t->setInterval(intervalMs);
+    t->setSingleShot(singleShot);
+    return t;
+}
+
+QLabel* makeIndicator(QWidget* window, const char* name) {
+    auto* l = new QLabel(window);
+    l->setObjectName(name);
+    l->setAlignment(Qt::AlignCenter);
+    l->setAttribute(Qt::WA_TranslucentBackground);
+    return l;
+}
+
+QAction* addItem(QMenu* menu, const char* name, const char* caption) {
+    QAction* a = menu->addAction(QString::fromUtf8(caption));
+    a->setObjectName(name);
+    return a;
+}
+
+QAction* addSeparator(QMenu* menu, const char* name) {
+    QAction* a = menu->addSeparator();
+    a->setObjectName(name);
+    return a;
+}
+
+QAction* addSubmenu(QMenu* menu, const char* name, const char* caption) {
+    auto* sub = new QMenu(QString::fromUtf8(caption), menu);
+    sub->setObjectName(QString::fromUtf8(name) + "_menu");
+    QAction* a = menu->addMenu(sub);
+    a->setObjectName(name);
+    return a;
+}
+
+} // namespace
+
+void ClockForm::setupUi(QWidget* window) {
+    setupIndicators(window);
+    f_shape = new skin::FormShaper(window);
+    f_shape->setObjectName("f_shape");
+    setupTimers(window);
+    setupMenu(window);
+    setupHotkeys(window);
+}
+
+void ClockForm::setupIndicators(QWidget* window) {
+    i_face = new QLabel(window);
+    i_face->setObjectName("i_face");
+    i_face->move(0, 0);
+    t_time = makeIndicator(window, "t_time");
+    t_time->setText("00:00:00");
+    t_time->setGeometry(0, 0, 200, 200);
+    t_timer = makeIndicator(window, "t_timer");
+    // Moves over the face and the indicators must reach the window, and Qt
+    // drops moves without a button before widgets that do not track them.
+    for (QLabel* l : {i_face, t_time, t_timer})
+        l->setMouseTracking(true);
+    i_settings = new ImageButton("i_settings", window);
+    i_close = new ImageButton("i_close", window);
+    i_timer = new ImageButton("i_timer", window);
+}
+
+void ClockForm::setupTimers(QWidget* window) {
+    tt_time = makeTimer(window, "tt_time", 1000);
+    tt_time->setTimerType(Qt::PreciseTimer);
+    tt_alarm = makeTimer(window, "tt_alarm", 5000);
+    tt_countdown = makeTimer(window, "tt_countdown", 1000);
+    tt_timer = makeTimer(window, "tt_timer", 1000);
+    tt_reminder = makeTimer(window, "tt_reminder", 5 * 60000, true);
+    tt_flash = makeTimer(window, "tt_flash", 250);
+    tt_locker = makeTimer(window, "tt_locker", 60000);
+    tt_move = makeTimer(window, "tt_move", 10);
+    tt_priority = makeTimer(window, "tt_priority", 1000);
+    tt_hide = makeTimer(window, "tt_hide", 10000, true);
+    // A coarse timer may end a 10-second hide half a second early.
+    tt_hide->setTimerType(Qt::PreciseTimer);
+    tt_system = makeTimer(window, "tt_system", 1000);
+    tt_shader = makeTimer(window, "tt_shader", 10000, true);
+    tt_rebooter = makeTimer(window, "tt_rebooter", 750);
+}
+
+void ClockForm::setupMenu(QWidget* window) {
+    menu = new QMenu(window);
+    menu->setObjectName("menu");
+
+    m_settings = addItem(menu, "m_settings", "Настройки");
+    menu->setDefaultAction(m_settings);
+    m_skin = addItem(menu, "m_skin", "Выбор темы интерфейса");
+    m_datetime = addItem(menu, "m_datetime", "Корректировка даты и времени");
+    m_system = addItem(menu, "m_system", "Показывать время работы Windows");
+    m_system->setCheckable(true);
+    m_system->setVisible(false); // until a skin with a second indicator says otherwise
+    m_magnet = addItem(menu, "m_magnet", "Использовать прилипание к краям экрана");
+    m_magnet->setCheckable(true);
+    m_separator_1 = addSeparator(menu, "m_separator_1");
+    m_noremind = addItem(menu, "m_noremind", "Отменить ближайшее напоминание");
+    m_noremind->setVisible(false);
+
+    m_alarms = addSubmenu(menu, "m_alarms", "Будильники");
+    QMenu* alarms = m_alarms->menu();
+    ma_settings = addItem(alarms, "ma_settings", "Настройки");
+    alarms->setDefaultAction(ma_settings);
+    addSeparator(alarms, "ma_separator");
+    for (int slot = 0; slot < int(ma_slots.size()); ++slot) {
+        const QByteArray name = "ma_" + QByteArray::number(slot);
+        QAction* a = addItem(alarms, name.constData(), "");
+        a->setCheckable(true);
+        a->setData(slot);
+        ma_slots[slot] = a;
+    }
+
+    m_timers = addSubmenu(menu, "m_timers", "Таймеры");
+    QMenu* timers = m_timers->menu();
+    mt_settings_cdn = addItem(timers, "mt_settings_cdn", "Настройки таймера обратного отсчёта");
+    mt_settings_tmr = addItem(timers, "mt_settings_tmr", "Настройки таймера прямого отсчёта");
+    addSeparator(timers, "mt_separator_1");
+    mt_start_cdn = addItem(timers, "mt_start_cdn", "Запустить таймер обратного отсчёта");
+    mt_start_tmr = addItem(timers, "mt_start_tmr", "Запустить таймер прямого отсчёта");
+    addSeparator(timers, "mt_separator_2");
+    mt_mode_stop = addItem(timers, "mt_mode_stop", "Режим кнопки таймера: остановка и сброс");
+    mt_mode_pause = addItem(timers, "mt_mode_pause", "Режим кнопки таймера: пауза и продолжение");
+    auto* modes = new QActionGroup(timers);
+    modes->setObjectName("mt_mode");
+    for (QAction* a : {mt_mode_stop, mt_mode_pause}) {
+        a->setCheckable(true);
+        modes->addAction(a);
+    }
+
+    addSeparator(menu, "m_separator_2");
+    m_hide_10 = addItem(menu, "m_hide_10", "Скрыть на 10 секунд");
+    m_hide_60 = addItem(menu, "m_hide_60", "Скрыть на 60 секунд");
+    addSeparator(menu, "m_separator_3");
+    m_reboot = addItem(menu, "m_reboot", "Перезапуск");
+    m_info = addItem(menu, "m_info", "Информация");
+    m_close = addItem(menu, "m_close", "Выход");
+}
+
+// A hidden menu of its own keeps the two shortcuts out of the popup menu; the
+// window carries them too, so that they work while it has the focus.
+void ClockForm::setupHotkeys(QWidget* window) {
+    hotkeys = new QMenu(window);
+    hotkeys->setObjectName("hotkeys");
+    hk_esc = addItem(hotkeys, "hk_esc", "Esc");
+    hk_esc->setShortcut(QKeySequence(Qt::Key_Escape));
+    hk_enter = addItem(hotkeys, "hk_enter", "Enter");
+    hk_enter->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+    for (QAction* a : {hk_esc, hk_enter}) {
+        a->setVisible(false);
+        a->setEnabled(false);
+        window->addAction(a);
+    }
+}
+
+} // namespace kok::clock

@@ -1,0 +1,61 @@
+// Putting the skin on the Clock window, taking it off for the Message bar and
+// putting it back.
+
+#include <QLabel>
+
+#include "app/restart.h"
+#include "clock/clock_window.h"
+#include "settings/autostart.h"
+#include "skin/form_shaper.h"
+#include "skin/skin_font.h"
+#include "skin/skin_loader.h"
+
+namespace kok::clock {
+
+bool ClockWindow::ApplySkin(bool xpFamily) {
+    skin::LoadedSkin loaded;
+    try {
+        loaded = skin::loadSkin(xpFamily, *ui_.f_shape);
+    } catch (const std::exception&) {
+        return false;
+    }
+    ui_.i_face->setPixmap(loaded.face);
+    ui_.i_face->setGeometry(0, 0, loaded.face.width(), loaded.face.height());
+    ui_.i_mask = loaded.mask;
+    ui_.ir = loaded.pictures;
+    resetButtonsToIdle();
+    applySkinDescription(loaded.description);
+    return true;
+}
+
+void ClockWindow::applySkinDescription(const skin::SkinDescription& d) {
+    resize(d.formW, d.formH);
+    // The time label takes the size of its text when its font changes (as an
+    // auto-sized label does), else the size the skin gives.
+    ui_.t_time->setGeometry(d.time.rect.l, d.time.rect.t, d.time.rect.w, d.time.rect.h);
+    if (skin::applySkinFont(*ui_.t_time, d.time.font)) ui_.t_time->resize(ui_.t_time->sizeHint());
+
+    const bool two = d.type != 0;
+    ui_.t_timer->setVisible(two);
+    setSystemMenuVisible(two);
+    ui_.t_timer->setGeometry(d.timer.rect.l, d.timer.rect.t, d.timer.rect.w, d.timer.rect.h);
+    skin::applySkinFont(*ui_.t_timer, d.timer.font);
+
+    ui_.i_settings->setGeometry(d.settings.l, d.settings.t, d.settings.w, d.settings.h);
+    ui_.i_timer->setGeometry(d.ding.l, d.ding.t, d.ding.w, d.ding.h);
+    ui_.i_close->setGeometry(d.close.l, d.close.t, d.close.w, d.close.h);
+}
+
+void ClockWindow::applySkinOrRestart() {
+    if (!ApplySkin(settings::IsXpFamily())) app::RestartWithDefaultSkin(this);
+}
+
+void ClockWindow::takeSkinOff() { ui_.f_shape->setShapeActive(false); }
+
+void ClockWindow::putSkinBack() {
+    hide();
+    applySkinOrRestart(); // switches the shape on again
+    if (!app::terminationRequested()) show();
+}
+
+} // namespace kok::clock
