@@ -8,7 +8,7 @@ PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-qpa-plugins libqt6opengl6-dev libgl-dev libpulse-dev
   qt6-multimedia-dev  # only the start-up benchmark's reference clock links it
-  libgtest-dev libgmock-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
   # fuzzing (clang's libFuzzer with sanitizers)
   clang-14 libclang-rt-14-dev
   # end-to-end tests and screenshots

@@ -10,7 +10,7 @@ namespace kok::platform {
 
 // A file that could not be written. The old file, if any, is untouched.
 class WriteError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -20,7 +20,8 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& path);
 // Replaces the file with `bytes` in one step: a temporary file in the same
 // folder is written, flushed and renamed over the old one, so a crash or a
 // full disk never leaves a half-written file. A read-only file stays
-// read-only: writing it fails as it would in place.
+// read-only: writing it fails as it would in place. A symbolic link stays a
+// link: the file at the end of it is replaced (created if the link dangles).
 void writeFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
 // Deletes a file; a missing file is no error. Returns false when it stays.

@@ -25,6 +25,19 @@ bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
+// The file a chain of symbolic links ends at; each relative link counts from
+// the folder the link is in. A path that is no link is its own target.
+std::filesystem::path finalTarget(std::filesystem::path path) {
+    for (int hops = 0; hops < 40; ++hops) {
+        std::error_code ec;
+        if (!std::filesystem::is_symlink(path, ec)) return path;
+        const std::filesystem::path next = std::filesystem::read_symlink(path, ec);
+        if (ec) throw WriteError(describe(path, "cannot read the link", ec.value()));
+        path = next.is_absolute() ? next : path.parent_path() / next;
+    }
+    throw WriteError(describe(path, "too many links", ELOOP));
+}
+
 } // namespace
 
 std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
@@ -46,7 +59,10 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
     return out;
 }
 
-void writeFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+void writeFileAtomically(const std::filesystem::path& linkOrFile, std::string_view bytes) {
+    // Renaming over a link would replace the link itself, so the temporary
+    // file goes beside the file the link points to and replaces that one.
+    const std::filesystem::path path = finalTarget(linkOrFile);
     struct stat old {};
     const bool exists = ::stat(path.c_str(), &old) == 0;
     // A file without any write permission is read-only for everybody, root

@@ -8,6 +8,7 @@
 #include "support/temp_dir.h"
 
 using kok::settings::IniFile;
+using kok::settings::IniUpdate;
 using kok::settings::WriteError;
 using kok::test::readBytes;
 using kok::test::TempDir;
@@ -54,8 +55,9 @@ TEST(IniFile, RussianTextIsWindows1251OnDiskAndUtf8InMemory) {
     const std::string bytes = readBytes(ini.path());
     // "ПРИВЕТ!" in Windows-1251, then ten blanks.
     EXPECT_NE(bytes.find("0_Message=\xCF\xD0\xC8\xC2\xC5\xD2!          [ "), std::string::npos);
-    EXPECT_NE(bytes.find("1_Message=\xA8\xEB\xEA\xE0 \xB8\xEB\xEA\xE0 \xB9\x31 \x97 \xAB\xEE\xEA\xBB"),
-              std::string::npos);
+    EXPECT_NE(
+        bytes.find("1_Message=\xA8\xEB\xEA\xE0 \xB8\xEB\xEA\xE0 \xB9\x31 \x97 \xAB\xEE\xEA\xBB"),
+        std::string::npos);
     EXPECT_EQ(bytes.find("\xD0\x9F"), std::string::npos) << "UTF-8 leaked into the file";
 
     EXPECT_EQ(ini.readString(keys::alarms::kName, "0_Message", ""), keys::alarms::dialog::kMessage);
@@ -124,8 +126,8 @@ TEST(IniFile, ReadOnlyFolderAndFullDiskReportFailureAndKeepTheOldFile) {
     fs::create_directory(folder);
     writeBytes(folder / "s.ini", before);
     fs::permissions(folder / "s.ini", fs::perms::all, fs::perm_options::add);
-    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec |
-                                fs::perms::others_read | fs::perms::others_exec);
+    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |
+                                fs::perms::others_exec);
 
     // A folder the user cannot write to (as an unprivileged user when we are root).
     EXPECT_TRUE(kok::test::runInChild(kok::test::ChildLimits{.unprivileged = true}, [&] {
@@ -153,4 +155,134 @@ TEST(IniFile, ReadOnlyFolderAndFullDiskReportFailureAndKeepTheOldFile) {
     EXPECT_EQ(readBytes(folder / "s.ini"), before);
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1)
         << "a temporary file was left behind";
+}
+
+namespace {
+
+// A Settings file as the program leaves it, with a comment the user added.
+const std::string kSettings = ";kOk DIAL TD\r\n[kOk:TD]\r\nPosX=100\r\nPosY=0\r\nMagnet=1\r\n"
+                              "\r\n[kOk:TD:Hour]\r\n; chimes\r\nUse=0\r\nFile=\"hour.wav\"\r\n";
+
+// Several edits of every kind: replaced, added to a section, new section,
+// Russian text, a line break that must turn into blanks, quotes kept. Both
+// IniFile (one write each) and IniUpdate (all in memory) take them.
+template <class Writer> void manyEdits(Writer& w) {
+    w.writeInteger("kOk:TD", "PosX", -640);
+    w.writeFlag("kOk:TD", "Magnet", false);
+    w.writeString("kOk:TD:Hour", "File", "\"my chime.wav\"");
+    w.writeInteger("kOk:TD:Hour", "Voice", 1);
+    w.writeString("Будильник", "0_Message", "Подъём!\r\nПора");
+    w.writeString("kOk:TD", "Long", std::string(300, 'x'));
+}
+const auto kManyEdits = manyEdits<IniUpdate>;
+
+// Temporary files are named after the file with a leading dot.
+bool hasTempFile(const fs::path& folder) {
+    for (const auto& e : fs::directory_iterator(folder))
+        if (e.path().filename().string().starts_with(".")) return true;
+    return false;
+}
+
+} // namespace
+
+TEST(IniFile, UpdateWritesExactlyWhatTheSingleWritesWouldAndReadsItsOwnEdits) {
+    TempDir dir;
+    writeBytes(dir / "single.ini", kSettings);
+    writeBytes(dir / "update.ini", kSettings);
+    IniFile single(dir / "single.ini");
+    IniFile updated(dir / "update.ini");
+    manyEdits(single);
+    updated.update(kManyEdits);
+    EXPECT_EQ(readBytes(updated.path()), readBytes(single.path()));
+    EXPECT_EQ(updated.readString("Будильник", "0_Message", ""), "Подъём!  Пора");
+    EXPECT_EQ(updated.readString("kOk:TD:Hour", "File", ""), "\"my chime.wav\"");
+
+    // Reads inside an update see the pending edits, not the file.
+    updated.update([](IniUpdate& u) {
+        for (int i = 0; i < 3; ++i)
+            u.writeInteger("kOk:TD", "PosY", u.readInteger("kOk:TD", "PosY", 0) + 10);
+    });
+    EXPECT_EQ(updated.readInteger("kOk:TD", "PosY", 0), 30);
+}
+
+TEST(IniFile, FailedUpdateLeavesTheFileByteForByte) {
+    struct Case {
+        const char* name;
+        kok::test::ChildLimits limits;
+        bool readOnly;
+    };
+    const Case cases[] = {
+        {"read-only file", {}, true},
+        {"full disk", {.maxFileBytes = static_cast<long>(kSettings.size())}, false},
+        {"unreadable file", {.unprivileged = true}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        fs::permissions(dir.path(), fs::perms::all, fs::perm_options::add);
+        const fs::path file = dir / "kOkTD.KiF";
+        writeBytes(file, kSettings);
+        // Others may write but not read it: "nobody" must not replace what it cannot see.
+        fs::permissions(file, c.readOnly ? fs::perms::owner_read
+                                         : fs::perms::owner_read | fs::perms::owner_write |
+                                               fs::perms::others_write);
+        EXPECT_TRUE(kok::test::runInChild(c.limits, [&] {
+            try {
+                IniFile(file).update(kManyEdits);
+            } catch (const WriteError&) {
+                return true;
+            }
+            return false;
+        }));
+        EXPECT_EQ(readBytes(file), kSettings);
+        EXPECT_FALSE(hasTempFile(dir.path())) << "a temporary file was left behind";
+    }
+
+    // An edit that throws midway leaves the file alone too.
+    TempDir dir;
+    writeBytes(dir / "s.ini", kSettings);
+    EXPECT_THROW(IniFile(dir / "s.ini").update([](IniUpdate& u) {
+        manyEdits(u);
+        throw std::runtime_error("cancelled");
+    }),
+                 std::runtime_error);
+    EXPECT_EQ(readBytes(dir / "s.ini"), kSettings);
+}
+
+TEST(IniFile, SymlinkStaysALinkAndItsTargetIsWritten) {
+    struct Case {
+        const char* name;
+        std::vector<std::pair<std::string, std::string>> links; // link -> as stored
+        bool targetExists;
+    };
+    // The link is "kOkTD.KiF" in the folder "app"; the file lives in "store".
+    const Case cases[] = {
+        {"relative", {{"app/kOkTD.KiF", "../store/real.ini"}}, true},
+        {"absolute", {{"app/kOkTD.KiF", "@/store/real.ini"}}, true},
+        {"chain", {{"app/kOkTD.KiF", "../store/hop.ini"}, {"store/hop.ini", "real.ini"}}, true},
+        {"dangling", {{"app/kOkTD.KiF", "../store/real.ini"}}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        fs::create_directories(dir / "app");
+        fs::create_directories(dir / "store");
+        if (c.targetExists) writeBytes(dir / "store/real.ini", kSettings);
+        for (const auto& [link, to] : c.links)
+            fs::create_symlink(to[0] == '@' ? (dir.path() / to.substr(2)).string() : to,
+                               dir / link);
+
+        IniFile ini(dir / "app/kOkTD.KiF");
+        ini.update(kManyEdits);
+
+        for (const auto& [link, to] : c.links)
+            EXPECT_TRUE(fs::is_symlink(dir / link)) << link;
+        IniFile expected(dir / "expected.ini");
+        if (c.targetExists) writeBytes(expected.path(), kSettings);
+        expected.update(kManyEdits);
+        EXPECT_EQ(readBytes(dir / "store/real.ini"), readBytes(expected.path()));
+        EXPECT_EQ(ini.readInteger("kOk:TD", "PosX", 0), -640);
+        EXPECT_FALSE(hasTempFile(dir / "store") || hasTempFile(dir / "app"))
+            << "a temporary file was left behind";
+    }
 }
