@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include "clock/clock_window.h"
+#include "clock/image_button.h"
 
 namespace kok::clock {
 

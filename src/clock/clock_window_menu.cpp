@@ -2,6 +2,7 @@
 // of the others.
 
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 #include <QTimer>
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "clock/clock_window.h"
+#include "clock/image_button.h"
 #include "clock/move_step.h"
 #include "dialog/settings_dialog.h"
 #include "platform/message_box.h"

@@ -5,6 +5,7 @@
 
 #include "app/restart.h"
 #include "clock/clock_window.h"
+#include "clock/image_button.h"
 #include "settings/autostart.h"
 #include "skin/form_shaper.h"
 #include "skin/skin_font.h"

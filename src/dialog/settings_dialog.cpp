@@ -3,7 +3,9 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QStackedWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -100,9 +102,17 @@ SettingsDialog::SettingsDialog(QWidget* parent) : QDialog(parent) {
 
 SettingsDialog::~SettingsDialog() = default;
 
-// The options page's position fields follow the clock while it is dragged;
-// they come with that page.
-void SettingsDialog::showClockPosition(QPoint) {}
+// The options page's position fields follow the clock while it is dragged.
+void SettingsDialog::showClockPosition(QPoint position) {
+    const std::pair<const char*, int> fields[] = {{"e_xx", position.x()}, {"e_yy", position.y()}};
+    for (const auto& [name, value] : fields) {
+        QWidget* field = findChild<QWidget*>(name);
+        if (auto* edit = qobject_cast<QLineEdit*>(field))
+            edit->setText(QString::number(value));
+        else if (auto* spin = qobject_cast<QSpinBox*>(field))
+            spin->setValue(value);
+    }
+}
 
 void SettingsDialog::ensurePage(Section section) {
     if (pages_[section]) return;

@@ -13,9 +13,11 @@
 #include <ctime>
 #include <filesystem>
 
+#include "support/form_part.h"
 #include "support/qt_test_main.h"
 #include "app/restart.h"
 #include "clock/clock_window.h"
+#include "clock/image_button.h"
 #include "dialog/settings_dialog.h"
 #include "settings/ini_file.h"
 #include "settings/settings_file.h"
@@ -47,12 +49,6 @@ void sendMouse(QWidget* w, QEvent::Type type, Qt::MouseButton button, QPoint pos
 }
 
 void hover(QWidget* w) { sendMouse(w, QEvent::MouseMove, Qt::NoButton, QPoint(2, 2)); }
-
-QPixmap solid(Qt::GlobalColor c) {
-    QPixmap p(8, 8);
-    p.fill(c);
-    return p;
-}
 
 bool shows(const QLabel* label, const QPixmap& p) { return label->pixmap().cacheKey() == p.cacheKey(); }
 
@@ -99,16 +95,16 @@ private slots:
     void tickFollowsTheSecondBoundary() {
         ClockWindow w(QString{});
         w.show();
-        QString last = w.t_time->text();
+        QString last = part<QLabel>(w, "t_time")->text();
         int changes = 0;
         QElapsedTimer elapsed;
         elapsed.start();
         while (changes < 3 && elapsed.elapsed() < 5000) {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
             QTest::qSleep(1);
-            if (w.t_time->text() == last) continue;
+            if (part<QLabel>(w, "t_time")->text() == last) continue;
             const int ms = wallClockMs();
-            last = w.t_time->text();
+            last = part<QLabel>(w, "t_time")->text();
             ++changes;
             QVERIFY2(ms < 50, qPrintable(QString("changed %1 ms after the second").arg(ms)));
             const QTime shown = QTime::fromString(last, "hh:mm:ss");
@@ -116,7 +112,7 @@ private slots:
             QCOMPARE(shown.second(), QTime::currentTime().second());
         }
         QCOMPARE(changes, 3);
-        QVERIFY(w.tt_time->isActive());
+        QVERIFY(part<QTimer>(w, "tt_time")->isActive());
     }
 
     void idleTextOfTheSecondIndicator_data() {
@@ -136,15 +132,15 @@ private slots:
         QFETCH(bool, uptime);
         writeSettingsText("[kOk:TD:Indicator]\r\n" + settings.toStdString() + "\r\n");
         ClockWindow w(QString{});
-        w.t_timer->setText("~");
+        part<QLabel>(w, "t_timer")->setText("~");
         w.show();
-        QCOMPARE(w.tt_system->isActive(), uptime);
+        QCOMPARE(part<QTimer>(w, "tt_system")->isActive(), uptime);
         if (uptime) // the uptime is written at once, not the idle text
             QVERIFY(QRegularExpression("^\\d{2,}:[0-5]\\d:[0-5]\\d$")
-                        .match(w.t_timer->text())
+                        .match(part<QLabel>(w, "t_timer")->text())
                         .hasMatch());
         else
-            QCOMPARE(w.t_timer->text(), idleText);
+            QCOMPARE(part<QLabel>(w, "t_timer")->text(), idleText);
     }
 
     void timersStayOffUntilTheFirstShow() {
@@ -157,11 +153,11 @@ private slots:
 
     void autorunArmsTheRestartAndHoldsTheMenu() {
         ClockWindow w(QStringLiteral("/autorun"));
-        QVERIFY(w.tt_rebooter->isActive());
+        QVERIFY(part<QTimer>(w, "tt_rebooter")->isActive());
         QVERIFY(!w.menuAutoPopup());
-        w.tt_rebooter->stop(); // the test must not restart itself
+        part<QTimer>(w, "tt_rebooter")->stop(); // the test must not restart itself
         ClockWindow plain(QStringLiteral("/AUTORUN"));
-        QVERIFY(!plain.tt_rebooter->isActive());
+        QVERIFY(!part<QTimer>(plain, "tt_rebooter")->isActive());
         QVERIFY(plain.menuAutoPopup());
     }
 
@@ -181,7 +177,7 @@ private slots:
                 out << a->objectName() + (a->isSeparator() ? "" : "=" + a->text());
             return out;
         };
-        QCOMPARE(names(w.menu),
+        QCOMPARE(names(part<QMenu>(w, "menu")),
                  QStringList({"m_settings=Настройки", "m_skin=Выбор темы интерфейса",
                               "m_datetime=Корректировка даты и времени",
                               "m_system=Показывать время работы Windows",
@@ -190,22 +186,22 @@ private slots:
                               "m_timers=Таймеры", "m_separator_2", "m_hide_10=Скрыть на 10 секунд",
                               "m_hide_60=Скрыть на 60 секунд", "m_separator_3",
                               "m_reboot=Перезапуск", "m_info=Информация", "m_close=Выход"}));
-        QCOMPARE(w.menu->defaultAction(), w.m_settings);
-        QVERIFY(!w.m_noremind->isVisible());
-        QVERIFY(w.m_magnet->isCheckable());
-        QVERIFY(w.m_system->isCheckable());
+        QCOMPARE(part<QMenu>(w, "menu")->defaultAction(), part<QAction>(w, "m_settings"));
+        QVERIFY(!part<QAction>(w, "m_noremind")->isVisible());
+        QVERIFY(part<QAction>(w, "m_magnet")->isCheckable());
+        QVERIFY(part<QAction>(w, "m_system")->isCheckable());
 
-        QMenu* alarms = w.m_alarms->menu();
+        QMenu* alarms = part<QAction>(w, "m_alarms")->menu();
         QVERIFY(alarms);
-        QCOMPARE(alarms->defaultAction(), w.ma_settings);
+        QCOMPARE(alarms->defaultAction(), part<QAction>(w, "ma_settings"));
         QStringList expectedAlarms{"ma_settings=Настройки", "ma_separator"};
         for (int i = 0; i < 10; ++i) {
             expectedAlarms << QString("ma_%1=").arg(i);
-            QCOMPARE(w.ma_slots[i]->data().toInt(), i);
+            QCOMPARE(part<QAction>(w, qPrintable(QString("ma_%1").arg(i)))->data().toInt(), i);
         }
         QCOMPARE(names(alarms), expectedAlarms);
 
-        QMenu* timers = w.m_timers->menu();
+        QMenu* timers = part<QAction>(w, "m_timers")->menu();
         QVERIFY(timers);
         QCOMPARE(names(timers),
                  QStringList({"mt_settings_cdn=Настройки таймера обратного отсчёта",
@@ -216,16 +212,16 @@ private slots:
                               "mt_mode_stop=Режим кнопки таймера: остановка и сброс",
                               "mt_mode_pause=Режим кнопки таймера: пауза и продолжение"}));
         // The two modes are one radio group.
-        QVERIFY(w.mt_mode_stop->actionGroup() && w.mt_mode_stop->actionGroup()->isExclusive());
-        QCOMPARE(w.mt_mode_stop->actionGroup(), w.mt_mode_pause->actionGroup());
-        w.mt_mode_stop->trigger();
-        w.mt_mode_pause->trigger();
-        QVERIFY(w.mt_mode_pause->isChecked() && !w.mt_mode_stop->isChecked());
+        QVERIFY(part<QAction>(w, "mt_mode_stop")->actionGroup() && part<QAction>(w, "mt_mode_stop")->actionGroup()->isExclusive());
+        QCOMPARE(part<QAction>(w, "mt_mode_stop")->actionGroup(), part<QAction>(w, "mt_mode_pause")->actionGroup());
+        part<QAction>(w, "mt_mode_stop")->trigger();
+        part<QAction>(w, "mt_mode_pause")->trigger();
+        QVERIFY(part<QAction>(w, "mt_mode_pause")->isChecked() && !part<QAction>(w, "mt_mode_stop")->isChecked());
 
-        QCOMPARE(names(w.hotkeys), QStringList({"hk_esc=Esc", "hk_enter=Enter"}));
-        QCOMPARE(w.hk_esc->shortcut(), QKeySequence(Qt::Key_Escape));
-        QVERIFY(w.hk_enter->shortcuts().contains(QKeySequence(Qt::Key_Return)));
-        for (QAction* a : {w.hk_esc, w.hk_enter}) {
+        QCOMPARE(names(part<QMenu>(w, "hotkeys")), QStringList({"hk_esc=Esc", "hk_enter=Enter"}));
+        QCOMPARE(part<QAction>(w, "hk_esc")->shortcut(), QKeySequence(Qt::Key_Escape));
+        QVERIFY(part<QAction>(w, "hk_enter")->shortcuts().contains(QKeySequence(Qt::Key_Return)));
+        for (QAction* a : {part<QAction>(w, "hk_esc"), part<QAction>(w, "hk_enter")}) {
             QVERIFY(!a->isVisible());
             QVERIFY(!a->isEnabled());
             QVERIFY(w.actions().contains(a)); // so that the shortcut works on the window
@@ -234,11 +230,11 @@ private slots:
 
     void systemItemFollowsTheSkin() {
         ClockWindow w(""); // the built-in "ext" skin has two indicators
-        QVERIFY(w.m_system->isVisible());
+        QVERIFY(part<QAction>(w, "m_system")->isVisible());
         w.setSystemMenuVisible(false);
-        QVERIFY(!w.m_system->isVisible());
+        QVERIFY(!part<QAction>(w, "m_system")->isVisible());
         w.setSystemMenuVisible(true);
-        QVERIFY(w.m_system->isVisible());
+        QVERIFY(part<QAction>(w, "m_system")->isVisible());
     }
 
     void showTimeLoadAndHiding() {
@@ -246,25 +242,25 @@ private slots:
         ClockWindow w("");
         w.show();
         QCOMPARE(w.pos(), QPoint(123, 45));
-        QVERIFY(w.tt_priority->isActive());
-        QVERIFY(!w.m_magnet->isChecked());
+        QVERIFY(part<QTimer>(w, "tt_priority")->isActive());
+        QVERIFY(!part<QAction>(w, "m_magnet")->isChecked());
 
-        w.m_hide_10->trigger();
+        part<QAction>(w, "m_hide_10")->trigger();
         QVERIFY(!w.isVisible());
-        QVERIFY(!w.tt_priority->isActive());
-        QVERIFY(w.tt_hide->isActive());
-        QCOMPARE(w.tt_hide->interval(), 10000);
-        w.m_hide_60->trigger();
-        QCOMPARE(w.tt_hide->interval(), 60000);
+        QVERIFY(!part<QTimer>(w, "tt_priority")->isActive());
+        QVERIFY(part<QTimer>(w, "tt_hide")->isActive());
+        QCOMPARE(part<QTimer>(w, "tt_hide")->interval(), 10000);
+        part<QAction>(w, "m_hide_60")->trigger();
+        QCOMPARE(part<QTimer>(w, "tt_hide")->interval(), 60000);
 
         // Coming back, the window takes whatever is stored by then.
         writeSettings({{"PosX", 222}, {"PosY", 111}, {"Magnet", 1}});
         QVERIFY(QMetaObject::invokeMethod(&w, "tt_hideTimer"));
         QVERIFY(w.isVisible());
-        QVERIFY(!w.tt_hide->isActive());
+        QVERIFY(!part<QTimer>(w, "tt_hide")->isActive());
         QCOMPARE(w.pos(), QPoint(222, 111));
-        QVERIFY(w.tt_priority->isActive());
-        QVERIFY(w.m_magnet->isChecked());
+        QVERIFY(part<QTimer>(w, "tt_priority")->isActive());
+        QVERIFY(part<QAction>(w, "m_magnet")->isChecked());
     }
 
     void storedPositionOffEveryScreenComesBack() {
@@ -287,8 +283,8 @@ private slots:
         w.show();
         const int screenWidth = QGuiApplication::primaryScreen()->geometry().width();
         QCOMPARE(w.pos(), QPoint(screenWidth - w.width() - 70, 0));
-        QVERIFY(w.m_magnet->isChecked());
-        QVERIFY(!w.tt_priority->isActive());
+        QVERIFY(part<QAction>(w, "m_magnet")->isChecked());
+        QVERIFY(!part<QTimer>(w, "tt_priority")->isActive());
     }
 
     void dragSnapsAndStoresThePosition() {
@@ -298,48 +294,49 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
         const QPoint grip(5, 5); // on the time indicator
-        const QPoint origin = w.t_time->geometry().topLeft() + grip; // in the window
+        const QPoint origin = part<QLabel>(w, "t_time")->geometry().topLeft() + grip; // in the window
 
         // Magnet on: 10 pixels from the right edge lands on it.
-        sendMouse(w.t_time, QEvent::MouseButtonPress, Qt::LeftButton, grip);
-        QVERIFY(w.tt_move->isActive());
+        sendMouse(part<QLabel>(w, "t_time"), QEvent::MouseButtonPress, Qt::LeftButton, grip);
+        QVERIFY(part<QTimer>(w, "tt_move")->isActive());
         QCursor::setPos(screen.width() - w.width() - 10 + origin.x(), 300 + origin.y());
         QTRY_COMPARE(w.pos(), QPoint(screen.width() - w.width(), 300));
-        sendMouse(w.t_time, QEvent::MouseButtonRelease, Qt::LeftButton, grip);
-        QVERIFY(!w.tt_move->isActive());
+        sendMouse(part<QLabel>(w, "t_time"), QEvent::MouseButtonRelease, Qt::LeftButton, grip);
+        QVERIFY(!part<QTimer>(w, "tt_move")->isActive());
         QCOMPARE(ini.readInteger("kOk:TD", "PosX", -1), screen.width() - w.width());
         QCOMPARE(ini.readInteger("kOk:TD", "PosY", -1), 300);
 
         // With the Settings dialog open its position fields follow the drag.
         SettingsDialog dialog;
+        w.setSettingsDialog(&dialog);
         auto* xx = new QLineEdit(&dialog);
         xx->setObjectName("e_xx");
         auto* yy = new QLineEdit(&dialog);
         yy->setObjectName("e_yy");
         dialog.show();
-        sendMouse(w.t_time, QEvent::MouseButtonPress, Qt::LeftButton, grip);
+        sendMouse(part<QLabel>(w, "t_time"), QEvent::MouseButtonPress, Qt::LeftButton, grip);
         QCursor::setPos(250 + origin.x(), 260 + origin.y());
         QTRY_COMPARE(w.pos(), QPoint(250, 260));
-        sendMouse(w.t_time, QEvent::MouseButtonRelease, Qt::LeftButton, grip);
+        sendMouse(part<QLabel>(w, "t_time"), QEvent::MouseButtonRelease, Qt::LeftButton, grip);
         QCOMPARE(xx->text(), QString("250"));
         QCOMPARE(yy->text(), QString("260"));
         dialog.hide();
 
         // Magnet off (and stored): above the top stops 5 pixels over it.
-        w.m_magnet->trigger();
+        part<QAction>(w, "m_magnet")->trigger();
         QCOMPARE(ini.readInteger("kOk:TD", "Magnet", -1), 0);
-        sendMouse(w.t_time, QEvent::MouseButtonPress, Qt::LeftButton, grip);
+        sendMouse(part<QLabel>(w, "t_time"), QEvent::MouseButtonPress, Qt::LeftButton, grip);
         QCursor::setPos(200 + origin.x(), -40 + origin.y());
         QTRY_COMPARE(w.pos(), QPoint(200, -5));
-        sendMouse(w.t_time, QEvent::MouseButtonRelease, Qt::LeftButton, grip);
+        sendMouse(part<QLabel>(w, "t_time"), QEvent::MouseButtonRelease, Qt::LeftButton, grip);
         QCOMPARE(ini.readInteger("kOk:TD", "PosY", 0), -5);
 
         // A right click starts no drag but stores the position too.
         ini.writeInteger("kOk:TD", "PosX", 1);
         w.setMenuAutoPopup(false);
-        sendMouse(w.t_time, QEvent::MouseButtonPress, Qt::RightButton, grip);
-        QVERIFY(!w.tt_move->isActive());
-        sendMouse(w.t_time, QEvent::MouseButtonRelease, Qt::RightButton, grip);
+        sendMouse(part<QLabel>(w, "t_time"), QEvent::MouseButtonPress, Qt::RightButton, grip);
+        QVERIFY(!part<QTimer>(w, "tt_move")->isActive());
+        sendMouse(part<QLabel>(w, "t_time"), QEvent::MouseButtonRelease, Qt::RightButton, grip);
         QCOMPARE(ini.readInteger("kOk:TD", "PosX", 0), 200);
     }
 
@@ -350,22 +347,22 @@ private slots:
         makeSettingsUnwritable();
 
         MessageCatcher catcher;
-        sendMouse(w.t_time, QEvent::MouseButtonPress, Qt::LeftButton, QPoint(5, 5));
-        sendMouse(w.t_time, QEvent::MouseButtonRelease, Qt::LeftButton, QPoint(5, 5));
+        sendMouse(part<QLabel>(w, "t_time"), QEvent::MouseButtonPress, Qt::LeftButton, QPoint(5, 5));
+        sendMouse(part<QLabel>(w, "t_time"), QEvent::MouseButtonRelease, Qt::LeftButton, QPoint(5, 5));
         QCOMPARE(catcher.text,
                  QString("Возникла проблема при попытке записать файл на диск.\n"
                          "Возможно, программа запущена с диска, запись на который запрещена.\n"
                          "Сохранение положения программы на экране невозможно."));
 
-        const bool magnetBefore = w.m_magnet->isChecked();
-        w.m_magnet->trigger();
-        QVERIFY(!w.m_magnet->isVisible());
-        QCOMPARE(w.m_magnet->isChecked(), !magnetBefore); // still in force for this run
+        const bool magnetBefore = part<QAction>(w, "m_magnet")->isChecked();
+        part<QAction>(w, "m_magnet")->trigger();
+        QVERIFY(!part<QAction>(w, "m_magnet")->isVisible());
+        QCOMPARE(part<QAction>(w, "m_magnet")->isChecked(), !magnetBefore); // still in force for this run
 
-        w.m_system->trigger();
-        QVERIFY(!w.m_system->isVisible());
+        part<QAction>(w, "m_system")->trigger();
+        QVERIFY(!part<QAction>(w, "m_system")->isVisible());
         w.setSystemMenuVisible(true); // a skin applied later does not bring it back
-        QVERIFY(!w.m_system->isVisible());
+        QVERIFY(!part<QAction>(w, "m_system")->isVisible());
     }
 
     void uptimeInTheSecondIndicator() {
@@ -374,95 +371,94 @@ private slots:
         ClockWindow w("");
         w.setSystemMenuVisible(true);
         w.show();
-        QVERIFY(w.m_system->isChecked());
-        QVERIFY(w.tt_system->isActive());
+        QVERIFY(part<QAction>(w, "m_system")->isChecked());
+        QVERIFY(part<QTimer>(w, "tt_system")->isActive());
         const QRegularExpression uptime("^\\d{2,}:[0-5]\\d:[0-5]\\d$");
-        QVERIFY(uptime.match(w.t_timer->text()).hasMatch());
+        QVERIFY(uptime.match(part<QLabel>(w, "t_timer")->text()).hasMatch());
 
-        w.m_system->trigger(); // off: stored, and the window reloads
+        part<QAction>(w, "m_system")->trigger(); // off: stored, and the window reloads
         QCOMPARE(ini.readInteger("kOk:TD:Indicator", "SystemTime", -1), 0);
         QVERIFY(w.isVisible());
-        QVERIFY(!w.tt_system->isActive());
-        QCOMPARE(w.t_timer->text(), QString("00:00:00"));
+        QVERIFY(!part<QTimer>(w, "tt_system")->isActive());
+        QCOMPARE(part<QLabel>(w, "t_timer")->text(), QString("00:00:00"));
     }
 
     void buttonPictures() {
         ClockWindow w("");
-        w.ir_settings_of = solid(Qt::red);
-        w.ir_settings_on = solid(Qt::green);
-        w.ir_settings_dn = solid(Qt::blue);
-        w.ir_close_of = solid(Qt::cyan);
-        w.ir_close_on = solid(Qt::magenta);
-        w.ir_close_dn = solid(Qt::yellow);
-        w.ir_timer_of = solid(Qt::gray);
-        w.ir_timer_on = solid(Qt::darkRed);
-        w.ir_timer_at = solid(Qt::darkGreen);
-        w.ir_timer_dn = solid(Qt::darkBlue);
-        w.i_settings->setGeometry(0, 0, 8, 8);
-        w.i_close->setGeometry(10, 0, 8, 8);
-        w.i_timer->setGeometry(20, 0, 8, 8);
+        // The built-in skin's pictures of one button all differ.
+        const auto& pics = w.buttonPictures();
+        const QImage timer[] = {pics.timer_of.toImage(), pics.timer_on.toImage(),
+                                pics.timer_at.toImage(), pics.timer_dn.toImage()};
+        for (int i = 0; i < 4; ++i)
+            for (int j = i + 1; j < 4; ++j)
+                QVERIFY(timer[i] != timer[j]);
+        part<ImageButton>(w, "i_settings")->setGeometry(0, 0, 8, 8);
+        part<ImageButton>(w, "i_close")->setGeometry(10, 0, 8, 8);
+        part<ImageButton>(w, "i_timer")->setGeometry(20, 0, 8, 8);
         w.show();
 
         // A flagged button takes its idle picture at the next reset (the skin
         // load has done the first one already, with the skin's own pictures).
-        for (auto* b : {w.i_settings, w.i_close, w.i_timer})
+        for (auto* b : {part<ImageButton>(w, "i_settings"), part<ImageButton>(w, "i_close"), part<ImageButton>(w, "i_timer")})
             b->notIdle = true;
         w.resetButtonsToIdle();
-        QVERIFY(shows(w.i_settings, w.ir_settings_of));
-        QVERIFY(shows(w.i_close, w.ir_close_of));
-        QVERIFY(shows(w.i_timer, w.ir_timer_of));
+        QVERIFY(shows(part<ImageButton>(w, "i_settings"), w.buttonPictures().settings_of));
+        QVERIFY(shows(part<ImageButton>(w, "i_close"), w.buttonPictures().close_of));
+        QVERIFY(shows(part<ImageButton>(w, "i_timer"), w.buttonPictures().timer_of));
 
-        hover(w.i_close);
-        QVERIFY(shows(w.i_close, w.ir_close_on));
-        QVERIFY(w.tt_shader->isActive());
+        hover(part<ImageButton>(w, "i_close"));
+        QVERIFY(shows(part<ImageButton>(w, "i_close"), w.buttonPictures().close_on));
+        QVERIFY(part<QTimer>(w, "tt_shader")->isActive());
         QTest::qWait(30);
-        const int left = w.tt_shader->remainingTime();
-        hover(w.i_settings); // the other goes back; the shader keeps counting
-        QVERIFY(shows(w.i_settings, w.ir_settings_on));
-        QVERIFY(shows(w.i_close, w.ir_close_of));
-        QVERIFY(w.tt_shader->remainingTime() <= left);
+        const int left = part<QTimer>(w, "tt_shader")->remainingTime();
+        hover(part<ImageButton>(w, "i_settings")); // the other goes back; the shader keeps counting
+        QVERIFY(shows(part<ImageButton>(w, "i_settings"), w.buttonPictures().settings_on));
+        QVERIFY(shows(part<ImageButton>(w, "i_close"), w.buttonPictures().close_of));
+        QVERIFY(part<QTimer>(w, "tt_shader")->remainingTime() <= left);
 
-        sendMouse(w.i_settings, QEvent::MouseButtonPress, Qt::LeftButton, QPoint(2, 2));
-        QVERIFY(shows(w.i_settings, w.ir_settings_dn));
-        QVERIFY(!w.tt_move->isActive()); // buttons start no drag
-        sendMouse(w.i_settings, QEvent::MouseButtonRelease, Qt::LeftButton, QPoint(2, 2));
-        QVERIFY(shows(w.i_settings, w.ir_settings_of));
+        sendMouse(part<ImageButton>(w, "i_settings"), QEvent::MouseButtonPress, Qt::LeftButton, QPoint(2, 2));
+        QVERIFY(shows(part<ImageButton>(w, "i_settings"), w.buttonPictures().settings_dn));
+        QVERIFY(!part<QTimer>(w, "tt_move")->isActive()); // buttons start no drag
+        sendMouse(part<ImageButton>(w, "i_settings"), QEvent::MouseButtonRelease, Qt::LeftButton, QPoint(2, 2));
+        QVERIFY(shows(part<ImageButton>(w, "i_settings"), w.buttonPictures().settings_of));
 
         // Moving over the face resets a hovered button.
-        hover(w.i_close);
-        hover(w.t_time);
-        QVERIFY(shows(w.i_close, w.ir_close_of));
+        hover(part<ImageButton>(w, "i_close"));
+        hover(part<QLabel>(w, "t_time"));
+        QVERIFY(shows(part<ImageButton>(w, "i_close"), w.buttonPictures().close_of));
 
         // Left by the pointer another way, a button returns with the shader.
-        hover(w.i_timer);
-        QVERIFY(shows(w.i_timer, w.ir_timer_at));
+        hover(part<ImageButton>(w, "i_timer"));
+        QVERIFY(shows(part<ImageButton>(w, "i_timer"), w.buttonPictures().timer_at));
         QVERIFY(QMetaObject::invokeMethod(&w, "tt_shaderTimer"));
-        QVERIFY(!w.tt_shader->isActive());
-        QVERIFY(shows(w.i_timer, w.ir_timer_of));
+        QVERIFY(!part<QTimer>(w, "tt_shader")->isActive());
+        QVERIFY(shows(part<ImageButton>(w, "i_timer"), w.buttonPictures().timer_of));
 
         // While the stopwatch runs the timer button's idle picture is "on".
-        w.tt_timer->start();
+        w.setTimerButtonRunning(true);
         QVERIFY(QMetaObject::invokeMethod(&w, "tt_shaderTimer"));
-        QVERIFY(shows(w.i_timer, w.ir_timer_on));
-        QVERIFY(shows(w.i_settings, w.ir_settings_of));
-        sendMouse(w.i_timer, QEvent::MouseButtonPress, Qt::LeftButton, QPoint(2, 2));
-        QVERIFY(shows(w.i_timer, w.ir_timer_dn));
-        sendMouse(w.i_timer, QEvent::MouseButtonRelease, Qt::LeftButton, QPoint(2, 2));
-        QVERIFY(shows(w.i_timer, w.ir_timer_on));
-        w.tt_timer->stop();
+        QVERIFY(shows(part<ImageButton>(w, "i_timer"), w.buttonPictures().timer_on));
+        QVERIFY(shows(part<ImageButton>(w, "i_settings"), w.buttonPictures().settings_of));
+        sendMouse(part<ImageButton>(w, "i_timer"), QEvent::MouseButtonPress, Qt::LeftButton, QPoint(2, 2));
+        QVERIFY(shows(part<ImageButton>(w, "i_timer"), w.buttonPictures().timer_dn));
+        sendMouse(part<ImageButton>(w, "i_timer"), QEvent::MouseButtonRelease, Qt::LeftButton, QPoint(2, 2));
+        QVERIFY(shows(part<ImageButton>(w, "i_timer"), w.buttonPictures().timer_on));
+        w.setTimerButtonRunning(false);
+        QVERIFY(shows(part<ImageButton>(w, "i_timer"), w.buttonPictures().timer_of));
     }
 
     void commandsOpenTheirSection() {
         ClockWindow w("");
         SettingsDialog dialog;
+        w.setSettingsDialog(&dialog);
         w.show();
         const std::pair<QAction*, SettingsDialog::Section> entries[] = {
-            {w.m_skin, SettingsDialog::Skins},
-            {w.ma_settings, SettingsDialog::Alarm},
-            {w.mt_settings_cdn, SettingsDialog::Countdown},
-            {w.mt_settings_tmr, SettingsDialog::Timer},
-            {w.m_info, SettingsDialog::Info},
-            {w.m_settings, SettingsDialog::Options},
+            {part<QAction>(w, "m_skin"), SettingsDialog::Skins},
+            {part<QAction>(w, "ma_settings"), SettingsDialog::Alarm},
+            {part<QAction>(w, "mt_settings_cdn"), SettingsDialog::Countdown},
+            {part<QAction>(w, "mt_settings_tmr"), SettingsDialog::Timer},
+            {part<QAction>(w, "m_info"), SettingsDialog::Info},
+            {part<QAction>(w, "m_settings"), SettingsDialog::Options},
         };
         for (const auto& [action, section] : entries) {
             action->trigger();
@@ -472,14 +468,14 @@ private slots:
         }
 
         // A double click on the time indicator and a click on the settings button.
-        w.m_info->trigger();
-        sendMouse(w.t_time, QEvent::MouseButtonDblClick, Qt::LeftButton, QPoint(5, 5));
-        sendMouse(w.t_time, QEvent::MouseButtonRelease, Qt::LeftButton, QPoint(5, 5));
+        part<QAction>(w, "m_info")->trigger();
+        sendMouse(part<QLabel>(w, "t_time"), QEvent::MouseButtonDblClick, Qt::LeftButton, QPoint(5, 5));
+        sendMouse(part<QLabel>(w, "t_time"), QEvent::MouseButtonRelease, Qt::LeftButton, QPoint(5, 5));
         QCOMPARE(dialog.currentSection(), SettingsDialog::Options);
-        w.m_info->trigger();
-        w.i_settings->setGeometry(0, 0, 8, 8);
-        sendMouse(w.i_settings, QEvent::MouseButtonPress, Qt::LeftButton, QPoint(2, 2));
-        sendMouse(w.i_settings, QEvent::MouseButtonRelease, Qt::LeftButton, QPoint(2, 2));
+        part<QAction>(w, "m_info")->trigger();
+        part<ImageButton>(w, "i_settings")->setGeometry(0, 0, 8, 8);
+        sendMouse(part<ImageButton>(w, "i_settings"), QEvent::MouseButtonPress, Qt::LeftButton, QPoint(2, 2));
+        sendMouse(part<ImageButton>(w, "i_settings"), QEvent::MouseButtonRelease, Qt::LeftButton, QPoint(2, 2));
         QCOMPARE(dialog.currentSection(), SettingsDialog::Options);
     }
 

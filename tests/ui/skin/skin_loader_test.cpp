@@ -5,8 +5,10 @@
 #include <QTest>
 #include <memory>
 
+#include "support/form_part.h"
 #include "support/qt_test_main.h"
 #include "clock/clock_window.h"
+#include "clock/image_button.h"
 #include "platform/file_io.h"
 #include "settings/autostart.h"
 #include "settings/keys.h"
@@ -16,6 +18,7 @@
 #include "skin/skin_loader.h"
 
 using namespace kok;
+using kok::clock::ImageButton;
 namespace skins = kok::settings::skins;
 
 namespace {
@@ -23,6 +26,8 @@ namespace {
 const char* const kPictures[] = {"face",        "mask",     "settings_of", "settings_on",
                                  "settings_dn", "close_of", "close_on",    "close_dn",
                                  "timer_of",    "timer_on", "timer_dn",    "timer_at"};
+
+skin::FormShaper& shaper(QObject& w) { return *part<skin::FormShaper>(w, "f_shape"); }
 
 bool besideProgram(const char* name) {
     return QFile::exists(QString::fromStdString(settings::programFilePath(name).string()));
@@ -45,26 +50,26 @@ class SkinLoaderTest : public QObject {
     void emptySettingsGiveTheExtendedSkin() {
         clock::ClockWindow w("");
         QCOMPARE(w.size(), QSize(125, 28));
-        QVERIFY(w.f_shape->ShapeActive());
+        QVERIFY(shaper(w).ShapeActive());
         QCOMPARE(w.mask().boundingRect(), QRect(0, 0, 124, 27));
-        QVERIFY(!w.t_timer->isHidden());
-        QVERIFY(w.m_system->isVisible());
-        QCOMPARE(w.i_face->geometry(), QRect(0, 0, 125, 27));
-        QCOMPARE(w.t_timer->geometry(), QRect(43, 12, 43, 11));
-        QCOMPARE(w.t_time->pos(), QPoint(25, 1));
-        QCOMPARE(w.i_timer->geometry(), QRect(80, 2, 11, 11));
-        QCOMPARE(w.i_settings->geometry(), QRect(92, 3, 19, 19));
-        QCOMPARE(w.i_close->geometry(), QRect(112, 2, 11, 11));
-        QCOMPARE(w.ir_timer_at.size(), QSize(11, 11));
-        QCOMPARE(w.i_mask.size(), QSize(125, 27));
-        QVERIFY(w.ir_settings_on.toImage() != w.ir_settings_of.toImage());
+        QVERIFY(!part<QLabel>(w, "t_timer")->isHidden());
+        QVERIFY(part<QAction>(w, "m_system")->isVisible());
+        QCOMPARE(part<QLabel>(w, "i_face")->geometry(), QRect(0, 0, 125, 27));
+        QCOMPARE(part<QLabel>(w, "t_timer")->geometry(), QRect(43, 12, 43, 11));
+        QCOMPARE(part<QLabel>(w, "t_time")->pos(), QPoint(25, 1));
+        QCOMPARE(part<ImageButton>(w, "i_timer")->geometry(), QRect(80, 2, 11, 11));
+        QCOMPARE(part<ImageButton>(w, "i_settings")->geometry(), QRect(92, 3, 19, 19));
+        QCOMPARE(part<ImageButton>(w, "i_close")->geometry(), QRect(112, 2, 11, 11));
+        QCOMPARE(w.buttonPictures().timer_at.size(), QSize(11, 11));
+        QCOMPARE(skin::loadSkin(settings::IsXpFamily(), shaper(w)).mask.size(), QSize(125, 27));
+        QVERIFY(w.buttonPictures().settings_on.toImage() != w.buttonPictures().settings_of.toImage());
         // Fonts: em sizes from the negative heights, bold, white.
-        QCOMPARE(w.t_time->font().pixelSize(), 11);
-        QVERIFY(w.t_time->font().bold());
-        QCOMPARE(w.t_timer->font().pixelSize(), 9);
-        QCOMPARE(w.t_time->palette().color(QPalette::WindowText), QColor(Qt::white));
+        QCOMPARE(part<QLabel>(w, "t_time")->font().pixelSize(), 11);
+        QVERIFY(part<QLabel>(w, "t_time")->font().bold());
+        QCOMPARE(part<QLabel>(w, "t_timer")->font().pixelSize(), 9);
+        QCOMPARE(part<QLabel>(w, "t_time")->palette().color(QPalette::WindowText), QColor(Qt::white));
         // The time label took the size of its text in the new font.
-        QCOMPARE(w.t_time->size(), w.t_time->sizeHint());
+        QCOMPARE(part<QLabel>(w, "t_time")->size(), part<QLabel>(w, "t_time")->sizeHint());
         QVERIFY(!besideProgram(skin::kMaskTempFileName));
         QVERIFY(!besideProgram(skin::kDescriptionTempFileName));
     }
@@ -77,13 +82,13 @@ class SkinLoaderTest : public QObject {
         QCOMPARE(w.size(), QSize(125, 28));
 
         ini.writeString(skins::kName, skins::familyKey(xp, skins::kSkinName), "def");
-        skin::loadSkin(w, xp);
+        w.putSkinBack();
         QCOMPARE(w.size(), QSize(126, 18));
-        QCOMPARE(w.i_face->size(), QSize(126, 18));
-        QVERIFY(w.t_timer->isHidden()); // "type" 0
-        QVERIFY(!w.m_system->isVisible());
-        QCOMPARE(w.i_timer->geometry(), QRect(15, 0, 11, 18));
-        QCOMPARE(w.ir_close_dn.size(), QSize(16, 18));
+        QCOMPARE(part<QLabel>(w, "i_face")->size(), QSize(126, 18));
+        QVERIFY(part<QLabel>(w, "t_timer")->isHidden()); // "type" 0
+        QVERIFY(!part<QAction>(w, "m_system")->isVisible());
+        QCOMPARE(part<ImageButton>(w, "i_timer")->geometry(), QRect(15, 0, 11, 18));
+        QCOMPARE(w.buttonPictures().close_dn.size(), QSize(16, 18));
         QVERIFY(!besideProgram(skin::kMaskTempFileName));
         QVERIFY(!besideProgram(skin::kDescriptionTempFileName));
     }
@@ -93,19 +98,19 @@ class SkinLoaderTest : public QObject {
         const bool xp = settings::IsXpFamily();
         settings::openSettings().writeString(skins::kName, skins::familyKey(xp, skins::kSkinName),
                                              "blue");
-        QVERIFY_THROWS_EXCEPTION(skin::SkinLoadError, skin::loadSkin(w, xp));
+        QVERIFY_THROWS_EXCEPTION(skin::SkinLoadError, skin::loadSkin(xp, shaper(w)));
     }
 
     void externalSkinWithoutDescriptionTakesTheDefaults() {
         clock::ClockWindow w("");
         writeExternalSkin({});
-        skin::loadSkin(w, settings::IsXpFamily());
+        w.putSkinBack();
         QCOMPARE(w.size(), QSize(250, 250));
-        QCOMPARE(w.i_settings->size(), QSize(0, 0));
-        QCOMPARE(w.i_close->size(), QSize(0, 0));
-        QCOMPARE(w.i_timer->size(), QSize(0, 0));
-        QVERIFY(w.t_timer->isHidden());
-        QCOMPARE(w.f_shape->Mask().PicFile(), dir().filePath("mask.bmp"));
+        QCOMPARE(part<ImageButton>(w, "i_settings")->size(), QSize(0, 0));
+        QCOMPARE(part<ImageButton>(w, "i_close")->size(), QSize(0, 0));
+        QCOMPARE(part<ImageButton>(w, "i_timer")->size(), QSize(0, 0));
+        QVERIFY(part<QLabel>(w, "t_timer")->isHidden());
+        QCOMPARE(shaper(w).Mask().PicFile(), dir().filePath("mask.bmp"));
     }
 
     void externalSkinWithItsDescription() {
@@ -116,18 +121,18 @@ class SkinLoaderTest : public QObject {
         ksf.write("[info]\r\ntype=1\r\n[rect.form]\r\nw=$64\r\nh=30\r\n[rect.close]\r\nl=1\r\n"
                   "t=2\r\nw=3\r\nh=4\r\n[rect.timer]\r\nc=$FF\r\n");
         ksf.close();
-        skin::loadSkin(w, settings::IsXpFamily());
+        w.putSkinBack();
         QCOMPARE(w.size(), QSize(100, 30));
-        QCOMPARE(w.i_close->geometry(), QRect(1, 2, 3, 4));
-        QVERIFY(!w.t_timer->isHidden());
-        QCOMPARE(w.t_timer->palette().color(QPalette::WindowText), QColor(Qt::red));
+        QCOMPARE(part<ImageButton>(w, "i_close")->geometry(), QRect(1, 2, 3, 4));
+        QVERIFY(!part<QLabel>(w, "t_timer")->isHidden());
+        QCOMPARE(part<QLabel>(w, "t_timer")->palette().color(QPalette::WindowText), QColor(Qt::red));
         QVERIFY(QFile::exists(dir().filePath("skin.ksf"))); // an external one stays
     }
 
     void externalSkinWithoutFaceFails() {
         clock::ClockWindow w("");
         writeExternalSkin({"face"});
-        QVERIFY_THROWS_EXCEPTION(skin::SkinLoadError, skin::loadSkin(w, settings::IsXpFamily()));
+        QVERIFY_THROWS_EXCEPTION(skin::SkinLoadError, skin::loadSkin(settings::IsXpFamily(), shaper(w)));
     }
 
     void externalSkinWithoutPathFails() {
@@ -135,20 +140,20 @@ class SkinLoaderTest : public QObject {
         const bool xp = settings::IsXpFamily();
         settings::openSettings().writeInteger(skins::kName, skins::familyKey(xp, skins::kSkinExt),
                                               1);
-        QVERIFY_THROWS_EXCEPTION(skin::SkinLoadError, skin::loadSkin(w, xp));
+        QVERIFY_THROWS_EXCEPTION(skin::SkinLoadError, skin::loadSkin(xp, shaper(w)));
     }
 
     void maskBesideTheProgramStandsInForAMissingOne() {
         clock::ClockWindow w("");
-        w.f_shape->setShapeActive(false);
+        shaper(w).setShapeActive(false);
         writeExternalSkin({"mask"});
         const auto beside = settings::programFilePath("mask.bmp");
         const QByteArray mask = *skin::builtinSkinResource("def_mask");
         platform::writeFileAtomically(beside,
                                       std::string_view(mask.constData(), std::size_t(mask.size())));
-        skin::loadSkin(w, settings::IsXpFamily());
-        QCOMPARE(w.f_shape->Mask().PicFile(), QString::fromStdString(beside.string()));
-        QVERIFY(w.f_shape->ShapeActive());
+        w.putSkinBack();
+        QCOMPARE(shaper(w).Mask().PicFile(), QString::fromStdString(beside.string()));
+        QVERIFY(shaper(w).ShapeActive());
     }
 
   private:
