@@ -5,6 +5,7 @@
 #include "app/restart.h"
 #include "settings/ini_file.h"
 #include "settings/settings_file.h"
+#include "support/program_folder.h"
 #include "support/temp_dir.h"
 
 namespace fs = std::filesystem;
@@ -12,11 +13,8 @@ using kok::test::readBytes;
 using kok::test::writeBytes;
 
 class SkinReset : public ::testing::Test {
-protected:
-    void TearDown() override {
-        fs::permissions(path, fs::perms::owner_all, fs::perm_options::add);
-        fs::remove(path);
-    }
+  protected:
+    kok::test::ProgramFolder folder;
     const fs::path path = kok::settings::settingsFilePath();
 };
 
@@ -24,11 +22,13 @@ TEST_F(SkinReset, ChangesOnlyTheRunningFamilysKeys) {
     writeBytes(path, "[kOk:TD:Skins]\r\n9X_SkinExt=1\r\n9X_SkinName=def\r\nXP_SkinExt=1\r\n"
                      "XP_SkinPath=/home/u/skins/blue/\r\n");
     kok::app::resetSkinChoice(true);
-    EXPECT_EQ(readBytes(path), "[kOk:TD:Skins]\r\n9X_SkinExt=1\r\n9X_SkinName=def\r\nXP_SkinExt=0\r\n"
-                               "XP_SkinPath=/home/u/skins/blue/\r\nXP_SkinName=ext\r\n");
+    EXPECT_EQ(readBytes(path),
+              "[kOk:TD:Skins]\r\n9X_SkinExt=1\r\n9X_SkinName=def\r\nXP_SkinExt=0\r\n"
+              "XP_SkinPath=/home/u/skins/blue/\r\nXP_SkinName=ext\r\n");
     kok::app::resetSkinChoice(false);
-    EXPECT_EQ(readBytes(path), "[kOk:TD:Skins]\r\n9X_SkinExt=0\r\n9X_SkinName=ext\r\nXP_SkinExt=0\r\n"
-                               "XP_SkinPath=/home/u/skins/blue/\r\nXP_SkinName=ext\r\n");
+    EXPECT_EQ(readBytes(path),
+              "[kOk:TD:Skins]\r\n9X_SkinExt=0\r\n9X_SkinName=ext\r\nXP_SkinExt=0\r\n"
+              "XP_SkinPath=/home/u/skins/blue/\r\nXP_SkinName=ext\r\n");
 }
 
 TEST_F(SkinReset, ReadOnlySettingsFileFailsAndStaysAsItWas) {
