@@ -4,8 +4,14 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <utility>
 
 namespace kok::platform {
+namespace {
+
+const std::filesystem::path* programDirOverride = nullptr;
+
+} // namespace
 
 std::filesystem::path executablePath() {
     std::error_code ec;
@@ -18,7 +24,17 @@ std::filesystem::path executablePath() {
     return p;
 }
 
-std::filesystem::path executableDir() { return executablePath().parent_path(); }
+std::filesystem::path executableDir() {
+    return programDirOverride ? *programDirOverride : executablePath().parent_path();
+}
+
+ProgramDirOverride::ProgramDirOverride(std::filesystem::path dir)
+    : dir_(std::move(dir)), previous_(programDirOverride) {
+    programDirOverride = &dir_;
+}
+ProgramDirOverride::~ProgramDirOverride() {
+    programDirOverride = previous_;
+}
 
 std::filesystem::path userConfigDir() {
     if (const char* x = std::getenv("XDG_CONFIG_HOME"); x && *x) return x;

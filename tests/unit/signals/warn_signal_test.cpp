@@ -12,6 +12,7 @@
 #include "signals/warn_signal.h"
 #include "signals/wave_playback.h"
 #include "support/core_app.h"
+#include "support/program_folder.h"
 #include "support/temp_dir.h"
 
 using namespace kok;
@@ -19,10 +20,9 @@ using namespace std::chrono_literals;
 
 namespace {
 
-// This test binary has a folder of its own, so its settings file is its own too.
 class WarnSignal : public ::testing::Test {
   protected:
-    void TearDown() override { std::filesystem::remove(settings::settingsFilePath()); }
+    test::ProgramFolder folder; // starts without a settings file
     void writeSettings(const std::string& text) {
         test::writeBytes(settings::settingsFilePath(), text);
     }
@@ -31,7 +31,7 @@ class WarnSignal : public ::testing::Test {
 } // namespace
 
 TEST_F(WarnSignal, SpeakerFormIsSevenShortBeepsAfterLockAndRepaint) {
-    std::filesystem::remove(settings::settingsFilePath()); // "WarnBeep" defaults to 1
+    // No settings file: "WarnBeep" defaults to 1.
     test::CaptureSoundDevice device;
     std::vector<std::string> order;
     signal::PlayWarnSignal(

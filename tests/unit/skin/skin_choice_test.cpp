@@ -5,6 +5,7 @@
 #include "skin/skin_choice.h"
 #include "settings/ini_file.h"
 #include "settings/settings_file.h"
+#include "support/program_folder.h"
 #include "support/temp_dir.h"
 
 namespace fs = std::filesystem;
@@ -12,11 +13,8 @@ using kok::test::readBytes;
 using kok::test::writeBytes;
 
 class SkinReset : public ::testing::Test {
-protected:
-    void TearDown() override {
-        fs::permissions(path, fs::perms::owner_all, fs::perm_options::add);
-        fs::remove(path);
-    }
+  protected:
+    kok::test::ProgramFolder folder;
     const fs::path path = kok::settings::settingsFilePath();
 };
 
