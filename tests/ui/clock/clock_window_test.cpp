@@ -14,6 +14,7 @@
 #include <filesystem>
 
 #include "support/form_part.h"
+#include "support/message_catcher.h"
 #include "support/qt_test_main.h"
 #include "app/restart.h"
 #include "clock/clock_window.h"
@@ -51,23 +52,6 @@ void sendMouse(QWidget* w, QEvent::Type type, Qt::MouseButton button, QPoint pos
 void hover(QWidget* w) { sendMouse(w, QEvent::MouseMove, Qt::NoButton, QPoint(2, 2)); }
 
 bool shows(const QLabel* label, const QPixmap& p) { return label->pixmap().cacheKey() == p.cacheKey(); }
-
-// Answers the next message box, keeping its text.
-struct MessageCatcher {
-    QString text;
-    QTimer poll;
-    MessageCatcher() {
-        poll.setInterval(20);
-        QObject::connect(&poll, &QTimer::timeout, [this] {
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
-                    text = box->text();
-                    box->accept();
-                }
-        });
-        poll.start();
-    }
-};
 
 } // namespace
 
@@ -346,10 +330,10 @@ private slots:
         w.show();
         makeSettingsUnwritable();
 
-        MessageCatcher catcher;
+        kok::test::MessageCatcher catcher;
         sendMouse(part<QLabel>(w, "t_time"), QEvent::MouseButtonPress, Qt::LeftButton, QPoint(5, 5));
         sendMouse(part<QLabel>(w, "t_time"), QEvent::MouseButtonRelease, Qt::LeftButton, QPoint(5, 5));
-        QCOMPARE(catcher.text,
+        QCOMPARE(catcher.texts.value(0),
                  QString("Возникла проблема при попытке записать файл на диск.\n"
                          "Возможно, программа запущена с диска, запись на который запрещена.\n"
                          "Сохранение положения программы на экране невозможно."));

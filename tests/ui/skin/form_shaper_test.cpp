@@ -10,7 +10,7 @@
 #include "skin/builtin_skins.h"
 #include "skin/form_shaper.h"
 #include "skin/mask_bitmap.h"
-#include "ui/skin/message_catcher.h"
+#include "support/message_catcher.h"
 #include "unit/skin/mask_test_bitmap.h"
 
 using namespace kok::skin;

@@ -6,7 +6,10 @@
 #include <memory>
 
 #include "support/form_part.h"
+#include "support/message_catcher.h"
+#include "support/program_folder.h"
 #include "support/qt_test_main.h"
+#include "app/restart.h"
 #include "clock/clock_window.h"
 #include "clock/image_button.h"
 #include "platform/file_io.h"
@@ -35,17 +38,17 @@ bool besideProgram(const char* name) {
 
 } // namespace
 
-// Runs against the Settings file beside this test program (its own folder).
+// Each test runs in a fresh program folder.
 class SkinLoaderTest : public QObject {
     Q_OBJECT
 
   private slots:
     void init() {
-        clearProgramFolder();
+        programFolder_ = std::make_unique<test::ProgramFolder>();
         dirHolder_ = std::make_unique<QTemporaryDir>();
         QVERIFY(dir().isValid());
     }
-    void cleanup() { clearProgramFolder(); }
+    void cleanup() { programFolder_.reset(); }
 
     void emptySettingsGiveTheExtendedSkin() {
         clock::ClockWindow w("");
@@ -143,6 +146,28 @@ class SkinLoaderTest : public QObject {
         QVERIFY_THROWS_EXCEPTION(skin::SkinLoadError, skin::loadSkin(xp, shaper(w)));
     }
 
+    // Temporary files left over from a crash, even read-only, are replaced:
+    // the skin loads and the choice stays, with no message and no restart.
+    void readOnlyLeftoversNeitherLoopNorLoseTheChoice() {
+        const bool xp = settings::IsXpFamily();
+        settings::openSettings().writeString(skins::kName, skins::familyKey(xp, skins::kSkinName),
+                                             "def");
+        const auto before = platform::readWholeFile(settings::settingsFilePath());
+        for (const char* name : {skin::kMaskTempFileName, skin::kDescriptionTempFileName}) {
+            const auto path = settings::programFilePath(name);
+            platform::writeFileAtomically(path, "left over");
+            std::filesystem::permissions(path, std::filesystem::perms::owner_read);
+        }
+        test::MessageCatcher messages;
+        clock::ClockWindow w("");
+        QCOMPARE(w.size(), QSize(126, 18)); // the "def" skin
+        QCOMPARE(messages.texts, QStringList());
+        QVERIFY(!app::terminationRequested());
+        QCOMPARE(platform::readWholeFile(settings::settingsFilePath()), before);
+        QVERIFY(!besideProgram(skin::kMaskTempFileName));
+        QVERIFY(!besideProgram(skin::kDescriptionTempFileName));
+    }
+
     void maskBesideTheProgramStandsInForAMissingOne() {
         clock::ClockWindow w("");
         shaper(w).setShapeActive(false);
@@ -173,12 +198,9 @@ class SkinLoaderTest : public QObject {
                         (dir().path() + "/").toStdString());
     }
 
-    static void clearProgramFolder() {
-        platform::removeFile(settings::settingsFilePath());
-        platform::removeFile(settings::programFilePath("mask.bmp"));
-    }
     const QTemporaryDir& dir() const { return *dirHolder_; }
 
+    std::unique_ptr<test::ProgramFolder> programFolder_;
     std::unique_ptr<QTemporaryDir> dirHolder_;
 };
 
