@@ -165,7 +165,7 @@ void ClockWindow::loadPriorityAndMagnet(const settings::IniFile& ini) {
 }
 
 void ClockWindow::loadChimeKind(const settings::IniFile& ini) {
-    signal::ChimeKind = signal::readChimeKind(ini);
+    hourlyChime_.load(ini);
 }
 
 void ClockWindow::loadIndicatorMode(const settings::IniFile& ini) {
@@ -210,7 +210,7 @@ void ClockWindow::tt_timeTimer() {
 
 // After the display is updated, so that a chime that holds the thread shows the new time.
 void ClockWindow::checkHourlyChime() {
-    signal::CheckHourlyChime([this] { repaint(); });
+    hourlyChime_.onTick(platform::clock().now(), [this] { repaint(); });
 }
 
 void ClockWindow::tt_rebooterTimer() {

@@ -7,6 +7,7 @@
 #include <array>
 
 #include "clock/image_button.h"
+#include "signals/hourly_chime.h"
 
 class QAction;
 class QLabel;
@@ -202,6 +203,7 @@ private:
     bool menuAutoPopup_ = true;
     QPoint dragOrigin_;
     bool systemItemLost_ = false;
+    signal::HourlyChime hourlyChime_;
 };
 
 } // namespace kok::clock

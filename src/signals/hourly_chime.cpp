@@ -64,8 +64,6 @@ void run(const ChimeStep& step, const std::function<void()>& repaintNow) {
     }
 }
 
-} // namespace
-
 int readChimeKind(const settings::IniFile& ini) {
     namespace hour = settings::hour;
     if (!ini.readFlag(hour::kName, hour::kUse, hour::kUseDefault)) return kChimeNone;
@@ -76,6 +74,8 @@ int readChimeKind(const settings::IniFile& ini) {
     if (ini.readFlag(hour::kName, hour::kBeep, hour::kBeepDefault)) kind = kChimeBeep;
     return kind;
 }
+
+} // namespace
 
 std::vector<ChimeStep> chimeSteps(int kind, ChimeMoments moments, int hour) {
     std::vector<ChimeStep> steps;
@@ -100,14 +100,16 @@ std::vector<ChimeStep> chimeSteps(int kind, ChimeMoments moments, int hour) {
     return steps;
 }
 
-void CheckHourlyChime(const std::function<void()>& repaintNow) {
-    const platform::LocalTime now = platform::clock().now();
+void HourlyChime::load(const settings::IniFile& ini) {
+    kind_ = readChimeKind(ini);
+}
+
+void HourlyChime::onTick(const platform::LocalTime& now, const std::function<void()>& repaintNow) {
     // Every tick passes through, so that a moment missed while the chime was
     // off is not made up for later.
-    static ChimeTrigger trigger;
-    const ChimeMoments moments = trigger.onTick(now);
-    if (ChimeKind <= kChimeNone) return;
-    for (const ChimeStep& step : chimeSteps(ChimeKind, moments, now.hour))
+    const ChimeMoments moments = trigger_.onTick(now);
+    if (kind_ <= kChimeNone) return;
+    for (const ChimeStep& step : chimeSteps(kind_, moments, now.hour))
         run(step, repaintNow);
 }
 

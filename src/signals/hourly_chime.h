@@ -20,13 +20,6 @@ inline constexpr int kChimeWave = 2;      // the wave file of the setting "File"
 inline constexpr int kChimeCallSigns = 3; // the call-sign beeps of the voice pack, at 59:55
 inline constexpr int kChimeVoice = 4;     // the hour spoken from the voice pack
 
-// The chime kind in force; set at every show of the clock window, read at every tick.
-inline int ChimeKind = kChimeNone;
-
-// The kind the settings choose. When several are switched on the later test
-// wins: "Beep" over "Wave" over "Voice" over "Sound".
-int readChimeKind(const settings::IniFile& ini);
-
 // One thing the chime does, in order.
 struct ChimeStep {
     enum Action {
@@ -44,7 +37,22 @@ struct ChimeStep {
 // What the chime of `kind` does at the moments of a tick whose hour is `hour`.
 std::vector<ChimeStep> chimeSteps(int kind, ChimeMoments moments, int hour);
 
-// The chime check of a clock tick, at the time the clock reads now, with ChimeKind.
-void CheckHourlyChime(const std::function<void()>& repaintNow);
+// The hourly chime of the clock window: the kind in force and the moments
+// already sounded.
+class HourlyChime {
+  public:
+    // Reads the kind the settings choose, at every show of the window. When
+    // several are switched on the later test wins: "Beep" over "Wave" over
+    // "Voice" over "Sound".
+    void load(const settings::IniFile& ini);
+    int kind() const { return kind_; }
+
+    // The check of one clock tick at `now`; `repaintNow` redraws the clock at once.
+    void onTick(const platform::LocalTime& now, const std::function<void()>& repaintNow);
+
+  private:
+    int kind_ = kChimeNone;
+    ChimeTrigger trigger_;
+};
 
 } // namespace kok::signal
