@@ -37,9 +37,8 @@ ChimeMoments ChimeTrigger::onTick(const platform::LocalTime& now) {
     ChimeMoments m;
     // The full hour: the latest one, if the tick is still within its first minute.
     if (s - hourStart < kTopOfHourGrace) m.topOfHour = reached(hourStart, previous_, s);
-    // The call signs: only before the hour they announce.
-    const std::int64_t callSigns = hourStart + kHour + kCallSignOffset;
-    m.callSigns = reached(callSigns, previous_, s);
+    // The call signs: on their own second only, never made up for.
+    m.callSigns = s == hourStart + kHour + kCallSignOffset && previous_ != s;
     previous_ = s;
     return m;
 }

@@ -14,10 +14,12 @@ struct ChimeMoments {
 };
 
 // Decides, tick by tick, whether the full hour or the call-sign second has
-// come. A moment counts when the tick's time reads it, or when it was passed
-// since the previous tick (a late tick must not lose the chime): the full hour
-// within its first minute, the call signs before the hour itself. A moment
-// already counted is never counted again, even if ticks repeat a second.
+// come. The full hour counts when the tick's time reads it, or when it was
+// passed since the previous tick and the tick is still within minute 00 (a
+// late tick must not lose the chime). The call signs count only on a tick that
+// reads 59:55: started any later, their long last pip would fall after the
+// hour it marks. A moment already counted is never counted again, even if
+// ticks repeat a second.
 class ChimeTrigger {
   public:
     ChimeMoments onTick(const platform::LocalTime& now);

@@ -64,8 +64,6 @@ void run(const ChimeStep& step, const std::function<void()>& repaintNow) {
     }
 }
 
-} // namespace
-
 int readChimeKind(const settings::IniFile& ini) {
     namespace hour = settings::hour;
     if (!ini.readFlag(hour::kName, hour::kUse, hour::kUseDefault)) return kChimeNone;
@@ -76,6 +74,8 @@ int readChimeKind(const settings::IniFile& ini) {
     if (ini.readFlag(hour::kName, hour::kBeep, hour::kBeepDefault)) kind = kChimeBeep;
     return kind;
 }
+
+} // namespace
 
 std::vector<ChimeStep> chimeSteps(int kind, ChimeMoments moments, int hour) {
     std::vector<ChimeStep> steps;
@@ -100,8 +100,11 @@ std::vector<ChimeStep> chimeSteps(int kind, ChimeMoments moments, int hour) {
     return steps;
 }
 
-void HourlyChime::onTick(const platform::LocalTime& now,
-                         const std::function<void()>& repaintNow) {
+void HourlyChime::load(const settings::IniFile& ini) {
+    kind_ = readChimeKind(ini);
+}
+
+void HourlyChime::onTick(const platform::LocalTime& now, const std::function<void()>& repaintNow) {
     // Every tick passes through, so that a moment missed while the chime was
     // off is not made up for later.
     const ChimeMoments moments = trigger_.onTick(now);

@@ -20,10 +20,6 @@ inline constexpr int kChimeWave = 2;      // the wave file of the setting "File"
 inline constexpr int kChimeCallSigns = 3; // the call-sign beeps of the voice pack, at 59:55
 inline constexpr int kChimeVoice = 4;     // the hour spoken from the voice pack
 
-// The kind the settings choose. When several are switched on the later test
-// wins: "Beep" over "Wave" over "Voice" over "Sound".
-int readChimeKind(const settings::IniFile& ini);
-
 // One thing the chime does, in order.
 struct ChimeStep {
     enum Action {
@@ -41,12 +37,16 @@ struct ChimeStep {
 // What the chime of `kind` does at the moments of a tick whose hour is `hour`.
 std::vector<ChimeStep> chimeSteps(int kind, ChimeMoments moments, int hour);
 
-// The hourly chime of the Clock window: the kind in force, read at every
-// show of the window, and the trigger that every tick passes through.
+// The hourly chime of the clock window: the kind in force and the moments
+// already sounded.
 class HourlyChime {
   public:
-    void load(const settings::IniFile& ini) { kind_ = readChimeKind(ini); }
+    // Reads the kind the settings choose, at every show of the window. When
+    // several are switched on the later test wins: "Beep" over "Wave" over
+    // "Voice" over "Sound".
+    void load(const settings::IniFile& ini);
     int kind() const { return kind_; }
+
     // The check of one clock tick at `now`; `repaintNow` redraws the clock at once.
     void onTick(const platform::LocalTime& now, const std::function<void()>& repaintNow);
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
 #include <string>
 
 #include "capture_sound_device.h"
@@ -29,16 +30,17 @@ platform::LocalTime at(int hour, int minute, int second, int day = 8) {
     return t;
 }
 
-class SettableClock final : public platform::Clock {
-  public:
-    platform::LocalTime now() const override { return t; }
-    platform::LocalTime t;
-};
-
-int kindOf(const std::string& hourSection) {
+// A chime loaded from a settings file whose hour section is `hourSection`.
+signal::HourlyChime chimeOf(const std::string& hourSection) {
     test::TempDir dir;
     test::writeBytes(dir / "kOkTD.KiF", "[kOk:TD:Hour]\r\n" + hourSection);
-    return signal::readChimeKind(settings::IniFile(dir / "kOkTD.KiF"));
+    signal::HourlyChime chime;
+    chime.load(settings::IniFile(dir / "kOkTD.KiF"));
+    return chime;
+}
+
+int kindOf(const std::string& hourSection) {
+    return chimeOf(hourSection).kind();
 }
 
 const signal::ChimeMoments kTop{true, false};
@@ -93,129 +95,110 @@ TEST(ChimeSteps, OtherKinds) {
     EXPECT_TRUE(signal::chimeSteps(1, {}, 9).empty());
 }
 
-TEST(ChimeTrigger, EverySecondGivesEachMomentOnce) {
+TEST(ChimeTrigger, EverySecondOfTwoHoursGivesEachMomentOnce) {
     signal::ChimeTrigger trigger;
-    int tops = 0, calls = 0;
-    for (int s = -20; s <= 20; ++s) {
-        const int total = 13 * 3600 + s;
-        const auto m = trigger.onTick(at(total / 3600, total / 60 % 60, total % 60));
-        if (m.topOfHour) {
-            ++tops;
-            EXPECT_EQ(s, 0);
-        }
-        if (m.callSigns) {
-            ++calls;
-            EXPECT_EQ(s, -5);
-        }
+    std::vector<int> tops, calls;
+    for (int s = 12 * 3600 + 1; s <= 14 * 3600 + 30; ++s) {
+        const auto m = trigger.onTick(at(s / 3600, s / 60 % 60, s % 60));
+        if (m.topOfHour) tops.push_back(s);
+        if (m.callSigns) calls.push_back(s);
     }
-    EXPECT_EQ(tops, 1);
-    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(tops, (std::vector<int>{13 * 3600, 14 * 3600}));
+    EXPECT_EQ(calls, (std::vector<int>{13 * 3600 - 5, 14 * 3600 - 5}));
 }
 
-TEST(ChimeTrigger, LateTickCatchesUpButNeverTwice) {
+// Runs of ticks "hh:mm:ss" (those before noon on the next day), each followed
+// by what the tick should count: 'T' the full hour, 'C' the call signs, '-' nothing. The full hour
+// is made up for by a late tick within minute 00; the call signs only ever start on a tick that
+// reads 59:55, so that their last pip is not heard after the hour.
+TEST(ChimeTrigger, LateAndRepeatedTicks) {
+    const struct {
+        const char* what;
+        const char* ticks;
+    } runs[] = {
+        {"late ticks", "12:59:54- 12:59:57- 12:59:59- 13:00:02T 13:00:02- 13:00:03-"},
+        {"late into the call-sign second", "12:59:53- 12:59:55C 12:59:58- 13:00:00T"},
+        {"repeated seconds", "12:59:55C 12:59:55- 13:00:00T 13:00:00- 13:00:01-"},
+        {"started after the call-sign second", "12:59:56- 13:00:30T"},
+        {"started after the hour", "13:00:30- 13:00:31-"},
+        {"woke long after", "12:30:00- 14:37:00-"},
+        {"late beyond minute 00", "12:59:59- 13:01:00-"},
+        {"one tick over both", "13:59:50- 14:00:03T"},
+        {"clock set back", "13:00:10- 12:59:55C 13:00:00T"},
+        {"clock set back past the second", "13:00:10- 12:59:58- 13:00:01T"},
+        {"late into midnight", "23:59:54- 23:59:56- 00:00:01T"},
+    };
+    for (const auto& run : runs) {
+        signal::ChimeTrigger trigger;
+        std::string got, want;
+        std::istringstream ticks(run.ticks);
+        for (std::string tick; ticks >> tick;) {
+            const int h = std::stoi(tick.substr(0, 2)), m = std::stoi(tick.substr(3, 2)),
+                      s = std::stoi(tick.substr(6, 2));
+            const auto moments = trigger.onTick(at(h, m, s, h < 12 ? 9 : 8));
+            got += moments.topOfHour ? (moments.callSigns ? '!' : 'T')
+                                     : (moments.callSigns ? 'C' : '-');
+            want += tick.back();
+        }
+        EXPECT_EQ(got, want) << run.what;
+    }
+}
+
+TEST(ChimeTrigger, MidnightAcrossTheMonthAndTheYear) {
     signal::ChimeTrigger t;
-    EXPECT_FALSE(t.onTick(at(12, 59, 54)).callSigns);
-    EXPECT_TRUE(t.onTick(at(12, 59, 57)).callSigns); // 59:55 skipped
-    EXPECT_FALSE(t.onTick(at(12, 59, 59)).topOfHour);
-    EXPECT_TRUE(t.onTick(at(13, 0, 2)).topOfHour);  // 00:00 skipped
-    EXPECT_FALSE(t.onTick(at(13, 0, 2)).topOfHour); // the same second again
-    EXPECT_FALSE(t.onTick(at(13, 0, 3)).topOfHour);
-
-    signal::ChimeTrigger twice;
-    EXPECT_TRUE(twice.onTick(at(14, 0, 0)).topOfHour); // reads 00:00 on the first tick
-    EXPECT_FALSE(twice.onTick(at(14, 0, 0)).topOfHour);
-    EXPECT_FALSE(twice.onTick(at(14, 0, 1)).topOfHour);
+    t.onTick(at(23, 59, 58, 31));
+    platform::LocalTime newYear = at(0, 0, 1, 1);
+    newYear.month = 1;
+    newYear.year = 2027;
+    EXPECT_TRUE(t.onTick(newYear).topOfHour);
+    EXPECT_EQ(signal::linearSeconds(newYear) - signal::linearSeconds(at(23, 59, 59, 31)), 2);
 }
 
-TEST(ChimeTrigger, NoChimeLongAfterTheMoment) {
-    signal::ChimeTrigger start;
-    EXPECT_FALSE(start.onTick(at(13, 0, 30)).topOfHour); // started after the hour
-    signal::ChimeTrigger suspended;
-    suspended.onTick(at(12, 30, 0));
-    EXPECT_FALSE(suspended.onTick(at(14, 37, 0)).topOfHour); // woke long after
-    signal::ChimeTrigger past;
-    past.onTick(at(12, 59, 59));
-    EXPECT_FALSE(past.onTick(at(13, 1, 0)).topOfHour); // beyond the first minute
-    // Call signs that would start after the hour they announce are dropped.
-    signal::ChimeTrigger jump;
-    jump.onTick(at(13, 59, 50));
-    const auto m = jump.onTick(at(14, 0, 3));
-    EXPECT_FALSE(m.callSigns);
-    EXPECT_TRUE(m.topOfHour);
-}
-
-TEST(ChimeTrigger, MidnightAcrossTheDateAndTheMonth) {
-    signal::ChimeTrigger t;
-    t.onTick(at(23, 59, 59, 31));
-    platform::LocalTime midnight = at(0, 0, 0, 1);
-    midnight.month = 1;
-    midnight.year = 2027;
-    EXPECT_TRUE(t.onTick(midnight).topOfHour);
-    EXPECT_EQ(signal::linearSeconds(midnight) - signal::linearSeconds(at(23, 59, 59, 31)), 1);
-}
-
-TEST(CheckHourlyChime, LateTickBeepsOnceAfterRepainting) {
+TEST(HourlyChime, LateTickBeepsOnceAfterRepainting) {
     test::CaptureSoundDevice device;
-    SettableClock clock;
-    platform::ClockOverride useClock(clock);
-    signal::ChimeKind = signal::kChimeBeep;
+    signal::HourlyChime chime = chimeOf("Use=1\r\n");
     int repaints = 0;
     std::size_t tonesAtRepaint = 99;
     auto repaint = [&] {
         ++repaints;
         tonesAtRepaint = device.tones.size();
     };
-    for (auto t : {at(7, 59, 58), at(7, 59, 59), at(8, 0, 1), at(8, 0, 1), at(8, 0, 2)}) {
-        clock.t = t;
-        signal::CheckHourlyChime(repaint);
-    }
+    for (auto t : {at(7, 59, 58), at(7, 59, 59), at(8, 0, 1), at(8, 0, 1), at(8, 0, 2)})
+        chime.onTick(t, repaint);
     EXPECT_EQ(repaints, 1);
     EXPECT_EQ(tonesAtRepaint, 0u) << "the window is repainted before the tone";
     ASSERT_EQ(device.tones.size(), 1u);
     EXPECT_NEAR(test::measuredFrequency(device.tones[0].samples, device.tones[0].sampleRate), 1000,
                 5);
     EXPECT_EQ(device.tones[0].samples.size(), std::size_t(device.tones[0].sampleRate * 750 / 1000));
-    signal::ChimeKind = signal::kChimeNone;
 }
 
-TEST(CheckHourlyChime, WaveKindDoesNotPlayOverAPlayingSound) {
+TEST(HourlyChime, WaveKindDoesNotPlayOverAPlayingSound) {
     test::CaptureSoundDevice device;
-    SettableClock clock;
-    platform::ClockOverride useClock(clock);
-    signal::ChimeKind = signal::kChimeWave;
+    signal::HourlyChime chime = chimeOf("Use=1\r\nWave=1\r\nBeep=0\r\n");
     device.playing = true;
-    for (auto t : {at(8, 59, 59), at(9, 0, 0)}) {
-        clock.t = t;
-        signal::CheckHourlyChime({});
-    }
+    for (auto t : {at(8, 59, 59), at(9, 0, 0)})
+        chime.onTick(t, {});
     EXPECT_TRUE(device.clips.empty());
     device.playing = false;
-    for (auto t : {at(9, 59, 59), at(10, 0, 0)}) {
-        clock.t = t;
-        signal::CheckHourlyChime({});
-    }
+    for (auto t : {at(9, 59, 59), at(10, 0, 0)})
+        chime.onTick(t, {});
     ASSERT_EQ(device.clips.size(), 1u);
     EXPECT_FALSE(device.clips[0].loop);
-    signal::ChimeKind = signal::kChimeNone;
 }
 
 // The voice pack is copied beside this test when the build made one.
-TEST(CheckHourlyChime, SpokenThirteenWaitsForTheNumberThenSaysHours) {
+TEST(HourlyChime, SpokenThirteenWaitsForTheNumberThenSaysHours) {
     if (!std::filesystem::exists(platform::executableDir() / signal::kVoicePackFileName))
         GTEST_SKIP() << "no voice pack was built (espeak-ng missing)";
     test::CaptureSoundDevice device;
-    SettableClock clock;
-    platform::ClockOverride useClock(clock);
-    signal::ChimeKind = signal::kChimeVoice;
-    for (auto t : {at(12, 59, 59), at(13, 0, 0)}) {
-        clock.t = t;
-        signal::CheckHourlyChime({});
-    }
+    signal::HourlyChime chime = chimeOf("Use=1\r\nVoice=1\r\nBeep=0\r\n");
+    for (auto t : {at(12, 59, 59), at(13, 0, 0)})
+        chime.onTick(t, {});
     ASSERT_EQ(device.clips.size(), 2u);
     EXPECT_TRUE(device.clips[0].waited);
     EXPECT_EQ(device.clips[0].clip->bytes, signal::voiceClip("kok_num_13")->bytes);
     EXPECT_FALSE(device.clips[1].waited);
     EXPECT_EQ(device.clips[1].clip->bytes, signal::voiceClip("kok_hours")->bytes);
     EXPECT_NE(device.clips[0].clip->bytes, device.clips[1].clip->bytes);
-    signal::ChimeKind = signal::kChimeNone;
 }
