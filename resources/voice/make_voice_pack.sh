@@ -1,13 +1,23 @@
 #!/usr/bin/env bash
 # Builds the voice pack "kOkvoice.dll": the hours spoken in Russian by espeak-ng
 # and the call-sign beeps, as wave clips named kok_*, packed by Qt's rcc into a
-# binary resource file that the program opens at run time.
+# binary resource file that the program opens at run time. Needs sox.
 #   make_voice_pack.sh <espeak-ng> <rcc> <work-dir holding kok_beeps.wav> <output>
 set -euo pipefail
 espeak=$1 rcc=$2 work=$3 out=$4
+command -v sox >/dev/null || { echo "make_voice_pack: sox is missing" >&2; exit 1; }
 
+# espeak-ng ends every clip with almost half a second of silence, which would
+# stand between the number and the word for "hours". The silence is cut at
+# both ends; short fades and a few milliseconds of tail keep the cut edges from
+# clicking, and every clip peaks at -1 dB, loud but clear of clipping.
 say() { # clip name, words
-    "$espeak" -v ru -s 140 -a 160 -w "$work/$1.wav" "$2"
+    "$espeak" -v ru -s 140 -w "$work/$1.raw.wav" "$2"
+    sox "$work/$1.raw.wav" "$work/$1.wav" \
+        silence 1 0.001 0.05% fade t 0.003 \
+        reverse silence 1 0.001 0.05% fade t 0.01 reverse \
+        pad 0.002 0.02 norm -1
+    rm "$work/$1.raw.wav"
 }
 
 numbers=(

@@ -8,12 +8,6 @@
 
 #include "platform/process.h"
 
-#ifdef _WIN32
-#include <windows.h>
-
-#include "settings/ini_file.h"
-#endif
-
 namespace kok::platform {
 namespace {
 
@@ -50,24 +44,6 @@ void addOnce(std::vector<std::vector<std::string>>& list, const std::vector<std:
     if (std::find(list.begin(), list.end(), cmd) == list.end()) list.push_back(cmd);
 }
 
-#ifdef _WIN32
-void openWindowsApplet(bool xpFamily) {
-    if (xpFamily) {
-        // Taken literally: "%*" is part of the applet's own command line.
-        startCommandLine("rundll32.exe shell32.dll,Control_RunDLL timedate.cpl,%*");
-        return;
-    }
-    // An unreadable file gives the default.
-    const std::string windir =
-        settings::IniFile("c:\\msdos.sys").readString("Paths", "WinDir", "c:\\windows\\");
-    const auto open = [](const std::string& path) {
-        return reinterpret_cast<INT_PTR>(
-            ShellExecuteA(nullptr, "cplopen", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
-    };
-    if (open(windir + "\\system\\timedate.cpl") <= 32) open(windir + "\\system32\\timedate.cpl");
-}
-#endif
-
 } // namespace
 
 std::vector<std::vector<std::string>> dateTimeSettingsCommands(std::string_view desktop) {
@@ -86,10 +62,8 @@ std::vector<std::vector<std::string>> dateTimeSettingsCommands(std::string_view 
     return commands;
 }
 
-void openDateTimeSettings([[maybe_unused]] bool xpFamily) {
-#ifdef _WIN32
-    openWindowsApplet(xpFamily);
-#else
+// Every desktop has the one tool, whichever system family the settings are for.
+void openDateTimeSettings(bool /*xpFamily*/) {
     const char* desktop = std::getenv("XDG_CURRENT_DESKTOP");
     for (const auto& command : dateTimeSettingsCommands(desktop ? desktop : "")) {
         if (QStandardPaths::findExecutable(QString::fromStdString(command.front())).isEmpty())
@@ -97,7 +71,6 @@ void openDateTimeSettings([[maybe_unused]] bool xpFamily) {
         const std::vector<std::string> arguments(command.begin() + 1, command.end());
         if (startDetached(command.front(), arguments)) return;
     }
-#endif
 }
 
 } // namespace kok::platform

@@ -10,10 +10,6 @@
 #include "signals/speaker.h"
 #include "signals/tone_synth.h"
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
-
 namespace kok::signal {
 namespace {
 
@@ -21,16 +17,6 @@ namespace {
 constexpr unsigned kSystemToneMinHz = 37;
 constexpr unsigned kSystemToneMaxHz = 32767;
 constexpr int kEventWaitThresholdMs = 1000;
-
-bool queryNtPlatform() {
-#ifdef _WIN32
-    OSVERSIONINFOA info{};
-    info.dwOSVersionInfoSize = sizeof info;
-    return GetVersionExA(&info) && info.dwPlatformId == VER_PLATFORM_WIN32_NT;
-#else
-    return true;
-#endif
-}
 
 // Where the speaker's ports cannot be reached, the speaker path still keeps
 // its timing and stays silent.
@@ -48,7 +34,8 @@ void systemTone(std::uint16_t frequency, int durationMs) {
 
 } // namespace
 
-const bool IsNtPlatform = queryNtPlatform();
+// No speaker ports to drive here: tones are synthesised on the sound card.
+const bool IsNtPlatform = true;
 
 void PlayTone(std::uint16_t frequency, int durationMs) {
     if (durationMs < -1) durationMs = 0;
@@ -128,6 +115,8 @@ void PlaySteps(const std::vector<BeepStep>& steps) {
     }
 }
 
-void PlayBeepType(int type) { PlaySteps(beepSequence(type)); }
+void PlayBeepType(int type) {
+    PlaySteps(beepSequence(type));
+}
 
 } // namespace kok::signal
