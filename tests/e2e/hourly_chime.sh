@@ -47,7 +47,8 @@ if [ -f "$E2E_BIN_DIR/kOkvoice.dll" ]; then
     between "$total" 500 4000 || e2e_fail "the spoken hour gave $total ms of sound"
 
     # Kind 3: call signs from 59:55, a pip a second and a long one at the hour.
-    heard=$(listen callsigns "2026-12-08 08:59:53" $'Use=1\r\nSound=1\r\nBeep=0\r\n' 9)
+    # They start only on a tick that reads 59:55, so the clock starts well before.
+    heard=$(listen callsigns "2026-12-08 08:59:51" $'Use=1\r\nSound=1\r\nBeep=0\r\n' 11)
     echo "call signs:"; echo "$heard"
     [ "$(echo "$heard" | grep -c .)" -eq 6 ] || e2e_fail "expected six call-sign pips"
     echo "$heard" | awk 'NR > 1 { d = $1 - prev; if (d < 990 || d > 1010) bad = 1 }
