@@ -95,7 +95,7 @@ e2e_shot() { import -window root "$1"; }
 # fails (status 1) when it has not within SECONDS.
 e2e_wait_until() {
     local deadline
-    deadline=$(($(date +%s%N) + ${1%.*} * 1000000000))
+    deadline=$(($(date +%s%N) + $(awk -v s="$1" 'BEGIN { printf "%d", s * 1e9 }')))
     shift
     until "$@"; do
         [ "$(date +%s%N)" -lt "$deadline" ] || return 1
