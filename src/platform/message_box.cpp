@@ -22,8 +22,8 @@ xcb_atom_t internAtom(xcb_connection_t* c, std::string_view name) {
 // name properties are set by hand; Qt does not set them again while it lives.
 void setExactTitle(const QWidget& window, std::string_view title) {
     const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11) return;
-    xcb_connection_t* c = x11->connection();
+    xcb_connection_t* c = x11 ? x11->connection() : nullptr;
+    if (!c) return; // not X11 (the offscreen platform answers with no connection)
     const auto id = static_cast<xcb_window_t>(window.winId());
     const xcb_atom_t utf8 = internAtom(c, "UTF8_STRING");
     for (const xcb_atom_t name : {xcb_atom_t(XCB_ATOM_WM_NAME), internAtom(c, "_NET_WM_NAME")})
