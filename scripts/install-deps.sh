@@ -6,7 +6,7 @@ set -euo pipefail
 PACKAGES=(
   # build
   cmake ninja-build make g++ pkg-config clang-format
-  qt6-base-dev qt6-qpa-plugins libqt6opengl6-dev libgl-dev libpulse-dev
+  qt6-base-dev qt6-qpa-plugins libxcb1-dev libqt6opengl6-dev libgl-dev libpulse-dev
   qt6-multimedia-dev  # only the start-up benchmark's reference clock links it
   libgtest-dev libgmock-dev libbenchmark-dev
   # fuzzing (clang's libFuzzer with sanitizers)

@@ -9,11 +9,21 @@ e2e_make_install "$APP"
 
 clock_pids() { pgrep -f "^$APP/koktd" | sort || true; }
 
+# True when both X name properties of window $1 are present and empty.
+title_is_empty() {
+    local props
+    props=$(xprop -id "$1" -notype WM_NAME _NET_WM_NAME 2>/dev/null) || return 1
+    [ "$props" = $'WM_NAME = \n_NET_WM_NAME = ' ]
+}
+
 # Starts a clock expected to be refused; confirms the message; checks exit code 1.
 expect_refused() {
     "$APP/koktd" "$@" >/dev/null 2>&1 &
     local pid=$! win
     win=$(e2e_wait_window "$pid") || e2e_fail "no message for a second start ($*)"
+    # The message has no caption, so its window has no title at all.
+    e2e_wait_until 3 title_is_empty "$win" ||
+        e2e_fail "message title is not empty: $(xprop -id "$win" WM_NAME _NET_WM_NAME)"
     xdotool windowfocus --sync "$win" key Return
     local code=0
     wait "$pid" || code=$?

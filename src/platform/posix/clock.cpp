@@ -7,10 +7,14 @@ namespace kok::platform {
 namespace {
 
 class SystemClock final : public Clock {
-public:
+  public:
     LocalTime now() const override {
         timespec ts{};
         ::clock_gettime(CLOCK_REALTIME, &ts);
+        // localtime_r keeps the zone read at the first call; tzset() looks
+        // again (glibc checks /etc/localtime or TZ), so a change of the
+        // system's time zone shows at the next tick.
+        ::tzset();
         tm t{};
         ::localtime_r(&ts.tv_sec, &t);
         LocalTime lt;
@@ -31,9 +35,15 @@ const Clock* current = &systemClock;
 
 } // namespace
 
-const Clock& clock() { return *current; }
+const Clock& clock() {
+    return *current;
+}
 
-ClockOverride::ClockOverride(const Clock& c) : previous_(current) { current = &c; }
-ClockOverride::~ClockOverride() { current = previous_; }
+ClockOverride::ClockOverride(const Clock& c) : previous_(current) {
+    current = &c;
+}
+ClockOverride::~ClockOverride() {
+    current = previous_;
+}
 
 } // namespace kok::platform

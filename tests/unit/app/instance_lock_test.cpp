@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+#include "platform/instance_lock.h"
+#include "support/temp_dir.h"
+
+namespace fs = std::filesystem;
+using kok::platform::InstanceLock;
+using kok::test::TempDir;
+
+namespace {
+
+// Sets variables for one test and puts the old values back.
+class Env {
+  public:
+    void set(const char* name, const char* value) {
+        if (const char* old = std::getenv(name))
+            saved_.emplace_back(name, old);
+        else
+            saved_.emplace_back(name, std::nullopt);
+        value ? ::setenv(name, value, 1) : ::unsetenv(name);
+    }
+    ~Env() {
+        for (auto& [name, old] : saved_)
+            old ? ::setenv(name, old->c_str(), 1) : ::unsetenv(name);
+    }
+
+  private:
+    std::vector<std::pair<const char*, std::optional<std::string>>> saved_;
+};
+
+} // namespace
+
+// Without a runtime folder the lock goes to /tmp/koktd-<uid>, unless somebody
+// else got that name first: then to ~/.koktd, and if that is not ours either,
+// the lock is refused rather than kept where others can reach it.
+TEST(InstanceLock, FallbackFolderIsOursAloneOrNotUsed) {
+    using Plant = std::function<void(const fs::path& name, const fs::path& decoy)>;
+    const Plant nothing = [](const fs::path&, const fs::path&) {};
+    const Plant link = [](const fs::path& n, const fs::path& decoy) {
+        fs::create_symlink(decoy, n);
+    };
+    const Plant othersFolder = [](const fs::path& n, const fs::path&) {
+        fs::create_directory(n);
+        fs::permissions(n, fs::perms::owner_all);
+        ASSERT_EQ(::chown(n.c_str(), 65534, 65534), 0);
+    };
+    const Plant openFolder = [](const fs::path& n, const fs::path&) {
+        fs::create_directory(n);
+        fs::permissions(n, fs::perms::all);
+    };
+    const Plant file = [](const fs::path& n, const fs::path&) { kok::test::writeBytes(n, ""); };
+    struct Case {
+        const char* name;
+        Plant inTmp, inHome;
+        const char* expected; // "tmp", "home" or nullptr: refused
+    };
+    const Case cases[] = {
+        {"free name", nothing, nothing, "tmp"},
+        {"link in /tmp", link, nothing, "home"},
+        {"other user's folder", othersFolder, nothing, "home"},
+        {"folder open to all", openFolder, nothing, "home"},
+        {"file", file, nothing, "home"},
+        {"both taken", othersFolder, link, nullptr},
+    };
+    const std::string uid = std::to_string(::getuid());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir tmp, home, decoy;
+        fs::permissions(decoy.path(), fs::perms::owner_all);
+        Env env;
+        env.set("KOKTD_LOCK_DIR", nullptr);
+        env.set("XDG_RUNTIME_DIR", nullptr);
+        env.set("TMPDIR", tmp.path().c_str());
+        env.set("HOME", home.path().c_str());
+        const fs::path inTmp = tmp / ("koktd-" + uid), inHome = home / ".koktd";
+        c.inTmp(inTmp, decoy.path());
+        c.inHome(inHome, decoy.path());
+
+        const InstanceLock first("koktd-test");
+        const InstanceLock second("koktd-test");
+        EXPECT_EQ(first.otherRunning(), c.expected == nullptr);
+        EXPECT_TRUE(second.otherRunning());
+        EXPECT_TRUE(fs::is_empty(decoy.path())) << "lock put where somebody else can reach it";
+        if (!c.expected) continue;
+        const fs::path dir = std::string(c.expected) == "tmp" ? inTmp : inHome;
+        struct stat st {};
+        ASSERT_EQ(::lstat(dir.c_str(), &st), 0);
+        EXPECT_TRUE(S_ISDIR(st.st_mode));
+        EXPECT_EQ(st.st_mode & 07777, 0700u);
+        EXPECT_TRUE(fs::exists(dir / ("koktd-test." + uid + ".lock")));
+    }
+}
