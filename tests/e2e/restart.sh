@@ -42,3 +42,18 @@ sleep 1.5
 [ "$(clocks)" -eq 0 ] || e2e_fail "a new clock was started although the reset was not saved"
 [ "$(md5sum <"$APP/kOkTD.KiF")" = "$BEFORE" ] || e2e_fail "the read-only settings file changed"
 echo "a failed reset ends the clock without a successor"
+
+# 3. The built-in skin itself cannot load (its temporary mask file cannot be
+#    replaced: something that is no file is in its place). Restarting would
+#    fail the same way for ever, so the clock says it ends, once, and ends.
+rm -f "$APP/kOkTD.KiF"
+mkdir -p "$APP/mask.tmp/keep"
+e2e_start_clock "$APP" /reboot
+BOX=$(e2e_wait_window "$CLOCK_PID") || e2e_fail "no message for the failed built-in skin"
+e2e_shot "$SHOTS/restart_fallback_failed.png"
+xdotool windowfocus --sync "$BOX" key Return
+for _ in $(seq 1 50); do kill -0 "$CLOCK_PID" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$CLOCK_PID" 2>/dev/null && e2e_fail "the clock did not end after the message"
+sleep 1.5
+[ "$(clocks)" -eq 0 ] || e2e_fail "a failed built-in skin started another clock"
+echo "a failed built-in skin ends the clock once, without a successor"
