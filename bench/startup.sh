@@ -3,6 +3,8 @@
 # Xvfb, side by side with a minimal Qt frameless clock built the same way (the
 # floor).
 # Usage: bench/startup.sh [build-dir] [runs]. Prints figures; never fails on them.
+# BASELINE=<folder of an earlier build's koktd> measures that one too, in the
+# same run, to compare a change with what came before it.
 set -euo pipefail
 BUILD=$(cd "${1:-build}" && pwd)
 RUNS=${2:-10}
@@ -17,6 +19,10 @@ read -r num <"$WORK/fd"
 export DISPLAY=":$num"
 mkdir -p "$WORK/app"
 cp -r "$BUILD/bin/." "$WORK/app/"
+if [ -n "${BASELINE:-}" ]; then
+    mkdir -p "$WORK/base"
+    cp -r "$BASELINE/." "$WORK/base/"
+fi
 
 now_ms() { date +%s%3N; }
 
@@ -53,6 +59,12 @@ printf '%-22s %12d %14.1f\n' "minimal Qt clock" "$floor_ms" "$(echo "$floor_kb/1
 printf '%-22s %12d %14.1f\n' "kOk DIAL TD" "$clock_ms" "$(echo "$clock_kb/1024" | bc -l)"
 printf 'ratios against the minimal clock: start-up %.2f, memory %.2f (median of %d runs)\n' \
     "$(echo "$clock_ms/$floor_ms" | bc -l)" "$(echo "$clock_kb/$floor_kb" | bc -l)" "$RUNS"
+if [ -n "${BASELINE:-}" ]; then
+    read -r base_ms base_kb < <(run_many "$WORK/base/koktd")
+    printf '%-22s %12d %14.1f\n' "baseline" "$base_ms" "$(echo "$base_kb/1024" | bc -l)"
+    printf 'ratios against the baseline: start-up %.2f, memory %.2f\n' \
+        "$(echo "$clock_ms/$base_ms" | bc -l)" "$(echo "$clock_kb/$base_kb" | bc -l)"
+fi
 
 # Idle wake-ups: context switches of the whole process over ten idle seconds.
 wakeups() {
@@ -67,3 +79,4 @@ wakeups() {
 }
 printf 'idle wake-ups per second: minimal clock %s, kOk DIAL TD %s\n' \
     "$(wakeups "$BUILD/bench/bench_minimal_clock")" "$(wakeups "$WORK/app/koktd")"
+[ -z "${BASELINE:-}" ] || printf 'idle wake-ups per second: baseline %s\n' "$(wakeups "$WORK/base/koktd")"
