@@ -42,8 +42,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("kOk DIAL TD");
 
     try {
-        kok::dialog::SettingsDialog settingsDialog;
         kok::clock::ClockWindow clockWindow(QString::fromStdString(firstArgument));
+        kok::dialog::SettingsDialog settingsDialog;
         clockWindow.setSettingsDialog(&settingsDialog);
         if (!kok::app::terminationRequested()) clockWindow.show();
         app.exec();

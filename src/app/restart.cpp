@@ -26,7 +26,7 @@ void RestartProgram() {
     requestTermination();
 }
 
-void RestartWithDefaultSkin(QWidget* clockWindow) {
+void RestartWithDefaultSkin(QWidget* clockWindow, bool fallbackFailed) {
     if (clockWindow && clockWindow->isVisible()) clockWindow->hide();
     const bool xpFamily = settings::IsXpFamily();
     // Ended only after the message: a queued quit would close the box at once.
@@ -34,8 +34,7 @@ void RestartWithDefaultSkin(QWidget* clockWindow) {
         platform::showMessage(message);
         requestTermination();
     };
-    if (skin::readSkinChoice(settings::openSettings(), xpFamily).isFallback())
-        return end(kSkinResetFailedMessage);
+    if (fallbackFailed) return end(kSkinResetFailedMessage);
     try {
         skin::resetSkinChoice(xpFamily);
     } catch (const settings::WriteError&) {

@@ -21,10 +21,10 @@ void RestartProgram();
 
 // After a skin failed to load: hides the Clock window, sets the running
 // family's skin choice back to the built-in "ext", says so and restarts. When
-// the choice cannot be written, or when "ext" itself was what failed (a
-// restart would fail the same way), it says that the program ends, and no new
-// instance starts.
-void RestartWithDefaultSkin(QWidget* clockWindow);
+// the choice cannot be written, or when `fallbackFailed` (the built-in skin
+// failed in an instance a restart started, so another restart would fail the
+// same way), it says that the program ends, and no new instance starts.
+void RestartWithDefaultSkin(QWidget* clockWindow, bool fallbackFailed);
 
 // Tells the application to end once the current handler has finished.
 void requestTermination();

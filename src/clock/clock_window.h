@@ -109,8 +109,8 @@ class ClockWindow : public QWidget, public ClockSurface {
     void FormCreate();
     void FormShow();
 
-    // Puts the skin chosen for the family on; false when it could not be loaded.
-    bool ApplySkin(bool xpFamily);
+    // Puts the chosen skin on; false when it could not be loaded.
+    bool ApplySkin(const skin::SkinChoice& choice);
     void applySkinDescription(const skin::SkinDescription& d);
     // A skin that cannot be loaded ends in a restart with the built-in one.
     void applySkinOrRestart();

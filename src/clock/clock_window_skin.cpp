@@ -7,16 +7,17 @@
 #include "clock/clock_window.h"
 #include "clock/image_button.h"
 #include "settings/autostart.h"
+#include "settings/settings_file.h"
 #include "skin/form_shaper.h"
 #include "skin/skin_font.h"
 #include "skin/skin_loader.h"
 
 namespace kok::clock {
 
-bool ClockWindow::ApplySkin(bool xpFamily) {
+bool ClockWindow::ApplySkin(const skin::SkinChoice& choice) {
     skin::LoadedSkin loaded;
     try {
-        loaded = skin::loadSkin(xpFamily, *ui_.f_shape);
+        loaded = skin::loadSkin(choice, *ui_.f_shape);
     } catch (const std::exception&) {
         return false;
     }
@@ -48,7 +49,14 @@ void ClockWindow::applySkinDescription(const skin::SkinDescription& d) {
 }
 
 void ClockWindow::applySkinOrRestart() {
-    if (!ApplySkin(settings::IsXpFamily())) app::RestartWithDefaultSkin(this);
+    const skin::SkinChoice choice =
+        skin::readSkinChoice(settings::openSettings(), settings::IsXpFamily());
+    if (ApplySkin(choice)) return;
+    // An instance that a restart started with the built-in skin, failing
+    // again, would only restart for ever.
+    const bool fallbackFailed =
+        firstArgument_ == QLatin1String(app::kRebootSwitch) && choice.isFallback();
+    app::RestartWithDefaultSkin(this, fallbackFailed);
 }
 
 void ClockWindow::takeSkinOff() { ui_.f_shape->setShapeActive(false); }

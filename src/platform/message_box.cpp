@@ -3,6 +3,8 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QString>
+#include <cstdint>
+#include <cstdlib>
 #include <xcb/xcb.h>
 
 namespace kok::platform {

@@ -93,9 +93,9 @@ std::filesystem::path loadBuiltin(LoadedSkin& skin, FormShaper& shaper) {
 
 } // namespace
 
-LoadedSkin loadSkin(bool xpFamily, FormShaper& shaper) {
+LoadedSkin loadSkin(const SkinChoice& choice, FormShaper& shaper) {
     LoadedSkin skin;
-    skin.choice = readSkinChoice(settings::openSettings(), xpFamily);
+    skin.choice = choice;
     const auto descriptionFile =
         skin.choice.external ? loadExternal(skin, shaper) : loadBuiltin(skin, shaper);
     const auto bytes = platform::readWholeFile(descriptionFile);

@@ -35,9 +35,9 @@ struct LoadedSkin {
     SkinDescription description;
 };
 
-// Loads the skin chosen for the given family and switches `shaper` on with
-// its mask. Throws on any failure; what follows a failure is the caller's
-// decision. Leaves no temporary file behind when it succeeds.
-LoadedSkin loadSkin(bool xpFamily, FormShaper& shaper);
+// Loads the chosen skin and switches `shaper` on with its mask. Throws on
+// any failure; what follows a failure is the caller's decision. Leaves no
+// temporary file behind when it succeeds.
+LoadedSkin loadSkin(const SkinChoice& choice, FormShaper& shaper);
 
 } // namespace kok::skin

@@ -30,6 +30,8 @@ const char* const kPictures[] = {"face",        "mask",     "settings_of", "sett
                                  "settings_dn", "close_of", "close_on",    "close_dn",
                                  "timer_of",    "timer_on", "timer_dn",    "timer_at"};
 
+skin::SkinChoice chosen(bool xp) { return skin::readSkinChoice(settings::openSettings(), xp); }
+
 skin::FormShaper& shaper(QObject& w) { return *part<skin::FormShaper>(w, "f_shape"); }
 
 bool besideProgram(const char* name) {
@@ -64,7 +66,7 @@ class SkinLoaderTest : public QObject {
         QCOMPARE(part<ImageButton>(w, "i_settings")->geometry(), QRect(92, 3, 19, 19));
         QCOMPARE(part<ImageButton>(w, "i_close")->geometry(), QRect(112, 2, 11, 11));
         QCOMPARE(w.buttonPictures().timer_at.size(), QSize(11, 11));
-        QCOMPARE(skin::loadSkin(settings::IsXpFamily(), shaper(w)).mask.size(), QSize(125, 27));
+        QCOMPARE(skin::loadSkin(chosen(settings::IsXpFamily()), shaper(w)).mask.size(), QSize(125, 27));
         QVERIFY(w.buttonPictures().settings_on.toImage() != w.buttonPictures().settings_of.toImage());
         // Fonts: em sizes from the negative heights, bold, white.
         QCOMPARE(part<QLabel>(w, "t_time")->font().pixelSize(), 11);
@@ -101,7 +103,7 @@ class SkinLoaderTest : public QObject {
         const bool xp = settings::IsXpFamily();
         settings::openSettings().writeString(skins::kName, skins::familyKey(xp, skins::kSkinName),
                                              "blue");
-        QVERIFY_THROWS_EXCEPTION(skin::SkinLoadError, skin::loadSkin(xp, shaper(w)));
+        QVERIFY_THROWS_EXCEPTION(skin::SkinLoadError, skin::loadSkin(chosen(xp), shaper(w)));
     }
 
     void externalSkinWithoutDescriptionTakesTheDefaults() {
@@ -135,7 +137,7 @@ class SkinLoaderTest : public QObject {
     void externalSkinWithoutFaceFails() {
         clock::ClockWindow w("");
         writeExternalSkin({"face"});
-        QVERIFY_THROWS_EXCEPTION(skin::SkinLoadError, skin::loadSkin(settings::IsXpFamily(), shaper(w)));
+        QVERIFY_THROWS_EXCEPTION(skin::SkinLoadError, skin::loadSkin(chosen(settings::IsXpFamily()), shaper(w)));
     }
 
     void externalSkinWithoutPathFails() {
@@ -143,7 +145,7 @@ class SkinLoaderTest : public QObject {
         const bool xp = settings::IsXpFamily();
         settings::openSettings().writeInteger(skins::kName, skins::familyKey(xp, skins::kSkinExt),
                                               1);
-        QVERIFY_THROWS_EXCEPTION(skin::SkinLoadError, skin::loadSkin(xp, shaper(w)));
+        QVERIFY_THROWS_EXCEPTION(skin::SkinLoadError, skin::loadSkin(chosen(xp), shaper(w)));
     }
 
     // Temporary files left over from a crash, even read-only, are replaced:
