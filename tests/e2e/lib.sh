@@ -2,8 +2,13 @@
 #   e2e_start_xvfb            starts a private Xvfb (1024x768) and exports DISPLAY
 #   e2e_make_install DIR      copies the built program (and its data files) into DIR
 #   e2e_start_clock DIR ARGS  starts DIR/koktd in the background; PID in $CLOCK_PID
+#   e2e_wait_for SECS CMD...  runs CMD every 0.05 s until it succeeds; 1 after SECS seconds
+#   e2e_window_of PID         prints the id of a visible window of PID; 1 when there is none
 #   e2e_wait_window PID       waits for the visible window of PID; prints its id
+#   e2e_ended PID             succeeds once PID has ended
 #   e2e_geometry WIN          prints "X Y W H" of a window
+#   e2e_at WIN X Y            succeeds when the window's top-left corner is at X,Y
+#   e2e_at_default_place WIN  the same for the clock's first place: 70 px left of the right edge, at the top
 #   e2e_shot FILE             screenshot of the whole screen, usually into $SHOTS
 #   e2e_fail MSG              prints MSG and exits 1
 #   e2e_wait_until SECS CMD   polls CMD until it succeeds, at most SECS seconds
@@ -25,9 +30,10 @@ e2e_cleanup() {
     local p
     for p in "${E2E_PIDS[@]}"; do kill "$p" 2>/dev/null || true; done
     pkill -f "$E2E_WORK/" 2>/dev/null || true
-    sleep 0.2
+    e2e_wait_for 2 e2e_none_left || true
     rm -rf "$E2E_WORK"
 }
+e2e_none_left() { ! pgrep -f "$E2E_WORK/" >/dev/null; }
 trap e2e_cleanup EXIT
 
 e2e_fail() {
@@ -74,19 +80,41 @@ e2e_start_clock() {
     E2E_PIDS+=($CLOCK_PID)
 }
 
-e2e_wait_window() {
-    local pid=$1 i win
-    for i in $(seq 1 200); do
-        win=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n 1 || true)
-        if [ -n "$win" ]; then echo "$win"; return 0; fi
-        sleep 0.1
+# Microseconds since the epoch.
+e2e_now_us() { echo "${EPOCHREALTIME//[!0-9]/}"; }
+
+e2e_wait_for() {
+    local end=$(($(e2e_now_us) + $(awk -v s="$1" 'BEGIN { printf "%d", s * 1000000 }')))
+    shift
+    until "$@"; do
+        [ "$(e2e_now_us)" -lt "$end" ] || return 1
+        sleep 0.05
     done
-    return 1
 }
+
+e2e_window_of() {
+    xdotool search --onlyvisible --pid "$1" 2>/dev/null | awk 'NR == 1 { print } END { exit NR == 0 }'
+}
+
+e2e_wait_window() { e2e_wait_for 20 e2e_window_of "$1"; }
+
+e2e_ended() { ! kill -0 "$1" 2>/dev/null; }
 
 e2e_geometry() {
     xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF}
         /Width:/{w=$NF} /Height:/{h=$NF} END{print x, y, w, h}'
+}
+
+e2e_at() {
+    local x y
+    read -r x y _ _ < <(e2e_geometry "$1")
+    [ "$x $y" = "$2 $3" ]
+}
+
+e2e_at_default_place() {
+    local w
+    read -r _ _ w _ < <(e2e_geometry "$1")
+    e2e_at "$1" $((1024 - w - 70)) 0
 }
 
 e2e_shot() { import -window root "$1"; }

@@ -20,6 +20,12 @@ expect_window() {
 }
 
 stop_clock() { kill "$CLOCK_PID" 2>/dev/null || true; wait "$CLOCK_PID" 2>/dev/null || true; }
+sized() { # win width height
+    local w h
+    read -r _ _ w h < <(e2e_geometry "$1")
+    [ "$w $h" = "$2 $3" ]
+}
+shaped_ext() { xwininfo -shape -id "$1" | grep -q "Window shape extents:  124x27+0+0"; }
 
 e2e_start_xvfb
 e2e_shot "$BARE"
@@ -30,11 +36,10 @@ e2e_make_install "$DIR"
 : >"$DIR/kOkTD.KiF"
 e2e_start_clock "$DIR"
 WIN=$(e2e_wait_window "$CLOCK_PID") || e2e_fail "no clock window"
-sleep 0.5
-read -r X Y W H <<<"$(e2e_geometry "$WIN")"
-[ "$W $H" = "125 28" ] || e2e_fail "ext window is ${W}x${H}, not 125x28"
-xwininfo -shape -id "$WIN" | grep -q "Window shape extents:  124x27+0+0" ||
+e2e_wait_for 5 sized "$WIN" 125 28 || e2e_fail "ext window is $(e2e_geometry "$WIN"), not 125x28"
+e2e_wait_for 5 shaped_ext "$WIN" ||
     e2e_fail "ext window has no 124x27 shape: $(xwininfo -shape -id "$WIN" | grep -i shape)"
+read -r X Y W H <<<"$(e2e_geometry "$WIN")"
 e2e_shot "$SHOTS/skin_ext.png"
 expect_desktop "$SHOTS/skin_ext.png" "$X" "$Y" "ext top-left corner (slanted end)"
 expect_desktop "$SHOTS/skin_ext.png" "$((X + 124))" "$((Y + 5))" "ext rightmost column"
@@ -48,9 +53,8 @@ stop_clock
 printf '[kOk:TD:Skins]\r\nXP_SkinName=def\r\n9X_SkinName=def\r\n' >"$DIR/kOkTD.KiF"
 e2e_start_clock "$DIR"
 WIN=$(e2e_wait_window "$CLOCK_PID") || e2e_fail "no clock window for def"
-sleep 0.5
+e2e_wait_for 5 sized "$WIN" 126 18 || e2e_fail "def window is $(e2e_geometry "$WIN"), not 126x18"
 read -r X Y W H <<<"$(e2e_geometry "$WIN")"
-[ "$W $H" = "126 18" ] || e2e_fail "def window is ${W}x${H}, not 126x18"
 e2e_shot "$SHOTS/skin_def.png"
 expect_desktop "$SHOTS/skin_def.png" "$X" "$Y" "def top-left corner"
 expect_desktop "$SHOTS/skin_def.png" "$((X + 125))" "$((Y + 9))" "def rightmost column"
@@ -63,29 +67,25 @@ printf '[kOk:TD:Skins]\r\nXP_SkinExt=1\r\nXP_SkinPath=%s/\r\n9X_SkinExt=1\r\n9X_
     "$E2E_WORK/broken" "$E2E_WORK/broken" >"$DIR/kOkTD.KiF"
 e2e_start_clock "$DIR"
 e2e_wait_window "$CLOCK_PID" >/dev/null || e2e_fail "no message after a broken skin"
-sleep 0.5
+reset_written() { grep -q "SkinExt=0" "$DIR/kOkTD.KiF" && grep -q "SkinName=ext" "$DIR/kOkTD.KiF"; }
+e2e_wait_for 5 reset_written || e2e_fail "skin choice not reset: $(cat "$DIR/kOkTD.KiF")"
 e2e_shot "$SHOTS/skin_reset_message.png"
-grep -q "SkinExt=0" "$DIR/kOkTD.KiF" || e2e_fail "skin choice not reset: $(cat "$DIR/kOkTD.KiF")"
-grep -q "SkinName=ext" "$DIR/kOkTD.KiF" || e2e_fail "skin name not reset"
-# Answer the message with Enter; its window is whichever of the process shows.
-for _ in $(seq 1 50); do
-    kill -0 "$CLOCK_PID" 2>/dev/null || break
-    for BOX in $(xdotool search --onlyvisible --pid "$CLOCK_PID" 2>/dev/null || true); do
-        xdotool key --window "$BOX" Return 2>/dev/null || true
+# Answers the message with Enter (its window is whichever of the process
+# shows); succeeds once the process has ended.
+answered() {
+    e2e_ended "$CLOCK_PID" && return 0
+    local box
+    for box in $(xdotool search --onlyvisible --pid "$CLOCK_PID" 2>/dev/null || true); do
+        xdotool key --window "$box" Return 2>/dev/null || true
     done
-    sleep 0.2
-done
-kill -0 "$CLOCK_PID" 2>/dev/null && e2e_fail "the failed instance did not end"
-NEW=""
-for _ in $(seq 1 50); do
-    NEW=$(pgrep -f "^$DIR/koktd /reboot" | head -n 1 || true)
-    [ -n "$NEW" ] && break
-    sleep 0.1
-done
+    return 1
+}
+e2e_wait_for 10 answered || e2e_fail "the failed instance did not end"
+# The successor is started before the failed instance ends.
+NEW=$(pgrep -f "^$DIR/koktd /reboot" | head -n 1 || true)
 [ -n "$NEW" ] || e2e_fail "no restarted instance"
 WIN=$(e2e_wait_window "$NEW") || e2e_fail "restarted instance shows no window"
-sleep 0.5
-read -r X Y W H <<<"$(e2e_geometry "$WIN")"
-[ "$W $H" = "125 28" ] || e2e_fail "after the reset the window is ${W}x${H}, not 125x28"
+e2e_wait_for 5 sized "$WIN" 125 28 ||
+    e2e_fail "after the reset the window is $(e2e_geometry "$WIN"), not 125x28"
 e2e_shot "$SHOTS/skin_after_reset.png"
 echo "skin_shape: ok"

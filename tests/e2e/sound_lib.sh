@@ -5,7 +5,7 @@
 #   e2e_tones F              prints "start_ms length_ms frequency_hz" for each sound in F
 
 e2e_start_pulse() {
-    local sock="$E2E_WORK/pulse.sock" i
+    local sock="$E2E_WORK/pulse.sock"
     # Running as root needs --system=false; the unix socket is ours alone.
     HOME="$E2E_WORK" pulseaudio -n --daemonize=no --exit-idle-time=-1 --system=false \
         --disallow-exit --disallow-module-loading=false \
@@ -13,29 +13,46 @@ e2e_start_pulse() {
         -L "module-null-sink sink_name=rec norewinds=1" >"$E2E_WORK/pulse.log" 2>&1 &
     E2E_PIDS+=($!)
     export PULSE_SERVER="unix:$sock"
-    for i in $(seq 1 50); do
-        pactl info >/dev/null 2>&1 && break
-        sleep 0.1
-    done
-    pactl info >/dev/null 2>&1 || { cat "$E2E_WORK/pulse.log" >&2; e2e_fail "PulseAudio did not start"; }
+    e2e_wait_for 5 pactl info >/dev/null 2>&1 ||
+        { cat "$E2E_WORK/pulse.log" >&2; e2e_fail "PulseAudio did not start"; }
     # The null sink starts out rendering 2-second blocks; a low-latency reader
     # kept on its monitor brings it down to what a sound card does, once the
-    # block in flight is done.
-    parec -d rec.monitor --format=s16le --channels=1 --rate=44100 --latency-msec=20 >/dev/null 2>&1 &
+    # block in flight is done: then the reader's samples come in small pieces.
+    parec -d rec.monitor --format=s16le --channels=1 --rate=44100 --latency-msec=20 \
+        >"$E2E_WORK/monitor.raw" 2>/dev/null &
     E2E_PIDS+=($!)
     E2E_PULSE_PID=${E2E_PIDS[-2]}
-    sleep 2.2
+    E2E_MONITOR_SIZE=0
+    e2e_wait_for 5 e2e_small_blocks || e2e_fail "the null sink keeps rendering long blocks"
 }
 
+# Succeeds when the monitor reader got samples since the last call, and less
+# than 0.5 s of them (44100 bytes).
+e2e_small_blocks() {
+    local size grew
+    size=$(e2e_size "$E2E_WORK/monitor.raw")
+    grew=$((size - E2E_MONITOR_SIZE))
+    E2E_MONITOR_SIZE=$size
+    [ "$grew" -gt 0 ] && [ "$grew" -lt 44100 ]
+}
+
+# Bytes in file $1 (0 while it does not exist).
+e2e_size() { stat -c %s "$1" 2>/dev/null || echo 0; }
+e2e_size_at_least() { [ "$(e2e_size "$1")" -ge "$2" ]; }
+
+# The recording has begun once the monitor's (silent) samples arrive.
 e2e_start_recording() {
     parec -d rec.monitor --format=s16le --channels=1 --rate=44100 --latency-msec=20 >"$1" 2>/dev/null &
     E2E_REC_PID=$!
     E2E_PIDS+=($E2E_REC_PID)
-    sleep 0.3
+    E2E_REC_FILE=$1
+    e2e_wait_for 5 e2e_size_at_least "$1" 1 || e2e_fail "the recording did not start"
 }
 
+# Keeps 0.3 s more (26460 bytes), for the end of a sound still on its way.
 e2e_stop_recording() {
-    sleep 0.3
+    e2e_wait_for 5 e2e_size_at_least "$E2E_REC_FILE" $(($(e2e_size "$E2E_REC_FILE") + 26460)) ||
+        e2e_fail "the recording stalled"
     kill "$E2E_REC_PID" 2>/dev/null || true
     wait "$E2E_REC_PID" 2>/dev/null || true
 }
