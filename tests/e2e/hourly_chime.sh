@@ -23,7 +23,7 @@ listen() {
     local pid=$!
     E2E_PIDS+=($pid)
     e2e_wait_window "$pid" >/dev/null || e2e_fail "$name: the clock shows no window"
-    sleep "$seconds"
+    sleep "$seconds" # the recording spans the moments the chime is due
     kill "$pid"; wait "$pid" 2>/dev/null || true
     e2e_stop_recording
     e2e_tones "$E2E_WORK/$name.raw"

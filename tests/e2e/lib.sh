@@ -11,7 +11,6 @@
 #   e2e_at_default_place WIN  the same for the clock's first place: 70 px left of the right edge, at the top
 #   e2e_shot FILE             screenshot of the whole screen, usually into $SHOTS
 #   e2e_fail MSG              prints MSG and exits 1
-#   e2e_wait_until SECS CMD   polls CMD until it succeeds, at most SECS seconds
 # Everything started here is stopped when the script exits.
 set -euo pipefail
 
@@ -119,14 +118,3 @@ e2e_at_default_place() {
 
 e2e_shot() { import -window root "$1"; }
 
-# e2e_wait_until SECONDS CMD...: runs CMD every 0.1 s until it succeeds;
-# fails (status 1) when it has not within SECONDS.
-e2e_wait_until() {
-    local deadline
-    deadline=$(($(date +%s%N) + $(awk -v s="$1" 'BEGIN { printf "%d", s * 1e9 }')))
-    shift
-    until "$@"; do
-        [ "$(date +%s%N)" -lt "$deadline" ] || return 1
-        sleep 0.1
-    done
-}

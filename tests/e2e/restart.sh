@@ -50,8 +50,6 @@ e2e_start_clock "$APP" /reboot
 BOX=$(e2e_wait_window "$CLOCK_PID") || e2e_fail "no message for the failed built-in skin"
 e2e_shot "$SHOTS/restart_fallback_failed.png"
 xdotool windowfocus --sync "$BOX" key Return
-for _ in $(seq 1 50); do kill -0 "$CLOCK_PID" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$CLOCK_PID" 2>/dev/null && e2e_fail "the clock did not end after the message"
-sleep 1.5
+e2e_wait_for 5 e2e_ended "$CLOCK_PID" || e2e_fail "the clock did not end after the message"
 [ "$(clocks)" -eq 0 ] || e2e_fail "a failed built-in skin started another clock"
 echo "a failed built-in skin ends the clock once, without a successor"

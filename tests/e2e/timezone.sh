@@ -62,7 +62,7 @@ reference() {
     cp "$ZONES/$zone" "$E2E_WORK/ref.zone"
     start_in_zone "$E2E_WORK/ref.zone"
     win=$(e2e_wait_window "$CLOCK_PID") || e2e_fail "$zone: the clock shows no window"
-    e2e_wait_until 10 steady_shot "$win" "$out" || e2e_fail "$zone: the picture never settles"
+    e2e_wait_for 10 steady_shot "$win" "$out" || e2e_fail "$zone: the picture never settles"
     kill "$CLOCK_PID"; wait "$CLOCK_PID" 2>/dev/null || true
 }
 reference Etc/UTC "$E2E_WORK/utc.png"
@@ -76,10 +76,10 @@ cp "$ZONES/Etc/UTC" "$E2E_WORK/system.zone"
 touch -d "1 hour ago" "$E2E_WORK/system.zone"
 start_in_zone "$E2E_WORK/system.zone"
 WIN=$(e2e_wait_window "$CLOCK_PID") || e2e_fail "the clock shows no window"
-e2e_wait_until 10 shows "$WIN" "$E2E_WORK/utc.png" || e2e_fail "the clock does not show UTC time"
+e2e_wait_for 10 shows "$WIN" "$E2E_WORK/utc.png" || e2e_fail "the clock does not show UTC time"
 # Same file, new contents: what changing the system zone does to /etc/localtime.
 cat "$ZONES/Asia/Tokyo" >"$E2E_WORK/system.zone"
-e2e_wait_until 2.5 shows "$WIN" "$E2E_WORK/tokyo.png" || {
+e2e_wait_for 2.5 shows "$WIN" "$E2E_WORK/tokyo.png" || {
     cp "$E2E_WORK/now.png" "$SHOTS/timezone_after_change.png"
     e2e_fail "the clock still shows the old zone 2.5 s after the change"
 }
