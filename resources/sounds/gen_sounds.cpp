@@ -6,9 +6,9 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
-#include <string>
 #include <fstream>
 #include <numbers>
+#include <string>
 #include <vector>
 
 #include "platform/wave_data.h"
@@ -147,6 +147,7 @@ int main(int argc, char** argv) {
                    ? 0
                    : 1;
     }
-    std::fprintf(stderr, "usage: gen_sounds embedded <dir> | gen_sounds files <media-dir> <voice-dir>\n");
+    std::fprintf(stderr,
+                 "usage: gen_sounds embedded <dir> | gen_sounds files <media-dir> <voice-dir>\n");
     return 2;
 }

@@ -50,6 +50,8 @@ void requestTermination() {
     QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 }
 
-bool terminationRequested() { return terminating; }
+bool terminationRequested() {
+    return terminating;
+}
 
 } // namespace kok::app

@@ -6,10 +6,9 @@ namespace kok::app {
 
 inline constexpr const char* kRebootSwitch = "/reboot";
 
-inline constexpr const char* kSkinResetMessage =
-    "Произошла ошибка во время загрузки темы.\n"
-    "Нажмите «ОК» для перезапуска программы\n"
-    "и загрузки параметров темы по умолчанию.";
+inline constexpr const char* kSkinResetMessage = "Произошла ошибка во время загрузки темы.\n"
+                                                 "Нажмите «ОК» для перезапуска программы\n"
+                                                 "и загрузки параметров темы по умолчанию.";
 inline constexpr const char* kSkinResetFailedMessage =
     "Произошла ошибка загрузки темы и сохранения её настроек.\n"
     "Возможно, программа запущена с диска, запись на который запрещена\n"

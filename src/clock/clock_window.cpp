@@ -61,7 +61,9 @@ void ClockWindow::FormCreate() {
     }
 }
 
-bool ClockWindow::hasSecondIndicator() const { return !ui_.t_timer->isHidden(); }
+bool ClockWindow::hasSecondIndicator() const {
+    return !ui_.t_timer->isHidden();
+}
 
 void ClockWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
@@ -149,11 +151,17 @@ void ClockWindow::tt_rebooterTimer() {
     app::RestartProgram();
 }
 
-void ClockWindow::tt_lockerTimer() { ui_.tt_locker->stop(); }
+void ClockWindow::tt_lockerTimer() {
+    ui_.tt_locker->stop();
+}
 
-void ClockWindow::m_closeClick() { app::requestTermination(); }
+void ClockWindow::m_closeClick() {
+    app::requestTermination();
+}
 
-void ClockWindow::m_rebootClick() { app::RestartProgram(); }
+void ClockWindow::m_rebootClick() {
+    app::RestartProgram();
+}
 
 void ClockWindow::reshow() {
     hide();

@@ -70,13 +70,25 @@ void ClockWindow::m_settingsClick() {
     }
 }
 
-void ClockWindow::m_skinClick() { openSection(Section::Skins); }
-void ClockWindow::ma_settingsClick() { openSection(Section::Alarm); }
-void ClockWindow::mt_settings_cdnClick() { openSection(Section::Countdown); }
-void ClockWindow::mt_settings_tmrClick() { openSection(Section::Timer); }
-void ClockWindow::m_infoClick() { openSection(Section::Info); }
+void ClockWindow::m_skinClick() {
+    openSection(Section::Skins);
+}
+void ClockWindow::ma_settingsClick() {
+    openSection(Section::Alarm);
+}
+void ClockWindow::mt_settings_cdnClick() {
+    openSection(Section::Countdown);
+}
+void ClockWindow::mt_settings_tmrClick() {
+    openSection(Section::Timer);
+}
+void ClockWindow::m_infoClick() {
+    openSection(Section::Info);
+}
 
-void ClockWindow::m_datetimeClick() { platform::openDateTimeSettings(settings::IsXpFamily()); }
+void ClockWindow::m_datetimeClick() {
+    platform::openDateTimeSettings(settings::IsXpFamily());
+}
 
 // Runs after the menu has toggled the check mark. The show-time load then
 // starts or stops the uptime display from what was written.

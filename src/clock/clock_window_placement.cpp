@@ -50,7 +50,9 @@ void ClockWindow::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::RightButton) popupMenu(event->globalPosition().toPoint());
 }
 
-void ClockWindow::mouseMoveEvent(QMouseEvent*) { resetButtonsToIdle(); }
+void ClockWindow::mouseMoveEvent(QMouseEvent*) {
+    resetButtonsToIdle();
+}
 
 void ClockWindow::tt_moveTimer() {
     const QPoint pointer = QCursor::pos();
@@ -63,7 +65,9 @@ void ClockWindow::tt_moveTimer() {
     if (settingsDialogVisible()) dialog_->showClockPosition(QPoint(to.x, to.y));
 }
 
-bool ClockWindow::settingsDialogVisible() const { return dialog_ && dialog_->isVisible(); }
+bool ClockWindow::settingsDialogVisible() const {
+    return dialog_ && dialog_->isVisible();
+}
 
 QPoint ClockWindow::visiblePosition(QPoint stored) const {
     std::vector<ScreenRect> screens;
@@ -110,8 +114,12 @@ void ClockWindow::tt_priorityTimer() {
     raise();
 }
 
-void ClockWindow::m_hide_10Click() { hideFor(kHideShortMs); }
-void ClockWindow::m_hide_60Click() { hideFor(kHideLongMs); }
+void ClockWindow::m_hide_10Click() {
+    hideFor(kHideShortMs);
+}
+void ClockWindow::m_hide_60Click() {
+    hideFor(kHideLongMs);
+}
 
 void ClockWindow::hideFor(int ms) {
     ui_.tt_hide->setInterval(ms);

@@ -59,7 +59,9 @@ void ClockWindow::applySkinOrRestart() {
     app::RestartWithDefaultSkin(this, fallbackFailed);
 }
 
-void ClockWindow::takeSkinOff() { ui_.f_shape->setShapeActive(false); }
+void ClockWindow::takeSkinOff() {
+    ui_.f_shape->setShapeActive(false);
+}
 
 void ClockWindow::putSkinBack() {
     hide();

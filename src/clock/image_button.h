@@ -12,14 +12,14 @@ namespace kok::clock {
 class ImageButton : public QLabel {
     Q_OBJECT
 
-public:
+  public:
     ImageButton(const char* name, QWidget* parent);
 
     // Set while the button shows its over or pressed picture. It starts set,
     // so that the first reset gives every button its idle picture.
     bool notIdle = true;
 
-signals:
+  signals:
     void pointerMoved();
     void pressed();
     void released();
@@ -29,13 +29,13 @@ signals:
     // The right button was released; the window opens its menu there.
     void menuRequested(QPoint globalPos);
 
-protected:
+  protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
-private:
+  private:
     bool releaseEndsDoubleClick_ = false;
 };
 

@@ -34,6 +34,8 @@ std::string idleIndicatorText(bool asZero, bool asNone) {
     return {};
 }
 
-int msUntilNextTick(const platform::LocalTime& now) { return 1000 - now.msec + kTickMarginMs; }
+int msUntilNextTick(const platform::LocalTime& now) {
+    return 1000 - now.msec + kTickMarginMs;
+}
 
 } // namespace kok::clock

@@ -5,6 +5,8 @@
 namespace kok::clock {
 
 // Uptime is never negative, so the duration format fits it exactly.
-std::string uptimeText(long long seconds) { return FormatDuration(seconds < 0 ? 0 : seconds, true); }
+std::string uptimeText(long long seconds) {
+    return FormatDuration(seconds < 0 ? 0 : seconds, true);
+}
 
 } // namespace kok::clock

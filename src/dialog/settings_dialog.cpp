@@ -132,7 +132,8 @@ void SettingsDialog::ensurePage(Section section) {
 void SettingsDialog::showSection(Section section) {
     ensurePage(section);
     tabs_->setCurrentIndex(section);
-    setWindowTitle(QString::fromUtf8(kCaptionPrefix) + QString::fromUtf8(kSections[section].caption));
+    setWindowTitle(QString::fromUtf8(kCaptionPrefix) +
+                   QString::fromUtf8(kSections[section].caption));
 }
 
 SettingsDialog::Section SettingsDialog::currentSection() const {

@@ -16,7 +16,7 @@ namespace kok::dialog {
 class SettingsDialog : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     enum Section { Options, Alarm, Countdown, Timer, Message, Skins, Editor, Info, SectionCount };
 
     explicit SettingsDialog(QWidget* parent = nullptr);
@@ -34,7 +34,7 @@ public:
     QTimer* tt_locker = nullptr;
     QTimer* tt_egg = nullptr;
 
-private:
+  private:
     void showSection(Section section);
     void ensurePage(Section section);
 

@@ -13,7 +13,7 @@ struct LocalTime {
 
 // The one source of wall-clock time. Tests install their own to hold time still.
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual LocalTime now() const = 0;
 };
@@ -22,13 +22,13 @@ const Clock& clock();
 
 // Installs `c` as the process clock for the lifetime of the override.
 class ClockOverride {
-public:
+  public:
     explicit ClockOverride(const Clock& c);
     ~ClockOverride();
     ClockOverride(const ClockOverride&) = delete;
     ClockOverride& operator=(const ClockOverride&) = delete;
 
-private:
+  private:
     const Clock* previous_;
 };
 

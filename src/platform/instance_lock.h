@@ -8,7 +8,7 @@ namespace kok::platform {
 // each instance creates and never closes. The lock goes away with the last
 // process that holds it, however that process ends (a crash included).
 class InstanceLock {
-public:
+  public:
     // Joins the named object. `otherRunning()` tells whether another process
     // held it already (or whether it could not be created at all).
     explicit InstanceLock(const std::string& name);
@@ -18,7 +18,7 @@ public:
 
     bool otherRunning() const { return otherRunning_; }
 
-private:
+  private:
     int fd_ = -1;
     bool otherRunning_ = true;
 };

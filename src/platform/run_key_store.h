@@ -9,7 +9,7 @@ namespace kok::platform {
 // The per-user list of programs started at logon (the Run key on Windows).
 // Each entry is a name with a command line. Failures throw std::runtime_error.
 class RunKeyStore {
-public:
+  public:
     virtual ~RunKeyStore() = default;
     virtual bool exists(std::string_view name) const = 0;
     virtual std::string read(std::string_view name) const = 0;
@@ -20,7 +20,7 @@ public:
 // On Linux the store is the XDG autostart folder: one desktop entry per name,
 // <folder>/<name>.desktop, whose Exec line is the command line.
 class XdgAutostartStore final : public RunKeyStore {
-public:
+  public:
     explicit XdgAutostartStore(std::filesystem::path folder);
     static std::filesystem::path defaultFolder(); // $XDG_CONFIG_HOME/autostart
 
@@ -31,7 +31,7 @@ public:
 
     std::filesystem::path entryPath(std::string_view name) const;
 
-private:
+  private:
     std::filesystem::path folder_;
 };
 

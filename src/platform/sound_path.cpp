@@ -16,8 +16,7 @@ std::filesystem::path findEntry(const std::filesystem::path& dir, const std::str
     std::filesystem::path exact = dir / name;
     if (std::filesystem::exists(exact, ec)) return exact;
     // The non-throwing walk: a folder that goes away meanwhile just ends the search.
-    for (std::filesystem::directory_iterator it(dir, ec), end; !ec && it != end;
-         it.increment(ec)) {
+    for (std::filesystem::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
         if (sameIgnoringCase(it->path().filename().string(), name)) return it->path();
     }
     return {};

@@ -5,7 +5,9 @@
 namespace kok::settings {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string_view trim(std::string_view s) {
     while (!s.empty() && isBlank(s.front()))
@@ -75,8 +77,8 @@ std::vector<IniDocument::Line> IniDocument::lines() const {
     return out;
 }
 
-std::optional<IniDocument::SectionSpan>
-IniDocument::findSection(const std::vector<Line>& ls, std::string_view section) const {
+std::optional<IniDocument::SectionSpan> IniDocument::findSection(const std::vector<Line>& ls,
+                                                                 std::string_view section) const {
     const std::string_view text(text_);
     for (std::size_t i = 0; i < ls.size(); ++i) {
         const auto name = headerName(text.substr(ls[i].begin, ls[i].end - ls[i].begin));

@@ -18,7 +18,7 @@ namespace kok::settings {
 //    section, or appends the section; every other byte stays as it was.
 // Names and values are in the file's own 8-bit encoding; callers convert.
 class IniDocument {
-public:
+  public:
     IniDocument() = default;
     explicit IniDocument(std::string bytes) : text_(std::move(bytes)) {}
 
@@ -33,7 +33,7 @@ public:
     // replaced by blanks.
     void set(std::string_view section, std::string_view key, std::string_view value);
 
-private:
+  private:
     struct Line {
         std::size_t begin; // first byte of the line
         std::size_t end;   // one past the last byte before the line break

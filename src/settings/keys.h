@@ -156,7 +156,9 @@ inline constexpr std::string_view kApp = "App";
 inline constexpr std::string_view kMessage = "Message";
 inline constexpr std::string_view kTerminate = "Terminate";
 inline constexpr int kSavedCount = 5;
-inline std::string savedKey(int n) { return "Saved_" + std::to_string(n); } // n = 1..5
+inline std::string savedKey(int n) {
+    return "Saved_" + std::to_string(n);
+} // n = 1..5
 
 namespace dialog {
 inline constexpr int kUse = 0;

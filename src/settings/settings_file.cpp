@@ -9,6 +9,8 @@ std::filesystem::path programFilePath(std::string_view name) {
     return platform::executableDir() / std::string(name);
 }
 
-std::filesystem::path settingsFilePath() { return programFilePath(kSettingsFileName); }
+std::filesystem::path settingsFilePath() {
+    return programFilePath(kSettingsFileName);
+}
 
 } // namespace kok::settings

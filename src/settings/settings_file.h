@@ -10,6 +10,8 @@ namespace kok::settings {
 std::filesystem::path settingsFilePath();
 std::filesystem::path programFilePath(std::string_view name);
 
-inline IniFile openSettings() { return IniFile(settingsFilePath()); }
+inline IniFile openSettings() {
+    return IniFile(settingsFilePath());
+}
 
 } // namespace kok::settings

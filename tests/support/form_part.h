@@ -4,8 +4,7 @@
 #include <QObject>
 #include <QtGlobal>
 
-template <class T>
-T* part(QObject& owner, const char* name) {
+template <class T> T* part(QObject& owner, const char* name) {
     T* p = owner.findChild<T*>(QString::fromLatin1(name));
     if (!p) qFatal("no component %s of type %s", name, T::staticMetaObject.className());
     return p;

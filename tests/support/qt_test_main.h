@@ -23,6 +23,6 @@ struct QtTestRegistration {
 
 } // namespace kok::test
 
-#define KOK_QT_TEST(Class)                                                                    \
-    static const kok::test::QtTestRegistration kokQtTest##Class(                             \
+#define KOK_QT_TEST(Class)                                                                         \
+    static const kok::test::QtTestRegistration kokQtTest##Class(                                   \
         [] { return std::unique_ptr<QObject>(new Class); })

@@ -11,7 +11,7 @@ namespace kok::test {
 
 // A fresh folder under /tmp, removed (made writable first) when it goes.
 class TempDir {
-public:
+  public:
     TempDir() {
         std::string tmpl = (std::filesystem::temp_directory_path() / "koktd-test.XXXXXX").string();
         path_ = ::mkdtemp(tmpl.data());
@@ -31,7 +31,7 @@ public:
     const std::filesystem::path& path() const { return path_; }
     std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

@@ -10,7 +10,9 @@ namespace kok::platform {
 
 XdgAutostartStore::XdgAutostartStore(std::filesystem::path folder) : folder_(std::move(folder)) {}
 
-std::filesystem::path XdgAutostartStore::defaultFolder() { return userConfigDir() / "autostart"; }
+std::filesystem::path XdgAutostartStore::defaultFolder() {
+    return userConfigDir() / "autostart";
+}
 
 std::filesystem::path XdgAutostartStore::entryPath(std::string_view name) const {
     return folder_ / (std::string(name) + ".desktop");
@@ -41,17 +43,20 @@ void XdgAutostartStore::write(std::string_view name, std::string_view commandLin
     if (ec) throw std::runtime_error("autostart folder cannot be created: " + ec.message());
     std::string entry = "[Desktop Entry]\n"
                         "Type=Application\n"
-                        "Name=" + std::string(name) + "\n"
+                        "Name=" +
+                        std::string(name) +
+                        "\n"
                         "Comment=Desktop clock with alarms, countdown and stopwatch\n"
-                        "Exec=" + desktopExecEscape(commandLine) + "\n"
+                        "Exec=" +
+                        desktopExecEscape(commandLine) +
+                        "\n"
                         "Terminal=false\n"
                         "X-GNOME-Autostart-enabled=true\n";
     writeFileAtomically(entryPath(name), entry);
 }
 
 void XdgAutostartStore::remove(std::string_view name) {
-    if (!removeFile(entryPath(name)))
-        throw std::runtime_error("autostart entry cannot be removed");
+    if (!removeFile(entryPath(name))) throw std::runtime_error("autostart entry cannot be removed");
 }
 
 // An Exec value is unquoted twice: first as a string value ("\\" is one

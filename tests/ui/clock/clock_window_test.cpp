@@ -13,15 +13,15 @@
 #include <ctime>
 #include <filesystem>
 
-#include "support/form_part.h"
-#include "support/message_catcher.h"
-#include "support/qt_test_main.h"
 #include "app/restart.h"
 #include "clock/clock_window.h"
 #include "clock/image_button.h"
 #include "dialog/settings_dialog.h"
 #include "settings/ini_file.h"
 #include "settings/settings_file.h"
+#include "support/form_part.h"
+#include "support/message_catcher.h"
+#include "support/qt_test_main.h"
 #include "support/temp_dir.h"
 
 using kok::clock::ClockWindow;
@@ -49,9 +49,13 @@ void sendMouse(QWidget* w, QEvent::Type type, Qt::MouseButton button, QPoint pos
     QApplication::sendEvent(w, &e);
 }
 
-void hover(QWidget* w) { sendMouse(w, QEvent::MouseMove, Qt::NoButton, QPoint(2, 2)); }
+void hover(QWidget* w) {
+    sendMouse(w, QEvent::MouseMove, Qt::NoButton, QPoint(2, 2));
+}
 
-bool shows(const QLabel* label, const QPixmap& p) { return label->pixmap().cacheKey() == p.cacheKey(); }
+bool shows(const QLabel* label, const QPixmap& p) {
+    return label->pixmap().cacheKey() == p.cacheKey();
+}
 
 } // namespace
 
@@ -71,7 +75,7 @@ class ClockWindowTest : public QObject {
         std::filesystem::create_directory(settingsPath); // nothing can be renamed over it
     }
 
-private slots:
+  private slots:
     void init() { std::filesystem::remove_all(settingsPath); }
     void cleanup() { std::filesystem::remove_all(settingsPath); }
 
@@ -103,12 +107,18 @@ private slots:
         QTest::addColumn<QString>("settings");
         QTest::addColumn<QString>("idleText");
         QTest::addColumn<bool>("uptime");
-        QTest::newRow("nothing stored") << "" << "" << false;
-        QTest::newRow("zero") << "asZero=1" << "00:00:00" << false;
-        QTest::newRow("none") << "asNone=1" << "--:--:--" << false;
-        QTest::newRow("zero beats none") << "asZero=1\r\nasNone=1" << "00:00:00" << false;
-        QTest::newRow("null is not read") << "asNull=1" << "" << false;
-        QTest::newRow("uptime skips the idle keys") << "SystemTime=1\r\nasZero=1" << "" << true;
+        QTest::newRow("nothing stored") << ""
+                                        << "" << false;
+        QTest::newRow("zero") << "asZero=1"
+                              << "00:00:00" << false;
+        QTest::newRow("none") << "asNone=1"
+                              << "--:--:--" << false;
+        QTest::newRow("zero beats none") << "asZero=1\r\nasNone=1"
+                                         << "00:00:00" << false;
+        QTest::newRow("null is not read") << "asNull=1"
+                                          << "" << false;
+        QTest::newRow("uptime skips the idle keys") << "SystemTime=1\r\nasZero=1"
+                                                    << "" << true;
     }
     void idleTextOfTheSecondIndicator() {
         QFETCH(QString, settings);
@@ -189,18 +199,20 @@ private slots:
         QVERIFY(timers);
         QCOMPARE(names(timers),
                  QStringList({"mt_settings_cdn=Настройки таймера обратного отсчёта",
-                              "mt_settings_tmr=Настройки таймера прямого отсчёта",
-                              "mt_separator_1",
+                              "mt_settings_tmr=Настройки таймера прямого отсчёта", "mt_separator_1",
                               "mt_start_cdn=Запустить таймер обратного отсчёта",
                               "mt_start_tmr=Запустить таймер прямого отсчёта", "mt_separator_2",
                               "mt_mode_stop=Режим кнопки таймера: остановка и сброс",
                               "mt_mode_pause=Режим кнопки таймера: пауза и продолжение"}));
         // The two modes are one radio group.
-        QVERIFY(part<QAction>(w, "mt_mode_stop")->actionGroup() && part<QAction>(w, "mt_mode_stop")->actionGroup()->isExclusive());
-        QCOMPARE(part<QAction>(w, "mt_mode_stop")->actionGroup(), part<QAction>(w, "mt_mode_pause")->actionGroup());
+        QVERIFY(part<QAction>(w, "mt_mode_stop")->actionGroup() &&
+                part<QAction>(w, "mt_mode_stop")->actionGroup()->isExclusive());
+        QCOMPARE(part<QAction>(w, "mt_mode_stop")->actionGroup(),
+                 part<QAction>(w, "mt_mode_pause")->actionGroup());
         part<QAction>(w, "mt_mode_stop")->trigger();
         part<QAction>(w, "mt_mode_pause")->trigger();
-        QVERIFY(part<QAction>(w, "mt_mode_pause")->isChecked() && !part<QAction>(w, "mt_mode_stop")->isChecked());
+        QVERIFY(part<QAction>(w, "mt_mode_pause")->isChecked() &&
+                !part<QAction>(w, "mt_mode_stop")->isChecked());
 
         QCOMPARE(names(part<QMenu>(w, "hotkeys")), QStringList({"hk_esc=Esc", "hk_enter=Enter"}));
         QCOMPARE(part<QAction>(w, "hk_esc")->shortcut(), QKeySequence(Qt::Key_Escape));
@@ -278,7 +290,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
         const QPoint grip(5, 5); // on the time indicator
-        const QPoint origin = part<QLabel>(w, "t_time")->geometry().topLeft() + grip; // in the window
+        const QPoint origin =
+            part<QLabel>(w, "t_time")->geometry().topLeft() + grip; // in the window
 
         // Magnet on: 10 pixels from the right edge lands on it.
         sendMouse(part<QLabel>(w, "t_time"), QEvent::MouseButtonPress, Qt::LeftButton, grip);
@@ -331,8 +344,10 @@ private slots:
         makeSettingsUnwritable();
 
         kok::test::MessageCatcher catcher;
-        sendMouse(part<QLabel>(w, "t_time"), QEvent::MouseButtonPress, Qt::LeftButton, QPoint(5, 5));
-        sendMouse(part<QLabel>(w, "t_time"), QEvent::MouseButtonRelease, Qt::LeftButton, QPoint(5, 5));
+        sendMouse(part<QLabel>(w, "t_time"), QEvent::MouseButtonPress, Qt::LeftButton,
+                  QPoint(5, 5));
+        sendMouse(part<QLabel>(w, "t_time"), QEvent::MouseButtonRelease, Qt::LeftButton,
+                  QPoint(5, 5));
         QCOMPARE(catcher.texts.value(0),
                  QString("Возникла проблема при попытке записать файл на диск.\n"
                          "Возможно, программа запущена с диска, запись на который запрещена.\n"
@@ -341,7 +356,8 @@ private slots:
         const bool magnetBefore = part<QAction>(w, "m_magnet")->isChecked();
         part<QAction>(w, "m_magnet")->trigger();
         QVERIFY(!part<QAction>(w, "m_magnet")->isVisible());
-        QCOMPARE(part<QAction>(w, "m_magnet")->isChecked(), !magnetBefore); // still in force for this run
+        QCOMPARE(part<QAction>(w, "m_magnet")->isChecked(),
+                 !magnetBefore); // still in force for this run
 
         part<QAction>(w, "m_system")->trigger();
         QVERIFY(!part<QAction>(w, "m_system")->isVisible());
@@ -383,7 +399,8 @@ private slots:
 
         // A flagged button takes its idle picture at the next reset (the skin
         // load has done the first one already, with the skin's own pictures).
-        for (auto* b : {part<ImageButton>(w, "i_settings"), part<ImageButton>(w, "i_close"), part<ImageButton>(w, "i_timer")})
+        for (auto* b : {part<ImageButton>(w, "i_settings"), part<ImageButton>(w, "i_close"),
+                        part<ImageButton>(w, "i_timer")})
             b->notIdle = true;
         w.resetButtonsToIdle();
         QVERIFY(shows(part<ImageButton>(w, "i_settings"), w.buttonPictures().settings_of));
@@ -400,10 +417,12 @@ private slots:
         QVERIFY(shows(part<ImageButton>(w, "i_close"), w.buttonPictures().close_of));
         QVERIFY(part<QTimer>(w, "tt_shader")->remainingTime() <= left);
 
-        sendMouse(part<ImageButton>(w, "i_settings"), QEvent::MouseButtonPress, Qt::LeftButton, QPoint(2, 2));
+        sendMouse(part<ImageButton>(w, "i_settings"), QEvent::MouseButtonPress, Qt::LeftButton,
+                  QPoint(2, 2));
         QVERIFY(shows(part<ImageButton>(w, "i_settings"), w.buttonPictures().settings_dn));
         QVERIFY(!part<QTimer>(w, "tt_move")->isActive()); // buttons start no drag
-        sendMouse(part<ImageButton>(w, "i_settings"), QEvent::MouseButtonRelease, Qt::LeftButton, QPoint(2, 2));
+        sendMouse(part<ImageButton>(w, "i_settings"), QEvent::MouseButtonRelease, Qt::LeftButton,
+                  QPoint(2, 2));
         QVERIFY(shows(part<ImageButton>(w, "i_settings"), w.buttonPictures().settings_of));
 
         // Moving over the face resets a hovered button.
@@ -423,9 +442,11 @@ private slots:
         QVERIFY(QMetaObject::invokeMethod(&w, "tt_shaderTimer"));
         QVERIFY(shows(part<ImageButton>(w, "i_timer"), w.buttonPictures().timer_on));
         QVERIFY(shows(part<ImageButton>(w, "i_settings"), w.buttonPictures().settings_of));
-        sendMouse(part<ImageButton>(w, "i_timer"), QEvent::MouseButtonPress, Qt::LeftButton, QPoint(2, 2));
+        sendMouse(part<ImageButton>(w, "i_timer"), QEvent::MouseButtonPress, Qt::LeftButton,
+                  QPoint(2, 2));
         QVERIFY(shows(part<ImageButton>(w, "i_timer"), w.buttonPictures().timer_dn));
-        sendMouse(part<ImageButton>(w, "i_timer"), QEvent::MouseButtonRelease, Qt::LeftButton, QPoint(2, 2));
+        sendMouse(part<ImageButton>(w, "i_timer"), QEvent::MouseButtonRelease, Qt::LeftButton,
+                  QPoint(2, 2));
         QVERIFY(shows(part<ImageButton>(w, "i_timer"), w.buttonPictures().timer_on));
         w.setTimerButtonRunning(false);
         QVERIFY(shows(part<ImageButton>(w, "i_timer"), w.buttonPictures().timer_of));
@@ -453,13 +474,17 @@ private slots:
 
         // A double click on the time indicator and a click on the settings button.
         part<QAction>(w, "m_info")->trigger();
-        sendMouse(part<QLabel>(w, "t_time"), QEvent::MouseButtonDblClick, Qt::LeftButton, QPoint(5, 5));
-        sendMouse(part<QLabel>(w, "t_time"), QEvent::MouseButtonRelease, Qt::LeftButton, QPoint(5, 5));
+        sendMouse(part<QLabel>(w, "t_time"), QEvent::MouseButtonDblClick, Qt::LeftButton,
+                  QPoint(5, 5));
+        sendMouse(part<QLabel>(w, "t_time"), QEvent::MouseButtonRelease, Qt::LeftButton,
+                  QPoint(5, 5));
         QCOMPARE(dialog.currentSection(), SettingsDialog::Options);
         part<QAction>(w, "m_info")->trigger();
         part<ImageButton>(w, "i_settings")->setGeometry(0, 0, 8, 8);
-        sendMouse(part<ImageButton>(w, "i_settings"), QEvent::MouseButtonPress, Qt::LeftButton, QPoint(2, 2));
-        sendMouse(part<ImageButton>(w, "i_settings"), QEvent::MouseButtonRelease, Qt::LeftButton, QPoint(2, 2));
+        sendMouse(part<ImageButton>(w, "i_settings"), QEvent::MouseButtonPress, Qt::LeftButton,
+                  QPoint(2, 2));
+        sendMouse(part<ImageButton>(w, "i_settings"), QEvent::MouseButtonRelease, Qt::LeftButton,
+                  QPoint(2, 2));
         QCOMPARE(dialog.currentSection(), SettingsDialog::Options);
     }
 

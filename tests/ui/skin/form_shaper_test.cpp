@@ -5,12 +5,12 @@
 #include <QWidget>
 #include <random>
 
-#include "support/qt_test_main.h"
 #include "platform/paths.h"
 #include "skin/builtin_skins.h"
 #include "skin/form_shaper.h"
 #include "skin/mask_bitmap.h"
 #include "support/message_catcher.h"
+#include "support/qt_test_main.h"
 #include "unit/skin/mask_test_bitmap.h"
 
 using namespace kok::skin;

@@ -3,8 +3,8 @@
 #include <QLabel>
 #include <QTest>
 
-#include "support/qt_test_main.h"
 #include "skin/skin_font.h"
+#include "support/qt_test_main.h"
 
 using namespace kok::skin;
 

@@ -5,10 +5,6 @@
 #include <QTest>
 #include <memory>
 
-#include "support/form_part.h"
-#include "support/message_catcher.h"
-#include "support/program_folder.h"
-#include "support/qt_test_main.h"
 #include "app/restart.h"
 #include "clock/clock_window.h"
 #include "clock/image_button.h"
@@ -19,6 +15,10 @@
 #include "skin/builtin_skins.h"
 #include "skin/form_shaper.h"
 #include "skin/skin_loader.h"
+#include "support/form_part.h"
+#include "support/message_catcher.h"
+#include "support/program_folder.h"
+#include "support/qt_test_main.h"
 
 using namespace kok;
 using kok::clock::ImageButton;
@@ -30,9 +30,13 @@ const char* const kPictures[] = {"face",        "mask",     "settings_of", "sett
                                  "settings_dn", "close_of", "close_on",    "close_dn",
                                  "timer_of",    "timer_on", "timer_dn",    "timer_at"};
 
-skin::SkinChoice chosen(bool xp) { return skin::readSkinChoice(settings::openSettings(), xp); }
+skin::SkinChoice chosen(bool xp) {
+    return skin::readSkinChoice(settings::openSettings(), xp);
+}
 
-skin::FormShaper& shaper(QObject& w) { return *part<skin::FormShaper>(w, "f_shape"); }
+skin::FormShaper& shaper(QObject& w) {
+    return *part<skin::FormShaper>(w, "f_shape");
+}
 
 bool besideProgram(const char* name) {
     return QFile::exists(QString::fromStdString(settings::programFilePath(name).string()));
@@ -66,13 +70,16 @@ class SkinLoaderTest : public QObject {
         QCOMPARE(part<ImageButton>(w, "i_settings")->geometry(), QRect(92, 3, 19, 19));
         QCOMPARE(part<ImageButton>(w, "i_close")->geometry(), QRect(112, 2, 11, 11));
         QCOMPARE(w.buttonPictures().timer_at.size(), QSize(11, 11));
-        QCOMPARE(skin::loadSkin(chosen(settings::IsXpFamily()), shaper(w)).mask.size(), QSize(125, 27));
-        QVERIFY(w.buttonPictures().settings_on.toImage() != w.buttonPictures().settings_of.toImage());
+        QCOMPARE(skin::loadSkin(chosen(settings::IsXpFamily()), shaper(w)).mask.size(),
+                 QSize(125, 27));
+        QVERIFY(w.buttonPictures().settings_on.toImage() !=
+                w.buttonPictures().settings_of.toImage());
         // Fonts: em sizes from the negative heights, bold, white.
         QCOMPARE(part<QLabel>(w, "t_time")->font().pixelSize(), 11);
         QVERIFY(part<QLabel>(w, "t_time")->font().bold());
         QCOMPARE(part<QLabel>(w, "t_timer")->font().pixelSize(), 9);
-        QCOMPARE(part<QLabel>(w, "t_time")->palette().color(QPalette::WindowText), QColor(Qt::white));
+        QCOMPARE(part<QLabel>(w, "t_time")->palette().color(QPalette::WindowText),
+                 QColor(Qt::white));
         // The time label took the size of its text in the new font.
         QCOMPARE(part<QLabel>(w, "t_time")->size(), part<QLabel>(w, "t_time")->sizeHint());
         QVERIFY(!besideProgram(skin::kMaskTempFileName));
@@ -130,14 +137,16 @@ class SkinLoaderTest : public QObject {
         QCOMPARE(w.size(), QSize(100, 30));
         QCOMPARE(part<ImageButton>(w, "i_close")->geometry(), QRect(1, 2, 3, 4));
         QVERIFY(!part<QLabel>(w, "t_timer")->isHidden());
-        QCOMPARE(part<QLabel>(w, "t_timer")->palette().color(QPalette::WindowText), QColor(Qt::red));
+        QCOMPARE(part<QLabel>(w, "t_timer")->palette().color(QPalette::WindowText),
+                 QColor(Qt::red));
         QVERIFY(QFile::exists(dir().filePath("skin.ksf"))); // an external one stays
     }
 
     void externalSkinWithoutFaceFails() {
         clock::ClockWindow w("");
         writeExternalSkin({"face"});
-        QVERIFY_THROWS_EXCEPTION(skin::SkinLoadError, skin::loadSkin(chosen(settings::IsXpFamily()), shaper(w)));
+        QVERIFY_THROWS_EXCEPTION(skin::SkinLoadError,
+                                 skin::loadSkin(chosen(settings::IsXpFamily()), shaper(w)));
     }
 
     void externalSkinWithoutPathFails() {

@@ -69,11 +69,9 @@ TEST(SkinFamily, TheVersionStoreInTheUserConfigFolderChoosesTheFamily) {
         if (!kok::settings::IsXpFamily()) return false; // no store: the NT family
         kok::settings::IniFile store(kok::settings::versionStorePath());
         fs::create_directories(store.path().parent_path());
-        store.writeString(kok::settings::kVersionSection, kok::settings::kVersionKey,
-                          "Windows 98");
+        store.writeString(kok::settings::kVersionSection, kok::settings::kVersionKey, "Windows 98");
         if (kok::settings::IsXpFamily()) return false;
-        store.writeString(kok::settings::kVersionSection, kok::settings::kVersionKey,
-                          "Windows XP");
+        store.writeString(kok::settings::kVersionSection, kok::settings::kVersionKey, "Windows XP");
         return kok::settings::IsXpFamily();
     }));
 }

@@ -107,9 +107,9 @@ TEST(IniDocument, ValuesCannotInjectLines) {
 
 TEST(IniDocument, EveryWrittenValueReadsBackAsItWas) {
     IniDocument doc;
-    for (const std::string v : {"\"/home/u/My Apps/run.sh\" --now", "\"/opt/a b/c\"", "'x'",
-                                "  padded  ", " lead", "trail ", "\"", "'", "\"\"", "a\"b",
-                                "plain", ""}) {
+    for (const std::string v :
+         {"\"/home/u/My Apps/run.sh\" --now", "\"/opt/a b/c\"", "'x'", "  padded  ", " lead",
+          "trail ", "\"", "'", "\"\"", "a\"b", "plain", ""}) {
         doc.set("s", "k", v);
         EXPECT_EQ(doc.value("s", "k"), v) << v;
     }

@@ -17,7 +17,9 @@ double cpuSeconds() {
     return double(std::clock()) / CLOCKS_PER_SEC;
 }
 
-QCoreApplication& app() { return kok::test::coreApp(); }
+QCoreApplication& app() {
+    return kok::test::coreApp();
+}
 
 } // namespace
 

@@ -2,9 +2,9 @@
 
 #include <filesystem>
 
-#include "skin/skin_choice.h"
 #include "settings/ini_file.h"
 #include "settings/settings_file.h"
+#include "skin/skin_choice.h"
 #include "support/program_folder.h"
 #include "support/temp_dir.h"
 
@@ -22,11 +22,13 @@ TEST_F(SkinReset, ChangesOnlyTheRunningFamilysKeys) {
     writeBytes(path, "[kOk:TD:Skins]\r\n9X_SkinExt=1\r\n9X_SkinName=def\r\nXP_SkinExt=1\r\n"
                      "XP_SkinPath=/home/u/skins/blue/\r\n");
     kok::skin::resetSkinChoice(true);
-    EXPECT_EQ(readBytes(path), "[kOk:TD:Skins]\r\n9X_SkinExt=1\r\n9X_SkinName=def\r\nXP_SkinExt=0\r\n"
-                               "XP_SkinPath=/home/u/skins/blue/\r\nXP_SkinName=ext\r\n");
+    EXPECT_EQ(readBytes(path),
+              "[kOk:TD:Skins]\r\n9X_SkinExt=1\r\n9X_SkinName=def\r\nXP_SkinExt=0\r\n"
+              "XP_SkinPath=/home/u/skins/blue/\r\nXP_SkinName=ext\r\n");
     kok::skin::resetSkinChoice(false);
-    EXPECT_EQ(readBytes(path), "[kOk:TD:Skins]\r\n9X_SkinExt=0\r\n9X_SkinName=ext\r\nXP_SkinExt=0\r\n"
-                               "XP_SkinPath=/home/u/skins/blue/\r\nXP_SkinName=ext\r\n");
+    EXPECT_EQ(readBytes(path),
+              "[kOk:TD:Skins]\r\n9X_SkinExt=0\r\n9X_SkinName=ext\r\nXP_SkinExt=0\r\n"
+              "XP_SkinPath=/home/u/skins/blue/\r\nXP_SkinName=ext\r\n");
 }
 
 TEST_F(SkinReset, ReadOnlySettingsFileFailsAndStaysAsItWas) {
