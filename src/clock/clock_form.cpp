@@ -143,7 +143,7 @@ void ClockForm::setupMenu(QWidget* window) {
         modes->addAction(a);
     }
 
-    addSeparator(menu, "m_separator_2");
+    m_separator_2 = addSeparator(menu, "m_separator_2");
     m_hide_10 = addItem(menu, "m_hide_10", "Скрыть на 10 секунд");
     m_hide_60 = addItem(menu, "m_hide_60", "Скрыть на 60 секунд");
     addSeparator(menu, "m_separator_3");

@@ -51,6 +51,7 @@ struct ClockForm {
     QAction* ma_settings = nullptr;
     std::array<QAction*, 10> ma_slots{}; // ma_0 .. ma_9, the slot number as data
     QAction* m_timers = nullptr;         // submenu
+    QAction* m_separator_2 = nullptr;
     QAction* mt_settings_cdn = nullptr;
     QAction* mt_settings_tmr = nullptr;
     QAction* mt_start_cdn = nullptr;

@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Idle cost of the alarm check: two clocks side by side in one Xvfb for the
+# same minute, one with ten active weekday slots checked every second, one
+# with none. Prints CPU time per minute and wake-ups per second of each.
+# Usage: bench/alarm_idle.sh [build-dir] [seconds, default 60]. Never fails on figures.
+set -euo pipefail
+BUILD=$(cd "${1:-build}" && pwd)
+SECONDS_RUN=${2:-60}
+WORK=$(mktemp -d /tmp/koktd-alarm-bench.XXXXXX)
+trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$WORK"' EXIT
+export KOKTD_LOCK_DIR="$WORK" XDG_CONFIG_HOME="$WORK/config" XDG_RUNTIME_DIR="$WORK"
+chmod 700 "$WORK"
+mkfifo "$WORK/fd"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$WORK/fd" >/dev/null 2>&1 &
+read -r num <"$WORK/fd"
+export DISPLAY=":$num"
+
+for kind in active none; do
+    mkdir -p "$WORK/$kind"
+    cp -r "$BUILD/bin/." "$WORK/$kind/"
+done
+# Ten weekday slots at 03:00 .. 03:09: checked every second, never due now.
+{
+    printf '[kOk:TD:Alarms]\r\nAccuracy=1\r\n'
+    for n in 0 1 2 3 4 5 6 7 8 9; do
+        printf '%d_Use=1\r\n%d_atWeek=1\r\n%d_Hour=3\r\n%d_Minute=%d\r\n' "$n" "$n" "$n" "$n" "$n"
+    done
+} >"$WORK/active/kOkTD.KiF"
+printf '[kOk:TD:Alarms]\r\nAccuracy=1\r\n' >"$WORK/none/kOkTD.KiF"
+
+"$WORK/active/koktd" >/dev/null 2>&1 &
+ACTIVE=$!
+"$WORK/none/koktd" /reboot >/dev/null 2>&1 & # a second instance needs the restart switch
+NONE=$!
+sleep 3 # both settle after start-up
+
+ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+switches() { cat /proc/"$1"/task/*/status | awk '/voluntary_ctxt_switches/{ s += $2 } END { print s }'; }
+read -r a_t0 n_t0 a_s0 n_s0 < <(echo "$(ticks $ACTIVE) $(ticks $NONE) $(switches $ACTIVE) $(switches $NONE)")
+sleep "$SECONDS_RUN"
+read -r a_t1 n_t1 a_s1 n_s1 < <(echo "$(ticks $ACTIVE) $(ticks $NONE) $(switches $ACTIVE) $(switches $NONE)")
+HZ=$(getconf CLK_TCK)
+report() {
+    printf '%-28s %10.1f ms CPU per minute %8.1f wake-ups per second\n' "$1" \
+        "$(echo "($3 - $2) * 1000 / $HZ * 60 / $SECONDS_RUN" | bc -l)" \
+        "$(echo "($5 - $4) / $SECONDS_RUN" | bc -l)"
+}
+report "ten slots, Accuracy 1" "$a_t0" "$a_t1" "$a_s0" "$a_s1"
+report "no active slot" "$n_t0" "$n_t1" "$n_s0" "$n_s1"
+printf 'over %d s side by side; ratio of CPU %.2f, of wake-ups %.2f\n' "$SECONDS_RUN" \
+    "$(echo "($a_t1 - $a_t0 + 1) / ($n_t1 - $n_t0 + 1)" | bc -l)" \
+    "$(echo "($a_s1 - $a_s0) / ($n_s1 - $n_s0)" | bc -l)"

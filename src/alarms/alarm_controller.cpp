@@ -1,0 +1,86 @@
+#include "alarms/alarm_controller.h"
+
+#include <QAction>
+#include <QString>
+#include <QTimer>
+#include <algorithm>
+
+#include "alarms/event_firing.h"
+#include "clock/clock_surface.h"
+#include "platform/clock.h"
+#include "settings/keys.h"
+#include "settings/settings_file.h"
+#include "signals/message_bar.h"
+#include "signals/warn_signal.h"
+
+namespace kok::alarm {
+namespace {
+
+namespace keys = settings::alarms;
+
+} // namespace
+
+AlarmController::AlarmController(AlarmParts parts, EventFiring& firing, signal::MessageBar& bar,
+                                 clock::ClockSurface& surface, std::function<void()> repaintNow,
+                                 QObject* parent)
+    : QObject(parent), ui_(parts), firing_(firing), bar_(bar), surface_(surface),
+      repaintNow_(std::move(repaintNow)) {
+    connect(ui_.tt_alarm, &QTimer::timeout, this, &AlarmController::tt_alarmTimer);
+}
+
+void AlarmController::load(const settings::IniFile& ini) {
+    const AlarmSettings alarms = readAlarmSettings(ini.snapshot(), platform::clock().now());
+    // A period below a second would make the check spin.
+    basePeriodMs_ = std::max(alarms.accuracySeconds, 1) * 1000;
+    ui_.tt_alarm->setInterval(basePeriodMs_);
+    if (activeSlots(alarms) == 0)
+        ui_.tt_alarm->stop();
+    else if (!ui_.tt_alarm->isActive())
+        ui_.tt_alarm->start();
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        ui_.ma[slot]->setChecked(alarms.slots[slot].use);
+        ui_.ma[slot]->setText(QString::fromStdString(menuCaption(slot, alarms.slots[slot])));
+    }
+}
+
+void AlarmController::tt_alarmTimer() {
+    const platform::LocalTime now = platform::clock().now();
+    ui_.tt_alarm->setInterval(basePeriodMs_);
+    const AlarmSettings alarms = readAlarmSettings(settings::openSettings().snapshot(), now);
+    const CheckOutcome outcome =
+        check_.evaluate(alarms, now, ui_.tt_locker->isActive(), bar_.showing());
+    if (outcome.warn) signal::PlayWarnSignal(*ui_.tt_locker, repaintNow_);
+    if (!outcome.consume.empty()) {
+        // A once-alarm that cannot be switched off stays active, and the
+        // next tick tries again.
+        try {
+            settings::openSettings().update([&](settings::IniUpdate& ini) {
+                for (int slot : outcome.consume)
+                    ini.writeFlag(keys::kName, keys::slotKey(slot, keys::kUse), false);
+            });
+        } catch (const settings::WriteError&) {
+            return;
+        }
+    }
+    check_.accept(outcome, now);
+    if (outcome.fire) firing_.FireEvent(*outcome.fire, false);
+}
+
+void AlarmController::ma_0Click(int slot) {
+    try {
+        settings::openSettings().writeFlag(keys::kName, keys::slotKey(slot, keys::kUse),
+                                           ui_.ma[slot]->isChecked());
+    } catch (const settings::WriteError&) {
+        for (QAction* a : {ui_.m_alarms, ui_.m_timers, ui_.m_separator_1, ui_.m_separator_2})
+            a->setVisible(false);
+        return;
+    }
+    surface_.reshow();
+}
+
+void AlarmController::onBarDismissed() {
+    if (!ui_.tt_locker->isActive()) return;
+    ui_.tt_alarm->setInterval((61 - platform::clock().now().second) * 1000);
+}
+
+} // namespace kok::alarm

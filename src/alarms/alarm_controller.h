@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QObject>
+#include <array>
+#include <functional>
+
+#include "alarms/alarm_check.h"
+
+class QAction;
+class QTimer;
+
+namespace kok::clock {
+class ClockSurface;
+}
+namespace kok::settings {
+class IniFile;
+}
+namespace kok::signal {
+class MessageBar;
+}
+
+namespace kok::alarm {
+
+class EventFiring;
+
+// The parts of the Clock window the alarm slots drive.
+struct AlarmParts {
+    QTimer* tt_alarm = nullptr;
+    QTimer* tt_locker = nullptr;
+    std::array<QAction*, kSlotCount> ma{}; // ma_0 .. ma_9
+    // Hidden together when a slot's switch cannot be stored.
+    QAction* m_alarms = nullptr;
+    QAction* m_timers = nullptr;
+    QAction* m_separator_1 = nullptr;
+    QAction* m_separator_2 = nullptr;
+};
+
+// The ten alarm slots at run time: the show-time load of the timer and the
+// menu, the check on every tick, and the menu's switches.
+class AlarmController : public QObject {
+    Q_OBJECT
+
+  public:
+    AlarmController(AlarmParts parts, EventFiring& firing, signal::MessageBar& bar,
+                    clock::ClockSurface& surface, std::function<void()> repaintNow,
+                    QObject* parent = nullptr);
+
+    // The alarm part of the window's show-time load.
+    void load(const settings::IniFile& ini);
+    void tt_alarmTimer();
+    // After Qt has toggled the item's check mark.
+    void ma_0Click(int slot);
+    // The Message bar was dismissed: within the warning lock the next check
+    // moves to second 1 of the next minute.
+    void onBarDismissed();
+
+  private:
+    AlarmParts ui_;
+    EventFiring& firing_;
+    signal::MessageBar& bar_;
+    clock::ClockSurface& surface_;
+    std::function<void()> repaintNow_;
+    AlarmCheck check_;
+    int basePeriodMs_ = 5000;
+};
+
+} // namespace kok::alarm

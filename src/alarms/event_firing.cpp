@@ -1,0 +1,82 @@
+#include "alarms/event_firing.h"
+
+#include <QAction>
+#include <QTimer>
+
+#include "alarms/event_keys.h"
+#include "platform/process.h"
+#include "settings/keys.h"
+#include "settings/settings_file.h"
+#include "signals/message_bar.h"
+#include "signals/sound.h"
+#include "signals/wave_playback.h"
+
+namespace kok::alarm {
+namespace {
+
+namespace keys = settings::alarms; // the countdown shares these defaults
+
+constexpr int kMinuteMs = 60000;
+
+} // namespace
+
+EventFiring::EventFiring(FiringParts parts, signal::MessageBar& bar, QObject* parent)
+    : QObject(parent), ui_(parts), bar_(bar) {
+    connect(ui_.tt_reminder, &QTimer::timeout, this, &EventFiring::tt_reminderTimer);
+}
+
+void EventFiring::FireEvent(int event, bool isReminder) {
+    const EventKeys k(event);
+    const int remind = settings::openSettings().readInteger(k.section(), k.key("Remind"),
+                                                            keys::kRemindMessageBarDefault);
+    // A firing without a reminder leaves one pending for another event alone.
+    if (remind > 0) {
+        ui_.tt_reminder->setInterval(remind * kMinuteMs);
+        reminderEvent_ = event;
+        if (isReminder)
+            ui_.tt_reminder->stop();
+        else
+            ui_.tt_reminder->start(); // counts anew from this firing
+        ui_.m_noremind->setVisible(ui_.tt_reminder->isActive());
+    }
+    bar_.ShowMessageBar(event);
+    RunActions(event);
+    bar_.armDismissal();
+    // The next alarm check falls outside this minute, and no pre-warning
+    // sounds within the next minute.
+    ui_.tt_alarm->setInterval(kMinuteMs);
+    ui_.tt_locker->stop();
+    ui_.tt_locker->start();
+}
+
+// Each action runs on its own: a sound that cannot be found plays the default
+// one, and a program that cannot start is passed over.
+void EventFiring::RunActions(int event) {
+    const EventKeys k(event);
+    const settings::IniFile ini = settings::openSettings();
+    const auto flag = [&](std::string_view name, int defaultValue) {
+        return ini.readFlag(k.section(), k.key(name), defaultValue != 0);
+    };
+    if (flag("Sound", keys::kSoundDefault))
+        signal::PlayWaveFile(ini.readString(k.section(), k.key("File"), keys::kFileDefault),
+                             flag("Loop", keys::kLoopDefault));
+    if (flag("Start", keys::kStartDefault))
+        platform::startCommandLine(
+            ini.readString(k.section(), k.key("App"), keys::kAppFiringDefault));
+    if (flag("Beep", keys::kBeepFiringDefault))
+        signal::PlayBeepType(
+            ini.readInteger(k.section(), k.key("Type"), keys::kTypeFiringDefault));
+}
+
+void EventFiring::tt_reminderTimer() {
+    ui_.tt_reminder->stop();
+    ui_.m_noremind->setVisible(false);
+    FireEvent(reminderEvent_, true);
+}
+
+void EventFiring::m_noremindClick() {
+    ui_.tt_reminder->stop();
+    ui_.m_noremind->setVisible(false);
+}
+
+} // namespace kok::alarm

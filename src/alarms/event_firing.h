@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QObject>
+
+class QAction;
+class QTimer;
+
+namespace kok::signal {
+class MessageBar;
+}
+
+namespace kok::alarm {
+
+// The parts of the Clock window a firing drives.
+struct FiringParts {
+    QTimer* tt_reminder = nullptr; // the one pending reminder
+    QAction* m_noremind = nullptr; // visible while a reminder is pending
+    QTimer* tt_alarm = nullptr;    // the alarm check, pushed out of the minute
+    QTimer* tt_locker = nullptr;   // the warning lock, restarted
+};
+
+// What happens when an alarm slot or the countdown fires, or a reminder of
+// either: the reminder is scheduled, the Message bar shows, the event's
+// actions run, and the alarm check is kept from firing twice in a minute.
+class EventFiring : public QObject {
+    Q_OBJECT
+
+  public:
+    EventFiring(FiringParts parts, signal::MessageBar& bar, QObject* parent = nullptr);
+
+    void FireEvent(int event, bool isReminder);
+    void tt_reminderTimer();
+    void m_noremindClick();
+
+  private:
+    void RunActions(int event);
+
+    FiringParts ui_;
+    signal::MessageBar& bar_;
+    int reminderEvent_ = 0; // the event the pending reminder repeats
+};
+
+} // namespace kok::alarm

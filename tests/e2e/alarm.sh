@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# An alarm at a faked time: it fires within its Accuracy of the minute as a
+# strip across the top of the screen, starts its program, plays its looped
+# sound until Esc dismisses the bar, and the clock comes back with its skin
+# at its place.
+source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/sound_lib.sh"
+FAKETIME_LIB=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1
+[ -f "$FAKETIME_LIB" ] || e2e_fail "libfaketime is not installed"
+e2e_start_xvfb
+e2e_start_pulse
+APP="$E2E_WORK/app"
+e2e_make_install "$APP"
+STARTED="$E2E_WORK/started"
+
+# Slot 0: once, at 08:00, warned a minute before (so that the warning sounds
+# at the start and not in the alarm's own check), with a looped sound and a program.
+printf '[kOk:TD]\r\nPosX=300\r\nPosY=200\r\n[kOk:TD:Alarms]\r\nAccuracy=1\r\n0_Use=1\r\n0_Hour=8\r\n0_Minute=0\r\n0_Warn=1\r\n0_atOnce=1\r\n0_Sound=1\r\n0_Loop=1\r\n0_Start=1\r\n0_App=touch "%s"\r\n0_Message=WAKE UP\r\n' \
+    "$STARTED" >"$APP/kOkTD.KiF"
+
+e2e_start_recording "$E2E_WORK/alarm.raw"
+START_NS=$(date +%s%N)
+LD_PRELOAD=$FAKETIME_LIB FAKETIME="@2026-12-08 07:59:57" FAKETIME_DONT_FAKE_MONOTONIC=1 \
+    "$APP/koktd" >>"$E2E_WORK/clock.log" 2>&1 &
+CLOCK_PID=$!
+E2E_PIDS+=($CLOCK_PID)
+WIN=$(e2e_wait_window "$CLOCK_PID") || e2e_fail "no clock window"
+e2e_wait_for 5 e2e_at "$WIN" 300 200 || e2e_fail "not at its place: $(e2e_geometry "$WIN")"
+read -r _ _ SKIN_W SKIN_H < <(e2e_geometry "$WIN")
+e2e_shot "$SHOTS/alarm_before.png"
+
+top_strip() {
+    local x y w h
+    read -r x y w h < <(e2e_geometry "$WIN")
+    [ "$x" -eq 0 ] && [ "$y" -eq 0 ] && [ "$w" -eq 1024 ] && [ "$h" -eq 18 ]
+}
+e2e_wait_for 8 top_strip || e2e_fail "no top strip: $(e2e_geometry "$WIN")"
+# The faked 08:00:00 came 3 s after the start; Accuracy 1 allows one second more
+# (and the start-up and this poll a little).
+FIRED_MS=$((($(date +%s%N) - START_NS) / 1000000))
+[ "$FIRED_MS" -ge 2900 ] && [ "$FIRED_MS" -le 4500 ] ||
+    e2e_fail "the alarm showed ${FIRED_MS} ms after the start, 3000 to 4000 expected"
+echo "the alarm fired ${FIRED_MS} ms after the start (08:00:00 came at 3000 ms)"
+e2e_wait_for 5 test -e "$STARTED" || e2e_fail "the alarm's program did not run"
+e2e_shot "$SHOTS/alarm_bar.png"
+
+# Two seconds of the looped sound, then Esc.
+e2e_wait_for 5 e2e_size_at_least "$E2E_WORK/alarm.raw" $(($(e2e_size "$E2E_WORK/alarm.raw") + 176400)) ||
+    e2e_fail "the recording stalled"
+DISMISS_MS=$(($(e2e_size "$E2E_WORK/alarm.raw") / 88))
+xdotool windowactivate --sync "$WIN" 2>/dev/null || true
+xdotool windowfocus --sync "$WIN" key Escape
+back() {
+    local x y w h
+    read -r x y w h < <(e2e_geometry "$WIN")
+    [ "$x" -eq 300 ] && [ "$y" -eq 200 ] && [ "$w" -eq "$SKIN_W" ] && [ "$h" -eq "$SKIN_H" ]
+}
+e2e_wait_for 5 back || e2e_fail "the clock did not come back after Esc: $(e2e_geometry "$WIN")"
+e2e_shot "$SHOTS/alarm_after.png"
+e2e_wait_for 5 e2e_size_at_least "$E2E_WORK/alarm.raw" $(($(e2e_size "$E2E_WORK/alarm.raw") + 88200)) ||
+    e2e_fail "the recording stalled"
+e2e_stop_recording
+
+# The sound ran up to the dismissal and ended with it (the recording lags by
+# up to a few tens of milliseconds).
+e2e_tones "$E2E_WORK/alarm.raw" >"$E2E_WORK/alarm.tones"
+awk -v d="$DISMISS_MS" '{ end = $1 + $2; if (end > last) last = end }
+    END { if (last < d - 500) { print "the sound had ended " d - last " ms before Esc"; exit 1 }
+          if (last > d + 400) { print "the sound went on " last - d " ms after Esc"; exit 1 } }' \
+    "$E2E_WORK/alarm.tones" || { cat "$E2E_WORK/alarm.tones" >&2; e2e_fail "looped sound and Esc disagree"; }
+grep -q '^0_Use=0' "$APP/kOkTD.KiF" || e2e_fail "the once-alarm was not switched off"
+echo "PASS"
