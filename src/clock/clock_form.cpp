@@ -75,6 +75,12 @@ void ClockForm::setupIndicators(QWidget* window) {
     i_settings = new ImageButton("i_settings", window);
     i_close = new ImageButton("i_close", window);
     i_timer = new ImageButton("i_timer", window);
+    p_messager = new QLabel(QStringLiteral("Mx3kR"), window);
+    p_messager->setObjectName("p_messager");
+    p_messager->setAlignment(Qt::AlignCenter);
+    p_messager->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    p_messager->setAutoFillBackground(true);
+    p_messager->hide();
 }
 
 void ClockForm::setupTimers(QWidget* window) {
@@ -153,7 +159,9 @@ void ClockForm::setupMenu(QWidget* window) {
 }
 
 // A hidden menu of its own keeps the two shortcuts out of the popup menu; the
-// window carries them too, so that they work while it has the focus.
+// window carries them too, so that they work while it has the focus. The
+// items stay visible in that never-shown menu: Qt keeps an invisible action
+// disabled whatever it is told.
 void ClockForm::setupHotkeys(QWidget* window) {
     hotkeys = new QMenu(window);
     hotkeys->setObjectName("hotkeys");
@@ -162,7 +170,6 @@ void ClockForm::setupHotkeys(QWidget* window) {
     hk_enter = addItem(hotkeys, "hk_enter", "Enter");
     hk_enter->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
     for (QAction* a : {hk_esc, hk_enter}) {
-        a->setVisible(false);
         a->setEnabled(false);
         window->addAction(a);
     }

@@ -33,6 +33,9 @@ struct ClockForm {
     ImageButton* i_close = nullptr;
     ImageButton* i_timer = nullptr;
 
+    // The Message bar's face, hidden while no bar shows.
+    QLabel* p_messager = nullptr;
+
     // Hidden picture holders the buttons take their pictures from
     // (ir_settings_of ... ir_timer_at), and the built-in mask picture.
     skin::ButtonPictures ir;

@@ -11,11 +11,13 @@
 
 #include "app/restart.h"
 #include "clock/time_text.h"
+#include "dialog/settings_dialog.h"
 #include "platform/clock.h"
 #include "platform/file_io.h"
 #include "settings/autostart.h"
 #include "settings/keys.h"
 #include "settings/settings_file.h"
+#include "signals/message_bar.h"
 #include "skin/form_shaper.h"
 
 namespace kok::clock {
@@ -34,6 +36,8 @@ ClockWindow::ClockWindow(QString firstArgument, QWidget* parent)
     setContextMenuPolicy(Qt::PreventContextMenu);
     resize(200, 200);
     ui_.setupUi(this);
+    messageBar_ = std::make_unique<signal::MessageBar>(this, *this, ui_.p_messager, ui_.tt_flash,
+                                                       ui_.hk_esc, ui_.hk_enter);
     connectComponents();
     FormCreate();
 }
@@ -49,8 +53,22 @@ void ClockWindow::connectComponents() {
     connect(ui_.tt_hide, &QTimer::timeout, this, &ClockWindow::tt_hideTimer);
     connect(ui_.tt_system, &QTimer::timeout, this, &ClockWindow::tt_systemTimer);
     connect(ui_.tt_shader, &QTimer::timeout, this, &ClockWindow::tt_shaderTimer);
+    // No menu pops up over the bar.
+    connect(messageBar_.get(), &signal::MessageBar::showingChanged, this,
+            [this](bool showing) { menuAutoPopup_ = !showing; });
     connectMenu();
     connectButtons();
+}
+
+void ClockWindow::setSettingsDialog(dialog::SettingsDialog* dialog) {
+    dialog_ = dialog;
+    if (dialog_)
+        connect(messageBar_.get(), &signal::MessageBar::showingChanged, dialog_,
+                &dialog::SettingsDialog::setMessageBarShowing, Qt::UniqueConnection);
+}
+
+void ClockWindow::p_messagerClick() {
+    messageBar_->p_messagerClick();
 }
 
 void ClockWindow::FormCreate() {

@@ -3,6 +3,7 @@
 #include <QPoint>
 #include <QString>
 #include <QWidget>
+#include <memory>
 
 #include "clock/clock_form.h"
 #include "clock/clock_surface.h"
@@ -13,6 +14,9 @@ class IniFile;
 }
 namespace kok::dialog {
 class SettingsDialog;
+}
+namespace kok::signal {
+class MessageBar;
 }
 
 namespace kok::clock {
@@ -30,7 +34,9 @@ class ClockWindow : public QWidget, public ClockSurface {
     ~ClockWindow() override;
 
     // The dialog the menu opens; none until set.
-    void setSettingsDialog(dialog::SettingsDialog* dialog) { dialog_ = dialog; }
+    void setSettingsDialog(dialog::SettingsDialog* dialog);
+
+    signal::MessageBar& messageBar() { return *messageBar_; }
 
     // Whether the right mouse button opens the menu (off during the autostart
     // delay and while the Message bar shows).
@@ -78,7 +84,7 @@ class ClockWindow : public QWidget, public ClockSurface {
     void mt_mode_stopClick() {}
     void mt_mode_pauseClick() {}
     void i_timerClick() {}
-    void p_messagerClick() {}
+    void p_messagerClick();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -141,6 +147,7 @@ class ClockWindow : public QWidget, public ClockSurface {
     void showButtonPressed(ImageButton* button, const QPixmap& pressed);
 
     ClockForm ui_;
+    std::unique_ptr<signal::MessageBar> messageBar_;
     signal::HourlyChime hourlyChime_;
     dialog::SettingsDialog* dialog_ = nullptr;
     QString firstArgument_;

@@ -114,6 +114,14 @@ void SettingsDialog::showClockPosition(QPoint position) {
     }
 }
 
+void SettingsDialog::setMessageBarShowing(bool showing) {
+    if (showing == barShowing_) return; // a second bar over the first keeps the saved state
+    barShowing_ = showing;
+    if (showing) okEnabledBeforeBar_ = c_ok->isEnabled();
+    c_ok->setEnabled(!showing && okEnabledBeforeBar_);
+    c_cancel->setEnabled(!showing);
+}
+
 void SettingsDialog::ensurePage(Section section) {
     if (pages_[section]) return;
     auto* page = new QWidget;

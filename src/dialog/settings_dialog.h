@@ -27,6 +27,9 @@ class SettingsDialog : public QDialog {
     Section currentSection() const;
     // The Clock window's position while it is dragged.
     void showClockPosition(QPoint position);
+    // OK and Cancel are off while the Message bar shows; afterwards each
+    // gets back the state it had.
+    void setMessageBarShowing(bool showing);
 
     QPushButton* c_ok = nullptr;
     QPushButton* c_cancel = nullptr;
@@ -41,6 +44,8 @@ class SettingsDialog : public QDialog {
     std::array<QPushButton*, SectionCount> sectionButtons_{};
     std::array<QWidget*, SectionCount> pages_{};
     QStackedWidget* tabs_ = nullptr;
+    bool okEnabledBeforeBar_ = false;
+    bool barShowing_ = false;
 };
 
 } // namespace kok::dialog

@@ -218,7 +218,6 @@ class ClockWindowTest : public QObject {
         QCOMPARE(part<QAction>(w, "hk_esc")->shortcut(), QKeySequence(Qt::Key_Escape));
         QVERIFY(part<QAction>(w, "hk_enter")->shortcuts().contains(QKeySequence(Qt::Key_Return)));
         for (QAction* a : {part<QAction>(w, "hk_esc"), part<QAction>(w, "hk_enter")}) {
-            QVERIFY(!a->isVisible());
             QVERIFY(!a->isEnabled());
             QVERIFY(w.actions().contains(a)); // so that the shortcut works on the window
         }

@@ -1,0 +1,156 @@
+#include "signals/message_bar.h"
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTimer>
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
+#include "clock/clock_surface.h"
+#include "settings/settings_file.h"
+#include "signals/wave_playback.h"
+#include "skin/skin_font.h"
+
+namespace kok::signal {
+namespace {
+
+// About one frame of a 60 Hz display between two steps of the growth.
+constexpr int kFrameMs = 16;
+
+QFont messageFont(const MessageBarLook& look, const QFont& base) {
+    skin::SkinFont face;
+    face.face = look.smallFonts ? "Small Fonts" : "Arial Black";
+    QFont f = skin::skinFont(face, base);
+    // The heavy face: the boldest weight the sans face has.
+    if (!look.smallFonts) f.setWeight(QFont::Black);
+    if (look.sizePt > 0) f.setPointSize(look.sizePt);
+    return f;
+}
+
+} // namespace
+
+MessageBar::MessageBar(QWidget* window, clock::ClockSurface& surface, QLabel* panel,
+                       QTimer* tt_flash, QAction* hk_esc, QAction* hk_enter)
+    : window_(window), surface_(surface), panel_(panel), flash_(tt_flash), esc_(hk_esc),
+      enter_(hk_enter) {
+    connect(flash_, &QTimer::timeout, this, &MessageBar::tt_flashTimer);
+    connect(esc_, &QAction::triggered, this, &MessageBar::p_messagerClick);
+    connect(enter_, &QAction::triggered, this, &MessageBar::p_messagerClick);
+    panel_->installEventFilter(this);
+}
+
+void MessageBar::ShowMessageBar(int event) {
+    const settings::IniFile ini = settings::openSettings();
+    const MessageBarLook look = readMessageBarLook(ini);
+    colorBG_ = skin::skinColor(look.colorBG);
+    colorFG_ = skin::skinColor(look.colorFG);
+    panel_->setFont(messageFont(look, panel_->font()));
+    flashMs_ = look.frequencyMs;
+    panel_->setText(QString::fromStdString(readEventMessage(ini, event)));
+    emit showingChanged(true);
+
+    QPalette pal = window_->palette();
+    pal.setColor(QPalette::Window, colorBG_);
+    window_->setPalette(pal);
+    setPanelColours(colorBG_, colorFG_);
+
+    surface_.takeSkinOff();
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const BarGrowth growth =
+        barGrowth(look.placement, look.height, screen.width(), screen.height(), window_->height());
+    const bool full = look.placement == BarPlacement::Full;
+    panel_->setFrameStyle(full ? QFrame::NoFrame : QFrame::Panel | QFrame::Raised);
+    flash_->stop();
+    // A period of 0 or less never swaps.
+    if (!full && flashMs_ > 0) flash_->start(flashMs_);
+
+    // The panel covers the window from the first step, so the bar grows as one.
+    panel_->show();
+    panel_->raise();
+    // A hidden window shows first: its show-time load puts it at its stored
+    // place, which the growth then overrides.
+    if (window_->isHidden()) window_->show();
+    grow(growth, screen.topLeft());
+
+    window_->raise();
+    window_->activateWindow();
+    window_->repaint();
+}
+
+void MessageBar::grow(const BarGrowth& growth, QPoint screenOrigin) {
+    QElapsedTimer clock;
+    clock.start();
+    for (;;) {
+        const int step = growth.stepAt(clock.elapsed());
+        const BarRect r = growth.at(step);
+        window_->setGeometry(screenOrigin.x() + r.x, screenOrigin.y() + r.y, r.w, std::max(0, r.h));
+        panel_->setGeometry(0, 0, window_->width(), window_->height());
+        window_->repaint();
+        if (step >= growth.steps) return;
+        // No events are handled while the bar grows, as no timer may fire
+        // into a half-placed bar.
+        const auto left = growth.durationMs() - clock.elapsed();
+        std::this_thread::sleep_for(
+            std::chrono::milliseconds(std::clamp<qint64>(left, 1, kFrameMs)));
+    }
+}
+
+void MessageBar::armDismissal() {
+    esc_->setEnabled(true);
+    enter_->setEnabled(true);
+    showing_ = true;
+}
+
+void MessageBar::p_messagerClick() {
+    if (!showing_) return;
+    esc_->setEnabled(false);
+    enter_->setEnabled(false);
+    showing_ = false;
+    emit showingChanged(false);
+    StopSound();
+    panel_->hide();
+    flash_->stop();
+    surface_.putSkinBack();
+    emit dismissed();
+}
+
+void MessageBar::tt_flashTimer() {
+    const bool wasSet = flashPhase_;
+    flashPhase_ = !flashPhase_;
+    if (wasSet)
+        setPanelColours(colorBG_, colorFG_);
+    else
+        setPanelColours(colorFG_, colorBG_);
+}
+
+void MessageBar::setPanelColours(const QColor& background, const QColor& text) {
+    QPalette pal = panel_->palette();
+    pal.setColor(QPalette::Window, background);
+    pal.setColor(QPalette::WindowText, text);
+    panel_->setPalette(pal);
+}
+
+// A left click on the panel dismisses the bar. Presses stop at the panel so
+// that they neither drag the window nor open its menu.
+bool MessageBar::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != panel_) return false;
+    switch (event->type()) {
+    case QEvent::MouseButtonRelease:
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
+            panel_->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint()))
+            p_messagerClick();
+        return true;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace kok::signal

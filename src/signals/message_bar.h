@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QColor>
+#include <QObject>
+
+#include "signals/bar_placement.h"
+
+class QAction;
+class QLabel;
+class QTimer;
+class QWidget;
+
+namespace kok::clock {
+class ClockSurface;
+}
+
+namespace kok::signal {
+
+// The Message bar: when an event fires, the Clock window itself becomes a
+// strip at the top of the screen, a strip opening from the middle, or the
+// whole screen, covered by the panel `p_messager` with the event's message.
+// It stays until a click on the panel, Esc or Enter.
+class MessageBar : public QObject {
+    Q_OBJECT
+
+  public:
+    // `window` is moved, resized and coloured; `surface` takes its skin off
+    // and puts it back; `panel` is the window's child that shows the text.
+    MessageBar(QWidget* window, clock::ClockSurface& surface, QLabel* panel, QTimer* tt_flash,
+               QAction* hk_esc, QAction* hk_enter);
+
+    // Turns the window into the bar of `event` (alarm slots 0..9, the
+    // countdown from 10 on); returns once it is placed and shown. The keys do
+    // not dismiss it until armDismissal().
+    void ShowMessageBar(int event);
+    // Lets a click, Esc and Enter dismiss the bar (after the event's actions).
+    void armDismissal();
+    // Whether the bar shows and may be dismissed.
+    bool showing() const { return showing_; }
+
+    // The dismissal: does nothing unless the bar shows.
+    void p_messagerClick();
+    // One colour swap.
+    void tt_flashTimer();
+
+  signals:
+    // True when a bar starts showing (before its growth), false at its dismissal.
+    void showingChanged(bool showing);
+    // After the window took back its skin and position.
+    void dismissed();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void setPanelColours(const QColor& background, const QColor& text);
+    // Shows every step of the growth that its time reached, ending on the last.
+    void grow(const BarGrowth& growth, QPoint screenOrigin);
+
+    QWidget* window_;
+    clock::ClockSurface& surface_;
+    QLabel* panel_;
+    QTimer* flash_;
+    QAction* esc_;
+    QAction* enter_;
+    QColor colorBG_;
+    QColor colorFG_;
+    int flashMs_ = 0;
+    // Kept from one bar to the next.
+    bool flashPhase_ = false;
+    bool showing_ = false;
+};
+
+} // namespace kok::signal

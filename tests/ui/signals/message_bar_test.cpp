@@ -1,0 +1,205 @@
+#include <QAction>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QtTest>
+#include <filesystem>
+
+#include "clock/clock_window.h"
+#include "dialog/settings_dialog.h"
+#include "settings/settings_file.h"
+#include "signals/message_bar.h"
+#include "skin/form_shaper.h"
+#include "support/form_part.h"
+#include "support/qt_test_main.h"
+#include "support/temp_dir.h"
+
+using kok::clock::ClockWindow;
+using kok::signal::MessageBar;
+
+namespace {
+
+void writeSettingsText(const std::string& text) {
+    kok::test::writeBytes(kok::settings::settingsFilePath(), text);
+}
+
+QColor background(const QLabel* l) {
+    return l->palette().color(QPalette::Window);
+}
+QColor text(const QLabel* l) {
+    return l->palette().color(QPalette::WindowText);
+}
+
+} // namespace
+
+class MessageBarTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() { std::filesystem::remove_all(kok::settings::settingsFilePath()); }
+    void cleanup() { std::filesystem::remove_all(kok::settings::settingsFilePath()); }
+
+    void placementAndText_data() {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("event");
+        QTest::addColumn<QString>("kind"); // top, centre, full
+        QTest::addColumn<int>("height");   // top: strip height; centre: growth
+        QTest::addColumn<QString>("text");
+        QTest::newRow("nothing set: top strip of 18") << "" << 3 << "top" << 18 << "Wake up";
+        QTest::newRow("top with a height")
+            << "atTop=1\r\nHeight=30" << 0 << "top" << 30 << ">>>  ПРИШЛО ВРЕМЯ  <<<";
+        QTest::newRow("top wins over centre")
+            << "atCenter=1\r\natTop=1" << 5 << "top" << 18 << ">>>  ПРИШЛО ВРЕМЯ  <<<";
+        QTest::newRow("centre grows 250 by default")
+            << "atCenter=1" << 3 << "centre" << 250 << "Wake up";
+        QTest::newRow("centre with an odd height")
+            << "atCenter=1\r\nHeight=41" << 3 << "centre" << 40 << "Wake up";
+        QTest::newRow("full wins over centre")
+            << "atCenter=1\r\natFull=1" << 12 << "full" << 0 << "Time is up";
+    }
+    void placementAndText() {
+        QFETCH(QString, message);
+        QFETCH(int, event);
+        QFETCH(QString, kind);
+        QFETCH(int, height);
+        QFETCH(QString, text);
+        writeSettingsText("[kOk:TD:Alarms]\r\n3_Message=Wake up\r\n"
+                          "[kOk:TD:Timer]\r\nMessage=Time is up\r\n"
+                          "[kOk:TD:Message]\r\n" +
+                          message.toStdString() + "\r\n");
+        ClockWindow w(QString{});
+        w.show();
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        const int oldHeight = w.height();
+        QElapsedTimer elapsed;
+        elapsed.start();
+        w.messageBar().ShowMessageBar(event);
+        const qint64 ms = elapsed.elapsed();
+
+        QRect expected(0, 0, screen.width(), height);
+        if (kind == "centre")
+            expected =
+                QRect(0, screen.height() / 2 - height / 2, screen.width(), oldHeight + height);
+        if (kind == "full") {
+            expected = QRect(QPoint(0, 0), screen.size());
+            qInfo("full-screen bar on %dx%d placed in %lld ms", screen.width(), screen.height(),
+                  ms);
+        }
+        QCOMPARE(w.geometry(), expected);
+        auto* panel = part<QLabel>(w, "p_messager");
+        QVERIFY(panel->isVisible());
+        QCOMPARE(panel->geometry(), w.rect());
+        QCOMPARE(panel->text(), text);
+        QCOMPARE(panel->frameStyle() == QFrame::NoFrame, kind == "full");
+        QCOMPARE(part<QTimer>(w, "tt_flash")->isActive(), kind != "full");
+        QVERIFY(!part<kok::skin::FormShaper>(w, "f_shape")->ShapeActive());
+        QVERIFY(!w.menuAutoPopup());
+    }
+
+    // Each tick swaps background and text; the phase carries over to the next bar.
+    void flashSwapsTheColours() {
+        writeSettingsText("[kOk:TD:Message]\r\nColorBG=255\r\nColorFG=65280\r\nFrequency=100\r\n");
+        ClockWindow w(QString{});
+        w.show();
+        MessageBar& bar = w.messageBar();
+        bar.ShowMessageBar(0);
+        auto* panel = part<QLabel>(w, "p_messager");
+        const QColor red(255, 0, 0), green(0, 255, 0);
+        QCOMPARE(part<QTimer>(w, "tt_flash")->interval(), 100);
+        QCOMPARE(background(panel), red);
+        QCOMPARE(text(panel), green);
+        bar.tt_flashTimer();
+        QCOMPARE(background(panel), green);
+        QCOMPARE(text(panel), red);
+
+        bar.armDismissal();
+        bar.p_messagerClick();
+        bar.ShowMessageBar(0);
+        QCOMPARE(background(panel), red);
+        bar.tt_flashTimer(); // the phase left by the first bar: back to the first colours
+        QCOMPARE(background(panel), red);
+        QCOMPARE(text(panel), green);
+        bar.tt_flashTimer();
+        QCOMPARE(background(panel), green);
+    }
+
+    void dismissalOnlyWhileShowing_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Esc") << "esc";
+        QTest::newRow("Enter") << "enter";
+        QTest::newRow("click") << "click";
+    }
+    void dismissalOnlyWhileShowing() {
+        QFETCH(QString, how);
+        writeSettingsText("[kOk:TD]\r\nPosX=40\r\nPosY=30\r\n");
+        ClockWindow w(QString{});
+        const QSize skinSize = w.size();
+        w.show();
+        QCOMPARE(w.pos(), QPoint(40, 30));
+        kok::dialog::SettingsDialog dialog;
+        dialog.c_ok->setEnabled(true);
+        w.setSettingsDialog(&dialog);
+        MessageBar& bar = w.messageBar();
+        QSignalSpy dismissed(&bar, &MessageBar::dismissed);
+        auto* panel = part<QLabel>(w, "p_messager");
+        const auto dismiss = [&] {
+            if (how == "click") {
+                QTest::mouseClick(panel, Qt::LeftButton, {}, QPoint(5, 5));
+                return;
+            }
+            w.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&w));
+            QTest::keyClick(&w, how == "esc" ? Qt::Key_Escape : Qt::Key_Return);
+        };
+
+        dismiss(); // no bar: nothing happens
+        QCOMPARE(dismissed.count(), 0);
+        bar.ShowMessageBar(0);
+        QVERIFY(!dialog.c_ok->isEnabled());
+        QVERIFY(!dialog.c_cancel->isEnabled());
+        dismiss(); // the bar shows, but its actions still run
+        QCOMPARE(dismissed.count(), 0);
+        QVERIFY(panel->isVisible());
+
+        bar.armDismissal();
+        QVERIFY(bar.showing());
+        dismiss();
+        QCOMPARE(dismissed.count(), 1);
+        QVERIFY(!bar.showing());
+        QVERIFY(!panel->isVisible());
+        QVERIFY(!part<QTimer>(w, "tt_flash")->isActive());
+        QVERIFY(part<kok::skin::FormShaper>(w, "f_shape")->ShapeActive());
+        QCOMPARE(w.size(), skinSize);
+        QCOMPARE(w.pos(), QPoint(40, 30));
+        QVERIFY(w.isVisible());
+        QVERIFY(w.menuAutoPopup());
+        QVERIFY(dialog.c_ok->isEnabled());
+        QVERIFY(dialog.c_cancel->isEnabled());
+
+        dismiss(); // dismissed already
+        QCOMPARE(dismissed.count(), 1);
+    }
+
+    // OK stays off after the bar when it was off before it.
+    void dialogOkKeepsItsState() {
+        ClockWindow w(QString{});
+        w.show();
+        kok::dialog::SettingsDialog dialog;
+        w.setSettingsDialog(&dialog);
+        dialog.c_ok->setEnabled(false);
+        w.messageBar().ShowMessageBar(0);
+        w.messageBar().ShowMessageBar(10); // a second bar over the first
+        w.messageBar().armDismissal();
+        w.p_messagerClick();
+        QVERIFY(!dialog.c_ok->isEnabled());
+        QVERIFY(dialog.c_cancel->isEnabled());
+    }
+};
+
+KOK_QT_TEST(MessageBarTest);
+#include "message_bar_test.moc"
