@@ -53,7 +53,7 @@ void EventFiring::FireEvent(int event, bool isReminder) {
 // one, and a program that cannot start is passed over.
 void EventFiring::RunActions(int event) {
     const EventKeys k(event);
-    const settings::IniFile ini = settings::openSettings();
+    const settings::IniUpdate ini = settings::openSettings().snapshot(); // one read
     const auto flag = [&](std::string_view name, int defaultValue) {
         return ini.readFlag(k.section(), k.key(name), defaultValue != 0);
     };

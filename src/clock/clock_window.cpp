@@ -9,6 +9,8 @@
 #include <QShowEvent>
 #include <QTimer>
 
+#include "alarms/alarm_controller.h"
+#include "alarms/event_firing.h"
 #include "app/restart.h"
 #include "clock/time_text.h"
 #include "dialog/settings_dialog.h"
@@ -38,6 +40,13 @@ ClockWindow::ClockWindow(QString firstArgument, QWidget* parent)
     ui_.setupUi(this);
     messageBar_ = std::make_unique<signal::MessageBar>(this, *this, ui_.p_messager, ui_.tt_flash,
                                                        ui_.hk_esc, ui_.hk_enter);
+    firing_ = std::make_unique<alarm::EventFiring>(
+        alarm::FiringParts{ui_.tt_reminder, ui_.m_noremind, ui_.tt_alarm, ui_.tt_locker},
+        *messageBar_);
+    alarms_ = std::make_unique<alarm::AlarmController>(
+        alarm::AlarmParts{ui_.tt_alarm, ui_.tt_locker, ui_.ma_slots, ui_.m_alarms, ui_.m_timers,
+                          ui_.m_separator_1, ui_.m_separator_2},
+        *firing_, *messageBar_, *this, [this] { repaint(); });
     connectComponents();
     FormCreate();
 }
@@ -56,6 +65,8 @@ void ClockWindow::connectComponents() {
     // No menu pops up over the bar.
     connect(messageBar_.get(), &signal::MessageBar::showingChanged, this,
             [this](bool showing) { menuAutoPopup_ = !showing; });
+    connect(messageBar_.get(), &signal::MessageBar::dismissed, alarms_.get(),
+            &alarm::AlarmController::onBarDismissed);
     connectMenu();
     connectButtons();
 }
@@ -69,6 +80,18 @@ void ClockWindow::setSettingsDialog(dialog::SettingsDialog* dialog) {
 
 void ClockWindow::p_messagerClick() {
     messageBar_->p_messagerClick();
+}
+
+void ClockWindow::m_noremindClick() {
+    firing_->m_noremindClick();
+}
+
+void ClockWindow::ma_0Click(int slot) {
+    alarms_->ma_0Click(slot);
+}
+
+void ClockWindow::loadAlarms(const settings::IniFile& ini) {
+    alarms_->load(ini);
 }
 
 void ClockWindow::FormCreate() {

@@ -12,6 +12,10 @@
 namespace kok::settings {
 class IniFile;
 }
+namespace kok::alarm {
+class AlarmController;
+class EventFiring;
+} // namespace kok::alarm
 namespace kok::dialog {
 class SettingsDialog;
 }
@@ -77,8 +81,8 @@ class ClockWindow : public QWidget, public ClockSurface {
     void m_rebootClick();
 
     // Commands whose work belongs to the alarms, the timers and the Message bar.
-    void m_noremindClick() {}
-    void ma_0Click(int /*slot*/) {}
+    void m_noremindClick();
+    void ma_0Click(int slot);
     void mt_start_cdnClick() {}
     void mt_start_tmrClick() {}
     void mt_mode_stopClick() {}
@@ -125,7 +129,7 @@ class ClockWindow : public QWidget, public ClockSurface {
     void loadPosition(const settings::IniFile& ini);
     void loadPriorityAndMagnet(const settings::IniFile& ini);
     void loadIndicatorMode(const settings::IniFile& ini);
-    void loadAlarms(const settings::IniFile&) {}
+    void loadAlarms(const settings::IniFile& ini);
     // Whether the countdown or the stopwatch runs.
     bool resumeTimers(const settings::IniFile&) { return false; }
     void loadStopwatchButtonMode(const settings::IniFile&) {}
@@ -148,6 +152,8 @@ class ClockWindow : public QWidget, public ClockSurface {
 
     ClockForm ui_;
     std::unique_ptr<signal::MessageBar> messageBar_;
+    std::unique_ptr<alarm::EventFiring> firing_;
+    std::unique_ptr<alarm::AlarmController> alarms_;
     signal::HourlyChime hourlyChime_;
     dialog::SettingsDialog* dialog_ = nullptr;
     QString firstArgument_;

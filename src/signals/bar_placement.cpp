@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "alarms/event_keys.h"
 #include "settings/ini_file.h"
 #include "settings/keys.h"
 
@@ -38,12 +39,8 @@ MessageBarLook readMessageBarLook(const settings::IniFile& ini) {
 }
 
 std::string readEventMessage(const settings::IniFile& ini, int event) {
-    if (event >= settings::alarms::kSlotCount)
-        return ini.readString(settings::timer::kName, settings::timer::kMessage,
-                              settings::timer::kMessageBarDefault);
-    return ini.readString(settings::alarms::kName,
-                          settings::alarms::slotKey(event, settings::alarms::kMessage),
-                          settings::alarms::kMessageBarDefault);
+    const alarm::EventKeys k(event);
+    return ini.readString(k.section(), k.key("Message"), settings::alarms::kMessageBarDefault);
 }
 
 int BarGrowth::stepAt(long long elapsedMs) const {
