@@ -27,6 +27,7 @@ namespace {
 
 struct Moment {
     int year, month, day, hour, minute, second;
+    int isDst = -1; // 0 picks the second of a repeated hour
 };
 
 // Something outside the alarms that happens while they are checked.
@@ -58,7 +59,7 @@ std::int64_t utcOf(const Moment& m) {
     t.tm_hour = m.hour;
     t.tm_min = m.minute;
     t.tm_sec = m.second;
-    t.tm_isdst = -1;
+    t.tm_isdst = m.isDst;
     return m.year ? std::int64_t(std::mktime(&t)) : LLONG_MIN;
 }
 
@@ -301,6 +302,13 @@ const Scenario kLateChecks[] = {
      {},
      {I{I::kSuspend, {2026, 3, 16, 7, 50, 0}, {2026, 3, 16, 9, 1, 0}}},
      {0, 1}},
+    {"missed across midnight: the schedule of the alarm's own day counts",
+     daily(0, 23, 50) + "0_atWeekDay_2=0\r\n", // Mondays, not Tuesdays
+     {2026, 3, 16, 23, 30, 0},
+     60,
+     {"17.03 00:10:00 CET #0"},
+     {I{I::kSuspend, {2026, 3, 16, 23, 40, 0}, {2026, 3, 17, 0, 10, 0}}},
+     {0}},
     {"a once-alarm that cannot be written off fires at the first check that can",
      once(0, 8, 0),
      {2026, 3, 16, 7, 59, 50},
@@ -336,6 +344,20 @@ const Scenario kDaylightSavingDays[] = {
       "25.10 03:00:00 CET #1"},
      {},
      {0, 1}},
+    {"spring: lateness across the gap is real time (30 minutes, 90 on the clock)",
+     daily(0, 1, 50),
+     {2026, 3, 29, 1, 40, 0},
+     120,
+     {"29.03 03:20:00 CEST #0"},
+     {I{I::kSuspend, {2026, 3, 29, 1, 45, 0}, {2026, 3, 29, 3, 20, 0}}},
+     {0}},
+    {"autumn: lateness across the change is real time (75 minutes, 15 on the clock)",
+     daily(0, 1, 50),
+     {2026, 10, 25, 1, 40, 0},
+     120,
+     {},
+     {I{I::kSuspend, {2026, 10, 25, 1, 45, 0}, {2026, 10, 25, 2, 5, 0, 0}}}, // to 02:05 CET
+     {0}},
 };
 INSTANTIATE_TEST_SUITE_P(DaylightSavingDays, AlarmCheckDays,
                          testing::ValuesIn(kDaylightSavingDays));
