@@ -247,6 +247,13 @@ const Scenario kSchedules[] = {
       "16.03 08:01:59 CET #1"},
      {},
      {0, 1}},
+    {"an hour out of range never rings",
+     daily(0, 24, 0),
+     {2026, 3, 16, 12, 0, 0},
+     24 * 60,
+     {},
+     {},
+     {0}},
     {"a first check after the minute fires nothing",
      daily(0, 8, 0),
      {2026, 3, 16, 8, 1, 0},
@@ -303,7 +310,7 @@ const Scenario kLateChecks[] = {
      {I{I::kSuspend, {2026, 3, 16, 7, 50, 0}, {2026, 3, 16, 9, 1, 0}}},
      {0, 1}},
     {"missed across midnight: the schedule of the alarm's own day counts",
-     daily(0, 23, 50) + "0_atWeekDay_2=0\r\n", // Mondays, not Tuesdays
+     daily(0, 23, 50) + "0_atWeekDay_0=0\r\n0_atWeekDay_2=0\r\n", // Monday, not Sun, Tue
      {2026, 3, 16, 23, 30, 0},
      60,
      {"17.03 00:10:00 CET #0"},
