@@ -1,12 +1,17 @@
 #pragma once
 
+#include <cstdint>
+
 namespace kok::platform {
 
-// Local date and time of day, broken down.
+// Local date and time of day, broken down, and the same instant in real time.
 struct LocalTime {
     int year = 2000, month = 1, day = 1;
     int hour = 0, minute = 0, second = 0, msec = 0;
     int weekDay = 6; // 0 = Sunday ... 6 = Saturday
+    // Seconds since 1970-01-01 00:00 UTC: elapsed time that daylight saving
+    // and time zones do not bend.
+    std::int64_t utc = 0;
 
     int secondOfDay() const { return hour * 3600 + minute * 60 + second; }
 };

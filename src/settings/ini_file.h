@@ -86,9 +86,11 @@ class IniFile {
         update([&](IniUpdate& u) { u.writeString(section, key, value); });
     }
 
-  private:
+    // Reads the file once into memory, for a reader of many keys; edits made
+    // to the copy stay in memory.
     IniUpdate snapshot() const;
 
+  private:
     std::filesystem::path path_;
 };
 

@@ -48,6 +48,7 @@ class TestClock final : public platform::Clock {
         lt.second = t.tm_sec;
         lt.msec = int(ms);
         lt.weekDay = t.tm_wday;
+        lt.utc = seconds;
         return lt;
     }
 

@@ -26,6 +26,7 @@ class SystemClock final : public Clock {
         lt.second = t.tm_sec > 59 ? 59 : t.tm_sec; // a leap second shows as :59
         lt.msec = static_cast<int>(ts.tv_nsec / 1000000);
         lt.weekDay = t.tm_wday;
+        lt.utc = ts.tv_sec;
         return lt;
     }
 };

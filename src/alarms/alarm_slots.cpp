@@ -1,0 +1,54 @@
+#include "alarms/alarm_slots.h"
+
+#include <cstdio>
+
+namespace kok::alarm {
+
+namespace keys = settings::alarms;
+
+AlarmSettings readAlarmSettings(const settings::IniUpdate& ini, const platform::LocalTime& today) {
+    const auto section = keys::kName;
+    AlarmSettings a;
+    a.accuracySeconds = ini.readInteger(section, keys::kAccuracy, keys::kAccuracyDefault);
+    for (int n = 0; n < kSlotCount; ++n) {
+        const auto key = [n](std::string_view suffix) { return keys::slotKey(n, suffix); };
+        AlarmSlot& s = a.slots[n];
+        s.use = ini.readFlag(section, key(keys::kUse), keys::kUseDefault);
+        s.hour = ini.readInteger(section, key(keys::kHour), keys::kHourCheckDefault);
+        s.captionHour = ini.readInteger(section, key(keys::kHour), keys::kHourMenuDefault);
+        s.minute = ini.readInteger(section, key(keys::kMinute), keys::kMinuteDefault);
+        s.warn = ini.readInteger(section, key(keys::kWarn), keys::kWarnCheckDefault);
+        s.atOnce = ini.readFlag(section, key(keys::kAtOnce), keys::kAtOnceDefault);
+        s.atDate = ini.readFlag(section, key(keys::kAtDate), keys::kAtDateDefault);
+        s.atWeek = ini.readFlag(section, key(keys::kAtWeek), keys::kAtWeekCheckDefault);
+        s.date = ini.readString(section, key(keys::kDate), dateText(today));
+        for (int d = 0; d < 7; ++d)
+            s.weekDays[d] = ini.readFlag(section, keys::weekDayKey(n, d), keys::kAtWeekDayDefault);
+    }
+    return a;
+}
+
+std::string dateText(const platform::LocalTime& t) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d.%02d", t.day, t.month);
+    return text;
+}
+
+std::string menuCaption(int slot, const AlarmSlot& s) {
+    return std::to_string(slot) + ".   " + std::to_string(s.captionHour) + " ч " +
+           std::to_string(s.minute) + " м ";
+}
+
+bool dueOn(const AlarmSlot& s, const platform::LocalTime& day) {
+    return s.atOnce || (s.atDate && s.date == dateText(day)) ||
+           (s.atWeek && day.weekDay >= 0 && day.weekDay < 7 && s.weekDays[day.weekDay]);
+}
+
+int activeSlots(const AlarmSettings& a) {
+    int count = 0;
+    for (const AlarmSlot& s : a.slots)
+        count += s.use ? 1 : 0;
+    return count;
+}
+
+} // namespace kok::alarm
