@@ -78,7 +78,7 @@ CheckOutcome AlarmCheck::evaluate(const AlarmSettings& a, const platform::LocalT
 
     std::optional<std::int64_t> newest;
     for (int n = 0; n < kSlotCount; ++n) {
-        const AlarmSlot& s = a.slots[n];
+        const AlarmSlot& s = a.slot[n];
         if (!s.use) continue;
         // No warning for an alarm minute already settled (the hour repeated in autumn).
         const std::int64_t warnedAt = local - now.second + std::int64_t(s.warn) * 60;

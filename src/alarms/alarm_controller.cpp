@@ -38,8 +38,8 @@ void AlarmController::load(const settings::IniFile& ini) {
     else if (!ui_.tt_alarm->isActive())
         ui_.tt_alarm->start();
     for (int slot = 0; slot < kSlotCount; ++slot) {
-        ui_.ma[slot]->setChecked(alarms.slots[slot].use);
-        ui_.ma[slot]->setText(QString::fromStdString(menuCaption(slot, alarms.slots[slot])));
+        ui_.ma[slot]->setChecked(alarms.slot[slot].use);
+        ui_.ma[slot]->setText(QString::fromStdString(menuCaption(slot, alarms.slot[slot])));
     }
 }
 

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "alarms/alarm_check.h"
+#include "alarms/alarm_slots.h"
 
 class QAction;
 class QTimer;

@@ -12,7 +12,7 @@ AlarmSettings readAlarmSettings(const settings::IniUpdate& ini, const platform::
     a.accuracySeconds = ini.readInteger(section, keys::kAccuracy, keys::kAccuracyDefault);
     for (int n = 0; n < kSlotCount; ++n) {
         const auto key = [n](std::string_view suffix) { return keys::slotKey(n, suffix); };
-        AlarmSlot& s = a.slots[n];
+        AlarmSlot& s = a.slot[n];
         s.use = ini.readFlag(section, key(keys::kUse), keys::kUseDefault);
         s.hour = ini.readInteger(section, key(keys::kHour), keys::kHourCheckDefault);
         s.captionHour = ini.readInteger(section, key(keys::kHour), keys::kHourMenuDefault);
@@ -46,7 +46,7 @@ bool dueOn(const AlarmSlot& s, const platform::LocalTime& day) {
 
 int activeSlots(const AlarmSettings& a) {
     int count = 0;
-    for (const AlarmSlot& s : a.slots)
+    for (const AlarmSlot& s : a.slot)
         count += s.use ? 1 : 0;
     return count;
 }

@@ -24,7 +24,7 @@ struct AlarmSlot {
 };
 
 struct AlarmSettings {
-    std::array<AlarmSlot, kSlotCount> slots;
+    std::array<AlarmSlot, kSlotCount> slot; // "slots" is a Qt keyword
     int accuracySeconds = settings::alarms::kAccuracyDefault;
 };
 

@@ -127,7 +127,7 @@ void simulate(const Scenario& sc) {
     const AlarmSettings after = readAlarmSettings(ini.snapshot(), clock.now());
     std::vector<int> on;
     for (int n = 0; n < kSlotCount; ++n)
-        if (after.slots[n].use) on.push_back(n);
+        if (after.slot[n].use) on.push_back(n);
     EXPECT_EQ(on, sc.leftOn);
 }
 
@@ -375,12 +375,12 @@ TEST(AlarmSlots, EachReaderHasItsOwnDefaults) {
                                   "4_Use=1\r\n4_Hour=abc\r\n");
     const AlarmSettings a =
         readAlarmSettings(IniFile(dir / "kOkTD.KiF").snapshot(), LocalTime{2026, 12, 7});
-    EXPECT_EQ(menuCaption(3, a.slots[3]), "3.   7 ч 5 м ");
+    EXPECT_EQ(menuCaption(3, a.slot[3]), "3.   7 ч 5 м ");
     for (int n : {0, 4}) {
-        EXPECT_EQ(menuCaption(n, a.slots[n]), std::to_string(n) + ".   0 ч 0 м ");
-        EXPECT_EQ(a.slots[n].hour, 12);
+        EXPECT_EQ(menuCaption(n, a.slot[n]), std::to_string(n) + ".   0 ч 0 м ");
+        EXPECT_EQ(a.slot[n].hour, 12);
     }
-    EXPECT_EQ(a.slots[0].date, "07.12");
+    EXPECT_EQ(a.slot[0].date, "07.12");
     EXPECT_EQ(a.accuracySeconds, 5);
     EXPECT_EQ(activeSlots(a), 2);
 }
