@@ -64,8 +64,7 @@ void EventFiring::RunActions(int event) {
         platform::startCommandLine(
             ini.readString(k.section(), k.key("App"), keys::kAppFiringDefault));
     if (flag("Beep", keys::kBeepFiringDefault))
-        signal::PlayBeepType(
-            ini.readInteger(k.section(), k.key("Type"), keys::kTypeFiringDefault));
+        signal::PlayBeepType(ini.readInteger(k.section(), k.key("Type"), keys::kTypeFiringDefault));
 }
 
 void EventFiring::tt_reminderTimer() {
