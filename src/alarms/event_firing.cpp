@@ -29,15 +29,12 @@ void EventFiring::FireEvent(int event, bool isReminder) {
     const EventKeys k(event);
     const int remind = settings::openSettings().readInteger(k.section(), k.key("Remind"),
                                                             keys::kRemindMessageBarDefault);
-    // A firing without a reminder leaves one pending for another event alone.
-    if (remind > 0) {
-        ui_.tt_reminder->setInterval(remind * kMinuteMs);
-        reminderEvent_ = event;
-        if (isReminder)
-            ui_.tt_reminder->stop();
+    if (reminder_.onFiring(event, remind, isReminder)) {
+        if (reminder_.pending())
+            ui_.tt_reminder->start(reminder_.intervalMs()); // counts anew from this firing
         else
-            ui_.tt_reminder->start(); // counts anew from this firing
-        ui_.m_noremind->setVisible(ui_.tt_reminder->isActive());
+            ui_.tt_reminder->stop();
+        ui_.m_noremind->setVisible(reminder_.pending());
     }
     bar_.ShowMessageBar(event);
     RunActions(event);
@@ -68,12 +65,12 @@ void EventFiring::RunActions(int event) {
 }
 
 void EventFiring::tt_reminderTimer() {
-    ui_.tt_reminder->stop();
-    ui_.m_noremind->setVisible(false);
-    FireEvent(reminderEvent_, true);
+    m_noremindClick();
+    FireEvent(reminder_.event(), true);
 }
 
 void EventFiring::m_noremindClick() {
+    reminder_.cancel();
     ui_.tt_reminder->stop();
     ui_.m_noremind->setVisible(false);
 }

@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+#include "alarms/reminder.h"
+
 class QAction;
 class QTimer;
 
@@ -37,7 +39,7 @@ class EventFiring : public QObject {
 
     FiringParts ui_;
     signal::MessageBar& bar_;
-    int reminderEvent_ = 0; // the event the pending reminder repeats
+    Reminder reminder_;
 };
 
 } // namespace kok::alarm
