@@ -30,6 +30,9 @@ printf '[kOk:TD:Alarms]\r\nAccuracy=1\r\n' >"$WORK/none/kOkTD.KiF"
 
 "$WORK/active/koktd" >/dev/null 2>&1 &
 ACTIVE=$!
+# The second starts once the first holds the instance lock, or the first
+# would find it running and say so.
+until xdotool search --onlyvisible --pid "$ACTIVE" >/dev/null 2>&1; do sleep 0.05; done
 "$WORK/none/koktd" /reboot >/dev/null 2>&1 & # a second instance needs the restart switch
 NONE=$!
 sleep 3 # both settle after start-up

@@ -39,6 +39,10 @@ class AlarmCheck {
     // that stopped early is not accepted, so the next one covers its minutes again.
     void accept(const CheckOutcome& o, const platform::LocalTime& now);
 
+    // Forgets the previous check: the check did not run meanwhile, so nothing
+    // since then counts as missed.
+    void reset() { previous_.reset(); }
+
   private:
     struct Previous {
         std::int64_t local; // local date and time as seconds

@@ -18,6 +18,8 @@ namespace {
 
 namespace keys = settings::alarms;
 
+constexpr int kMaxPeriodSeconds = 3600;
+
 } // namespace
 
 AlarmController::AlarmController(AlarmParts parts, EventFiring& firing, signal::MessageBar& bar,
@@ -31,12 +33,14 @@ AlarmController::AlarmController(AlarmParts parts, EventFiring& firing, signal::
 void AlarmController::load(const settings::IniFile& ini) {
     const AlarmSettings alarms = readAlarmSettings(ini.snapshot(), platform::clock().now());
     // A period below a second would make the check spin.
-    basePeriodMs_ = std::max(alarms.accuracySeconds, 1) * 1000;
+    basePeriodMs_ = std::clamp(alarms.accuracySeconds, 1, kMaxPeriodSeconds) * 1000;
     ui_.tt_alarm->setInterval(basePeriodMs_);
-    if (activeSlots(alarms) == 0)
+    if (activeSlots(alarms) == 0) {
         ui_.tt_alarm->stop();
-    else if (!ui_.tt_alarm->isActive())
+    } else if (!ui_.tt_alarm->isActive()) {
+        check_.reset(); // alarms passed while no slot was on are not missed ones
         ui_.tt_alarm->start();
+    }
     for (int slot = 0; slot < kSlotCount; ++slot) {
         ui_.ma[slot]->setChecked(alarms.slot[slot].use);
         ui_.ma[slot]->setText(QString::fromStdString(menuCaption(slot, alarms.slot[slot])));
@@ -49,21 +53,28 @@ void AlarmController::tt_alarmTimer() {
     const AlarmSettings alarms = readAlarmSettings(settings::openSettings().snapshot(), now);
     const CheckOutcome outcome =
         check_.evaluate(alarms, now, ui_.tt_locker->isActive(), bar_.showing());
-    if (outcome.warn) signal::PlayWarnSignal(*ui_.tt_locker, repaintNow_);
+    CheckOutcome done = outcome;
     if (!outcome.consume.empty()) {
-        // A once-alarm that cannot be switched off stays active, and the
-        // next tick tries again.
         try {
             settings::openSettings().update([&](settings::IniUpdate& ini) {
                 for (int slot : outcome.consume)
                     ini.writeFlag(keys::kName, keys::slotKey(slot, keys::kUse), false);
             });
         } catch (const settings::WriteError&) {
-            return;
+            // A once-alarm that cannot be switched off stays active and is not
+            // shown; the rest of the check stands.
+            for (int slot : outcome.consume) {
+                done.settled[slot].reset();
+                if (done.fire == slot) done.fire.reset();
+            }
         }
     }
-    check_.accept(outcome, now);
-    if (outcome.fire) firing_.FireEvent(*outcome.fire, false);
+    // Recorded before the warning, whose wait lets other timers run (a nested
+    // check must not fire the same alarm), and the firing asks again whether
+    // an event showed up meanwhile.
+    check_.accept(done, now);
+    if (outcome.warn) signal::PlayWarnSignal(*ui_.tt_locker, repaintNow_);
+    if (done.fire && !bar_.showing()) firing_.FireEvent(*done.fire, false);
 }
 
 void AlarmController::ma_0Click(int slot) {

@@ -3,8 +3,8 @@
 #include <QAction>
 #include <QTimer>
 
-#include "alarms/event_keys.h"
 #include "platform/process.h"
+#include "settings/event_keys.h"
 #include "settings/keys.h"
 #include "settings/settings_file.h"
 #include "signals/message_bar.h"
@@ -15,6 +15,7 @@ namespace kok::alarm {
 namespace {
 
 namespace keys = settings::alarms; // the countdown shares these defaults
+namespace name = settings::timer;  // the bare key names the countdown uses
 
 constexpr int kMinuteMs = 60000;
 
@@ -26,8 +27,8 @@ EventFiring::EventFiring(FiringParts parts, signal::MessageBar& bar, QObject* pa
 }
 
 void EventFiring::FireEvent(int event, bool isReminder) {
-    const EventKeys k(event);
-    const int remind = settings::openSettings().readInteger(k.section(), k.key("Remind"),
+    const settings::EventKeys k(event);
+    const int remind = settings::openSettings().readInteger(k.section(), k.key(name::kRemind),
                                                             keys::kRemindMessageBarDefault);
     if (reminder_.onFiring(event, remind, isReminder)) {
         if (reminder_.pending())
@@ -49,19 +50,20 @@ void EventFiring::FireEvent(int event, bool isReminder) {
 // Each action runs on its own: a sound that cannot be found plays the default
 // one, and a program that cannot start is passed over.
 void EventFiring::RunActions(int event) {
-    const EventKeys k(event);
+    const settings::EventKeys k(event);
     const settings::IniUpdate ini = settings::openSettings().snapshot(); // one read
     const auto flag = [&](std::string_view name, int defaultValue) {
         return ini.readFlag(k.section(), k.key(name), defaultValue != 0);
     };
-    if (flag("Sound", keys::kSoundDefault))
-        signal::PlayWaveFile(ini.readString(k.section(), k.key("File"), keys::kFileDefault),
-                             flag("Loop", keys::kLoopDefault));
-    if (flag("Start", keys::kStartDefault))
+    if (flag(name::kSound, keys::kSoundDefault))
+        signal::PlayWaveFile(ini.readString(k.section(), k.key(name::kFile), keys::kFileDefault),
+                             flag(name::kLoop, keys::kLoopDefault));
+    if (flag(name::kStart, keys::kStartDefault))
         platform::startCommandLine(
-            ini.readString(k.section(), k.key("App"), keys::kAppFiringDefault));
-    if (flag("Beep", keys::kBeepFiringDefault))
-        signal::PlayBeepType(ini.readInteger(k.section(), k.key("Type"), keys::kTypeFiringDefault));
+            ini.readString(k.section(), k.key(name::kApp), keys::kAppFiringDefault));
+    if (flag(name::kBeep, keys::kBeepFiringDefault))
+        signal::PlayBeepType(
+            ini.readInteger(k.section(), k.key(name::kType), keys::kTypeFiringDefault));
 }
 
 void EventFiring::tt_reminderTimer() {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <optional>
+#include <algorithm>
 
 namespace kok::alarm {
 
@@ -14,7 +14,7 @@ class Reminder {
     bool onFiring(int event, int remindMinutes, bool isReminder) {
         if (remindMinutes <= 0) return false;
         event_ = event;
-        minutes_ = remindMinutes;
+        minutes_ = std::min(remindMinutes, kMaxMinutes);
         pending_ = !isReminder;
         return true;
     }
@@ -25,6 +25,8 @@ class Reminder {
     int intervalMs() const { return minutes_ * 60000; }
 
   private:
+    static constexpr int kMaxMinutes = 30000; // keeps the interval within an int
+
     bool pending_ = false;
     int event_ = 0;
     int minutes_ = 0;

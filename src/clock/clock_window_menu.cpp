@@ -40,8 +40,6 @@ void ClockWindow::connectMenu() {
         {ui_.m_reboot, &ClockWindow::m_rebootClick},
         {ui_.m_info, &ClockWindow::m_infoClick},
         {ui_.m_close, &ClockWindow::m_closeClick},
-        {ui_.hk_esc, &ClockWindow::p_messagerClick},
-        {ui_.hk_enter, &ClockWindow::p_messagerClick},
     };
     for (const auto& [action, handler] : handlers)
         connect(action, &QAction::triggered, this, handler);

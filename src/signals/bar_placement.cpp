@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "alarms/event_keys.h"
+#include "settings/event_keys.h"
 #include "settings/ini_file.h"
 #include "settings/keys.h"
 
@@ -39,8 +39,9 @@ MessageBarLook readMessageBarLook(const settings::IniFile& ini) {
 }
 
 std::string readEventMessage(const settings::IniFile& ini, int event) {
-    const alarm::EventKeys k(event);
-    return ini.readString(k.section(), k.key("Message"), settings::alarms::kMessageBarDefault);
+    const settings::EventKeys k(event);
+    return ini.readString(k.section(), k.key(settings::timer::kMessage),
+                          settings::alarms::kMessageBarDefault);
 }
 
 int BarGrowth::stepAt(long long elapsedMs) const {

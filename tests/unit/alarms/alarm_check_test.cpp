@@ -386,3 +386,23 @@ TEST(AlarmSlots, EachReaderHasItsOwnDefaults) {
 }
 
 } // namespace
+
+// A check that did not run because no slot was on finds nothing missed when a
+// slot comes on again; without the reset its old previous check would.
+TEST(AlarmCheck, ResetForgetsTheTimeTheCheckWasStopped) {
+    FixedTimeZone zone;
+    AlarmSettings a;
+    a.slot[0].use = true;
+    a.slot[0].atWeek = true;
+    a.slot[0].weekDays.fill(true);
+    a.slot[0].hour = 7;
+    a.slot[0].minute = 10;
+    for (const bool reset : {false, true}) {
+        AlarmCheck check;
+        TestClock clock(2026, 12, 8, 6, 50);
+        check.accept(check.evaluate(a, clock.now(), false, false), clock.now());
+        clock.set(2026, 12, 8, 7, 30);
+        if (reset) check.reset();
+        EXPECT_EQ(check.evaluate(a, clock.now(), false, false).fire.has_value(), !reset);
+    }
+}

@@ -5,7 +5,7 @@
 
 #include "settings/keys.h"
 
-namespace kok::alarm {
+namespace kok::settings {
 
 // Events are numbered: 0..9 are the alarm slots, 10 is the countdown's end.
 inline constexpr int kCountdownEvent = 10;
@@ -18,9 +18,7 @@ class EventKeys {
     explicit EventKeys(int event) : event_(event) {}
 
     bool isSlot() const { return event_ < kCountdownEvent; }
-    std::string_view section() const {
-        return isSlot() ? settings::alarms::kName : settings::timer::kName;
-    }
+    std::string_view section() const { return isSlot() ? alarms::kName : timer::kName; }
     // `name` without the slot's "_": "Sound", "Message".
     std::string key(std::string_view name) const {
         return isSlot() ? std::to_string(event_) + "_" + std::string(name) : std::string(name);
@@ -30,4 +28,4 @@ class EventKeys {
     int event_;
 };
 
-} // namespace kok::alarm
+} // namespace kok::settings
