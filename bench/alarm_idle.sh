@@ -37,19 +37,19 @@ until xdotool search --onlyvisible --pid "$ACTIVE" >/dev/null 2>&1; do sleep 0.0
 NONE=$!
 sleep 3 # both settle after start-up
 
-ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+# CPU time in nanoseconds, summed over the threads (finer than the clock ticks of /proc/PID/stat).
+ticks() { cat /proc/"$1"/task/*/schedstat | awk '{ s += $1 } END { print s }'; }
 switches() { cat /proc/"$1"/task/*/status | awk '/voluntary_ctxt_switches/{ s += $2 } END { print s }'; }
 read -r a_t0 n_t0 a_s0 n_s0 < <(echo "$(ticks $ACTIVE) $(ticks $NONE) $(switches $ACTIVE) $(switches $NONE)")
 sleep "$SECONDS_RUN"
 read -r a_t1 n_t1 a_s1 n_s1 < <(echo "$(ticks $ACTIVE) $(ticks $NONE) $(switches $ACTIVE) $(switches $NONE)")
-HZ=$(getconf CLK_TCK)
 report() {
     printf '%-28s %10.1f ms CPU per minute %8.1f wake-ups per second\n' "$1" \
-        "$(echo "($3 - $2) * 1000 / $HZ * 60 / $SECONDS_RUN" | bc -l)" \
+        "$(echo "($3 - $2) / 1000000 * 60 / $SECONDS_RUN" | bc -l)" \
         "$(echo "($5 - $4) / $SECONDS_RUN" | bc -l)"
 }
 report "ten slots, Accuracy 1" "$a_t0" "$a_t1" "$a_s0" "$a_s1"
 report "no active slot" "$n_t0" "$n_t1" "$n_s0" "$n_s1"
 printf 'over %d s side by side; ratio of CPU %.2f, of wake-ups %.2f\n' "$SECONDS_RUN" \
-    "$(echo "($a_t1 - $a_t0 + 1) / ($n_t1 - $n_t0 + 1)" | bc -l)" \
+    "$(echo "($a_t1 - $a_t0) / ($n_t1 - $n_t0)" | bc -l)" \
     "$(echo "($a_s1 - $a_s0) / ($n_s1 - $n_s0)" | bc -l)"

@@ -19,9 +19,9 @@ int main(int argc, char** argv) {
     const std::pair<const char*, const char*> placements[] = {
         {"top strip", "atTop=1"}, {"centre strip", "atCenter=1"}, {"full screen", "atFull=1"}};
     for (const auto& [name, key] : placements) {
-        kok::platform::writeFileAtomically(
-            std::filesystem::path(folder.path().toStdString()) / "kOkTD.KiF",
-            std::string("[kOk:TD:Message]\r\n") + key + "\r\n");
+        kok::platform::writeFileAtomically(std::filesystem::path(folder.path().toStdString()) /
+                                               "kOkTD.KiF",
+                                           std::string("[kOk:TD:Message]\r\n") + key + "\r\n");
         kok::clock::ClockWindow w("");
         w.show();
         QElapsedTimer elapsed;

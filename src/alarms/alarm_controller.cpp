@@ -7,7 +7,9 @@
 
 #include "alarms/event_firing.h"
 #include "clock/clock_surface.h"
+#include "clock/time_text.h"
 #include "platform/clock.h"
+#include "platform/file_io.h"
 #include "settings/keys.h"
 #include "settings/settings_file.h"
 #include "signals/message_bar.h"
@@ -33,13 +35,12 @@ AlarmController::AlarmController(AlarmParts parts, EventFiring& firing, signal::
 void AlarmController::load(const settings::IniFile& ini) {
     const AlarmSettings alarms = readAlarmSettings(ini.snapshot(), platform::clock().now());
     // A period below a second would make the check spin.
-    basePeriodMs_ = std::clamp(alarms.accuracySeconds, 1, kMaxPeriodSeconds) * 1000;
-    ui_.tt_alarm->setInterval(basePeriodMs_);
+    periodSeconds_ = std::clamp(alarms.accuracySeconds, 1, kMaxPeriodSeconds);
     if (activeSlots(alarms) == 0) {
         ui_.tt_alarm->stop();
     } else if (!ui_.tt_alarm->isActive()) {
         check_.reset(); // alarms passed while no slot was on are not missed ones
-        ui_.tt_alarm->start();
+        ui_.tt_alarm->start(clock::msUntilNextTick(platform::clock().now(), periodSeconds_));
     }
     for (int slot = 0; slot < kSlotCount; ++slot) {
         ui_.ma[slot]->setChecked(alarms.slot[slot].use);
@@ -49,8 +50,10 @@ void AlarmController::load(const settings::IniFile& ini) {
 
 void AlarmController::tt_alarmTimer() {
     const platform::LocalTime now = platform::clock().now();
-    ui_.tt_alarm->setInterval(basePeriodMs_);
-    const AlarmSettings alarms = readAlarmSettings(settings::openSettings().snapshot(), now);
+    // Checks fall on the period's boundaries of the wall clock, just after
+    // the clock's own tick, so that both are one wake-up.
+    ui_.tt_alarm->start(clock::msUntilNextTick(now, periodSeconds_));
+    const AlarmSettings& alarms = currentSettings(now);
     const CheckOutcome outcome =
         check_.evaluate(alarms, now, ui_.tt_locker->isActive(), bar_.showing());
     CheckOutcome done = outcome;
@@ -75,6 +78,18 @@ void AlarmController::tt_alarmTimer() {
     check_.accept(done, now);
     if (outcome.warn) signal::PlayWarnSignal(*ui_.tt_locker, repaintNow_);
     if (done.fire && !bar_.showing()) firing_.FireEvent(*done.fire, false);
+}
+
+// The slots are parsed again only when the file or the day has changed.
+const AlarmSettings& AlarmController::currentSettings(const platform::LocalTime& now) {
+    const auto stamp = platform::fileStamp(settings::settingsFilePath());
+    const std::string day = dateText(now);
+    if (!cached_ || stamp != cachedStamp_ || day != cachedDay_) {
+        cached_ = readAlarmSettings(settings::openSettings().snapshot(), now);
+        cachedStamp_ = stamp;
+        cachedDay_ = day;
+    }
+    return *cached_;
 }
 
 void AlarmController::ma_0Click(int slot) {

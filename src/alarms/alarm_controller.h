@@ -3,9 +3,12 @@
 #include <QObject>
 #include <array>
 #include <functional>
+#include <optional>
+#include <string>
 
 #include "alarms/alarm_check.h"
 #include "alarms/alarm_slots.h"
+#include "platform/file_io.h"
 
 class QAction;
 class QTimer;
@@ -56,13 +59,18 @@ class AlarmController : public QObject {
     void onBarDismissed();
 
   private:
+    const AlarmSettings& currentSettings(const platform::LocalTime& now);
+
     AlarmParts ui_;
     EventFiring& firing_;
     signal::MessageBar& bar_;
     clock::ClockSurface& surface_;
     std::function<void()> repaintNow_;
     AlarmCheck check_;
-    int basePeriodMs_ = 5000;
+    int periodSeconds_ = 5;
+    std::optional<AlarmSettings> cached_;
+    std::optional<platform::FileStamp> cachedStamp_;
+    std::string cachedDay_;
 };
 
 } // namespace kok::alarm

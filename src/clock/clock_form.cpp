@@ -87,6 +87,7 @@ void ClockForm::setupTimers(QWidget* window) {
     tt_time = makeTimer(window, "tt_time", 1000);
     tt_time->setTimerType(Qt::PreciseTimer);
     tt_alarm = makeTimer(window, "tt_alarm", 5000);
+    tt_alarm->setTimerType(Qt::PreciseTimer); // wakes with tt_time
     tt_countdown = makeTimer(window, "tt_countdown", 1000);
     tt_timer = makeTimer(window, "tt_timer", 1000);
     tt_reminder = makeTimer(window, "tt_reminder", 5 * 60000, true);

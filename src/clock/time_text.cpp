@@ -34,8 +34,9 @@ std::string idleIndicatorText(bool asZero, bool asNone) {
     return {};
 }
 
-int msUntilNextTick(const platform::LocalTime& now) {
-    return 1000 - now.msec + kTickMarginMs;
+int msUntilNextTick(const platform::LocalTime& now, int periodSeconds) {
+    const int intoPeriod = now.secondOfDay() % periodSeconds * 1000 + now.msec;
+    return periodSeconds * 1000 - intoPeriod + kTickMarginMs;
 }
 
 } // namespace kok::clock

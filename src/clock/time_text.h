@@ -17,7 +17,9 @@ std::string FormatDuration(long long seconds, bool showSeconds);
 std::string idleIndicatorText(bool asZero, bool asNone);
 
 // Delay for the next clock tick, landing just after the next second boundary
-// so that the shown second changes with the system clock's.
-int msUntilNextTick(const platform::LocalTime& now);
+// so that the shown second changes with the system clock's. With a period of
+// several seconds, just after the next boundary of that many seconds of the
+// day (0, 5, 10 ... for 5).
+int msUntilNextTick(const platform::LocalTime& now, int periodSeconds = 1);
 
 } // namespace kok::clock

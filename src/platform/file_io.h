@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <stdexcept>
@@ -23,6 +24,15 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& path);
 // read-only: writing it fails as it would in place. A symbolic link stays a
 // link: the file at the end of it is replaced (created if the link dangles).
 void writeFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+
+// What changes whenever a file is written or replaced, to tell that it has not.
+struct FileStamp {
+    std::uint64_t inode = 0, size = 0;
+    std::int64_t modifiedNs = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+// Nothing when the file is missing.
+std::optional<FileStamp> fileStamp(const std::filesystem::path& path);
 
 // Deletes a file; a missing file is no error. Returns false when it stays.
 bool removeFile(const std::filesystem::path& path);

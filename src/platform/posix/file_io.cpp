@@ -91,6 +91,13 @@ void writeFileAtomically(const std::filesystem::path& linkOrFile, std::string_vi
     }
 }
 
+std::optional<FileStamp> fileStamp(const std::filesystem::path& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return std::nullopt;
+    return FileStamp{std::uint64_t(st.st_ino), std::uint64_t(st.st_size),
+                     std::int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+}
+
 bool removeFile(const std::filesystem::path& path) {
     return ::unlink(path.c_str()) == 0 || errno == ENOENT;
 }

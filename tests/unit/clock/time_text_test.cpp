@@ -46,3 +46,21 @@ TEST(ClockTick, LandsJustAfterTheNextSecondBoundary) {
         EXPECT_LE(ms + delay, 1010) << ms;
     }
 }
+
+// Checks every few seconds land just after the period's boundaries of the day.
+TEST(MsUntilNextTick, LandsOnThePeriodsBoundaries) {
+    struct Row {
+        int hour, minute, second, msec, period, landsOnSecond;
+    };
+    for (const Row& r : {Row{8, 0, 0, 0, 5, 5}, Row{8, 0, 4, 999, 5, 5}, Row{8, 0, 7, 250, 5, 10},
+                         Row{8, 0, 59, 500, 10, 60}, Row{23, 59, 58, 0, 5, 60}}) {
+        LocalTime t;
+        t.hour = r.hour;
+        t.minute = r.minute;
+        t.second = r.second;
+        t.msec = r.msec;
+        const int arrival = t.second * 1000 + t.msec + msUntilNextTick(t, r.period);
+        EXPECT_GE(arrival, r.landsOnSecond * 1000) << r.second << "." << r.msec;
+        EXPECT_LE(arrival, r.landsOnSecond * 1000 + 10) << r.second << "." << r.msec;
+    }
+}
