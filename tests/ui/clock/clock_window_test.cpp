@@ -336,6 +336,36 @@ class ClockWindowTest : public QObject {
         QCOMPARE(ini.readInteger("kOk:TD", "PosX", 0), 200);
     }
 
+    // The alarms menu shows each slot's time and switch, switches a slot in the
+    // file and the check with it, and goes when the switch cannot be stored.
+    void alarmSlotsInTheMenu() {
+        writeSettingsText("[kOk:TD:Alarms]\r\n3_Use=1\r\n3_Hour=7\r\n3_Minute=5\r\n"
+                          "5_Minute=30\r\n");
+        ClockWindow w("");
+        w.show();
+        QAction* slot3 = part<QAction>(w, "ma_3");
+        QAction* slot5 = part<QAction>(w, "ma_5");
+        QCOMPARE(slot3->text(), QString("3.   7 ч 5 м "));
+        QCOMPARE(slot5->text(), QString("5.   0 ч 30 м ")); // the menu reads a missing hour as 0
+        QVERIFY(slot3->isChecked());
+        QVERIFY(!slot5->isChecked());
+        QVERIFY(part<QTimer>(w, "tt_alarm")->isActive());
+
+        slot3->trigger(); // Qt takes the mark off before the handler runs
+        QCOMPARE(ini.readInteger("kOk:TD:Alarms", "3_Use", -1), 0);
+        QVERIFY(!slot3->isChecked());
+        QVERIFY(!part<QTimer>(w, "tt_alarm")->isActive()); // no slot left on
+        slot5->trigger();
+        QCOMPARE(ini.readInteger("kOk:TD:Alarms", "5_Use", -1), 1);
+        QVERIFY(slot5->isChecked());
+        QVERIFY(part<QTimer>(w, "tt_alarm")->isActive());
+
+        makeSettingsUnwritable();
+        slot5->trigger();
+        for (const char* item : {"m_alarms", "m_timers", "m_separator_1", "m_separator_2"})
+            QVERIFY2(!part<QAction>(w, item)->isVisible(), item);
+    }
+
     void failedWritesAreReportedOrHideTheItem() {
         ClockWindow w("");
         w.setSystemMenuVisible(true);
