@@ -19,6 +19,15 @@ class ClockSurface {
     // Hides and shows the window, which re-runs the show-time load.
     virtual void reshow() = 0;
     virtual void setIndicatorText(Indicator which, const QString& text) = 0;
+    // Whether the skin shows the timer indicator.
+    virtual bool hasTimerIndicator() const = 0;
+    // A timer's text: on the timer indicator when the skin shows one, else on
+    // the time indicator in place of the clock.
+    virtual void showTimerText(const QString& text) = 0;
+    // The clock's tick writes the time indicator; a timer that uses it stops it.
+    virtual void setClockTickRunning(bool running) = 0;
+    // The uptime display shares the timer indicator: off while a timer is started.
+    virtual void setUptimeDisplayEnabled(bool enabled) = 0;
     // The timer button's idle picture tells whether the stopwatch runs.
     virtual void setTimerButtonRunning(bool running) = 0;
 

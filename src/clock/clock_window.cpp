@@ -12,6 +12,7 @@
 #include "alarms/alarm_controller.h"
 #include "alarms/event_firing.h"
 #include "app/restart.h"
+#include "timers/timers.h"
 #include "clock/time_text.h"
 #include "dialog/settings_dialog.h"
 #include "platform/clock.h"
@@ -47,6 +48,10 @@ ClockWindow::ClockWindow(QString firstArgument, QWidget* parent)
         alarm::AlarmParts{ui_.tt_alarm, ui_.tt_locker, ui_.ma_slots, ui_.m_alarms, ui_.m_timers,
                           ui_.m_separator_1, ui_.m_separator_2},
         *firing_, *messageBar_, *this, [this] { repaint(); });
+    timers_ = std::make_unique<timers::Timers>(
+        timers::TimerParts{ui_.tt_countdown, ui_.tt_timer, ui_.tt_locker, ui_.mt_start_cdn,
+                           ui_.mt_start_tmr, ui_.mt_mode_stop, ui_.mt_mode_pause, ui_.m_timers},
+        *this, *firing_, [this] { repaint(); });
     connectComponents();
     FormCreate();
 }
@@ -73,6 +78,9 @@ void ClockWindow::connectComponents() {
 
 void ClockWindow::setSettingsDialog(dialog::SettingsDialog* dialog) {
     dialog_ = dialog;
+    timers_->setStopwatchShown([this](const QString& text) {
+        if (settingsDialogVisible()) dialog_->showStopwatchTime(text);
+    });
     if (dialog_)
         connect(messageBar_.get(), &signal::MessageBar::showingChanged, dialog_,
                 &dialog::SettingsDialog::setMessageBarShowing, Qt::UniqueConnection);
@@ -92,6 +100,45 @@ void ClockWindow::ma_0Click(int slot) {
 
 void ClockWindow::loadAlarms(const settings::IniFile& ini) {
     alarms_->load(ini);
+}
+
+void ClockWindow::mt_start_cdnClick() {
+    timers_->mt_start_cdnClick();
+}
+
+void ClockWindow::mt_start_tmrClick() {
+    timers_->mt_start_tmrClick();
+}
+
+void ClockWindow::mt_mode_stopClick() {
+    timers_->mt_mode_stopClick();
+}
+
+void ClockWindow::mt_mode_pauseClick() {
+    timers_->mt_mode_pauseClick();
+}
+
+void ClockWindow::i_timerClick() {
+    timers_->i_timerClick();
+}
+
+void ClockWindow::showTimerText(const QString& text) {
+    (hasSecondIndicator() ? ui_.t_timer : ui_.t_time)->setText(text);
+}
+
+void ClockWindow::setClockTickRunning(bool running) {
+    if (running)
+        startClockTick();
+    else
+        ui_.tt_time->stop();
+}
+
+void ClockWindow::setUptimeDisplayEnabled(bool enabled) {
+    ui_.m_system->setEnabled(enabled);
+    if (enabled && ui_.m_system->isChecked())
+        ui_.tt_system->start();
+    else
+        ui_.tt_system->stop();
 }
 
 void ClockWindow::FormCreate() {
@@ -123,9 +170,7 @@ void ClockWindow::FormShow() {
     hourlyChime_.load(ini);
     loadIndicatorMode(ini);
     loadAlarms(ini);
-    const bool timerRuns = resumeTimers(ini);
-    if (!timerRuns) platform::removeFile(settings::programFilePath(settings::kTimerStateFileName));
-    loadStopwatchButtonMode(ini);
+    const bool timerRuns = timers_->load(ini);
     if (hasSecondIndicator() || !timerRuns) {
         showCurrentTime();
         startClockTick();

@@ -16,6 +16,9 @@ namespace kok::alarm {
 class AlarmController;
 class EventFiring;
 } // namespace kok::alarm
+namespace kok::timers {
+class Timers;
+}
 namespace kok::dialog {
 class SettingsDialog;
 }
@@ -63,6 +66,10 @@ class ClockWindow : public QWidget, public ClockSurface {
     void reshow() override;
     void setIndicatorText(Indicator which, const QString& text) override;
     void setTimerButtonRunning(bool running) override;
+    bool hasTimerIndicator() const override { return hasSecondIndicator(); }
+    void showTimerText(const QString& text) override;
+    void setClockTickRunning(bool running) override;
+    void setUptimeDisplayEnabled(bool enabled) override;
 
   public slots:
     // Commands of the popup menu and the buttons.
@@ -83,11 +90,11 @@ class ClockWindow : public QWidget, public ClockSurface {
     // Commands whose work belongs to the alarms, the timers and the Message bar.
     void m_noremindClick();
     void ma_0Click(int slot);
-    void mt_start_cdnClick() {}
-    void mt_start_tmrClick() {}
-    void mt_mode_stopClick() {}
-    void mt_mode_pauseClick() {}
-    void i_timerClick() {}
+    void mt_start_cdnClick();
+    void mt_start_tmrClick();
+    void mt_mode_stopClick();
+    void mt_mode_pauseClick();
+    void i_timerClick();
     void p_messagerClick();
 
   protected:
@@ -130,9 +137,6 @@ class ClockWindow : public QWidget, public ClockSurface {
     void loadPriorityAndMagnet(const settings::IniFile& ini);
     void loadIndicatorMode(const settings::IniFile& ini);
     void loadAlarms(const settings::IniFile& ini);
-    // Whether the countdown or the stopwatch runs.
-    bool resumeTimers(const settings::IniFile&) { return false; }
-    void loadStopwatchButtonMode(const settings::IniFile&) {}
 
     void showCurrentTime();
     void startClockTick();
@@ -154,6 +158,7 @@ class ClockWindow : public QWidget, public ClockSurface {
     std::unique_ptr<signal::MessageBar> messageBar_;
     std::unique_ptr<alarm::EventFiring> firing_;
     std::unique_ptr<alarm::AlarmController> alarms_;
+    std::unique_ptr<timers::Timers> timers_;
     signal::HourlyChime hourlyChime_;
     dialog::SettingsDialog* dialog_ = nullptr;
     QString firstArgument_;

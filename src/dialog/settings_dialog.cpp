@@ -102,6 +102,9 @@ SettingsDialog::SettingsDialog(QWidget* parent) : QDialog(parent) {
 
 SettingsDialog::~SettingsDialog() = default;
 
+// The stopwatch page's live field comes with that page.
+void SettingsDialog::showStopwatchTime(const QString&) {}
+
 // The options page's position fields follow the clock while it is dragged.
 void SettingsDialog::showClockPosition(QPoint position) {
     const std::pair<const char*, int> fields[] = {{"e_xx", position.x()}, {"e_yy", position.y()}};

@@ -27,6 +27,8 @@ class SettingsDialog : public QDialog {
     Section currentSection() const;
     // The Clock window's position while it is dragged.
     void showClockPosition(QPoint position);
+    // The stopwatch's reading at every tick, for its page's live field.
+    void showStopwatchTime(const QString& text);
     // OK and Cancel are off while the Message bar shows; afterwards each
     // gets back the state it had.
     void setMessageBarShowing(bool showing);

@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
-# Idle cost of the alarm check: two clocks side by side in one Xvfb for the
-# same minute, one with ten active weekday slots checked every second, one
-# with none. Prints CPU time per minute and wake-ups per second of each.
-# Usage: bench/alarm_idle.sh [build-dir] [seconds, default 60]. Never fails on figures.
+# Idle cost of a feature: two clocks side by side in one Xvfb for the same
+# minute, one with the feature at work, one plain. Prints CPU time per minute
+# and wake-ups per second of each.
+#   alarms     ten active weekday slots checked every second, against none
+#   stopwatch  a running stopwatch, against the plain clock
+# Usage: bench/idle_compare.sh [build-dir] [seconds, default 60] [alarms|stopwatch].
+# Never fails on figures.
 set -euo pipefail
 BUILD=$(cd "${1:-build}" && pwd)
 SECONDS_RUN=${2:-60}
+MODE=${3:-alarms}
 WORK=$(mktemp -d /tmp/koktd-alarm-bench.XXXXXX)
 trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$WORK"' EXIT
 export KOKTD_LOCK_DIR="$WORK" XDG_CONFIG_HOME="$WORK/config" XDG_RUNTIME_DIR="$WORK"
@@ -19,14 +23,23 @@ for kind in active none; do
     mkdir -p "$WORK/$kind"
     cp -r "$BUILD/bin/." "$WORK/$kind/"
 done
-# Ten weekday slots at 03:00 .. 03:09: checked every second, never due now.
-{
-    printf '[kOk:TD:Alarms]\r\nAccuracy=1\r\n'
-    for n in 0 1 2 3 4 5 6 7 8 9; do
-        printf '%d_Use=1\r\n%d_atWeek=1\r\n%d_Hour=3\r\n%d_Minute=%d\r\n' "$n" "$n" "$n" "$n" "$n"
-    done
-} >"$WORK/active/kOkTD.KiF"
-printf '[kOk:TD:Alarms]\r\nAccuracy=1\r\n' >"$WORK/none/kOkTD.KiF"
+if [ "$MODE" = stopwatch ]; then
+    LABEL="stopwatch running"
+    printf '[kOk:TD:Timer]\r\nActive=1\r\n' >"$WORK/active/kOkTD.KiF"
+    printf '[kOk:TD:Timer:tmr]\r\nStartHour=%d\r\nStartMinute=%d\r\nStartSecond=%d\r\nDropped=0\r\n' \
+        "$(date +%-H)" "$(date +%-M)" "$(date +%-S)" >"$WORK/active/kOkTD.timer"
+    : >"$WORK/none/kOkTD.KiF"
+else
+    LABEL="ten slots, Accuracy 1"
+    # Ten weekday slots at 03:00 .. 03:09: checked every second, never due now.
+    {
+        printf '[kOk:TD:Alarms]\r\nAccuracy=1\r\n'
+        for n in 0 1 2 3 4 5 6 7 8 9; do
+            printf '%d_Use=1\r\n%d_atWeek=1\r\n%d_Hour=3\r\n%d_Minute=%d\r\n' "$n" "$n" "$n" "$n" "$n"
+        done
+    } >"$WORK/active/kOkTD.KiF"
+    printf '[kOk:TD:Alarms]\r\nAccuracy=1\r\n' >"$WORK/none/kOkTD.KiF"
+fi
 
 "$WORK/active/koktd" >/dev/null 2>&1 &
 ACTIVE=$!
@@ -48,8 +61,8 @@ report() {
         "$(echo "($3 - $2) / 1000000 * 60 / $SECONDS_RUN" | bc -l)" \
         "$(echo "($5 - $4) / $SECONDS_RUN" | bc -l)"
 }
-report "ten slots, Accuracy 1" "$a_t0" "$a_t1" "$a_s0" "$a_s1"
-report "no active slot" "$n_t0" "$n_t1" "$n_s0" "$n_s1"
+report "$LABEL" "$a_t0" "$a_t1" "$a_s0" "$a_s1"
+report "plain clock" "$n_t0" "$n_t1" "$n_s0" "$n_s1"
 printf 'over %d s side by side; ratio of CPU %.2f, of wake-ups %.2f\n' "$SECONDS_RUN" \
     "$(echo "($a_t1 - $a_t0) / ($n_t1 - $n_t0)" | bc -l)" \
     "$(echo "($a_s1 - $a_s0) / ($n_s1 - $n_s0)" | bc -l)"

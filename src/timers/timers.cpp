@@ -1,0 +1,288 @@
+#include "timers/timers.h"
+
+#include <QAction>
+#include <QTimer>
+
+#include "alarms/event_firing.h"
+#include "clock/clock_surface.h"
+#include "clock/time_text.h"
+#include "platform/clock.h"
+#include "platform/message_box.h"
+#include "settings/event_keys.h"
+#include "settings/keys.h"
+#include "settings/settings_file.h"
+#include "signals/warn_signal.h"
+#include "timers/timer_state.h"
+
+namespace kok::timers {
+namespace {
+
+namespace keys = settings::timer;
+
+constexpr const char* kStartCountdownCaption = "Запустить таймер обратного отсчёта";
+constexpr const char* kStopCountdownCaption = "Остановить таймер обратного отсчёта";
+constexpr const char* kStartStopwatchCaption = "Запустить таймер прямого отсчёта";
+constexpr const char* kStopStopwatchCaption = "Остановить таймер прямого отсчёта";
+constexpr std::string_view kTimersUnusable = "\nИспользование таймеров будет невозможно.";
+
+settings::IniFile timerState() {
+    return settings::IniFile(timerStatePath());
+}
+
+QString text(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+} // namespace
+
+Timers::Timers(TimerParts parts, clock::ClockSurface& surface, alarm::EventFiring& firing,
+               std::function<void()> repaintNow, QObject* parent)
+    : QObject(parent), ui_(parts), surface_(surface), firing_(firing),
+      repaintNow_(std::move(repaintNow)) {
+    // Both tick just after the second boundary, with the clock.
+    for (QTimer* t : {ui_.tt_countdown, ui_.tt_timer})
+        t->setTimerType(Qt::PreciseTimer);
+    connect(ui_.tt_countdown, &QTimer::timeout, this, &Timers::tt_countdownTimer);
+    connect(ui_.tt_timer, &QTimer::timeout, this, &Timers::tt_timerTimer);
+}
+
+bool Timers::load(const settings::IniFile& ini) {
+    const settings::IniUpdate s = ini.snapshot();
+    if (s.readFlag(keys::kName, keys::kUse, keys::kUseShowDefault)) {
+        countdownRunning_ = true;
+        // The dialog's restart flag counts for the first load after its OK only.
+        const bool fresh = countdownRestart_;
+        countdownRestart_ = false;
+        StartCountdown(fresh);
+    } else {
+        ui_.tt_countdown->stop();
+        if (countdownRunning_) { // the dialog has just switched it off
+            countdownRunning_ = false;
+            ui_.mt_start_cdn->setText(kStartCountdownCaption);
+            surface_.setUptimeDisplayEnabled(true);
+        }
+    }
+    if (s.readFlag(keys::kName, keys::kActive, keys::kActiveShowDefault)) {
+        stopwatchStarted_ = true;
+        StartStopwatch(false);
+    } else {
+        ui_.tt_timer->stop();
+        runState_ = Stopped;
+    }
+    clockBackIfIdle();
+    const bool stopMode = s.readFlag(keys::kName, keys::kTerminate, keys::kTerminateShowDefault);
+    ui_.mt_mode_stop->setChecked(stopMode);
+    ui_.mt_mode_pause->setChecked(!stopMode);
+    return countdownRunning_ || stopwatchStarted_;
+}
+
+void Timers::startTick(QTimer* timer) {
+    timer->start(clock::msUntilNextTick(platform::clock().now()));
+}
+
+void Timers::timersUnusable() {
+    ui_.m_timers->setVisible(false);
+    platform::showMessage(std::string(settings::kWriteFailureText) + std::string(kTimersUnusable));
+}
+
+void Timers::clockBackIfIdle() {
+    if (countdownRunning_ || stopwatchStarted_) return;
+    removeTimerState();
+    surface_.setClockTickRunning(true);
+}
+
+// ---- Countdown
+
+bool Timers::StartCountdown(bool fresh) {
+    const platform::LocalTime now = platform::clock().now();
+    const settings::IniUpdate s = settings::openSettings().snapshot();
+    surface_.setUptimeDisplayEnabled(false);
+    try {
+        timerState().update([&](settings::IniUpdate& state) {
+            writeCountdownStart(state, s, now.secondOfDay(), fresh);
+        });
+    } catch (const settings::WriteError&) {
+        ui_.tt_countdown->stop();
+        timersUnusable();
+        return false;
+    }
+    if (fresh) {
+        const CountdownRead c = readCountdown(timerState().snapshot());
+        surface_.showTimerText(
+            text(countdownText(countdownRemaining(c, now.secondOfDay()),
+                               s.readFlag(keys::kName, keys::kAsTime, keys::kAsTimeDefault))));
+    }
+    ui_.mt_start_cdn->setText(kStopCountdownCaption);
+    if (!surface_.hasTimerIndicator()) surface_.setClockTickRunning(false);
+    startTick(ui_.tt_countdown);
+    return true;
+}
+
+void Timers::tt_countdownTimer() {
+    const platform::LocalTime now = platform::clock().now();
+    startTick(ui_.tt_countdown);
+    const CountdownTick tick =
+        countdownTick(readCountdown(timerState().snapshot()), now.secondOfDay());
+    surface_.showTimerText(text(tick.text));
+    // Each warning starts the lock, so that an alarm's warning stays silent.
+    for (int i = 0; i < tick.warnings; ++i)
+        signal::PlayWarnSignal(*ui_.tt_locker, repaintNow_);
+    if (tick.ended) {
+        mt_start_cdnClick();
+        firing_.FireEvent(settings::kCountdownEvent, false);
+    }
+}
+
+void Timers::mt_start_cdnClick() {
+    const bool on = !countdownRunning_;
+    try {
+        settings::openSettings().writeFlag(keys::kName, keys::kUse, on);
+    } catch (const settings::WriteError&) {
+        ui_.m_timers->setVisible(false);
+        return;
+    }
+    countdownRunning_ = on;
+    if (on && !StartCountdown(true)) {
+        // A countdown that cannot keep its times must not tick on without
+        // them (it would end at once).
+        countdownRunning_ = false;
+        try {
+            settings::openSettings().writeFlag(keys::kName, keys::kUse, false);
+        } catch (const settings::WriteError&) {
+        }
+    }
+    if (!on) {
+        ui_.mt_start_cdn->setText(kStartCountdownCaption);
+        surface_.setUptimeDisplayEnabled(true);
+        surface_.reshow();
+    }
+    if (!countdownRunning_) ui_.tt_countdown->stop();
+    clockBackIfIdle();
+}
+
+// ---- Stopwatch
+
+bool Timers::StartStopwatch(bool fresh) {
+    const platform::LocalTime now = platform::clock().now();
+    surface_.setUptimeDisplayEnabled(false);
+    if (fresh) {
+        try {
+            timerState().update(
+                [&](settings::IniUpdate& state) { writeStopwatchStart(state, now); });
+        } catch (const settings::WriteError&) {
+            ui_.tt_timer->stop();
+            timersUnusable();
+            return false;
+        }
+    }
+    ui_.mt_start_tmr->setText(kStopStopwatchCaption);
+    if (!surface_.hasTimerIndicator()) surface_.setClockTickRunning(false);
+    // A pause stays in force across loads and restarts.
+    const StopwatchRead s = readStopwatch(timerState().snapshot(), now.secondOfDay());
+    surface_.showTimerText(text(stopwatchText(stopwatchElapsed(s, now.secondOfDay()))));
+    if (s.pausedAt) {
+        runState_ = Paused;
+        ui_.tt_timer->stop();
+    } else {
+        runState_ = Running;
+        startTick(ui_.tt_timer);
+    }
+    surface_.setTimerButtonRunning(ui_.tt_timer->isActive());
+    return true;
+}
+
+void Timers::tt_timerTimer() {
+    const platform::LocalTime now = platform::clock().now();
+    startTick(ui_.tt_timer);
+    const StopwatchRead s = readStopwatch(timerState().snapshot(), now.secondOfDay());
+    const QString shown = text(stopwatchText(stopwatchElapsed(s, now.secondOfDay())));
+    surface_.showTimerText(shown);
+    if (stopwatchShown_) stopwatchShown_(shown);
+}
+
+void Timers::PauseStopwatch() {
+    ui_.tt_timer->stop();
+    runState_ = Paused;
+    surface_.setTimerButtonRunning(false);
+    const platform::LocalTime now = platform::clock().now();
+    try {
+        timerState().update([&](settings::IniUpdate& state) { writePause(state, now); });
+    } catch (const settings::WriteError&) {
+        // Not stored, the pause holds until the next load only.
+    }
+}
+
+void Timers::ResumeStopwatch() {
+    runState_ = Running;
+    const int now = platform::clock().now().secondOfDay();
+    try {
+        timerState().update([&](settings::IniUpdate& state) { writeResume(state, now); });
+    } catch (const settings::WriteError&) {
+    }
+    startTick(ui_.tt_timer);
+    surface_.setTimerButtonRunning(true);
+}
+
+void Timers::i_timerClick() {
+    if (runState_ == Stopped || ui_.mt_mode_stop->isChecked())
+        mt_start_tmrClick();
+    else if (runState_ == Paused)
+        ResumeStopwatch();
+    else
+        PauseStopwatch();
+}
+
+void Timers::mt_start_tmrClick() {
+    const bool on = !stopwatchStarted_;
+    try {
+        settings::openSettings().writeFlag(keys::kName, keys::kActive, on);
+    } catch (const settings::WriteError&) {
+        ui_.m_timers->setVisible(false);
+        return;
+    }
+    stopwatchStarted_ = on;
+    if (on && !StartStopwatch(true)) {
+        stopwatchStarted_ = false; // as for the countdown: no ticking without its times
+        try {
+            settings::openSettings().writeFlag(keys::kName, keys::kActive, false);
+        } catch (const settings::WriteError&) {
+        }
+    }
+    if (!on) {
+        ui_.mt_start_tmr->setText(kStartStopwatchCaption);
+        runState_ = Stopped;
+        surface_.setUptimeDisplayEnabled(true);
+        surface_.reshow();
+    }
+    if (!stopwatchStarted_) {
+        ui_.tt_timer->stop();
+        runState_ = Stopped;
+    }
+    surface_.setTimerButtonRunning(ui_.tt_timer->isActive());
+    clockBackIfIdle();
+}
+
+// ---- Button mode
+
+void Timers::setMode(bool stopMode) {
+    ui_.mt_mode_stop->setChecked(stopMode);
+    ui_.mt_mode_pause->setChecked(!stopMode);
+    try {
+        settings::openSettings().writeFlag(keys::kName, keys::kTerminate, stopMode);
+    } catch (const settings::WriteError&) {
+        ui_.mt_mode_stop->setVisible(false);
+        ui_.mt_mode_pause->setVisible(false);
+        return;
+    }
+    surface_.reshow();
+}
+
+void Timers::mt_mode_stopClick() {
+    setMode(true);
+}
+
+void Timers::mt_mode_pauseClick() {
+    setMode(false);
+}
+
+} // namespace kok::timers

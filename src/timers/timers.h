@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class QAction;
+class QTimer;
+
+namespace kok::alarm {
+class EventFiring;
+}
+namespace kok::clock {
+class ClockSurface;
+}
+namespace kok::settings {
+class IniFile;
+}
+
+namespace kok::timers {
+
+// The parts of the Clock window the countdown and the stopwatch drive.
+struct TimerParts {
+    QTimer* tt_countdown = nullptr;
+    QTimer* tt_timer = nullptr;
+    QTimer* tt_locker = nullptr; // the warning lock the countdown's warnings start
+    QAction* mt_start_cdn = nullptr;
+    QAction* mt_start_tmr = nullptr;
+    QAction* mt_mode_stop = nullptr;
+    QAction* mt_mode_pause = nullptr;
+    QAction* m_timers = nullptr; // hidden when the timers cannot be stored
+};
+
+// The Countdown timer and the Stopwatch. Both keep their running state in the
+// Settings file and their times in the Timer state file, which outlives an
+// exit, so that a restart continues them; the file goes when neither is
+// started.
+class Timers : public QObject {
+    Q_OBJECT
+
+  public:
+    Timers(TimerParts parts, clock::ClockSurface& surface, alarm::EventFiring& firing,
+           std::function<void()> repaintNow, QObject* parent = nullptr);
+
+    // The show-time load of both; returns whether either is started.
+    bool load(const settings::IniFile& ini);
+    // The settings dialog's OK: the next load starts a running countdown anew.
+    void setCountdownRestart(bool fresh) { countdownRestart_ = fresh; }
+    // The stopwatch's text at every tick, for the dialog's stopwatch page.
+    void setStopwatchShown(std::function<void(const QString&)> shown) {
+        stopwatchShown_ = std::move(shown);
+    }
+
+    void mt_start_cdnClick();
+    void tt_countdownTimer();
+    void mt_start_tmrClick();
+    void tt_timerTimer();
+    void PauseStopwatch();
+    void ResumeStopwatch();
+    void i_timerClick();
+    void mt_mode_stopClick();
+    void mt_mode_pauseClick();
+
+  private:
+    enum RunState { Stopped = 0, Paused = 1, Running = 2 };
+
+    bool StartCountdown(bool fresh);
+    bool StartStopwatch(bool fresh);
+    void timersUnusable();
+    void setMode(bool stopMode);
+    void startTick(QTimer* timer);
+    // With neither timer started the state file goes and the clock comes back.
+    void clockBackIfIdle();
+
+    TimerParts ui_;
+    clock::ClockSurface& surface_;
+    alarm::EventFiring& firing_;
+    std::function<void()> repaintNow_;
+    std::function<void(const QString&)> stopwatchShown_;
+    bool countdownRunning_ = false; // the menu item's running flag
+    bool stopwatchStarted_ = false; // running or paused
+    RunState runState_ = Stopped;
+    bool countdownRestart_ = false;
+};
+
+} // namespace kok::timers

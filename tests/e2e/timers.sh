@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# The countdown started from the popup menu counts down on the timer
+# indicator and shows the Message bar at its end; the stopwatch started with
+# the timer button goes on counting across a restart from the menu.
+source "$(dirname "$0")/lib.sh"
+e2e_start_xvfb
+APP="$E2E_WORK/app"
+e2e_make_install "$APP"
+KIF="$APP/kOkTD.KiF"
+STATE="$APP/kOkTD.timer"
+printf '[kOk:TD]\r\nPosX=300\r\nPosY=200\r\n[kOk:TD:Timer]\r\nCountDown=4\r\nasTime=1\r\n' >"$KIF"
+
+e2e_start_clock "$APP"
+WIN=$(e2e_wait_window "$CLOCK_PID") || e2e_fail "no clock window"
+e2e_wait_for 5 e2e_at "$WIN" 300 200 || e2e_fail "not at its place: $(e2e_geometry "$WIN")"
+menu_open() { [ "$(xdotool search --onlyvisible --pid "$CLOCK_PID" | wc -l)" -ge 2 ]; }
+open_menu() {
+    xdotool mousemove 330 210 click 3
+    e2e_wait_for 5 menu_open || e2e_fail "no popup menu after a right click"
+}
+# The timer indicator of the built-in skin: 43,12 and 43 x 11.
+indicator() { import -window "$WIN" -crop 43x11+43+12 +repage "$1"; }
+differs() {
+    indicator "$E2E_WORK/now.png"
+    [ "$(compare -metric AE "$1" "$E2E_WORK/now.png" null: 2>&1 | cut -d' ' -f1)" != "0" ]
+}
+
+# 1. Countdown: "Таймеры" is the sixth item from the bottom; its third entry
+#    (after a separator) starts the countdown.
+open_menu
+xdotool key Up Up Up Up Up Up Right Down Down Return
+e2e_wait_for 3 grep -q '^Use=1' "$KIF" || e2e_fail "the countdown did not start"
+e2e_wait_for 3 test -e "$STATE" || e2e_fail "no timer state file"
+indicator "$E2E_WORK/cdn1.png"
+e2e_shot "$SHOTS/timers_countdown.png"
+e2e_wait_for 3 differs "$E2E_WORK/cdn1.png" || e2e_fail "the countdown does not count"
+top_strip() {
+    local x y w h
+    read -r x y w h < <(e2e_geometry "$WIN")
+    [ "$x" -eq 0 ] && [ "$y" -eq 0 ] && [ "$w" -eq 1024 ] && [ "$h" -eq 18 ]
+}
+e2e_wait_for 8 top_strip || e2e_fail "no Message bar at the countdown's end: $(e2e_geometry "$WIN")"
+e2e_shot "$SHOTS/timers_countdown_end.png"
+grep -q '^Use=0' "$KIF" || e2e_fail "the ended countdown is still on"
+xdotool windowfocus --sync "$WIN" key Escape
+e2e_wait_for 5 e2e_at "$WIN" 300 200 || e2e_fail "the clock did not come back"
+e2e_wait_for 3 sh -c "! test -e '$STATE'" || e2e_fail "the timer state file outlived the countdown"
+
+# 2. Stopwatch: the timer button (80,2, 11 x 11) starts it.
+xdotool mousemove $((300 + 85)) $((200 + 7)) click 1
+e2e_wait_for 3 grep -q '^Active=1' "$KIF" || e2e_fail "the timer button did not start the stopwatch"
+e2e_wait_for 3 grep -q '^StartSecond=' "$STATE" || e2e_fail "no stopwatch start stored"
+START=$(grep '^Start' "$STATE")
+indicator "$E2E_WORK/tmr1.png"
+e2e_wait_for 3 differs "$E2E_WORK/tmr1.png" || e2e_fail "the stopwatch does not count"
+e2e_shot "$SHOTS/timers_stopwatch_before_restart.png"
+
+# "Перезапуск" is the third item from the bottom.
+OLD=$CLOCK_PID
+open_menu
+xdotool key Up Up Up Return
+e2e_wait_for 5 e2e_ended "$OLD" || e2e_fail "the clock did not restart"
+NEW=$(pgrep -f "^$APP/koktd" | head -n 1) || e2e_fail "no clock after the restart"
+CLOCK_PID=$NEW
+E2E_PIDS+=($NEW)
+WIN=$(e2e_wait_window "$NEW") || e2e_fail "the restarted clock shows no window"
+[ "$(grep '^Start' "$STATE")" = "$START" ] || e2e_fail "the restart changed the stopwatch's start"
+grep -q '^Active=1' "$KIF" || e2e_fail "the stopwatch is off after the restart"
+indicator "$E2E_WORK/tmr2.png"
+e2e_wait_for 3 differs "$E2E_WORK/tmr2.png" || e2e_fail "the stopwatch does not count after the restart"
+e2e_shot "$SHOTS/timers_stopwatch_after_restart.png"
+echo "PASS"
