@@ -52,8 +52,8 @@ CountdownTick countdownTick(const CountdownRead& c, int nowSecondOfDay);
 
 struct StopwatchRead {
     int startSecond = 0;
-    int dropped = 0;                // paused time of the pauses already resumed
-    std::optional<int> pausedAt;    // second of the day of a pause still in force
+    int dropped = 0;             // paused time of the pauses already resumed
+    std::optional<int> pausedAt; // second of the day of a pause still in force
 };
 // A missing start counts from now.
 StopwatchRead readStopwatch(const settings::IniUpdate& state, int nowSecondOfDay);
