@@ -170,4 +170,12 @@ void IniDocument::set(std::string_view section, std::string_view key, std::strin
     text_.insert(after.next, entry + "\r\n");
 }
 
+void IniDocument::remove(std::string_view section, std::string_view key) {
+    const auto ls = lines();
+    const auto span = findSection(ls, section);
+    if (!span) return;
+    if (const auto idx = findKey(ls, *span, key))
+        text_.erase(ls[*idx].begin, ls[*idx].next - ls[*idx].begin);
+}
+
 } // namespace kok::settings

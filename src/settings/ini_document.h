@@ -14,7 +14,7 @@ namespace kok::settings {
 //  - a section name ends at its first ']'; blanks around names and values are
 //    trimmed; one pair of matching outer quotes around a value is removed;
 //  - ';' starts a comment only as the first non-blank character of a line;
-//  - an edit replaces one line in place, or inserts one line at the end of the
+//  - an edit replaces or deletes one line in place, or inserts one line at the end of the
 //    section, or appends the section; every other byte stays as it was.
 // Names and values are in the file's own 8-bit encoding; callers convert.
 class IniDocument {
@@ -32,6 +32,9 @@ class IniDocument {
     // Line breaks inside names or values would create new lines, so they are
     // replaced by blanks.
     void set(std::string_view section, std::string_view key, std::string_view value);
+    // Deletes the line of the key's first occurrence, line break included; a
+    // missing key changes nothing.
+    void remove(std::string_view section, std::string_view key);
 
   private:
     struct Line {

@@ -29,6 +29,10 @@ void IniUpdate::writeString(std::string_view section, std::string_view key,
     doc_.set(utf8ToCp1251(section), utf8ToCp1251(key), utf8ToCp1251(value));
 }
 
+void IniUpdate::removeKey(std::string_view section, std::string_view key) {
+    doc_.remove(utf8ToCp1251(section), utf8ToCp1251(key));
+}
+
 IniUpdate IniFile::snapshot() const {
     return IniUpdate(platform::readWholeFile(path_).value_or(std::string()));
 }

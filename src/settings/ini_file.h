@@ -35,6 +35,7 @@ class IniUpdate {
         writeInteger(section, key, on ? 1 : 0);
     }
     void writeString(std::string_view section, std::string_view key, std::string_view value);
+    void removeKey(std::string_view section, std::string_view key);
 
   private:
     friend class IniFile;

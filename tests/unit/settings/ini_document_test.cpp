@@ -72,6 +72,12 @@ TEST(IniDocument, EditsChangeOnlyTheirOwnLine) {
     EXPECT_EQ(doc.bytes(), "; my settings\r\n\r\n[kOk:TD]\r\nposx=11\r\n  ; a note\r\nPosY=20\r\n"
                            "Magnet=0\r\n\r\n[kOk:TD:Hour]\r\nUse=1\r\n"
                            "[kOk:TD:Skins]\r\nXP_SkinName=def\r\n");
+
+    doc.remove("KOK:TD", "posy");
+    doc.remove("kOk:TD", "Missing");
+    EXPECT_EQ(doc.bytes(), "; my settings\r\n\r\n[kOk:TD]\r\nposx=11\r\n  ; a note\r\n"
+                           "Magnet=0\r\n\r\n[kOk:TD:Hour]\r\nUse=1\r\n"
+                           "[kOk:TD:Skins]\r\nXP_SkinName=def\r\n");
 }
 
 TEST(IniDocument, EditsFilesWithoutFinalLineBreakOrWithBareLineFeeds) {

@@ -1,0 +1,137 @@
+#include "timers/timer_state.h"
+
+#include "clock/time_text.h"
+#include "platform/file_io.h"
+#include "settings/keys.h"
+#include "settings/settings_file.h"
+
+namespace kok::timers {
+namespace {
+
+namespace keys = settings::timer;
+
+constexpr int kDay = 86400;
+
+constexpr std::string_view kStart = "Start";
+constexpr std::string_view kLimit = "Limit";
+
+constexpr std::string_view kStartTime = "StartTime";
+constexpr std::string_view kStartHour = "StartHour";
+constexpr std::string_view kStartMinute = "StartMinute";
+constexpr std::string_view kStartSecond = "StartSecond";
+constexpr std::string_view kDropped = "Dropped";
+constexpr std::string_view kPauseHour = "PauseHour";
+constexpr std::string_view kPauseMinute = "PauseMinute";
+constexpr std::string_view kPauseSecond = "PauseSecond";
+
+int wrapOnce(int seconds) {
+    return seconds < 0 ? seconds + kDay : seconds;
+}
+
+void removePause(settings::IniUpdate& state) {
+    for (const auto key : {kPauseHour, kPauseMinute, kPauseSecond})
+        state.removeKey(kStopwatchSection, key);
+}
+
+} // namespace
+
+std::filesystem::path timerStatePath() {
+    return settings::programFilePath(settings::kTimerStateFileName);
+}
+
+void removeTimerState() {
+    platform::removeFile(timerStatePath());
+}
+
+CountdownRead readCountdown(const settings::IniUpdate& state) {
+    const CountdownRead d;
+    return {state.readInteger(kCountdownSection, kStart, d.start),
+            state.readInteger(kCountdownSection, kLimit, d.limit),
+            state.readFlag(kCountdownSection, keys::kAsTime, d.asTime),
+            state.readInteger(kCountdownSection, keys::kWarn1, d.warn1),
+            state.readInteger(kCountdownSection, keys::kWarn2, d.warn2)};
+}
+
+void writeCountdownStart(settings::IniUpdate& state, const settings::IniUpdate& settings,
+                         int nowSecondOfDay, bool fresh) {
+    state.writeInteger(kCountdownSection, keys::kAsTime,
+                       settings.readInteger(keys::kName, keys::kAsTime, keys::kAsTimeDefault));
+    state.writeInteger(kCountdownSection, keys::kWarn1,
+                       settings.readInteger(keys::kName, keys::kWarn1, keys::kWarn1StartDefault));
+    state.writeInteger(kCountdownSection, keys::kWarn2,
+                       settings.readInteger(keys::kName, keys::kWarn2, keys::kWarn2StartDefault));
+    if (!fresh) return;
+    const int duration =
+        settings.readInteger(keys::kName, keys::kCountDown, keys::kCountDownStartDefault);
+    state.writeInteger(kCountdownSection, kStart, nowSecondOfDay);
+    state.writeInteger(kCountdownSection, kLimit, nowSecondOfDay + duration);
+}
+
+int countdownRemaining(const CountdownRead& c, int nowSecondOfDay) {
+    return (c.limit - c.start) - wrapOnce(nowSecondOfDay - c.start);
+}
+
+std::string countdownText(int remaining, bool asTime) {
+    return asTime ? clock::FormatDuration(remaining, true) : std::to_string(remaining);
+}
+
+CountdownTick countdownTick(const CountdownRead& c, int nowSecondOfDay) {
+    const int remaining = countdownRemaining(c, nowSecondOfDay);
+    CountdownTick tick{countdownText(remaining, c.asTime)};
+    if (remaining > 0)
+        tick.warnings = int(remaining == c.warn1) + int(remaining == c.warn2);
+    else
+        tick.ended = true;
+    return tick;
+}
+
+StopwatchRead readStopwatch(const settings::IniUpdate& state, int nowSecondOfDay) {
+    const auto secondOfDay = [&](std::string_view h, std::string_view m, std::string_view s,
+                                 int fallback) {
+        return state.readInteger(kStopwatchSection, h, fallback / 3600) * 3600 +
+               state.readInteger(kStopwatchSection, m, fallback % 3600 / 60) * 60 +
+               state.readInteger(kStopwatchSection, s, fallback % 60);
+    };
+    StopwatchRead s;
+    s.startSecond = secondOfDay(kStartHour, kStartMinute, kStartSecond, nowSecondOfDay);
+    s.dropped = state.readInteger(kStopwatchSection, kDropped, 0);
+    if (state.hasKey(kStopwatchSection, kPauseHour) &&
+        state.hasKey(kStopwatchSection, kPauseMinute) &&
+        state.hasKey(kStopwatchSection, kPauseSecond))
+        s.pausedAt = secondOfDay(kPauseHour, kPauseMinute, kPauseSecond, 0);
+    return s;
+}
+
+void writeStopwatchStart(settings::IniUpdate& state, const platform::LocalTime& now) {
+    state.writeString(kStopwatchSection, kStartTime, clock::timeText(now));
+    state.writeInteger(kStopwatchSection, kStartHour, now.hour);
+    state.writeInteger(kStopwatchSection, kStartMinute, now.minute);
+    state.writeInteger(kStopwatchSection, kStartSecond, now.second);
+    state.writeInteger(kStopwatchSection, kDropped, 0);
+    // A pause of an earlier run survives in the file while the countdown keeps it.
+    removePause(state);
+}
+
+int stopwatchElapsed(const StopwatchRead& s, int nowSecondOfDay) {
+    return wrapOnce(s.pausedAt.value_or(nowSecondOfDay) - s.startSecond - s.dropped);
+}
+
+std::string stopwatchText(int elapsed) {
+    return clock::FormatDuration(elapsed, true);
+}
+
+void writePause(settings::IniUpdate& state, const platform::LocalTime& now) {
+    state.writeInteger(kStopwatchSection, kPauseHour, now.hour);
+    state.writeInteger(kStopwatchSection, kPauseMinute, now.minute);
+    state.writeInteger(kStopwatchSection, kPauseSecond, now.second);
+}
+
+void writeResume(settings::IniUpdate& state, int nowSecondOfDay) {
+    const StopwatchRead s = readStopwatch(state, nowSecondOfDay);
+    if (!s.pausedAt) return;
+    // Negative across midnight; the elapsed time's one wrap makes up for it.
+    state.writeInteger(kStopwatchSection, kDropped, s.dropped + nowSecondOfDay - *s.pausedAt);
+    removePause(state);
+}
+
+} // namespace kok::timers

@@ -1,0 +1,71 @@
+#pragma once
+
+// The countdown's and the stopwatch's arithmetic over the Timer state file
+// "kOkTD.timer". Both work in seconds of the day; the file holds no date, so a
+// difference that comes out negative has crossed midnight and gains one day.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/clock.h"
+#include "settings/ini_file.h"
+
+namespace kok::timers {
+
+inline constexpr std::string_view kCountdownSection = "kOk:TD:Timer:cdn";
+inline constexpr std::string_view kStopwatchSection = "kOk:TD:Timer:tmr";
+
+std::filesystem::path timerStatePath();
+// Deletes the Timer state file; a missing file is fine.
+void removeTimerState();
+
+// Countdown
+
+// What the tick reads; the defaults are those of a state that was lost, which
+// ends the countdown at once.
+struct CountdownRead {
+    int start = 0, limit = 0;
+    bool asTime = true;
+    int warn1 = 1, warn2 = 1;
+};
+CountdownRead readCountdown(const settings::IniUpdate& state);
+
+// Copies the display form and the two warnings from the Settings file; a
+// fresh start also sets Start to now and Limit to now + CountDown.
+void writeCountdownStart(settings::IniUpdate& state, const settings::IniUpdate& settings,
+                         int nowSecondOfDay, bool fresh);
+
+int countdownRemaining(const CountdownRead& c, int nowSecondOfDay);
+// "hh:nn:ss" when asTime, else the plain number of seconds.
+std::string countdownText(int remaining, bool asTime);
+
+struct CountdownTick {
+    std::string text;
+    int warnings = 0; // how many warning signals to play now: 0, 1 or 2
+    bool ended = false;
+};
+CountdownTick countdownTick(const CountdownRead& c, int nowSecondOfDay);
+
+// Stopwatch
+
+struct StopwatchRead {
+    int startSecond = 0;
+    int dropped = 0;             // paused time of the pauses already resumed
+    std::optional<int> pausedAt; // second of the day of a pause still in force
+};
+// A missing start counts from now.
+StopwatchRead readStopwatch(const settings::IniUpdate& state, int nowSecondOfDay);
+
+// A fresh start: the count begins at zero, running.
+void writeStopwatchStart(settings::IniUpdate& state, const platform::LocalTime& now);
+// A paused stopwatch shows the count at its pause.
+int stopwatchElapsed(const StopwatchRead& s, int nowSecondOfDay);
+std::string stopwatchText(int elapsed);
+
+void writePause(settings::IniUpdate& state, const platform::LocalTime& now);
+// Adds the pause to Dropped and ends it; without a pause in force, nothing.
+void writeResume(settings::IniUpdate& state, int nowSecondOfDay);
+
+} // namespace kok::timers
