@@ -12,7 +12,6 @@
 #include "alarms/alarm_controller.h"
 #include "alarms/event_firing.h"
 #include "app/restart.h"
-#include "timers/timers.h"
 #include "clock/time_text.h"
 #include "dialog/settings_dialog.h"
 #include "platform/clock.h"
@@ -22,6 +21,7 @@
 #include "settings/settings_file.h"
 #include "signals/message_bar.h"
 #include "skin/form_shaper.h"
+#include "timers/timers.h"
 
 namespace kok::clock {
 
