@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # The countdown started from the popup menu counts down on the timer
 # indicator and shows the Message bar at its end; the stopwatch started with
-# the timer button goes on counting across a restart from the menu.
+# the timer button goes on counting across a restart from the menu; two
+# sound-card pre-warnings two seconds apart are both heard.
 source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/sound_lib.sh"
 e2e_start_xvfb
+e2e_start_pulse
 APP="$E2E_WORK/app"
 e2e_make_install "$APP"
 KIF="$APP/kOkTD.KiF"
@@ -69,4 +72,25 @@ grep -q '^Active=1' "$KIF" || e2e_fail "the stopwatch is off after the restart"
 indicator "$E2E_WORK/tmr2.png"
 e2e_wait_for 3 differs "$E2E_WORK/tmr2.png" || e2e_fail "the stopwatch does not count after the restart"
 e2e_shot "$SHOTS/timers_stopwatch_after_restart.png"
+
+# 3. A countdown of 6 s with sound-card warnings at 4 and 2 s before its end,
+#    while the stopwatch runs: two bursts of the warning clip, 2 s apart.
+sed -i -e 's/^CountDown=.*\r$/CountDown=6\r/' "$KIF"
+# Into the existing sections: of a section written twice only the first counts.
+sed -i -e 's/^\[kOk:TD\]\r$/[kOk:TD]\r\nWarnBeep=0\r/' \
+    -e 's/^\[kOk:TD:Timer\]\r$/[kOk:TD:Timer]\r\nWarn_1=4\r\nWarn_2=2\r/' "$KIF"
+e2e_start_recording "$E2E_WORK/warnings.raw"
+open_menu
+xdotool key Up Up Up Up Up Up Right Down Down Return
+e2e_wait_for 5 grep -q '^Use=1' "$KIF" || e2e_fail "the second countdown did not start"
+e2e_wait_for 12 top_strip || e2e_fail "no Message bar at the second countdown's end"
+e2e_stop_recording
+# Bursts: sounds less than 300 ms apart belong together.
+e2e_tones "$E2E_WORK/warnings.raw" | awk '
+    { if (n == 0 || $1 - last > 300) { start[++n] = $1 } last = $1 + $2 }
+    END { for (i = 1; i <= n; i++) print start[i] }' >"$E2E_WORK/bursts"
+echo "warning bursts start at (ms): $(tr '\n' ' ' <"$E2E_WORK/bursts")"
+[ "$(wc -l <"$E2E_WORK/bursts")" -eq 2 ] || e2e_fail "expected two warning bursts"
+awk 'NR == 1 { a = $1 } NR == 2 { d = $1 - a; exit !(d >= 1800 && d <= 2200) }' "$E2E_WORK/bursts" ||
+    e2e_fail "the warnings are not 2 s apart"
 echo "PASS"
