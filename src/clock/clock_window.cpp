@@ -102,6 +102,10 @@ void ClockWindow::loadAlarms(const settings::IniFile& ini) {
     alarms_->load(ini);
 }
 
+void ClockWindow::setCountdownRestart(bool fresh) {
+    timers_->setCountdownRestart(fresh);
+}
+
 void ClockWindow::mt_start_cdnClick() {
     timers_->mt_start_cdnClick();
 }
@@ -224,8 +228,10 @@ void ClockWindow::startClockTick() {
 
 void ClockWindow::tt_timeTimer() {
     const platform::LocalTime now = platform::clock().now();
-    ui_.t_time->setText(QString::fromStdString(timeText(now)));
+    const QString shown = QString::fromStdString(timeText(now));
+    ui_.t_time->setText(shown);
     ui_.tt_time->start(msUntilNextTick(now));
+    if (settingsDialogVisible()) dialog_->showClockTime(shown);
     // After the display is updated, so that a chime that holds the thread
     // shows the new time.
     hourlyChime_.onTick(now, [this] { repaint(); });

@@ -40,6 +40,10 @@ class ClockWindow : public QWidget, public ClockSurface {
     explicit ClockWindow(QString firstArgument, QWidget* parent = nullptr);
     ~ClockWindow() override;
 
+    // The settings dialog's OK: the next show-time load starts a running
+    // countdown anew.
+    void setCountdownRestart(bool fresh);
+
     // The dialog the menu opens; none until set.
     void setSettingsDialog(dialog::SettingsDialog* dialog);
 

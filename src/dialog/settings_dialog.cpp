@@ -102,8 +102,9 @@ SettingsDialog::SettingsDialog(QWidget* parent) : QDialog(parent) {
 
 SettingsDialog::~SettingsDialog() = default;
 
-// The stopwatch page's live field comes with that page.
+// The stopwatch page's live fields come with that page.
 void SettingsDialog::showStopwatchTime(const QString&) {}
+void SettingsDialog::showClockTime(const QString&) {}
 
 // The options page's position fields follow the clock while it is dragged.
 void SettingsDialog::showClockPosition(QPoint position) {

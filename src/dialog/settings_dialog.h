@@ -29,6 +29,8 @@ class SettingsDialog : public QDialog {
     void showClockPosition(QPoint position);
     // The stopwatch's reading at every tick, for its page's live field.
     void showStopwatchTime(const QString& text);
+    // The clock's time at every tick, for the stopwatch page's current-time field.
+    void showClockTime(const QString& text);
     // OK and Cancel are off while the Message bar shows; afterwards each
     // gets back the state it had.
     void setMessageBarShowing(bool showing);

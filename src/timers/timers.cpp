@@ -48,12 +48,13 @@ Timers::Timers(TimerParts parts, clock::ClockSurface& surface, alarm::EventFirin
 
 bool Timers::load(const settings::IniFile& ini) {
     const settings::IniUpdate s = ini.snapshot();
-    if (s.readFlag(keys::kName, keys::kUse, keys::kUseShowDefault)) {
-        countdownRunning_ = true;
-        // The dialog's restart flag counts for the first load after its OK only.
-        const bool fresh = countdownRestart_;
-        countdownRestart_ = false;
-        StartCountdown(fresh);
+    // The dialog's restart flag counts for the first load after its OK only.
+    const bool fresh = countdownRestart_;
+    countdownRestart_ = false;
+    const bool use =
+        countdownUse_.value_or(s.readFlag(keys::kName, keys::kUse, keys::kUseShowDefault));
+    if (use) {
+        countdownRunning_ = StartCountdown(fresh);
     } else {
         ui_.tt_countdown->stop();
         if (countdownRunning_) { // the dialog has just switched it off
@@ -63,11 +64,16 @@ bool Timers::load(const settings::IniFile& ini) {
         }
     }
     if (s.readFlag(keys::kName, keys::kActive, keys::kActiveShowDefault)) {
-        stopwatchStarted_ = true;
-        StartStopwatch(false);
+        stopwatchStarted_ = StartStopwatch(false);
     } else {
         ui_.tt_timer->stop();
         runState_ = Stopped;
+        if (stopwatchStarted_) { // switched off behind its back
+            stopwatchStarted_ = false;
+            ui_.mt_start_tmr->setText(kStartStopwatchCaption);
+            surface_.setUptimeDisplayEnabled(true);
+            surface_.setTimerButtonRunning(false);
+        }
     }
     clockBackIfIdle();
     const bool stopMode = s.readFlag(keys::kName, keys::kTerminate, keys::kTerminateShowDefault);
@@ -137,9 +143,13 @@ void Timers::mt_start_cdnClick() {
     const bool on = !countdownRunning_;
     try {
         settings::openSettings().writeFlag(keys::kName, keys::kUse, on);
+        countdownUse_.reset();
     } catch (const settings::WriteError&) {
         ui_.m_timers->setVisible(false);
-        return;
+        if (on) return;
+        // A countdown that has ended or is stopped must not come back with
+        // the next load while the file still says it runs.
+        countdownUse_ = false;
     }
     countdownRunning_ = on;
     if (on && !StartCountdown(true)) {
@@ -149,6 +159,7 @@ void Timers::mt_start_cdnClick() {
         try {
             settings::openSettings().writeFlag(keys::kName, keys::kUse, false);
         } catch (const settings::WriteError&) {
+            countdownUse_ = false;
         }
     }
     if (!on) {

@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <optional>
+#include <utility>
 
 class QAction;
 class QTimer;
@@ -81,6 +83,8 @@ class Timers : public QObject {
     bool stopwatchStarted_ = false; // running or paused
     RunState runState_ = Stopped;
     bool countdownRestart_ = false;
+    // Set when the countdown's switch could not be stored: this run goes by it.
+    std::optional<bool> countdownUse_;
 };
 
 } // namespace kok::timers
