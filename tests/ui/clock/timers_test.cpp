@@ -8,6 +8,7 @@
 #include "settings/ini_file.h"
 #include "settings/keys.h"
 #include "settings/settings_file.h"
+#include "signals/message_bar.h"
 #include "support/form_part.h"
 #include "support/program_folder.h"
 #include "support/qt_test_main.h"
@@ -107,5 +108,33 @@ class TimersTest : public QObject {
     }
 };
 
+// The check of an alarm whose pre-warning waits on the sound card lets the
+// next check run inside that wait; the alarm still shows once.
+class AlarmFiringTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void anAlarmFiresOnceWhileItsWarningWaits() {
+        kok::test::FixedTimeZone zone;
+        kok::test::ProgramFolder folder;
+        kok::test::TestClock clock(2026, 12, 8, 8, 0, 0); // held still in the alarm's minute
+        kok::settings::openSettings().update([](kok::settings::IniUpdate& ini) {
+            ini.writeInteger("kOk:TD", "WarnBeep", 0); // the 1.5 s form
+            for (const auto& [key, value] :
+                 {std::pair{"Accuracy", 1}, {"0_Use", 1}, {"0_atWeek", 1}, {"0_Hour", 8}})
+                ini.writeInteger("kOk:TD:Alarms", key, value);
+        });
+        ClockWindow w("");
+        int shown = 0;
+        connect(&w.messageBar(), &kok::signal::MessageBar::showingChanged, this,
+                [&](bool showing) { shown += showing ? 1 : 0; });
+        w.show();
+        QTRY_COMPARE_WITH_TIMEOUT(shown, 1, 4000);
+        QTest::qWait(1500); // the rest of the warning's wait and a check after it
+        QCOMPARE(shown, 1);
+    }
+};
+
 KOK_QT_TEST(TimersTest);
+KOK_QT_TEST(AlarmFiringTest);
 #include "timers_test.moc"
