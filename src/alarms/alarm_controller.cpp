@@ -33,7 +33,7 @@ AlarmController::AlarmController(AlarmParts parts, EventFiring& firing, signal::
 }
 
 void AlarmController::load(const settings::IniFile& ini) {
-    const AlarmSettings alarms = readAlarmSettings(ini.snapshot(), platform::clock().now());
+    const AlarmSettings alarms = readAlarmSettings(ini.snapshot());
     // A period below a second would make the check spin.
     periodSeconds_ = std::clamp(alarms.accuracySeconds, 1, kMaxPeriodSeconds);
     if (activeSlots(alarms) == 0) {
@@ -53,7 +53,7 @@ void AlarmController::tt_alarmTimer() {
     // Checks fall on the period's boundaries of the wall clock, just after
     // the clock's own tick, so that both are one wake-up.
     ui_.tt_alarm->start(clock::msUntilNextTick(now, periodSeconds_));
-    const AlarmSettings& alarms = currentSettings(now);
+    const AlarmSettings& alarms = currentSettings();
     const CheckOutcome outcome =
         check_.evaluate(alarms, now, ui_.tt_locker->isActive(), bar_.showing());
     CheckOutcome done = outcome;
@@ -80,14 +80,12 @@ void AlarmController::tt_alarmTimer() {
     if (done.fire && !bar_.showing()) firing_.FireEvent(*done.fire, false);
 }
 
-// The slots are parsed again only when the file or the day has changed.
-const AlarmSettings& AlarmController::currentSettings(const platform::LocalTime& now) {
+// The slots are parsed again only when the file has changed.
+const AlarmSettings& AlarmController::currentSettings() {
     const auto stamp = platform::fileStamp(settings::settingsFilePath());
-    const std::string day = dateText(now);
-    if (!cached_ || stamp != cachedStamp_ || day != cachedDay_) {
-        cached_ = readAlarmSettings(settings::openSettings().snapshot(), now);
+    if (!cached_ || stamp != cachedStamp_) {
+        cached_ = readAlarmSettings(settings::openSettings().snapshot());
         cachedStamp_ = stamp;
-        cachedDay_ = day;
     }
     return *cached_;
 }

@@ -59,7 +59,7 @@ class AlarmController : public QObject {
     void onBarDismissed();
 
   private:
-    const AlarmSettings& currentSettings(const platform::LocalTime& now);
+    const AlarmSettings& currentSettings();
 
     AlarmParts ui_;
     EventFiring& firing_;
@@ -70,7 +70,6 @@ class AlarmController : public QObject {
     int periodSeconds_ = 5;
     std::optional<AlarmSettings> cached_;
     std::optional<platform::FileStamp> cachedStamp_;
-    std::string cachedDay_;
 };
 
 } // namespace kok::alarm

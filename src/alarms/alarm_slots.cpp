@@ -6,7 +6,7 @@ namespace kok::alarm {
 
 namespace keys = settings::alarms;
 
-AlarmSettings readAlarmSettings(const settings::IniUpdate& ini, const platform::LocalTime& today) {
+AlarmSettings readAlarmSettings(const settings::IniUpdate& ini) {
     const auto section = keys::kName;
     AlarmSettings a;
     a.accuracySeconds = ini.readInteger(section, keys::kAccuracy, keys::kAccuracyDefault);
@@ -21,7 +21,10 @@ AlarmSettings readAlarmSettings(const settings::IniUpdate& ini, const platform::
         s.atOnce = ini.readFlag(section, key(keys::kAtOnce), keys::kAtOnceDefault);
         s.atDate = ini.readFlag(section, key(keys::kAtDate), keys::kAtDateDefault);
         s.atWeek = ini.readFlag(section, key(keys::kAtWeek), keys::kAtWeekCheckDefault);
-        s.date = ini.readString(section, key(keys::kDate), dateText(today));
+        // A missing date stands for the day it is read on, which is every day:
+        // kept empty, so that an alarm missed before midnight matches its own day.
+        if (ini.hasKey(section, key(keys::kDate)))
+            s.date = ini.readString(section, key(keys::kDate), "");
         for (int d = 0; d < 7; ++d)
             s.weekDays[d] = ini.readFlag(section, keys::weekDayKey(n, d), keys::kAtWeekDayDefault);
     }
@@ -40,7 +43,7 @@ std::string menuCaption(int slot, const AlarmSlot& s) {
 }
 
 bool dueOn(const AlarmSlot& s, const platform::LocalTime& day) {
-    return s.atOnce || (s.atDate && s.date == dateText(day)) ||
+    return s.atOnce || (s.atDate && (s.date.empty() || s.date == dateText(day))) ||
            (s.atWeek && day.weekDay >= 0 && day.weekDay < 7 && s.weekDays[day.weekDay]);
 }
 

@@ -18,8 +18,8 @@ struct AlarmSlot {
     int minute = settings::alarms::kMinuteDefault;
     int warn = settings::alarms::kWarnCheckDefault; // minutes before the alarm
     bool atOnce = false, atDate = false, atWeek = false;
-    std::string date;               // "dd.mm"; a missing key reads as the day of reading
-    std::array<bool, 7> weekDays{}; // index 0 = Sunday
+    std::string date;                                     // "dd.mm"; empty when missing: every day
+    std::array<bool, 7> weekDays{};                       // index 0 = Sunday
     int captionHour = settings::alarms::kHourMenuDefault; // the menu's own default differs
 };
 
@@ -29,7 +29,7 @@ struct AlarmSettings {
 };
 
 // Reads the ten slots and the check period from one read of the Settings file.
-AlarmSettings readAlarmSettings(const settings::IniUpdate& ini, const platform::LocalTime& today);
+AlarmSettings readAlarmSettings(const settings::IniUpdate& ini);
 
 // "dd.mm", the form of a slot's date.
 std::string dateText(const platform::LocalTime& t);

@@ -88,16 +88,14 @@ void simulate(const Scenario& sc) {
     const std::int64_t end = t + sc.minutes * 60;
     std::int64_t lockUntil = LLONG_MIN;
     std::optional<AlarmSettings> a;
-    int day = 0;
     while (t < end) {
         const LocalTime now = clock.now();
         bool showing = false;
         for (const auto& i : sc.interruptions)
             showing |= i.kind == Interruption::kEvent && utcOf(i.from) <= t && t < utcOf(i.until);
-        // The clock window reads the file on every check; here only the
-        // simulation writes it, so a new day or a write is enough.
-        if (!a || now.day != day) a = readAlarmSettings(ini.snapshot(), now);
-        day = now.day;
+        // The clock window reads the file again when it changes; here only
+        // the simulation writes it.
+        if (!a) a = readAlarmSettings(ini.snapshot());
         const CheckOutcome o = check.evaluate(*a, now, t < lockUntil, showing);
         std::int64_t next = t + a->accuracySeconds;
         if (o.warn) {
@@ -124,7 +122,7 @@ void simulate(const Scenario& sc) {
         t = next;
     }
     EXPECT_EQ(log, sc.log);
-    const AlarmSettings after = readAlarmSettings(ini.snapshot(), clock.now());
+    const AlarmSettings after = readAlarmSettings(ini.snapshot());
     std::vector<int> on;
     for (int n = 0; n < kSlotCount; ++n)
         if (after.slot[n].use) on.push_back(n);
@@ -316,6 +314,13 @@ const Scenario kLateChecks[] = {
      {"17.03 00:10:00 CET #0"},
      {I{I::kSuspend, {2026, 3, 16, 23, 40, 0}, {2026, 3, 17, 0, 10, 0}}},
      {0}},
+    {"a date slot without a date, missed before midnight, fires after it",
+     "0_Use=1\r\n0_atDate=1\r\n0_Hour=23\r\n0_Minute=50\r\n",
+     {2026, 3, 16, 23, 30, 0},
+     60,
+     {"17.03 00:10:00 CET #0"},
+     {I{I::kSuspend, {2026, 3, 16, 23, 40, 0}, {2026, 3, 17, 0, 10, 0}}},
+     {0}},
     {"a once-alarm that cannot be written off fires at the first check that can",
      once(0, 8, 0),
      {2026, 3, 16, 7, 59, 50},
@@ -373,14 +378,16 @@ TEST(AlarmSlots, EachReaderHasItsOwnDefaults) {
     TempDir dir;
     writeBytes(dir / "kOkTD.KiF", "[kOk:TD:Alarms]\r\n3_Use=1\r\n3_Hour=7\r\n3_Minute=5\r\n"
                                   "4_Use=1\r\n4_Hour=abc\r\n");
-    const AlarmSettings a =
-        readAlarmSettings(IniFile(dir / "kOkTD.KiF").snapshot(), LocalTime{2026, 12, 7});
+    const AlarmSettings a = readAlarmSettings(IniFile(dir / "kOkTD.KiF").snapshot());
     EXPECT_EQ(menuCaption(3, a.slot[3]), "3.   7 ч 5 м ");
     for (int n : {0, 4}) {
         EXPECT_EQ(menuCaption(n, a.slot[n]), std::to_string(n) + ".   0 ч 0 м ");
         EXPECT_EQ(a.slot[n].hour, 12);
     }
-    EXPECT_EQ(a.slot[0].date, "07.12");
+    EXPECT_EQ(a.slot[0].date, ""); // no date: every day
+    AlarmSlot dated = a.slot[0];
+    dated.atDate = true;
+    EXPECT_TRUE(dueOn(dated, LocalTime{2026, 1, 1}));
     EXPECT_EQ(a.accuracySeconds, 5);
     EXPECT_EQ(activeSlots(a), 2);
 }
