@@ -31,5 +31,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     doc.set(section, key, "v1");
     const auto back = doc.value(section, key);
     if (!back || *back != "v1") std::abort();
+    // Removing the key takes its line and nothing more.
+    const std::size_t before = doc.bytes().size();
+    doc.remove(section, key);
+    if (doc.bytes().size() >= before) std::abort();
+    (void)doc.value(section, key);
     return 0;
 }
