@@ -10,14 +10,8 @@ set -euo pipefail
 BUILD=$(cd "${1:-build}" && pwd)
 SECONDS_RUN=${2:-60}
 MODE=${3:-alarms}
-WORK=$(mktemp -d /tmp/koktd-alarm-bench.XXXXXX)
-trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$WORK"' EXIT
-export KOKTD_LOCK_DIR="$WORK" XDG_CONFIG_HOME="$WORK/config" XDG_RUNTIME_DIR="$WORK"
-chmod 700 "$WORK"
-mkfifo "$WORK/fd"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$WORK/fd" >/dev/null 2>&1 &
-read -r num <"$WORK/fd"
-export DISPLAY=":$num"
+source "$(dirname "$0")/lib.sh"
+bench_start_xvfb
 
 for kind in active none; do
     mkdir -p "$WORK/$kind"

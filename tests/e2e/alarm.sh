@@ -5,8 +5,7 @@
 # at its place.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/sound_lib.sh"
-FAKETIME_LIB=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1
-[ -f "$FAKETIME_LIB" ] || e2e_fail "libfaketime is not installed"
+e2e_need_faketime
 e2e_start_xvfb
 e2e_start_pulse
 APP="$E2E_WORK/app"

@@ -4,8 +4,7 @@
 # hour at 13:00:00, and the call signs starting at 59:55.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/sound_lib.sh"
-FAKETIME_LIB=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1
-[ -f "$FAKETIME_LIB" ] || e2e_fail "libfaketime is not installed"
+e2e_need_faketime
 
 e2e_start_xvfb
 e2e_start_pulse

@@ -11,6 +11,7 @@
 #   e2e_at_default_place WIN  the same for the clock's first place: 70 px left of the right edge, at the top
 #   e2e_shot FILE             screenshot of the whole screen, usually into $SHOTS
 #   e2e_fail MSG              prints MSG and exits 1
+#   e2e_need_faketime         fails unless libfaketime is there; its path is in $FAKETIME_LIB
 # Everything started here is stopped when the script exits.
 set -euo pipefail
 
@@ -44,6 +45,9 @@ e2e_fail() {
     fi
     exit 1
 }
+
+FAKETIME_LIB=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1
+e2e_need_faketime() { [ -f "$FAKETIME_LIB" ] || e2e_fail "libfaketime is not installed"; }
 
 e2e_start_xvfb() {
     local fifo="$E2E_WORK/displayfd"

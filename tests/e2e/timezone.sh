@@ -7,8 +7,7 @@
 # change it must equal, within two ticks, the picture of a clock that ran in
 # the new zone from the start.
 source "$(dirname "$0")/lib.sh"
-FAKETIME_LIB=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1
-[ -f "$FAKETIME_LIB" ] || e2e_fail "libfaketime is not installed"
+e2e_need_faketime
 if [ "$(id -u)" -ne 0 ] || ! unshare -m --propagation private true 2>/dev/null; then
     echo "SKIP: needs root for a private mount namespace"
     exit 77
