@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QPoint>
+#include <QSize>
+
+namespace kok::dialog {
+
+// What the Settings dialog may ask of the Clock window. The dialog never
+// sees the window itself.
+class ClockLink {
+  public:
+    virtual QPoint clockPosition() const = 0;
+    virtual QSize clockSize() const = 0;
+    // Moves the clock at once without storing the position (the options
+    // page's position fields; OK stores it, Cancel's reload puts it back).
+    virtual void moveClockTo(QPoint position) = 0;
+    // The alarm submenu is hidden while the dialog edits the alarms.
+    virtual void setAlarmMenuVisible(bool visible) = 0;
+    // Settings cannot be changed: hide the menu items that would change them.
+    virtual void hideSettingsMenuItems() = 0;
+    // Hides and shows the window, which reloads every setting from the file.
+    virtual void reloadSettings() = 0;
+    // The next reload starts a countdown that is on afresh (true) or lets it
+    // run on (false).
+    virtual void setCountdownRestart(bool fresh) = 0;
+    virtual bool countdownRunning() const = 0;
+
+  protected:
+    ~ClockLink() = default;
+};
+
+} // namespace kok::dialog

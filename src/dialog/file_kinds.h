@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kok::dialog {
+
+// The kinds of file the pages' "..." buttons ask for.
+enum class FileKind { Any, Wave, Program, Bitmap, Skin };
+
+// How the file chooser is set up for a kind: its title, its filter as
+// description|pattern pairs separated by vertical bars, and whether it starts
+// in the "SKINS" folder beside the program.
+struct FileChooserSetup {
+    std::string title;
+    std::string filter;
+    bool startInSkins = false;
+};
+
+FileChooserSetup fileChooserSetup(FileKind kind);
+
+// The filter of the skin-saving chooser: only files named "skin.ksf".
+inline constexpr std::string_view kSkinFilter = "Файлы темы kOk DIAL TD|skin.ksf";
+
+// A description|pattern list as the lines of a file dialog's filter:
+// "Описание (*.wav)", patterns separated by blanks instead of ";".
+std::string fileDialogFilter(std::string_view pairs);
+
+} // namespace kok::dialog
