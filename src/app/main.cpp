@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
 
     try {
         kok::clock::ClockWindow clockWindow(QString::fromStdString(firstArgument));
-        kok::dialog::SettingsDialog settingsDialog;
+        kok::dialog::SettingsDialog settingsDialog(clockWindow);
         clockWindow.setSettingsDialog(&settingsDialog);
         if (!kok::app::terminationRequested()) clockWindow.show();
         app.exec();

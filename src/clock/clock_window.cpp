@@ -106,6 +106,10 @@ void ClockWindow::setCountdownRestart(bool fresh) {
     timers_->setCountdownRestart(fresh);
 }
 
+bool ClockWindow::countdownRunning() const {
+    return timers_->countdownRunning();
+}
+
 void ClockWindow::mt_start_cdnClick() {
     timers_->mt_start_cdnClick();
 }

@@ -7,6 +7,7 @@
 
 #include "clock/clock_form.h"
 #include "clock/clock_surface.h"
+#include "dialog/clock_link.h"
 #include "signals/hourly_chime.h"
 
 namespace kok::settings {
@@ -32,7 +33,7 @@ namespace kok::clock {
 // entry that shows the time and carries the skin. It is a form: it creates
 // the named components (ClockForm) and wires them, and each handler hands its
 // work to the part of the program that owns it.
-class ClockWindow : public QWidget, public ClockSurface {
+class ClockWindow : public QWidget, public ClockSurface, public dialog::ClockLink {
     Q_OBJECT
 
   public:
@@ -42,7 +43,7 @@ class ClockWindow : public QWidget, public ClockSurface {
 
     // The settings dialog's OK: the next show-time load starts a running
     // countdown anew.
-    void setCountdownRestart(bool fresh);
+    void setCountdownRestart(bool fresh) override;
 
     // The dialog the menu opens; none until set.
     void setSettingsDialog(dialog::SettingsDialog* dialog);
@@ -74,6 +75,15 @@ class ClockWindow : public QWidget, public ClockSurface {
     void showTimerText(const QString& text) override;
     void setClockTickRunning(bool running) override;
     void setUptimeDisplayEnabled(bool enabled) override;
+
+    // ClockLink
+    QPoint clockPosition() const override { return pos(); }
+    QSize clockSize() const override { return size(); }
+    void moveClockTo(QPoint position) override { move(position); }
+    void setAlarmMenuVisible(bool visible) override;
+    void hideSettingsMenuItems() override;
+    void reloadSettings() override { reshow(); }
+    bool countdownRunning() const override;
 
   public slots:
     // Commands of the popup menu and the buttons.

@@ -55,6 +55,17 @@ void ClockWindow::setSystemMenuVisible(bool visible) {
     ui_.m_system->setVisible(visible && !systemItemLost_);
 }
 
+void ClockWindow::setAlarmMenuVisible(bool visible) {
+    ui_.m_alarms->setVisible(visible);
+}
+
+// Settings cannot be stored: the items that would change them go for good.
+void ClockWindow::hideSettingsMenuItems() {
+    systemItemLost_ = true;
+    for (QAction* a : {ui_.m_skin, ui_.m_system, ui_.m_alarms, ui_.m_timers, ui_.m_separator_1})
+        a->setVisible(false);
+}
+
 void ClockWindow::openSection(int section) {
     if (dialog_) dialog_->openSection(Section(section));
 }

@@ -17,7 +17,8 @@ QString chooseFile(QWidget* parent, FileKind kind, const QString& currentPath) {
         // A path stored the Windows way ("MEDIA\x.wav") is relative to the program.
         const auto found =
             platform::resolveSoundPath(currentPath.toStdString(), platform::executableDir());
-        if (!found.empty()) folder = QFileInfo(QString::fromStdString(found.string())).absolutePath();
+        if (!found.empty())
+            folder = QFileInfo(QString::fromStdString(found.string())).absolutePath();
     }
     QFileDialog dialog(parent, QString::fromStdString(setup.title), folder,
                        QString::fromStdString(fileDialogFilter(setup.filter)));

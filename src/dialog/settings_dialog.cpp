@@ -1,155 +1,139 @@
 #include "dialog/settings_dialog.h"
 
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QLineEdit>
+#include <QGuiApplication>
 #include <QPushButton>
-#include <QSpinBox>
-#include <QStackedWidget>
+#include <QScreen>
+#include <QShowEvent>
 #include <QTimer>
-#include <QVBoxLayout>
+#include <filesystem>
+
+#include "alarms/alarm_slots.h"
+#include "app/restart.h"
+#include "dialog/alarm_working_copy.h"
+#include "dialog/clock_link.h"
+#include "dialog/dialog_font.h"
+#include "platform/clock.h"
+#include "platform/message_box.h"
+#include "settings/keys.h"
+#include "settings/settings_file.h"
+#include "ui_settings_dialog.h"
 
 namespace kok::dialog {
 namespace {
 
 constexpr const char* kCaptionPrefix = "kOk DIAL TD ::: настройки ::: ";
+constexpr const char* kReadOnlyLine = "\nИзменение настроек будет невозможно.";
+constexpr const char* kSaveCancelledLine = "\nСохранение настроек отменено.";
+constexpr int kLockSeconds = 6;
 
 struct SectionInfo {
-    const char* button;
     const char* page;
-    const char* caption;
+    const char* caption; // the whole caption, or the part after the prefix
+    bool ownCaption;
 };
 
 constexpr std::array<SectionInfo, SettingsDialog::SectionCount> kSections = {{
-    {"s_options", "tab_options", "ПАРАМЕТРЬI"},
-    {"s_alarm", "tab_alarm", "БУДИЛЬНИК"},
-    {"s_countdown", "tab_countdown", "ОТСЧЕТ"},
-    {"s_timer", "tab_timer", "ТАЙМЕР"},
-    {"s_message", "tab_message", "СООБЩЕНИЕ"},
-    {"s_skins", "tab_skins", "ТЕМЬI"},
-    {"s_editor", "tab_editor", "РЕДАКТОР"},
-    {"s_info", "tab_info", "ИНФОРМАЦИЯ"},
+    {"tab_options", "параметры программы", false},
+    {"tab_alarm", "будильники", false},
+    {"tab_countdown", "таймер обратного отсчёта", false},
+    {"tab_timer", "таймер прямого отсчёта", false},
+    {"tab_message", "сообщение о времени", false},
+    {"tab_skins", "интерфейсные темы", false},
+    {"tab_editor", "kOk DIAL TD ::: редактор интерфейсных тем", true},
+    {"tab_info", "kOk DIAL TD ::: информация о программе и её авторе", true},
 }};
+
+// Showing loads the groups in this order; OK saves them in the other.
+constexpr SettingsGroup kLoadOrder[] = {
+    SettingsGroup::Main,  SettingsGroup::Hour,    SettingsGroup::Indicator, SettingsGroup::Alarms,
+    SettingsGroup::Timer, SettingsGroup::Message, SettingsGroup::Skins};
+constexpr SettingsGroup kSaveOrder[] = {
+    SettingsGroup::Main,   SettingsGroup::Skins, SettingsGroup::Hour,   SettingsGroup::Indicator,
+    SettingsGroup::Alarms, SettingsGroup::Timer, SettingsGroup::Message};
+
+std::filesystem::path workingCopyPath() {
+    return settings::programFilePath(settings::kAlarmWorkingCopyName);
+}
+
+std::string today() {
+    return alarm::dateText(platform::clock().now());
+}
+
+DialogPage* makePage(SettingsDialog::Section section, ClockLink&) {
+    switch (section) {
+    default:
+        return new DialogPage;
+    }
+}
 
 } // namespace
 
-SettingsDialog::SettingsDialog(QWidget* parent) : QDialog(parent) {
-    setObjectName("settings");
-    setWindowTitle("kOk DIAL TD");
-    setFixedSize(600, 235);
-
-    auto* sections = new QGroupBox(this);
-    sections->setObjectName("z_sections");
-    auto* sectionLayout = new QVBoxLayout(sections);
-    sectionLayout->setSpacing(1);
-    for (int i = 0; i < SectionCount; ++i) {
-        auto* b = new QPushButton(QString::fromUtf8(kSections[i].caption), sections);
-        b->setObjectName(kSections[i].button);
-        b->setFocusPolicy(Qt::NoFocus);
-        connect(b, &QPushButton::clicked, this, [this, i] { showSection(Section(i)); });
-        sectionLayout->addWidget(b);
-        sectionButtons_[i] = b;
-    }
-
-    auto* control = new QGroupBox(this);
-    control->setObjectName("z_control");
-    auto* controlLayout = new QHBoxLayout(control);
-    c_ok = new QPushButton("OK", control);
-    c_ok->setObjectName("c_ok");
-    c_cancel = new QPushButton("ОТМЕНА", control);
-    c_cancel->setObjectName("c_cancel");
-    for (QPushButton* b : {c_ok, c_cancel}) {
-        b->setFocusPolicy(Qt::NoFocus);
-        QFont f = b->font();
-        f.setBold(true);
-        b->setFont(f);
-        controlLayout->addWidget(b);
-    }
-    c_ok->setEnabled(false);
-    connect(c_cancel, &QPushButton::clicked, this, &QDialog::hide);
-
-    auto* left = new QVBoxLayout;
-    left->addWidget(sections);
-    left->addWidget(control);
-
-    auto* tabsBox = new QGroupBox(this);
-    tabsBox->setObjectName("z_tabs");
-    auto* tabsLayout = new QVBoxLayout(tabsBox);
-    tabs_ = new QStackedWidget(tabsBox);
-    tabs_->setObjectName("tabs");
-    tabsLayout->addWidget(tabs_);
-    for (int i = 0; i < SectionCount; ++i) {
-        // Placeholders keep the page indexes stable until a page is built.
-        auto* placeholder = new QWidget(tabs_);
-        tabs_->addWidget(placeholder);
-    }
-
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left);
-    layout->addWidget(tabsBox, 1);
+SettingsDialog::SettingsDialog(ClockLink& clock, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      ui_(std::make_unique<Ui::SettingsDialogForm>()), clock_(clock) {
+    ui_->setupUi(this);
+    setFont(dialogFont(font()));
+    setFixedSize(size());
+    sectionButtons_ = {ui_->s_options, ui_->s_alarm, ui_->s_countdown, ui_->s_timer,
+                       ui_->s_message, ui_->s_skins, ui_->s_editor,    ui_->s_info};
+    for (int i = 0; i < SectionCount; ++i)
+        connect(sectionButtons_[i], &QPushButton::clicked, this,
+                [this, i] { showSection(Section(i)); });
+    connect(ui_->c_ok, &QPushButton::clicked, this, &SettingsDialog::c_okClick);
+    connect(ui_->c_cancel, &QPushButton::clicked, this, &SettingsDialog::c_cancelClick);
 
     tt_focus = new QTimer(this);
     tt_focus->setObjectName("tt_focus");
     tt_focus->setInterval(250);
+    connect(tt_focus, &QTimer::timeout, this, &SettingsDialog::tt_focusTimer);
     tt_locker = new QTimer(this);
     tt_locker->setObjectName("tt_locker");
     tt_locker->setInterval(1000);
-    tt_egg = new QTimer(this);
-    tt_egg->setObjectName("tt_egg");
-    tt_egg->setInterval(50);
+    connect(tt_locker, &QTimer::timeout, this, &SettingsDialog::tt_lockerTimer);
+
+    FormCreate();
 }
 
 SettingsDialog::~SettingsDialog() = default;
 
-// The stopwatch page's live fields come with that page.
-void SettingsDialog::showStopwatchTime(const QString&) {}
-void SettingsDialog::showClockTime(const QString&) {}
+void SettingsDialog::FormCreate() {
+    showSection(Options);
+    ui_->c_ok->setEnabled(false);
+    tt_locker->start();
+    // The version, the credits, the position limits and the voice-pack probe
+    // are set by their pages when the dialog first shows.
+}
 
-// The options page's position fields follow the clock while it is dragged.
-void SettingsDialog::showClockPosition(QPoint position) {
-    const std::pair<const char*, int> fields[] = {{"e_xx", position.x()}, {"e_yy", position.y()}};
-    for (const auto& [name, value] : fields) {
-        QWidget* field = findChild<QWidget*>(name);
-        if (auto* edit = qobject_cast<QLineEdit*>(field))
-            edit->setText(QString::number(value));
-        else if (auto* spin = qobject_cast<QSpinBox*>(field))
-            spin->setValue(value);
+template <class Fn> void SettingsDialog::forEachPage(Fn fn) const {
+    for (DialogPage* page : pages_)
+        if (page) fn(*page);
+}
+
+void SettingsDialog::buildPages() {
+    if (pagesBuilt_) return;
+    pagesBuilt_ = true;
+    for (int i = 0; i < SectionCount; ++i) {
+        DialogPage* page = makePage(Section(i), clock_);
+        page->setObjectName(kSections[i].page);
+        ui_->tabs->addWidget(page);
+        pages_[i] = page;
+        if (lockerCount_ < kLockSeconds) page->lockerTick(lockerCount_);
     }
-}
-
-void SettingsDialog::setMessageBarShowing(bool showing) {
-    if (showing == barShowing_) return; // a second bar over the first keeps the saved state
-    barShowing_ = showing;
-    if (showing) okEnabledBeforeBar_ = c_ok->isEnabled();
-    c_ok->setEnabled(!showing && okEnabledBeforeBar_);
-    c_cancel->setEnabled(!showing);
-}
-
-void SettingsDialog::ensurePage(Section section) {
-    if (pages_[section]) return;
-    auto* page = new QWidget;
-    page->setObjectName(kSections[section].page);
-    auto* layout = new QVBoxLayout(page);
-    auto* title = new QLabel(QString::fromUtf8(kSections[section].caption), page);
-    title->setAlignment(Qt::AlignCenter);
-    layout->addWidget(title);
-    QWidget* placeholder = tabs_->widget(section);
-    tabs_->insertWidget(section, page);
-    tabs_->removeWidget(placeholder);
-    delete placeholder;
-    pages_[section] = page;
+    ui_->tabs->setCurrentIndex(currentSection());
 }
 
 void SettingsDialog::showSection(Section section) {
-    ensurePage(section);
-    tabs_->setCurrentIndex(section);
-    setWindowTitle(QString::fromUtf8(kCaptionPrefix) +
-                   QString::fromUtf8(kSections[section].caption));
+    current_ = section;
+    if (pagesBuilt_) ui_->tabs->setCurrentIndex(section);
+    const SectionInfo& info = kSections[section];
+    setWindowTitle(info.ownCaption
+                       ? QString::fromUtf8(info.caption)
+                       : QString::fromUtf8(kCaptionPrefix) + QString::fromUtf8(info.caption));
+    if (section == Alarm || section == Countdown) tt_focus->start();
 }
 
 SettingsDialog::Section SettingsDialog::currentSection() const {
-    return Section(tabs_->currentIndex());
+    return current_;
 }
 
 void SettingsDialog::openSection(Section section) {
@@ -158,5 +142,140 @@ void SettingsDialog::openSection(Section section) {
     raise();
     activateWindow();
 }
+
+void SettingsDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) FormShow();
+}
+
+void SettingsDialog::hideEvent(QHideEvent* event) {
+    QDialog::hideEvent(event);
+    if (!event->spontaneous()) FormHide();
+}
+
+void SettingsDialog::reject() {
+    // Esc is Cancel, and only when Cancel could be pressed.
+    if (ui_->c_cancel->isEnabled()) c_cancelClick();
+}
+
+void SettingsDialog::FormShow() {
+    if (!pagesBuilt_) {
+        buildPages();
+        if (QScreen* screen = QGuiApplication::primaryScreen())
+            move(screen->geometry().center() - rect().center());
+    }
+    clock_.setAlarmMenuVisible(false);
+    const settings::IniUpdate file = settings::openSettings().snapshot();
+    for (SettingsGroup group : kLoadOrder) {
+        forEachPage([&](DialogPage& page) { page.load(file, group); });
+        if (group == SettingsGroup::Alarms) createAlarmWorkingCopy(file);
+    }
+    forEachPage([](DialogPage& page) { page.loaded(); });
+}
+
+void SettingsDialog::createAlarmWorkingCopy(const settings::IniUpdate& file) {
+    std::error_code ignored;
+    std::filesystem::remove(workingCopyPath(), ignored); // a copy a crash left starts over
+    try {
+        settings::IniFile(workingCopyPath()).update([&](settings::IniUpdate& copy) {
+            copyAlarmSlots(file, copy, today());
+        });
+    } catch (const settings::WriteError&) {
+        enterReadOnly();
+    }
+}
+
+void SettingsDialog::FormHide() {
+    std::error_code ignored;
+    std::filesystem::remove(workingCopyPath(), ignored);
+    // The alarm submenu comes back unless settings cannot be changed at all.
+    clock_.setAlarmMenuVisible(!readOnly_);
+}
+
+void SettingsDialog::enterReadOnly() {
+    const bool first = !readOnly_;
+    readOnly_ = true;
+    tt_locker->stop();
+    for (Section s : {Alarm, Countdown, Message, Timer, Skins})
+        sectionButtons_[s]->setEnabled(false);
+    forEachPage([](DialogPage& page) { page.enterReadOnly(); });
+    clock_.hideSettingsMenuItems();
+    if (current_ != Options && current_ != Editor && current_ != Info) showSection(Info);
+    updateButtons();
+    if (first || isVisible()) {
+        // After the show has finished, so that the box comes over the dialog.
+        QTimer::singleShot(0, this, [] {
+            platform::showMessage(std::string(settings::kWriteFailureText) + kReadOnlyLine);
+        });
+    }
+}
+
+bool SettingsDialog::saveAll() {
+    try {
+        const settings::IniUpdate copy = settings::IniFile(workingCopyPath()).snapshot();
+        const std::string date = today();
+        settings::openSettings().update([&](settings::IniUpdate& file) {
+            for (SettingsGroup group : kSaveOrder) {
+                forEachPage([&](const DialogPage& page) { page.save(file, group); });
+                if (group == SettingsGroup::Alarms) copyAlarmSlots(copy, file, date);
+            }
+        });
+        return true;
+    } catch (const settings::WriteError&) {
+    } catch (const InvalidField&) {
+    }
+    return false;
+}
+
+void SettingsDialog::c_okClick() {
+    if (!saveAll())
+        platform::showMessage(std::string(settings::kWriteFailureText) + kSaveCancelledLine);
+    bool restart = false;
+    forEachPage([&](const DialogPage& page) { restart = restart || page.changesRunningSkin(); });
+    if (restart) app::RestartProgram();
+    hide();
+    forEachPage([](DialogPage& page) { page.saved(); });
+    clock_.reloadSettings();
+}
+
+void SettingsDialog::c_cancelClick() {
+    hide();
+    clock_.reloadSettings();
+}
+
+void SettingsDialog::tt_focusTimer() {
+    const int count = ++focusCount_;
+    forEachPage([count](DialogPage& page) { page.flash(count); });
+    if (count >= 6) {
+        tt_focus->stop();
+        focusCount_ = 0;
+    }
+}
+
+void SettingsDialog::tt_lockerTimer() {
+    const int left = --lockerCount_;
+    forEachPage([left](DialogPage& page) { page.lockerTick(left); });
+    if (left <= 0) {
+        tt_locker->stop();
+        lockOpen_ = true;
+        updateButtons();
+    }
+}
+
+void SettingsDialog::updateButtons() {
+    ui_->c_ok->setEnabled(lockOpen_ && !readOnly_ && !barShowing_);
+    ui_->c_cancel->setEnabled(!barShowing_);
+}
+
+void SettingsDialog::setMessageBarShowing(bool showing) {
+    barShowing_ = showing;
+    updateButtons();
+}
+
+// The position fields live on the options page, the stopwatch's fields on the
+// stopwatch page; each page takes them as it comes.
+void SettingsDialog::showClockPosition(QPoint) {}
+void SettingsDialog::showStopwatchTime(const QString&) {}
+void SettingsDialog::showClockTime(const QString&) {}
 
 } // namespace kok::dialog

@@ -48,6 +48,7 @@ class Timers : public QObject {
     bool load(const settings::IniFile& ini);
     // The settings dialog's OK: the next load starts a running countdown anew.
     void setCountdownRestart(bool fresh) { countdownRestart_ = fresh; }
+    bool countdownRunning() const { return countdownRunning_; }
     // The stopwatch's text at every tick, for the dialog's stopwatch page.
     void setStopwatchShown(std::function<void(const QString&)> shown) {
         stopwatchShown_ = std::move(shown);

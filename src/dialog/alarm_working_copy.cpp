@@ -1,0 +1,66 @@
+#include "dialog/alarm_working_copy.h"
+
+#include <string>
+#include <variant>
+
+#include "settings/ini_file.h"
+#include "settings/keys.h"
+
+namespace kok::dialog {
+namespace {
+
+namespace keys = settings::alarms;
+namespace defaults = settings::alarms::dialog;
+
+// A slot key with the dialog's default: a number, or a text.
+struct SlotKey {
+    std::string suffix;
+    std::variant<int, std::string> value;
+};
+
+std::vector<SlotKey> slotKeys(std::string_view today) {
+    std::vector<SlotKey> list = {
+        {std::string(keys::kUse), defaults::kUse},
+        {std::string(keys::kHour), defaults::kHour},
+        {std::string(keys::kMinute), defaults::kMinute},
+        {std::string(keys::kDate), std::string(today)},
+        {std::string(keys::kWarn), defaults::kWarn},
+        {std::string(keys::kRemind), defaults::kRemind},
+        {std::string(keys::kAtOnce), defaults::kAtOnce},
+        {std::string(keys::kAtDate), defaults::kAtDate},
+        {std::string(keys::kAtWeek), defaults::kAtWeek},
+    };
+    for (int day = 0; day < 7; ++day)
+        list.push_back({std::string(keys::kAtWeekDay) + std::to_string(day), defaults::kAtWeekDay});
+    const SlotKey tail[] = {
+        {std::string(keys::kSound), defaults::kSound},
+        {std::string(keys::kLoop), defaults::kLoop},
+        {std::string(keys::kFile), std::string(defaults::kFile)},
+        {std::string(keys::kBeep), defaults::kBeep},
+        {std::string(keys::kType), defaults::kType},
+        {std::string(keys::kStart), defaults::kStart},
+        {std::string(keys::kApp), std::string(defaults::kApp)},
+        {std::string(keys::kMessage), std::string(defaults::kMessage)},
+    };
+    list.insert(list.end(), std::begin(tail), std::end(tail));
+    return list;
+}
+
+} // namespace
+
+void copyAlarmSlots(const settings::IniUpdate& from, settings::IniUpdate& to,
+                    std::string_view today) {
+    const std::vector<SlotKey> list = slotKeys(today);
+    for (int slot = 0; slot < keys::kSlotCount; ++slot) {
+        for (const SlotKey& k : list) {
+            const std::string key = keys::slotKey(slot, k.suffix);
+            if (const int* number = std::get_if<int>(&k.value))
+                to.writeInteger(keys::kName, key, from.readInteger(keys::kName, key, *number));
+            else
+                to.writeString(keys::kName, key,
+                               from.readString(keys::kName, key, std::get<std::string>(k.value)));
+        }
+    }
+}
+
+} // namespace kok::dialog

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QStringList>
+
+#include "dialog/clock_link.h"
+
+namespace kok::test {
+
+// Stands in for the Clock window and records what the dialog asked of it.
+class FakeClockLink : public dialog::ClockLink {
+  public:
+    QPoint clockPosition() const override { return position; }
+    QSize clockSize() const override { return QSize(200, 60); }
+    void moveClockTo(QPoint p) override { position = p; }
+    void setAlarmMenuVisible(bool visible) override { alarmMenuVisible = visible; }
+    void hideSettingsMenuItems() override { settingsItemsHidden = true; }
+    void reloadSettings() override { ++reloads; }
+    void setCountdownRestart(bool fresh) override { countdownRestart = fresh; }
+    bool countdownRunning() const override { return countdownOn; }
+
+    QPoint position{100, 100};
+    bool alarmMenuVisible = true;
+    bool settingsItemsHidden = false;
+    int reloads = 0;
+    bool countdownRestart = false;
+    bool countdownOn = false;
+};
+
+} // namespace kok::test
