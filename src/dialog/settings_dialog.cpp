@@ -124,6 +124,7 @@ void SettingsDialog::buildPages() {
 
 void SettingsDialog::showSection(Section section) {
     current_ = section;
+    sectionButtons_[section]->setChecked(true);
     if (pagesBuilt_) ui_->tabs->setCurrentIndex(section);
     const SectionInfo& info = kSections[section];
     setWindowTitle(info.ownCaption
