@@ -122,3 +122,25 @@ e2e_at_default_place() {
 
 e2e_shot() { import -window root "$1"; }
 
+
+# The middle of a widget of a Designer form file, in the form's own coordinates
+# (the geometries of the widgets that hold it added up): "x y". With a third
+# argument "origin", its upper left corner.
+e2e_ui_center() {
+    python3 - "$1" "$2" "${3:-}" <<'PY'
+import sys, xml.etree.ElementTree as ET
+root = ET.parse(sys.argv[1]).getroot().find("widget")
+def rect(w):
+    r = w.find("property[@name='geometry']/rect")
+    return [int(r.find(k).text) for k in ("x", "y", "width", "height")] if r is not None else [0, 0, 0, 0]
+def walk(w, x, y):
+    for child in w.findall("widget"):
+        cx, cy, cw, ch = rect(child)
+        if child.get("name") == sys.argv[2]:
+            half = (0, 0) if sys.argv[3] == "origin" else (cw // 2, ch // 2)
+            print(x + cx + half[0], y + cy + half[1]); sys.exit(0)
+        walk(child, x + cx, y + cy)
+walk(root, 0, 0)
+sys.exit("no widget " + sys.argv[2])
+PY
+}
