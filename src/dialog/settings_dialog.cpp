@@ -166,6 +166,7 @@ void SettingsDialog::FormShow() {
             move(screen->geometry().center() - rect().center());
     }
     clock_.setAlarmMenuVisible(false);
+    countdownRunningAtShow_ = clock_.countdownRunning();
     const settings::IniUpdate file = settings::openSettings().snapshot();
     for (SettingsGroup group : kLoadOrder) {
         forEachPage([&](DialogPage& page) { page.load(file, group); });
@@ -236,6 +237,9 @@ void SettingsDialog::c_okClick() {
     if (restart) app::RestartProgram();
     hide();
     forEachPage([](DialogPage& page) { page.saved(); });
+    // A countdown that ran while the dialog was open runs on; one switched on
+    // here starts from its full time.
+    clock_.setCountdownRestart(!countdownRunningAtShow_);
     clock_.reloadSettings();
 }
 

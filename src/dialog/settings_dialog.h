@@ -87,6 +87,7 @@ class SettingsDialog : public QDialog {
     bool readOnly_ = false;
     bool lockOpen_ = false;
     bool barShowing_ = false;
+    bool countdownRunningAtShow_ = false;
     int lockerCount_ = 6; // seconds until the skin choice and OK open
     int focusCount_ = 0;  // flashes of the message fields so far
 };

@@ -84,6 +84,7 @@ class SettingsDialogTest : public QObject {
         QVERIFY(!fs::exists(workingCopy()));
         QVERIFY(clock.alarmMenuVisible);
         QCOMPARE(clock.reloads, 1);
+        QVERIFY(clock.countdownRestart); // no countdown ran: one switched on starts afresh
         QVERIFY(!kok::app::terminationRequested());
 
         const keys::IniFile saved(keys::settingsFilePath());
@@ -96,10 +97,13 @@ class SettingsDialogTest : public QObject {
         const std::string bytes = kok::test::readBytes(keys::settingsFilePath());
         QVERIFY(bytes.find("0_Use=0\r\n0_Hour=12\r\n0_Minute=0\r\n0_Date=") != std::string::npos);
 
-        // A second OK with nothing changed rewrites the same bytes.
+        // A second OK with nothing changed rewrites the same bytes; a
+        // countdown that ran meanwhile runs on.
+        clock.countdownOn = true;
         dialog.openSection(SettingsDialog::Options);
         part<QPushButton>(dialog, "c_ok")->click();
         QCOMPARE(kok::test::readBytes(keys::settingsFilePath()), bytes);
+        QVERIFY(!clock.countdownRestart);
     }
 
     // A refused write on OK leaves the file as it was, says so, and still
