@@ -236,10 +236,10 @@ void SettingsDialog::c_okClick() {
     forEachPage([&](const DialogPage& page) { restart = restart || page.changesRunningSkin(); });
     if (restart) app::RestartProgram();
     hide();
-    forEachPage([](DialogPage& page) { page.saved(); });
     // A countdown that ran while the dialog was open runs on; one switched on
-    // here starts from its full time.
+    // here starts from its full time. The countdown page may say otherwise.
     clock_.setCountdownRestart(!countdownRunningAtShow_);
+    forEachPage([](DialogPage& page) { page.saved(); });
     clock_.reloadSettings();
 }
 
