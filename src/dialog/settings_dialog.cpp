@@ -12,6 +12,7 @@
 #include "dialog/alarm_working_copy.h"
 #include "dialog/clock_link.h"
 #include "dialog/dialog_font.h"
+#include "dialog/options_page.h"
 #include "platform/clock.h"
 #include "platform/message_box.h"
 #include "settings/keys.h"
@@ -59,8 +60,10 @@ std::string today() {
     return alarm::dateText(platform::clock().now());
 }
 
-DialogPage* makePage(SettingsDialog::Section section, ClockLink&) {
+DialogPage* makePage(SettingsDialog::Section section, ClockLink& clock) {
     switch (section) {
+    case SettingsDialog::Options:
+        return new OptionsPage(clock);
     default:
         return new DialogPage;
     }
@@ -277,9 +280,11 @@ void SettingsDialog::setMessageBarShowing(bool showing) {
     updateButtons();
 }
 
-// The position fields live on the options page, the stopwatch's fields on the
-// stopwatch page; each page takes them as it comes.
-void SettingsDialog::showClockPosition(QPoint) {}
+void SettingsDialog::showClockPosition(QPoint position) {
+    if (pagesBuilt_) static_cast<OptionsPage*>(pages_[Options])->showClockPosition(position);
+}
+
+// The stopwatch's fields live on the stopwatch page.
 void SettingsDialog::showStopwatchTime(const QString&) {}
 void SettingsDialog::showClockTime(const QString&) {}
 

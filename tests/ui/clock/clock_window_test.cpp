@@ -302,6 +302,18 @@ class ClockWindowTest : public QObject {
         QCOMPARE(ini.readInteger("kOk:TD", "PosX", -1), screen.width() - w.width());
         QCOMPARE(ini.readInteger("kOk:TD", "PosY", -1), 300);
 
+        // With the Settings dialog open its position fields follow the drag.
+        SettingsDialog dialog(w);
+        w.setSettingsDialog(&dialog);
+        dialog.show();
+        sendMouse(part<QLabel>(w, "t_time"), QEvent::MouseButtonPress, Qt::LeftButton, grip);
+        QCursor::setPos(250 + origin.x(), 260 + origin.y());
+        QTRY_COMPARE(w.pos(), QPoint(250, 260));
+        sendMouse(part<QLabel>(w, "t_time"), QEvent::MouseButtonRelease, Qt::LeftButton, grip);
+        QCOMPARE(part<QLineEdit>(dialog, "e_xx")->text(), QString("250"));
+        QCOMPARE(part<QLineEdit>(dialog, "e_yy")->text(), QString("260"));
+        dialog.hide();
+
         // Magnet off (and stored): above the top stops 5 pixels over it.
         part<QAction>(w, "m_magnet")->trigger();
         QCOMPARE(ini.readInteger("kOk:TD", "Magnet", -1), 0);

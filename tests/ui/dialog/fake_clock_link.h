@@ -10,15 +10,20 @@ namespace kok::test {
 class FakeClockLink : public dialog::ClockLink {
   public:
     QPoint clockPosition() const override { return position; }
-    QSize clockSize() const override { return QSize(200, 60); }
-    void moveClockTo(QPoint p) override { position = p; }
+    QSize clockSize() const override { return size; }
+    void moveClockTo(QPoint p) override {
+        position = p;
+        ++moves;
+    }
     void setAlarmMenuVisible(bool visible) override { alarmMenuVisible = visible; }
     void hideSettingsMenuItems() override { settingsItemsHidden = true; }
     void reloadSettings() override { ++reloads; }
     void setCountdownRestart(bool fresh) override { countdownRestart = fresh; }
     bool countdownRunning() const override { return countdownOn; }
 
-    QPoint position{100, 100};
+    QPoint position{40, 30};
+    QSize size{150, 60};
+    int moves = 0;
     bool alarmMenuVisible = true;
     bool settingsItemsHidden = false;
     int reloads = 0;
