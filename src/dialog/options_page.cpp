@@ -8,6 +8,7 @@
 
 #include "dialog/clock_link.h"
 #include "dialog/file_chooser.h"
+#include "dialog/product_info.h"
 #include "platform/message_box.h"
 #include "platform/paths.h"
 #include "platform/run_key_store.h"
@@ -26,10 +27,11 @@ namespace main_keys = settings::main_section;
 namespace hour_keys = settings::hour;
 namespace indicator_keys = settings::indicator;
 
-constexpr std::string_view kVoicePackHint =
+const std::string kVoicePackHint =
     "Для активации дополнительных функций ежечасного оповещения\n"
     "необходима специальная библиотека (файл «kOkvoice.dll», ~500Кб),\n"
-    "которую можно скачать с сайта https://github.com/koktd/koktd ...";
+    "которую можно скачать с сайта " +
+    std::string(product::kWebSite) + " ...";
 
 std::optional<int> fieldInteger(const QLineEdit* field) {
     return settings::parseIniInteger(field->text().toStdString());

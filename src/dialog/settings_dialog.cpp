@@ -12,6 +12,8 @@
 #include "dialog/alarm_working_copy.h"
 #include "dialog/clock_link.h"
 #include "dialog/dialog_font.h"
+#include "dialog/info_page.h"
+#include "dialog/message_page.h"
 #include "dialog/options_page.h"
 #include "platform/clock.h"
 #include "platform/message_box.h"
@@ -64,6 +66,10 @@ DialogPage* makePage(SettingsDialog::Section section, ClockLink& clock) {
     switch (section) {
     case SettingsDialog::Options:
         return new OptionsPage(clock);
+    case SettingsDialog::Message:
+        return new MessagePage;
+    case SettingsDialog::Info:
+        return new InfoPage;
     default:
         return new DialogPage;
     }
