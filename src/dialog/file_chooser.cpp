@@ -1,7 +1,8 @@
 #include "dialog/file_chooser.h"
 
 #include <QFileDialog>
-#include <QFileInfo>
+#include <algorithm>
+#include <filesystem>
 
 #include "platform/paths.h"
 #include "platform/sound_path.h"
@@ -14,11 +15,19 @@ QString chooseFile(QWidget* parent, FileKind kind, const QString& currentPath) {
     if (setup.startInSkins) {
         folder = QString::fromStdString((platform::executableDir() / "SKINS").string());
     } else if (!currentPath.isEmpty()) {
-        // A path stored the Windows way ("MEDIA\x.wav") is relative to the program.
-        const auto found =
-            platform::resolveSoundPath(currentPath.toStdString(), platform::executableDir());
-        if (!found.empty())
-            folder = QFileInfo(QString::fromStdString(found.string())).absolutePath();
+        // The folder part of the path, whether or not the file is there; a
+        // relative path (the Windows way, "MEDIA\x.wav") starts beside the program.
+        std::filesystem::path path = currentPath.toStdString();
+        const auto found = platform::resolveSoundPath(path.string(), platform::executableDir());
+        if (!found.empty()) {
+            path = found;
+        } else {
+            std::string text = path.string();
+            std::replace(text.begin(), text.end(), '\\', '/');
+            path = text;
+            if (path.is_relative()) path = platform::executableDir() / path;
+        }
+        folder = QString::fromStdString(path.parent_path().string());
     }
     QFileDialog dialog(parent, QString::fromStdString(setup.title), folder,
                        QString::fromStdString(fileDialogFilter(setup.filter)));

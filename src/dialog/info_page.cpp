@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "dialog/label_click.h"
 #include "dialog/page_fonts.h"
 #include "dialog/product_info.h"
 #include "platform/shell_open_ui.h"
@@ -90,9 +91,7 @@ InfoPage::~InfoPage() = default;
 bool InfoPage::eventFilter(QObject* watched, QEvent* event) {
     const auto* mouse = dynamic_cast<QMouseEvent*>(event);
     if (!mouse) return DialogPage::eventFilter(watched, event);
-    const bool click = event->type() == QEvent::MouseButtonRelease &&
-                       mouse->button() == Qt::LeftButton &&
-                       static_cast<QWidget*>(watched)->rect().contains(mouse->position().toPoint());
+    const bool click = isClick(watched, event);
     if (watched == ui_->t_title && event->type() == QEvent::MouseButtonDblClick) {
         tt_egg_->start();
         return true;

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 
+#include "dialog/label_click.h"
 #include "dialog/page_fonts.h"
 #include "platform/message_box.h"
 #include "settings/ini_file.h"
@@ -174,8 +175,7 @@ void MessagePage::save(settings::IniUpdate& file, SettingsGroup group) const {
 }
 
 bool MessagePage::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    if (isClick(watched, event)) {
         if (watched == ui_->p_color1) chooseColor(0);
         if (watched == ui_->p_color2) chooseColor(1);
     }

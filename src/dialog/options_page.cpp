@@ -8,6 +8,7 @@
 
 #include "dialog/clock_link.h"
 #include "dialog/file_chooser.h"
+#include "dialog/label_click.h"
 #include "dialog/product_info.h"
 #include "platform/message_box.h"
 #include "platform/paths.h"
@@ -124,8 +125,10 @@ void OptionsPage::load(const settings::IniUpdate& file, SettingsGroup group) {
     switch (group) {
     case SettingsGroup::Main: {
         // Setting the box acts like a click: an existing entry is written
-        // again with the path of the program that runs now.
-        ui_->o_autostart->setChecked(settings::autostartEntryExists(*autostartStore_));
+        // again with the path of the program that runs now. A store that
+        // cannot be read leaves the box as it was.
+        if (const auto exists = settings::autostartEntryExists(*autostartStore_))
+            ui_->o_autostart->setChecked(*exists);
         const QPoint at = clock_.clockPosition();
         ui_->e_xx->setText(
             QString::number(file.readInteger(main_keys::kName, main_keys::kPosX, at.x())));
@@ -212,10 +215,7 @@ void OptionsPage::showClockPosition(QPoint position) {
 }
 
 bool OptionsPage::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ui_->miniHelp && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
-        ui_->miniHelp->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint()))
-        platform::showMessage(kVoicePackHint);
+    if (watched == ui_->miniHelp && isClick(watched, event)) platform::showMessage(kVoicePackHint);
     return DialogPage::eventFilter(watched, event);
 }
 

@@ -85,9 +85,13 @@ SettingsDialog::SettingsDialog(ClockLink& clock, QWidget* parent)
     setFixedSize(size());
     sectionButtons_ = {ui_->s_options, ui_->s_alarm, ui_->s_countdown, ui_->s_timer,
                        ui_->s_message, ui_->s_skins, ui_->s_editor,    ui_->s_info};
-    for (int i = 0; i < SectionCount; ++i)
+    for (int i = 0; i < SectionCount; ++i) {
+        // The button of the page shown stays down.
+        sectionButtons_[i]->setCheckable(true);
+        sectionButtons_[i]->setAutoExclusive(true);
         connect(sectionButtons_[i], &QPushButton::clicked, this,
                 [this, i] { showSection(Section(i)); });
+    }
     connect(ui_->c_ok, &QPushButton::clicked, this, &SettingsDialog::c_okClick);
     connect(ui_->c_cancel, &QPushButton::clicked, this, &SettingsDialog::c_cancelClick);
 
@@ -103,7 +107,10 @@ SettingsDialog::SettingsDialog(ClockLink& clock, QWidget* parent)
     FormCreate();
 }
 
-SettingsDialog::~SettingsDialog() = default;
+// The program may end with the dialog open: the working copy goes with it.
+SettingsDialog::~SettingsDialog() {
+    if (isVisible()) FormHide();
+}
 
 void SettingsDialog::FormCreate() {
     showSection(Options);
@@ -125,6 +132,9 @@ void SettingsDialog::buildPages() {
         DialogPage* page = makePage(Section(i), clock_);
         page->setObjectName(kSections[i].page);
         ui_->tabs->addWidget(page);
+        // Enter in a field must not press a page's "!!!" or "..." button.
+        for (QPushButton* b : page->findChildren<QPushButton*>())
+            b->setAutoDefault(false);
         pages_[i] = page;
         if (lockerCount_ < kLockSeconds) page->lockerTick(lockerCount_);
     }

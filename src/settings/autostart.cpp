@@ -11,11 +11,11 @@ std::string autostartCommandLine(const std::filesystem::path& executable) {
     return "\"" + executable.string() + "\" " + std::string(kAutorunSwitch);
 }
 
-bool autostartEntryExists(const platform::RunKeyStore& store) {
+std::optional<bool> autostartEntryExists(const platform::RunKeyStore& store) {
     try {
         return store.exists(kAutostartName);
     } catch (const std::exception&) {
-        return false;
+        return std::nullopt;
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,7 +18,8 @@ inline constexpr std::string_view kAutorunSwitch = "/autorun";
 // The entry's command line: the quoted executable path, then " /autorun".
 std::string autostartCommandLine(const std::filesystem::path& executable);
 
-bool autostartEntryExists(const platform::RunKeyStore& store);
+// Whether the entry exists; nothing when the store cannot be read.
+std::optional<bool> autostartEntryExists(const platform::RunKeyStore& store);
 
 // Creates (on) or removes (off) the entry for `executable`. Returns false when
 // the store refuses; no message is shown for that.

@@ -2,8 +2,13 @@
 #include <QtTest>
 
 #include "support/qt_test_main.h"
+#include "support/temp_dir.h"
 
 int main(int argc, char** argv) {
+    // The user's own configuration (the autostart folder above all) is never
+    // touched by a test: the tests get a configuration folder of their own.
+    const kok::test::TempDir config;
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config.path().string()));
     QApplication app(argc, argv);
     int failed = 0;
     for (const auto& make : kok::test::qtTests()) {

@@ -20,7 +20,11 @@ std::filesystem::path XdgAutostartStore::entryPath(std::string_view name) const 
 
 bool XdgAutostartStore::exists(std::string_view name) const {
     std::error_code ec;
-    return std::filesystem::is_regular_file(entryPath(name), ec);
+    const auto status = std::filesystem::status(entryPath(name), ec);
+    // A missing entry is an answer; a folder that cannot be looked into is not.
+    if (ec && ec != std::errc::no_such_file_or_directory)
+        throw std::runtime_error("autostart folder cannot be read: " + ec.message());
+    return std::filesystem::is_regular_file(status);
 }
 
 std::string XdgAutostartStore::read(std::string_view name) const {

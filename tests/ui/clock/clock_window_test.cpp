@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 #include <QtTest>
@@ -280,6 +281,32 @@ class ClockWindowTest : public QObject {
         QCOMPARE(w.pos(), QPoint(screenWidth - w.width() - 70, 0));
         QVERIFY(part<QAction>(w, "m_magnet")->isChecked());
         QVERIFY(!part<QTimer>(w, "tt_priority")->isActive());
+    }
+
+    // The options page moves the clock while its fields are edited: Cancel
+    // puts it back where the Settings file says and writes nothing; OK stores it.
+    void positionFieldsMoveTheClockUntilCancel() {
+        writeSettingsText("[kOk:TD]\r\nPosX=100\r\nPosY=200\r\n");
+        ClockWindow w(QString{});
+        w.show();
+        SettingsDialog dialog(w);
+        w.setSettingsDialog(&dialog);
+        for (int i = 0; i < 6; ++i) // the skin-choice lock
+            QMetaObject::invokeMethod(&dialog, "tt_lockerTimer");
+        const std::string before = kok::test::readBytes(settingsPath);
+
+        part<QAction>(w, "m_settings")->trigger();
+        part<QLineEdit>(dialog, "e_xx")->setText("300");
+        QCOMPARE(w.pos(), QPoint(300, 200));
+        part<QPushButton>(dialog, "c_cancel")->click();
+        QTRY_COMPARE(w.pos(), QPoint(100, 200));
+        QCOMPARE(kok::test::readBytes(settingsPath), before);
+
+        part<QAction>(w, "m_settings")->trigger();
+        part<QLineEdit>(dialog, "e_yy")->setText("-5");
+        part<QPushButton>(dialog, "c_ok")->click();
+        QTRY_COMPARE(w.pos(), QPoint(100, -5));
+        QCOMPARE(IniFile(settingsPath).readInteger("kOk:TD", "PosY", 0), -5);
     }
 
     void dragSnapsAndStoresThePosition() {

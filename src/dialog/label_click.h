@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QMouseEvent>
+#include <QWidget>
+
+namespace kok::dialog {
+
+// A left button released over the widget it was pressed on: a click on a
+// label or panel that has no clicked signal of its own.
+inline bool isClick(const QObject* watched, const QEvent* event) {
+    if (event->type() != QEvent::MouseButtonRelease || !watched->isWidgetType()) return false;
+    const auto* mouse = static_cast<const QMouseEvent*>(event);
+    return mouse->button() == Qt::LeftButton &&
+           static_cast<const QWidget*>(watched)->rect().contains(mouse->position().toPoint());
+}
+
+} // namespace kok::dialog
