@@ -11,7 +11,9 @@
 #include "app/restart.h"
 #include "dialog/alarm_working_copy.h"
 #include "dialog/clock_link.h"
+#include "dialog/countdown_page.h"
 #include "dialog/dialog_font.h"
+#include "dialog/stopwatch_page.h"
 #include "platform/clock.h"
 #include "platform/message_box.h"
 #include "settings/keys.h"
@@ -59,8 +61,12 @@ std::string today() {
     return alarm::dateText(platform::clock().now());
 }
 
-DialogPage* makePage(SettingsDialog::Section section, ClockLink&) {
+DialogPage* makePage(SettingsDialog::Section section, ClockLink& clock) {
     switch (section) {
+    case SettingsDialog::Countdown:
+        return new CountdownPage(clock);
+    case SettingsDialog::Timer:
+        return new StopwatchPage(clock);
     default:
         return new DialogPage;
     }
@@ -277,10 +283,27 @@ void SettingsDialog::setMessageBarShowing(bool showing) {
     updateButtons();
 }
 
-// The position fields live on the options page, the stopwatch's fields on the
-// stopwatch page; each page takes them as it comes.
+// The position fields live on the options page; it takes them as they come.
 void SettingsDialog::showClockPosition(QPoint) {}
-void SettingsDialog::showStopwatchTime(const QString&) {}
-void SettingsDialog::showClockTime(const QString&) {}
+
+StopwatchPage* SettingsDialog::stopwatchPage() const {
+    return qobject_cast<StopwatchPage*>(pages_[Timer]);
+}
+
+void SettingsDialog::showStopwatchTime(const QString& text) {
+    if (StopwatchPage* page = stopwatchPage()) page->showStopwatchTime(text);
+}
+
+void SettingsDialog::showClockTime(const QString& text) {
+    if (StopwatchPage* page = stopwatchPage()) page->showClockTime(text);
+}
+
+void SettingsDialog::refreshStopwatchPage() {
+    if (StopwatchPage* page = stopwatchPage()) page->refresh();
+}
+
+void SettingsDialog::showStopwatchPaused(bool paused) {
+    if (StopwatchPage* page = stopwatchPage()) page->showPaused(paused);
+}
 
 } // namespace kok::dialog

@@ -17,6 +17,10 @@ class FakeClockLink : public dialog::ClockLink {
     void reloadSettings() override { ++reloads; }
     void setCountdownRestart(bool fresh) override { countdownRestart = fresh; }
     bool countdownRunning() const override { return countdownOn; }
+    bool stopwatchTicking() const override { return stopwatch == Running; }
+    void pauseStopwatch() override { stopwatch = Paused; }
+    void resumeStopwatch() override { stopwatch = Running; }
+    void toggleStopwatch() override { stopwatch = stopwatch == Stopped ? Running : Stopped; }
 
     QPoint position{100, 100};
     bool alarmMenuVisible = true;
@@ -24,6 +28,7 @@ class FakeClockLink : public dialog::ClockLink {
     int reloads = 0;
     bool countdownRestart = false;
     bool countdownOn = false;
+    enum { Stopped, Paused, Running } stopwatch = Stopped;
 };
 
 } // namespace kok::test
