@@ -41,9 +41,9 @@ CountdownPage::CountdownPage(ClockLink& clock, QWidget* parent)
     : DialogPage(parent), ui_(std::make_unique<Ui::CountdownPageForm>()), clock_(clock) {
     ui_->setupUi(this);
     const std::pair<QLineEdit*, QSpinBox*> pairs[] = {
-        {ui_->e_hrs_cdn, ui_->a_hrs_cdn}, {ui_->e_min_cdn, ui_->a_min_cdn},
-        {ui_->e_sec_cdn, ui_->a_sec_cdn}, {ui_->e_secs, ui_->a_secs},
-        {ui_->e_pre1, ui_->a_pre1},       {ui_->e_pre2, ui_->a_pre2},
+        {ui_->e_hrs_cdn, ui_->a_hrs_cdn},    {ui_->e_min_cdn, ui_->a_min_cdn},
+        {ui_->e_sec_cdn, ui_->a_sec_cdn},    {ui_->e_secs, ui_->a_secs},
+        {ui_->e_pre1, ui_->a_pre1},          {ui_->e_pre2, ui_->a_pre2},
         {ui_->e_after_cdn, ui_->a_after_cdn}};
     for (auto [field, arrows] : pairs) {
         // Only the arrows show; the number is the field's.
@@ -74,9 +74,9 @@ CountdownPage::CountdownPage(ClockLink& clock, QWidget* parent)
 CountdownPage::~CountdownPage() = default;
 
 void CountdownPage::e_timeformatChange() {
-    const DurationEdit edit = editDuration(ui_->e_hrs_cdn->text().toStdString(),
-                                           ui_->e_min_cdn->text().toStdString(),
-                                           ui_->e_sec_cdn->text().toStdString());
+    const DurationEdit edit =
+        editDuration(ui_->e_hrs_cdn->text().toStdString(), ui_->e_min_cdn->text().toStdString(),
+                     ui_->e_sec_cdn->text().toStdString());
     if (!edit.valid) {
         durationGuard_ = false;
         ui_->e_secs->setText(QString::number(kFallbackCountdown));

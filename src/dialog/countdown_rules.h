@@ -31,8 +31,8 @@ struct DurationEdit {
     // All three hold integers; otherwise the total becomes kFallbackCountdown
     // and the rest of this is unset.
     bool valid = false;
-    Duration fields;       // as parsed, seconds raised to the minimum
-    int secondsMinimum = 0; // 10 while hours and minutes are both 0
+    Duration fields;            // as parsed, seconds raised to the minimum
+    int secondsMinimum = 0;     // 10 while hours and minutes are both 0
     bool secondsRaised = false; // the seconds text must become the minimum
     int total = kFallbackCountdown;
 };

@@ -42,8 +42,7 @@ StopwatchPage::StopwatchPage(ClockLink& clock, QWidget* parent)
         connect(saveButtons_[i], &QPushButton::clicked, this, [this, i] { b_save0Click(i + 1); });
     connect(ui_->b_clear, &QPushButton::clicked, this, &StopwatchPage::b_clearClick);
     connect(ui_->b_pause_timer, &QPushButton::clicked, this, &StopwatchPage::b_pause_timerClick);
-    connect(ui_->b_resume_timer, &QPushButton::clicked, this,
-            &StopwatchPage::b_resume_timerClick);
+    connect(ui_->b_resume_timer, &QPushButton::clicked, this, &StopwatchPage::b_resume_timerClick);
     connect(ui_->b_reset, &QPushButton::clicked, this, &StopwatchPage::b_resetClick);
 }
 
@@ -62,8 +61,7 @@ void StopwatchPage::load(const settings::IniUpdate& file, SettingsGroup group) {
 void StopwatchPage::save(settings::IniUpdate& file, SettingsGroup group) const {
     if (group != SettingsGroup::Timer) return;
     for (int i = 0; i < keys::kSavedCount; ++i)
-        file.writeString(keys::kName, keys::savedKey(i + 1),
-                         savedLabels_[i]->text().toStdString());
+        file.writeString(keys::kName, keys::savedKey(i + 1), savedLabels_[i]->text().toStdString());
     file.writeFlag(keys::kName, keys::kTerminate, ui_->o_stop->isChecked());
 }
 
@@ -110,9 +108,9 @@ void StopwatchPage::showClockTime(const QString& text) {
 
 void StopwatchPage::b_save0Click(int slot) {
     dropFocus(saveButtons_[slot - 1]);
-    const std::string reading = stopwatchReading(
-        ui_->v_timer->text().toStdString(), ui_->v_start->text().toStdString(),
-        ui_->v_current->text().toStdString(), ui_->v_missed->text().toStdString());
+    const std::string reading =
+        stopwatchReading(ui_->v_timer->text().toStdString(), ui_->v_start->text().toStdString(),
+                         ui_->v_current->text().toStdString(), ui_->v_missed->text().toStdString());
     savedLabels_[slot - 1]->setText(QString::fromStdString(reading));
     try {
         settings::openSettings().writeString(keys::kName, keys::savedKey(slot), reading);

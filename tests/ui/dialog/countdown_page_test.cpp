@@ -54,12 +54,18 @@ class CountdownPageTest : public QObject {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QStringList>("shown"); // hours, minutes, seconds, total
-        QTest::newRow("3661 s") << "e_secs" << "3661" << QStringList{"1", "1", "1", "3661"};
-        QTest::newRow("21599 s") << "e_secs" << "21599" << QStringList{"5", "59", "59", "21599"};
-        QTest::newRow("no total") << "e_secs" << "" << QStringList{"0", "1", "40", "100"};
-        QTest::newRow("no hours") << "e_hrs_cdn" << "" << QStringList{"0", "1", "40", "100"};
-        QTest::newRow("2 hours") << "e_hrs_cdn" << "2" << QStringList{"2", "0", "30", "7230"};
-        QTest::newRow("5 s alone") << "e_sec_cdn" << "5" << QStringList{"0", "0", "10", "10"};
+        QTest::newRow("3661 s") << "e_secs"
+                                << "3661" << QStringList{"1", "1", "1", "3661"};
+        QTest::newRow("21599 s") << "e_secs"
+                                 << "21599" << QStringList{"5", "59", "59", "21599"};
+        QTest::newRow("no total") << "e_secs"
+                                  << "" << QStringList{"0", "1", "40", "100"};
+        QTest::newRow("no hours") << "e_hrs_cdn"
+                                  << "" << QStringList{"0", "1", "40", "100"};
+        QTest::newRow("2 hours") << "e_hrs_cdn"
+                                 << "2" << QStringList{"2", "0", "30", "7230"};
+        QTest::newRow("5 s alone") << "e_sec_cdn"
+                                   << "5" << QStringList{"0", "0", "10", "10"};
     }
     void durationViewsStayInStep() {
         QFETCH(QString, field);
@@ -184,15 +190,20 @@ class CountdownPageTest : public QObject {
         QStringList order;
         bool inTimer = false;
         for (const QByteArray& line :
-             QByteArray::fromStdString(kok::test::readBytes(keys::settingsFilePath())).split('\n')) {
-            if (line.startsWith('[')) inTimer = line.trimmed() == "[kOk:TD:Timer]";
-            else if (inTimer && line.contains('=')) order << line.left(line.indexOf('='));
+             QByteArray::fromStdString(kok::test::readBytes(keys::settingsFilePath()))
+                 .split('\n')) {
+            if (line.startsWith('['))
+                inTimer = line.trimmed() == "[kOk:TD:Timer]";
+            else if (inTimer && line.contains('='))
+                order << line.left(line.indexOf('='));
         }
         QCOMPARE(order.join(','),
                  QString("Use,CountDown,Warn_1,Warn_2,Remind,Sound,Loop,File,Beep,asTime,Type,"
                          "Start,App,Message,Saved_1,Saved_2,Saved_3,Saved_4,Saved_5,Terminate"));
         const keys::IniFile saved(keys::settingsFilePath());
-        const auto value = [&](const char* key) { return saved.readString("kOk:TD:Timer", key, ""); };
+        const auto value = [&](const char* key) {
+            return saved.readString("kOk:TD:Timer", key, "");
+        };
         QCOMPARE(value("Use"), std::string("1"));
         QCOMPARE(value("CountDown"), std::string("3661"));
         QCOMPARE(value("asTime"), std::string("0"));

@@ -52,9 +52,8 @@ TEST(StopwatchReading, CarriesThePausedTimeOnlyAfterAPause) {
             state.update([&](settings::IniUpdate& s) { timers::writePause(s, clock.now()); });
             clock.set(2024, 5, c.resume->hour < c.pause->hour ? 2 : 1, c.resume->hour,
                       c.resume->minute);
-            state.update([&](settings::IniUpdate& s) {
-                timers::writeResume(s, clock.now().secondOfDay());
-            });
+            state.update(
+                [&](settings::IniUpdate& s) { timers::writeResume(s, clock.now().secondOfDay()); });
         }
         clock.set(2024, 5, 1, c.now.hour, c.now.minute, c.now.second);
         const int now = clock.now().secondOfDay();
