@@ -81,6 +81,13 @@ void ClockWindow::setSettingsDialog(dialog::SettingsDialog* dialog) {
     timers_->setStopwatchShown([this](const QString& text) {
         if (settingsDialogVisible()) dialog_->showStopwatchTime(text);
     });
+    timers_->setStopwatchChanged([this](timers::Timers::StopwatchChange change) {
+        if (!settingsDialogVisible()) return; // showing the dialog refreshes its page
+        if (change == timers::Timers::StopwatchChange::StartedOrStopped)
+            dialog_->refreshStopwatchPage();
+        else
+            dialog_->showStopwatchPaused(change == timers::Timers::StopwatchChange::Paused);
+    });
     if (dialog_)
         connect(messageBar_.get(), &signal::MessageBar::showingChanged, dialog_,
                 &dialog::SettingsDialog::setMessageBarShowing, Qt::UniqueConnection);
@@ -108,6 +115,18 @@ void ClockWindow::setCountdownRestart(bool fresh) {
 
 bool ClockWindow::countdownRunning() const {
     return timers_->countdownRunning();
+}
+
+bool ClockWindow::stopwatchTicking() const {
+    return timers_->stopwatchTicking();
+}
+
+void ClockWindow::pauseStopwatch() {
+    timers_->PauseStopwatch();
+}
+
+void ClockWindow::resumeStopwatch() {
+    timers_->ResumeStopwatch();
 }
 
 void ClockWindow::mt_start_cdnClick() {

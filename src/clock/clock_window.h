@@ -84,6 +84,10 @@ class ClockWindow : public QWidget, public ClockSurface, public dialog::ClockLin
     void hideSettingsMenuItems() override;
     void reloadSettings() override { reshow(); }
     bool countdownRunning() const override;
+    bool stopwatchTicking() const override;
+    void pauseStopwatch() override;
+    void resumeStopwatch() override;
+    void toggleStopwatch() override { mt_start_tmrClick(); }
 
   public slots:
     // Commands of the popup menu and the buttons.

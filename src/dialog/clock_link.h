@@ -24,6 +24,12 @@ class ClockLink {
     // run on (false).
     virtual void setCountdownRestart(bool fresh) = 0;
     virtual bool countdownRunning() const = 0;
+    // The stopwatch, driven from its page: whether its tick runs (started and
+    // not paused), pause and resume, and the start/stop toggle of the menu.
+    virtual bool stopwatchTicking() const = 0;
+    virtual void pauseStopwatch() = 0;
+    virtual void resumeStopwatch() = 0;
+    virtual void toggleStopwatch() = 0;
 
   protected:
     ~ClockLink() = default;

@@ -11,10 +11,12 @@
 #include "app/restart.h"
 #include "dialog/alarm_working_copy.h"
 #include "dialog/clock_link.h"
+#include "dialog/countdown_page.h"
 #include "dialog/dialog_font.h"
 #include "dialog/info_page.h"
 #include "dialog/message_page.h"
 #include "dialog/options_page.h"
+#include "dialog/stopwatch_page.h"
 #include "platform/clock.h"
 #include "platform/message_box.h"
 #include "settings/keys.h"
@@ -70,6 +72,10 @@ DialogPage* makePage(SettingsDialog::Section section, ClockLink& clock) {
         return new MessagePage;
     case SettingsDialog::Info:
         return new InfoPage;
+    case SettingsDialog::Countdown:
+        return new CountdownPage(clock);
+    case SettingsDialog::Timer:
+        return new StopwatchPage(clock);
     default:
         return new DialogPage;
     }
@@ -300,8 +306,24 @@ void SettingsDialog::showClockPosition(QPoint position) {
     if (pagesBuilt_) static_cast<OptionsPage*>(pages_[Options])->showClockPosition(position);
 }
 
-// The stopwatch's fields live on the stopwatch page.
-void SettingsDialog::showStopwatchTime(const QString&) {}
-void SettingsDialog::showClockTime(const QString&) {}
+StopwatchPage* SettingsDialog::stopwatchPage() const {
+    return qobject_cast<StopwatchPage*>(pages_[Timer]);
+}
+
+void SettingsDialog::showStopwatchTime(const QString& text) {
+    if (StopwatchPage* page = stopwatchPage()) page->showStopwatchTime(text);
+}
+
+void SettingsDialog::showClockTime(const QString& text) {
+    if (StopwatchPage* page = stopwatchPage()) page->showClockTime(text);
+}
+
+void SettingsDialog::refreshStopwatchPage() {
+    if (StopwatchPage* page = stopwatchPage()) page->refresh();
+}
+
+void SettingsDialog::showStopwatchPaused(bool paused) {
+    if (StopwatchPage* page = stopwatchPage()) page->showPaused(paused);
+}
 
 } // namespace kok::dialog

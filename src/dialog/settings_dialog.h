@@ -17,6 +17,7 @@ class SettingsDialogForm;
 namespace kok::dialog {
 
 class ClockLink;
+class StopwatchPage;
 
 // The Settings dialog: created hidden at start and afterwards only shown and
 // hidden. The frame holds the section buttons, OK and Cancel and a stack of
@@ -41,6 +42,10 @@ class SettingsDialog : public QDialog {
     void showStopwatchTime(const QString& text);
     // The clock's time at every tick, for the stopwatch page's current-time field.
     void showClockTime(const QString& text);
+    // The stopwatch started or stopped (its page refreshes), or was paused or
+    // resumed from the clock's timer button.
+    void refreshStopwatchPage();
+    void showStopwatchPaused(bool paused);
     // OK and Cancel are off while the Message bar shows.
     void setMessageBarShowing(bool showing);
     // The program's folder could not be written: nothing can be saved until
@@ -77,6 +82,8 @@ class SettingsDialog : public QDialog {
     void enterReadOnly();
     void updateButtons();
     template <class Fn> void forEachPage(Fn fn) const;
+    // None until the pages are built.
+    StopwatchPage* stopwatchPage() const;
 
     std::unique_ptr<Ui::SettingsDialogForm> ui_;
     ClockLink& clock_;

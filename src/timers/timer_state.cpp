@@ -134,4 +134,9 @@ void writeResume(settings::IniUpdate& state, int nowSecondOfDay) {
     removePause(state);
 }
 
+StopwatchInfo readStopwatchInfo(const settings::IniUpdate& state) {
+    return {state.readString(kStopwatchSection, kStartTime, "-"),
+            state.readInteger(kStopwatchSection, kDropped, 0)};
+}
+
 } // namespace kok::timers

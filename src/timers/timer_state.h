@@ -68,4 +68,12 @@ void writePause(settings::IniUpdate& state, const platform::LocalTime& now);
 // Adds the pause to Dropped and ends it; without a pause in force, nothing.
 void writeResume(settings::IniUpdate& state, int nowSecondOfDay);
 
+// What the settings dialog shows of a started stopwatch: its start as stored
+// ("-" when missing) and the paused time so far.
+struct StopwatchInfo {
+    std::string startTime;
+    int dropped = 0;
+};
+StopwatchInfo readStopwatchInfo(const settings::IniUpdate& state);
+
 } // namespace kok::timers

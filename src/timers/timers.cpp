@@ -173,6 +173,14 @@ void Timers::mt_start_cdnClick() {
 
 // ---- Stopwatch
 
+bool Timers::stopwatchTicking() const {
+    return ui_.tt_timer->isActive();
+}
+
+void Timers::notifyStopwatch(StopwatchChange change) {
+    if (stopwatchChanged_) stopwatchChanged_(change);
+}
+
 bool Timers::StartStopwatch(bool fresh) {
     const platform::LocalTime now = platform::clock().now();
     surface_.setUptimeDisplayEnabled(false);
@@ -221,6 +229,7 @@ void Timers::PauseStopwatch() {
     } catch (const settings::WriteError&) {
         // Not stored, the pause holds until the next load only.
     }
+    notifyStopwatch(StopwatchChange::Paused);
 }
 
 void Timers::ResumeStopwatch() {
@@ -232,6 +241,7 @@ void Timers::ResumeStopwatch() {
     }
     startTick(ui_.tt_timer);
     surface_.setTimerButtonRunning(true);
+    notifyStopwatch(StopwatchChange::Resumed);
 }
 
 void Timers::i_timerClick() {
@@ -270,6 +280,7 @@ void Timers::mt_start_tmrClick() {
         runState_ = Stopped;
     }
     surface_.setTimerButtonRunning(ui_.tt_timer->isActive());
+    notifyStopwatch(StopwatchChange::StartedOrStopped);
     clockBackIfIdle();
 }
 

@@ -53,6 +53,13 @@ class Timers : public QObject {
     void setStopwatchShown(std::function<void(const QString&)> shown) {
         stopwatchShown_ = std::move(shown);
     }
+    enum class StopwatchChange { StartedOrStopped, Paused, Resumed };
+    // Every start, stop, pause and resume, for the dialog's stopwatch page.
+    void setStopwatchChanged(std::function<void(StopwatchChange)> changed) {
+        stopwatchChanged_ = std::move(changed);
+    }
+    // Whether the stopwatch's tick runs (started and not paused).
+    bool stopwatchTicking() const;
 
     void mt_start_cdnClick();
     void tt_countdownTimer();
@@ -74,12 +81,14 @@ class Timers : public QObject {
     void startTick(QTimer* timer);
     // With neither timer started the state file goes and the clock comes back.
     void clockBackIfIdle();
+    void notifyStopwatch(StopwatchChange change);
 
     TimerParts ui_;
     clock::ClockSurface& surface_;
     alarm::EventFiring& firing_;
     std::function<void()> repaintNow_;
     std::function<void(const QString&)> stopwatchShown_;
+    std::function<void(StopwatchChange)> stopwatchChanged_;
     bool countdownRunning_ = false; // the menu item's running flag
     bool stopwatchStarted_ = false; // running or paused
     RunState runState_ = Stopped;

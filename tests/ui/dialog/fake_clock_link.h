@@ -20,6 +20,10 @@ class FakeClockLink : public dialog::ClockLink {
     void reloadSettings() override { ++reloads; }
     void setCountdownRestart(bool fresh) override { countdownRestart = fresh; }
     bool countdownRunning() const override { return countdownOn; }
+    bool stopwatchTicking() const override { return stopwatch == Running; }
+    void pauseStopwatch() override { stopwatch = Paused; }
+    void resumeStopwatch() override { stopwatch = Running; }
+    void toggleStopwatch() override { stopwatch = stopwatch == Stopped ? Running : Stopped; }
 
     QPoint position{40, 30};
     QSize size{150, 60};
@@ -29,6 +33,7 @@ class FakeClockLink : public dialog::ClockLink {
     int reloads = 0;
     bool countdownRestart = false;
     bool countdownOn = false;
+    enum { Stopped, Paused, Running } stopwatch = Stopped;
 };
 
 } // namespace kok::test

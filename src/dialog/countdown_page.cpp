@@ -1,0 +1,266 @@
+#include "dialog/countdown_page.h"
+
+#include <QEvent>
+#include <QSignalBlocker>
+#include <QSpinBox>
+
+#include "dialog/clock_link.h"
+#include "dialog/countdown_rules.h"
+#include "dialog/file_chooser.h"
+#include "platform/process.h"
+#include "settings/ini_file.h"
+#include "settings/keys.h"
+#include "signals/sound.h"
+#include "signals/wave_playback.h"
+#include "ui_countdown_page.h"
+
+namespace kok::dialog {
+namespace {
+
+namespace keys = settings::timer;
+namespace defaults = settings::timer::dialog;
+
+std::optional<int> number(const QLineEdit* field) {
+    return parseInteger(field->text().toStdString());
+}
+
+void moveArrows(QSpinBox* arrows, int value) {
+    const QSignalBlocker quiet(arrows);
+    arrows->setValue(value);
+}
+
+// A button that was pressed gives the keyboard focus away before it acts.
+void dropFocus(QWidget* button) {
+    button->setEnabled(false);
+    button->setEnabled(true);
+}
+
+} // namespace
+
+CountdownPage::CountdownPage(ClockLink& clock, QWidget* parent)
+    : DialogPage(parent), ui_(std::make_unique<Ui::CountdownPageForm>()), clock_(clock) {
+    ui_->setupUi(this);
+    const std::pair<QLineEdit*, QSpinBox*> pairs[] = {
+        {ui_->e_hrs_cdn, ui_->a_hrs_cdn},    {ui_->e_min_cdn, ui_->a_min_cdn},
+        {ui_->e_sec_cdn, ui_->a_sec_cdn},    {ui_->e_secs, ui_->a_secs},
+        {ui_->e_pre1, ui_->a_pre1},          {ui_->e_pre2, ui_->a_pre2},
+        {ui_->e_after_cdn, ui_->a_after_cdn}};
+    for (auto [field, arrows] : pairs) {
+        // Only the arrows show; the number is the field's.
+        arrows->findChild<QLineEdit*>()->hide();
+        connect(arrows, &QSpinBox::valueChanged, field,
+                [field](int value) { field->setText(QString::number(value)); });
+    }
+    for (QLineEdit* field : {ui_->e_hrs_cdn, ui_->e_min_cdn, ui_->e_sec_cdn})
+        connect(field, &QLineEdit::textChanged, this, &CountdownPage::e_timeformatChange);
+    connect(ui_->e_secs, &QLineEdit::textChanged, this, &CountdownPage::e_secsChange);
+    for (auto [field, arrows] : {pairs[4], pairs[5], pairs[6]})
+        connect(field, &QLineEdit::textChanged, this,
+                [this, field, arrows] { numberChange(field, arrows); });
+
+    for (QCheckBox* box : {ui_->o_sound_cdn, ui_->o_beep_cdn, ui_->o_app_cdn})
+        connect(box, &QCheckBox::toggled, this, &CountdownPage::updateEnabled);
+    connect(ui_->b_change, &QPushButton::clicked, this, &CountdownPage::b_changeClick);
+    connect(ui_->t_sound_cdn, &QPushButton::clicked, this, &CountdownPage::t_sound_cdnClick);
+    connect(ui_->t_beep_cdn, &QPushButton::clicked, this, &CountdownPage::t_beep_cdnClick);
+    connect(ui_->t_app_cdn, &QPushButton::clicked, this, &CountdownPage::t_app_cdnClick);
+    connect(ui_->b_sound_cdn, &QPushButton::clicked, this, &CountdownPage::b_sound_cdnClick);
+    connect(ui_->b_app_cdn, &QPushButton::clicked, this, &CountdownPage::b_app_cdnClick);
+    ui_->e_message_cdn->installEventFilter(this);
+    ui_->b_change->hide(); // shown while the countdown runs
+    updateEnabled();
+}
+
+CountdownPage::~CountdownPage() = default;
+
+void CountdownPage::e_timeformatChange() {
+    const DurationEdit edit =
+        editDuration(ui_->e_hrs_cdn->text().toStdString(), ui_->e_min_cdn->text().toStdString(),
+                     ui_->e_sec_cdn->text().toStdString());
+    if (!edit.valid) {
+        durationGuard_ = false;
+        ui_->e_secs->setText(QString::number(kFallbackCountdown));
+        return;
+    }
+    moveArrows(ui_->a_hrs_cdn, edit.fields.hours);
+    moveArrows(ui_->a_min_cdn, edit.fields.minutes);
+    moveArrows(ui_->a_sec_cdn, *number(ui_->e_sec_cdn));
+    if (durationGuard_) return;
+    durationGuard_ = true;
+    {
+        const QSignalBlocker quiet(ui_->a_sec_cdn);
+        ui_->a_sec_cdn->setMinimum(edit.secondsMinimum);
+    }
+    if (edit.secondsRaised) ui_->e_sec_cdn->setText(QString::number(edit.fields.seconds));
+    ui_->e_secs->setText(QString::number(edit.total));
+    durationGuard_ = false;
+}
+
+void CountdownPage::e_secsChange() {
+    const std::optional<int> total = number(ui_->e_secs);
+    if (!total) {
+        ui_->e_secs->setText(QString::number(kFallbackCountdown)); // runs this rule again
+        return;
+    }
+    moveArrows(ui_->a_secs, *total);
+    if (durationGuard_) return;
+    durationGuard_ = true;
+    const Duration d = splitDuration(*total);
+    ui_->e_hrs_cdn->setText(QString::number(d.hours));
+    ui_->e_min_cdn->setText(QString::number(d.minutes));
+    ui_->e_sec_cdn->setText(QString::number(d.seconds));
+    durationGuard_ = false;
+}
+
+void CountdownPage::numberChange(QLineEdit* field, QSpinBox* arrows) {
+    if (const std::optional<int> value = number(field))
+        moveArrows(arrows, *value);
+    else
+        field->setText("0");
+}
+
+void CountdownPage::updateEnabled() {
+    const bool sound = ui_->o_sound_cdn->isChecked();
+    for (QWidget* w : std::initializer_list<QWidget*>{ui_->e_sound_cdn, ui_->t_sound_cdn,
+                                                      ui_->b_sound_cdn, ui_->o_loop_cdn})
+        w->setEnabled(sound);
+    const bool beep = ui_->o_beep_cdn->isChecked();
+    for (QWidget* w : std::initializer_list<QWidget*>{ui_->o_1_cdn, ui_->o_2_cdn, ui_->o_3_cdn,
+                                                      ui_->o_4_cdn, ui_->t_beep_cdn})
+        w->setEnabled(beep);
+    const bool app = ui_->o_app_cdn->isChecked();
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{ui_->e_app_cdn, ui_->t_app_cdn, ui_->b_app_cdn})
+        w->setEnabled(app);
+}
+
+void CountdownPage::setDurationLocked(bool locked) {
+    ui_->b_change->setVisible(locked);
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             ui_->e_secs, ui_->a_secs, ui_->e_hrs_cdn, ui_->a_hrs_cdn, ui_->e_min_cdn,
+             ui_->a_min_cdn, ui_->e_sec_cdn, ui_->a_sec_cdn})
+        w->setEnabled(!locked);
+}
+
+void CountdownPage::b_changeClick() {
+    setDurationLocked(false);
+}
+
+int CountdownPage::beepType() const {
+    if (ui_->o_4_cdn->isChecked()) return 4;
+    if (ui_->o_3_cdn->isChecked()) return 3;
+    if (ui_->o_2_cdn->isChecked()) return 2;
+    return 1;
+}
+
+void CountdownPage::t_sound_cdnClick() {
+    dropFocus(ui_->t_sound_cdn);
+    signal::PlayWaveFile(ui_->e_sound_cdn->text().toStdString(), false);
+}
+
+void CountdownPage::t_beep_cdnClick() {
+    dropFocus(ui_->t_beep_cdn);
+    if (ui_->beepPattern->checkedButton()) signal::PlayBeepType(beepType());
+}
+
+void CountdownPage::t_app_cdnClick() {
+    dropFocus(ui_->t_app_cdn);
+    platform::startCommandLine(ui_->e_app_cdn->text().toStdString());
+}
+
+void CountdownPage::b_sound_cdnClick() {
+    dropFocus(ui_->b_sound_cdn);
+    const QString chosen = chooseFile(this, FileKind::Wave, ui_->e_sound_cdn->text());
+    if (!chosen.isEmpty()) ui_->e_sound_cdn->setText(chosen);
+}
+
+void CountdownPage::b_app_cdnClick() {
+    dropFocus(ui_->b_app_cdn);
+    const QString chosen = chooseFile(this, FileKind::Program, ui_->e_app_cdn->text());
+    if (!chosen.isEmpty()) ui_->e_app_cdn->setText(chosen);
+}
+
+bool CountdownPage::eventFilter(QObject* watched, QEvent* event) {
+    // A click into the message selects all of it, ready to be typed over.
+    if (watched == ui_->e_message_cdn && event->type() == QEvent::MouseButtonRelease)
+        ui_->e_message_cdn->setSelection(0, int(ui_->e_message_cdn->text().size()));
+    return DialogPage::eventFilter(watched, event);
+}
+
+void CountdownPage::flash(int count) {
+    QPalette p = ui_->e_message_cdn->palette();
+    p.setColor(QPalette::Text, count % 2 == 1 ? QColor(Qt::red) : palette().color(QPalette::Text));
+    ui_->e_message_cdn->setPalette(p);
+}
+
+void CountdownPage::load(const settings::IniUpdate& file, SettingsGroup group) {
+    if (group != SettingsGroup::Timer) return;
+    const auto flag = [&](std::string_view key, int fallback) {
+        return file.readFlag(keys::kName, key, fallback != 0);
+    };
+    const auto integer = [&](std::string_view key, int fallback) {
+        return QString::number(file.readInteger(keys::kName, key, fallback));
+    };
+    const auto text = [&](std::string_view key, std::string_view fallback) {
+        return QString::fromStdString(file.readString(keys::kName, key, fallback));
+    };
+    ui_->o_cdn_on->setChecked(flag(keys::kUse, defaults::kUse));
+    ui_->e_secs->setText(integer(keys::kCountDown, defaults::kCountDown));
+    ui_->e_pre1->setText(integer(keys::kWarn1, defaults::kWarn1));
+    ui_->e_pre2->setText(integer(keys::kWarn2, defaults::kWarn2));
+    ui_->e_after_cdn->setText(integer(keys::kRemind, defaults::kRemind));
+    ui_->o_sound_cdn->setChecked(flag(keys::kSound, defaults::kSound));
+    ui_->o_loop_cdn->setChecked(flag(keys::kLoop, defaults::kLoop));
+    ui_->e_sound_cdn->setText(text(keys::kFile, defaults::kFile));
+    ui_->o_beep_cdn->setChecked(flag(keys::kBeep, defaults::kBeep));
+    const bool asTime = flag(keys::kAsTime, defaults::kAsTime);
+    ui_->o_time->setChecked(asTime);
+    ui_->o_secs->setChecked(!asTime);
+    QRadioButton* radios[] = {ui_->o_1_cdn, ui_->o_2_cdn, ui_->o_3_cdn, ui_->o_4_cdn};
+    radios[beepRadioForType(file.readInteger(keys::kName, keys::kType, defaults::kType)) - 1]
+        ->setChecked(true);
+    ui_->o_app_cdn->setChecked(flag(keys::kStart, defaults::kStart));
+    ui_->e_app_cdn->setText(text(keys::kApp, defaults::kApp));
+    ui_->e_message_cdn->setText(text(keys::kMessage, defaults::kMessage));
+    updateEnabled();
+}
+
+void CountdownPage::save(settings::IniUpdate& file, SettingsGroup group) const {
+    if (group != SettingsGroup::Timer) return;
+    const auto integer = [&](std::string_view key, const QLineEdit* field) {
+        const std::optional<int> value = number(field);
+        if (!value) throw InvalidField(field->objectName().toStdString());
+        file.writeInteger(keys::kName, key, *value);
+    };
+    const auto flag = [&](std::string_view key, const QAbstractButton* box) {
+        file.writeFlag(keys::kName, key, box->isChecked());
+    };
+    const auto text = [&](std::string_view key, const QLineEdit* field) {
+        file.writeString(keys::kName, key, field->text().toStdString());
+    };
+    flag(keys::kUse, ui_->o_cdn_on);
+    integer(keys::kCountDown, ui_->e_secs);
+    integer(keys::kWarn1, ui_->e_pre1);
+    integer(keys::kWarn2, ui_->e_pre2);
+    integer(keys::kRemind, ui_->e_after_cdn);
+    flag(keys::kSound, ui_->o_sound_cdn);
+    flag(keys::kLoop, ui_->o_loop_cdn);
+    text(keys::kFile, ui_->e_sound_cdn);
+    flag(keys::kBeep, ui_->o_beep_cdn);
+    flag(keys::kAsTime, ui_->o_time);
+    file.writeInteger(keys::kName, keys::kType, beepType());
+    flag(keys::kStart, ui_->o_app_cdn);
+    text(keys::kApp, ui_->e_app_cdn);
+    text(keys::kMessage, ui_->e_message_cdn);
+}
+
+void CountdownPage::loaded() {
+    setDurationLocked(clock_.countdownRunning());
+}
+
+void CountdownPage::saved() {
+    // A duration left locked lets a running countdown run on towards its end.
+    clock_.setCountdownRestart(ui_->b_change->isHidden());
+}
+
+} // namespace kok::dialog

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <memory>
+
+#include "dialog/dialog_page.h"
+
+class QLineEdit;
+class QSpinBox;
+
+namespace Ui {
+class CountdownPageForm;
+}
+
+namespace kok::dialog {
+
+class ClockLink;
+
+// The Countdown timer's settings: whether it runs, its duration (as hours,
+// minutes and seconds and as a total of seconds, kept in step), two warnings
+// before its end, a reminder after it, and what happens at the end. While the
+// countdown runs, its duration is locked until "ИЗМЕНИТЬ" is pressed, so that
+// OK does not restart it by accident.
+class CountdownPage : public DialogPage {
+    Q_OBJECT
+
+  public:
+    explicit CountdownPage(ClockLink& clock, QWidget* parent = nullptr);
+    ~CountdownPage() override;
+
+    void load(const settings::IniUpdate& file, SettingsGroup group) override;
+    void save(settings::IniUpdate& file, SettingsGroup group) const override;
+    void loaded() override;
+    void flash(int count) override;
+    void saved() override;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // Rule A: hours, minutes or seconds changed; rewrites the total.
+    void e_timeformatChange();
+    // Rule B: the total changed; rewrites hours, minutes and seconds.
+    void e_secsChange();
+    // A warning or reminder field changed; a text that is no number becomes "0".
+    void numberChange(QLineEdit* field, QSpinBox* arrows);
+    void b_changeClick();
+    void updateEnabled();
+    void setDurationLocked(bool locked);
+    void t_sound_cdnClick();
+    void t_beep_cdnClick();
+    void t_app_cdnClick();
+    void b_sound_cdnClick();
+    void b_app_cdnClick();
+    int beepType() const;
+
+    std::unique_ptr<Ui::CountdownPageForm> ui_;
+    ClockLink& clock_;
+    // Set while one duration rule writes the other view's fields, so that
+    // their change rules only move their arrows.
+    bool durationGuard_ = false;
+};
+
+} // namespace kok::dialog

@@ -1,0 +1,47 @@
+#include "dialog/countdown_rules.h"
+
+#include <charconv>
+
+namespace kok::dialog {
+
+std::optional<int> parseInteger(std::string_view text) {
+    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+    int value = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (text.empty() || ec != std::errc() || ptr != end) return std::nullopt;
+    return value;
+}
+
+Duration splitDuration(int total) {
+    Duration d;
+    d.hours = total / 3600;
+    const int rest = total - d.hours * 3600;
+    d.minutes = rest / 60;
+    d.seconds = rest - d.minutes * 60;
+    return d;
+}
+
+DurationEdit editDuration(std::string_view hours, std::string_view minutes,
+                          std::string_view seconds) {
+    const auto h = parseInteger(hours), m = parseInteger(minutes), s = parseInteger(seconds);
+    DurationEdit edit;
+    if (!h || !m || !s) return edit;
+    edit.valid = true;
+    edit.fields = {*h, *m, *s};
+    if (*h == 0 && *m == 0) {
+        edit.secondsMinimum = kMinCountdown;
+        if (*s < kMinCountdown) {
+            edit.secondsRaised = true;
+            edit.fields.seconds = kMinCountdown;
+        }
+    }
+    edit.total = edit.fields.hours * 3600 + edit.fields.minutes * 60 + edit.fields.seconds;
+    return edit;
+}
+
+int beepRadioForType(int type) {
+    return type >= 2 && type <= 4 ? type : 1;
+}
+
+} // namespace kok::dialog

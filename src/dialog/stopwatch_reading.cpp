@@ -1,0 +1,14 @@
+#include "dialog/stopwatch_reading.h"
+
+namespace kok::dialog {
+
+std::string stopwatchReading(std::string_view timer, std::string_view start,
+                             std::string_view current, std::string_view missed) {
+    std::string text(timer);
+    text.append("  [с ").append(start).append(" до ").append(current);
+    if (missed != kNoMissedTime) text.append(" ~ ").append(missed);
+    text.append("]");
+    return text;
+}
+
+} // namespace kok::dialog
