@@ -12,6 +12,7 @@
 #include "dialog/alarm_working_copy.h"
 #include "dialog/clock_link.h"
 #include "dialog/dialog_font.h"
+#include "dialog/skin_editor_page.h"
 #include "platform/clock.h"
 #include "platform/message_box.h"
 #include "settings/keys.h"
@@ -61,6 +62,8 @@ std::string today() {
 
 DialogPage* makePage(SettingsDialog::Section section, ClockLink&) {
     switch (section) {
+    case SettingsDialog::Editor:
+        return new SkinEditorPage;
     default:
         return new DialogPage;
     }
