@@ -37,12 +37,12 @@ struct TestPicture {
 
 // Sizes of a skin a little larger than the built-in ones.
 const TestPicture kPictures[] = {
-    {"face", {150, 40}, QColor(40, 60, 90)},       {"mask", {150, 40}, Qt::black},
-    {"timer_of", {12, 12}, QColor(200, 0, 0)},     {"timer_at", {12, 12}, QColor(210, 0, 0)},
-    {"timer_dn", {12, 12}, QColor(220, 0, 0)},     {"timer_on", {12, 12}, QColor(230, 0, 0)},
-    {"settings_of", {18, 16}, QColor(0, 200, 0)},  {"settings_on", {18, 16}, QColor(0, 210, 0)},
-    {"settings_dn", {18, 16}, QColor(0, 220, 0)},  {"close_of", {14, 14}, QColor(0, 0, 200)},
-    {"close_on", {14, 14}, QColor(0, 0, 210)},     {"close_dn", {14, 14}, QColor(0, 0, 220)}};
+    {"face", {150, 40}, QColor(40, 60, 90)},      {"mask", {150, 40}, Qt::black},
+    {"timer_of", {12, 12}, QColor(200, 0, 0)},    {"timer_at", {12, 12}, QColor(210, 0, 0)},
+    {"timer_dn", {12, 12}, QColor(220, 0, 0)},    {"timer_on", {12, 12}, QColor(230, 0, 0)},
+    {"settings_of", {18, 16}, QColor(0, 200, 0)}, {"settings_on", {18, 16}, QColor(0, 210, 0)},
+    {"settings_dn", {18, 16}, QColor(0, 220, 0)}, {"close_of", {14, 14}, QColor(0, 0, 200)},
+    {"close_on", {14, 14}, QColor(0, 0, 210)},    {"close_dn", {14, 14}, QColor(0, 0, 220)}};
 
 // The holder each picture goes to: object and state of the editor's lists.
 struct Slot {
@@ -104,12 +104,14 @@ class SkinEditorTest : public QObject {
     void layoutFitsThePage() {
         page_->show();
         for (QGroupBox* group : page_->findChildren<QGroupBox*>()) {
-            QVERIFY2(QRect(0, 0, 460, 220).contains(group->geometry()), qPrintable(group->objectName()));
+            QVERIFY2(QRect(0, 0, 460, 220).contains(group->geometry()),
+                     qPrintable(group->objectName()));
             QVERIFY(group->fontMetrics().horizontalAdvance(group->title()) < group->width() - 12);
             const auto kids = group->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
             for (QWidget* a : kids) {
                 const int top = group->title().isEmpty() ? 2 : 10;
-                QVERIFY2(QRect(2, top, group->width() - 4, group->height() - top - 1).contains(a->geometry()),
+                QVERIFY2(QRect(2, top, group->width() - 4, group->height() - top - 1)
+                             .contains(a->geometry()),
                          qPrintable(a->objectName()));
                 for (QWidget* b : kids)
                     QVERIFY2(a == b || !a->geometry().intersects(b->geometry()),
@@ -127,8 +129,10 @@ class SkinEditorTest : public QObject {
         }
         // The widest caption a field shows while editing.
         auto* file = part<QLabel>(*page_, "p_file");
-        QVERIFY(file->fontMetrics().horizontalAdvance("[ ФАЙЛ  НЕ  ЗАГРУЖЕН ]") < file->width() - 4);
-        QVERIFY(part<QWidget>(*page_, "z_preview")->size().boundedTo({250, 120}) == QSize(250, 120));
+        QVERIFY(file->fontMetrics().horizontalAdvance("[ ФАЙЛ  НЕ  ЗАГРУЖЕН ]") <
+                file->width() - 4);
+        QVERIFY(part<QWidget>(*page_, "z_preview")->size().boundedTo({250, 120}) ==
+                QSize(250, 120));
     }
 
     // A skin built from twelve pictures is saved only once all are loaded,
@@ -160,44 +164,68 @@ class SkinEditorTest : public QObject {
             part<QSpinBox>(*page_, "a_y")->setValue(at.y());
         }
         choose(objects, 6);
-        page_->setFontChooser([](const QFont&) { return std::optional(QFont("DejaVu Sans", 9, QFont::Bold)); });
+        page_->setFontChooser(
+            [](const QFont&) { return std::optional(QFont("DejaVu Sans", 9, QFont::Bold)); });
         page_->setColorChooser([](QColor) { return std::optional(QColor(255, 255, 0)); });
         part<QPushButton>(*page_, "b_font")->click();
         QTest::mouseClick(part<QLabel>(*page_, "p_color"), Qt::LeftButton);
         part<QSpinBox>(*page_, "a_x")->setValue(8);
-        part<QLineEdit>(*page_, "e_name")->setText("Проверка");
+        auto* name = part<QLineEdit>(*page_, "e_name");
+        name->setText("Default");
+        QCOMPARE(name->text(), QString());
+        QVERIFY(messages.texts.value(0).startsWith("Использование «Default» или «Extended»"));
+        messages.texts.clear();
+        name->setText("Проверка");
         choose(objects, 0);
 
         saveAs_ = saved.path() + "/other.ksf";
         save->click();
-        QCOMPARE(messages.texts.value(0), QString("Тема должна быть сохранена ТОЛЬКО в файл с именем «skin.ksf»..."));
+        QCOMPARE(messages.texts.value(0),
+                 QString("Тема должна быть сохранена ТОЛЬКО в файл с именем «skin.ksf»..."));
         QVERIFY(!QFile::exists(saved.path() + "/skin.ksf"));
         saveAs_ = saved.path() + "/SKIN.KSF";
         save->click();
-        QCOMPARE(messages.texts.value(1), "Интерфейсная тема была успешно сохранена в каталоге:\n" + saved.path() + "/");
+        QCOMPARE(messages.texts.value(1),
+                 "Интерфейсная тема была успешно сохранена в каталоге:\n" + saved.path() + "/");
         QCOMPARE(messages.captions.value(1), QString());
 
         // The Clock window wears it.
         const bool xp = kok::settings::IsXpFamily();
         auto ini = kok::settings::openSettings();
         ini.writeInteger(skins::kName, skins::familyKey(xp, skins::kSkinExt), 1);
-        ini.writeString(skins::kName, skins::familyKey(xp, skins::kSkinPath), (saved.path() + "/").toStdString());
+        ini.writeString(skins::kName, skins::familyKey(xp, skins::kSkinPath),
+                        (saved.path() + "/").toStdString());
         kok::clock::ClockWindow clock("");
         QCOMPARE(clock.size(), QSize(150, 40));
         QVERIFY(part<kok::skin::FormShaper>(clock, "f_shape")->ShapeActive());
         QCOMPARE(clock.mask().boundingRect(), QRect(0, 0, 149, 40));
         for (const char* name : {"i_timer", "i_settings", "i_close"})
-            QCOMPARE(part<QWidget>(clock, name)->geometry(), part<QLabel>(*page_, name)->geometry());
-        QCOMPARE(part<QLabel>(clock, "t_time")->geometry(), part<QLabel>(*page_, "tt_time")->geometry());
-        QCOMPARE(part<QLabel>(clock, "t_timer")->geometry(), part<QLabel>(*page_, "tt_timer")->geometry());
-        QCOMPARE(part<QLabel>(clock, "t_time")->palette().color(QPalette::WindowText), QColor(255, 255, 0));
+            QCOMPARE(part<QWidget>(clock, name)->geometry(),
+                     part<QLabel>(*page_, name)->geometry());
+        QCOMPARE(part<QLabel>(clock, "t_time")->geometry(),
+                 part<QLabel>(*page_, "tt_time")->geometry());
+        QCOMPARE(part<QLabel>(clock, "t_timer")->geometry(),
+                 part<QLabel>(*page_, "tt_timer")->geometry());
+        QCOMPARE(part<QLabel>(clock, "t_time")->palette().color(QPalette::WindowText),
+                 QColor(255, 255, 0));
 
         // Pixel for pixel, with both indicators showing the same text.
         for (const char* name : {"t_time", "t_timer"})
             part<QLabel>(clock, name)->setText("00:00:00");
-        const QImage worn = clock.grab(QRect(0, 0, 149, 40)).toImage().convertToFormat(QImage::Format_RGB32);
-        const QImage previewed = part<QWidget>(*page_, "z_preview")->grab(QRect(0, 0, 149, 40)).toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage worn =
+            clock.grab(QRect(0, 0, 149, 40)).toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage previewed = part<QWidget>(*page_, "z_preview")
+                                     ->grab(QRect(0, 0, 149, 40))
+                                     .toImage()
+                                     .convertToFormat(QImage::Format_RGB32);
         QCOMPARE(worn, previewed);
+        // Opened again, it can be saved at once and keeps its name.
+        files_.push_back(saved.path() + "/skin.ksf");
+        QTest::mouseClick(part<QPushButton>(*page_, "b_new"), Qt::LeftButton);
+        part<QPushButton>(*page_, "b_load")->click();
+        QVERIFY(save->isEnabled());
+        QCOMPARE(name->text(), QString("Проверка"));
+        QCOMPARE(messages.texts.size(), 2);
     }
 
   private:

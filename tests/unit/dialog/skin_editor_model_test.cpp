@@ -93,14 +93,16 @@ TEST(SkinEditorModel, SavingNeedsAllTwelvePicturesInAnyOrder) {
 }
 
 TEST(SkinEditorModel, NamesAndFileNames) {
-    const std::pair<const char*, bool> names[] = {
-        {"Default", true}, {"Extended", true}, {"default", false}, {"EXTENDED", false},
-        {"Default ", false}};
+    const std::pair<const char*, bool> names[] = {{"Default", true},
+                                                  {"Extended", true},
+                                                  {"default", false},
+                                                  {"EXTENDED", false},
+                                                  {"Default ", false}};
     for (const auto& [name, reserved] : names)
         EXPECT_EQ(isReservedSkinName(name), reserved) << name;
-    const std::pair<const char*, bool> files[] = {
-        {"skin.ksf", true}, {"SKIN.KSF", true}, {"Skin.Ksf", true}, {"skin.ksf2", false},
-        {"other.ksf", false}, {"", false}};
+    const std::pair<const char*, bool> files[] = {{"skin.ksf", true},   {"SKIN.KSF", true},
+                                                  {"Skin.Ksf", true},   {"skin.ksf2", false},
+                                                  {"other.ksf", false}, {"", false}};
     for (const auto& [name, accepted] : files)
         EXPECT_EQ(isSkinFileName(name), accepted) << name;
 }
@@ -121,7 +123,8 @@ TEST(SkinEditorModel, SavedSkinOpensAsItWas) {
     EXPECT_EQ(saved.objectRect(EditorObject::TimerIndicator), (SkinRect{60, 20, 51, 13}));
     EXPECT_EQ(opened.objectRect(EditorObject::TimerIndicator), (SkinRect{60, 20, 44, 13}));
     EXPECT_EQ(opened.objectRect(EditorObject::CloseButton).l, 250);
-    EXPECT_EQ(opened.font(SkinEditorModel::Indicator::Time), saved.font(SkinEditorModel::Indicator::Time));
+    EXPECT_EQ(opened.font(SkinEditorModel::Indicator::Time),
+              saved.font(SkinEditorModel::Indicator::Time));
     EXPECT_EQ(opened.font(SkinEditorModel::Indicator::Timer).font.color, 0xFF);
     for (int i = 0; i < kSkinPictureCount; ++i)
         EXPECT_EQ(kok::test::readBytes(dir / pictureFileName(SkinPicture(i))),
@@ -148,7 +151,7 @@ TEST(SkinEditorModel, OnlyABoldFontWithNoOtherStyleSavesBold) {
 TEST(SkinEditorModel, SavedDescriptionByteForByte) {
     TempDir dir;
     SkinEditorModel m = completeSkin();
-    m.extended = false; // the second indicator is still written
+    m.extended = false;                        // the second indicator is still written
     m.showState(EditorObject::TimerButton, 3); // sizes of the picture shown
     ASSERT_TRUE(m.save(dir.path()));
     const std::string expected =
@@ -183,7 +186,7 @@ TEST(SkinEditorModel, OpeningStopsAtAMissingPicture) {
     writeFolder(dir, SkinPicture(-1));
     EXPECT_EQ(m.open(dir / "skin.ksf"), SkinEditorModel::OpenResult::Opened);
     EXPECT_EQ(m.info.name, "Default"); // a built-in skin's name may be opened
-    EXPECT_EQ(m.info.version, "1.0"); // missing keys give the new skin's texts
+    EXPECT_EQ(m.info.version, "1.0");  // missing keys give the new skin's texts
     EXPECT_FALSE(m.extended);
     // The indicators take the size of their text in the default font (8 points, -11).
     EXPECT_EQ(m.objectRect(EditorObject::TimeIndicator), (SkinRect{0, 0, 44, 13}));
