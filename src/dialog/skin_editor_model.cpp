@@ -14,21 +14,19 @@ namespace {
 using skin::SkinRect;
 
 constexpr std::array<const char*, kSkinPictureCount> kFileNames = {
-    "face",        "mask",     "timer_of", "timer_at", "timer_dn", "timer_on",
+    "face",        "mask",        "timer_of",    "timer_at", "timer_dn", "timer_on",
     "settings_of", "settings_on", "settings_dn", "close_of", "close_on", "close_dn"};
 
 // Opening reads the mask first and the face second; saving writes the face
 // first and the timer button's pictures in another order.
 constexpr SkinPicture kOpenOrder[] = {
-    SkinPicture::Mask,       SkinPicture::Face,       SkinPicture::TimerOf,
-    SkinPicture::TimerAt,    SkinPicture::TimerDn,    SkinPicture::TimerOn,
-    SkinPicture::SettingsOf, SkinPicture::SettingsOn, SkinPicture::SettingsDn,
-    SkinPicture::CloseOf,    SkinPicture::CloseOn,    SkinPicture::CloseDn};
+    SkinPicture::Mask,       SkinPicture::Face,    SkinPicture::TimerOf,    SkinPicture::TimerAt,
+    SkinPicture::TimerDn,    SkinPicture::TimerOn, SkinPicture::SettingsOf, SkinPicture::SettingsOn,
+    SkinPicture::SettingsDn, SkinPicture::CloseOf, SkinPicture::CloseOn,    SkinPicture::CloseDn};
 constexpr SkinPicture kSaveOrder[] = {
-    SkinPicture::Face,       SkinPicture::Mask,       SkinPicture::TimerOf,
-    SkinPicture::TimerOn,    SkinPicture::TimerDn,    SkinPicture::TimerAt,
-    SkinPicture::SettingsOf, SkinPicture::SettingsOn, SkinPicture::SettingsDn,
-    SkinPicture::CloseOf,    SkinPicture::CloseOn,    SkinPicture::CloseDn};
+    SkinPicture::Face,       SkinPicture::Mask,    SkinPicture::TimerOf,    SkinPicture::TimerOn,
+    SkinPicture::TimerDn,    SkinPicture::TimerAt, SkinPicture::SettingsOf, SkinPicture::SettingsOn,
+    SkinPicture::SettingsDn, SkinPicture::CloseOf, SkinPicture::CloseOn,    SkinPicture::CloseDn};
 
 // The pictures of each button by state: normal, pointer over, pressed, running.
 constexpr SkinPicture kTimerStates[] = {SkinPicture::TimerOf, SkinPicture::TimerAt,
@@ -118,8 +116,8 @@ std::optional<PictureSize> bitmapSize(std::string_view b) {
     } else {
         return std::nullopt;
     }
-    const bool knownDepth = bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 ||
-                            bits == 32;
+    const bool knownDepth =
+        bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
     if (width <= 0 || height == 0 || planes != 1 || !knownDepth || le(b, 10, 4) > b.size())
         return std::nullopt;
     return PictureSize{int(width), int(std::labs(height))};
@@ -147,8 +145,8 @@ bool isSkinFileName(std::string_view fileName) {
 }
 
 SkinEditorModel::SkinEditorModel(TextMeasure measure)
-    : measure_(std::move(measure)),
-      indicators_{{{SkinRect{}, startFont(0x008000)}, {SkinRect{}, startFont(0x800000)}}} {}
+    : measure_(std::move(measure)), indicators_{{{SkinRect{}, startFont(0x008000)},
+                                                 {SkinRect{}, startFont(0x800000)}}} {}
 
 void SkinEditorModel::startNew() {
     extended = true;
@@ -178,8 +176,7 @@ bool SkinEditorModel::complete() const {
 
 SkinRect SkinEditorModel::objectRect(EditorObject object) const {
     if (isButton(object)) return buttonRect(object);
-    if (isIndicator(object))
-        return indicators_[object == EditorObject::TimeIndicator ? 0 : 1].rect;
+    if (isIndicator(object)) return indicators_[object == EditorObject::TimeIndicator ? 0 : 1].rect;
     const PictureSize mask = picture(SkinPicture::Mask).size;
     return {0, 0, mask.w, mask.h};
 }
@@ -197,17 +194,24 @@ void SkinEditorModel::setField(EditorObject object, Field field, int value) {
     } else if (isIndicator(object)) {
         SkinRect& r = indicator(object).rect;
         switch (field) {
-        case Field::A: r.w = value; break;
-        case Field::B: r.h = value; break;
-        case Field::X: r.l = value; break;
-        case Field::Y: r.t = value; break;
+        case Field::A:
+            r.w = value;
+            break;
+        case Field::B:
+            r.h = value;
+            break;
+        case Field::X:
+            r.l = value;
+            break;
+        case Field::Y:
+            r.t = value;
+            break;
         }
     }
 }
 
 void SkinEditorModel::showState(EditorObject button, int state) {
-    if (pictureFor(button, state) && isButton(button))
-        shownStates_[buttonIndex(button)] = state;
+    if (pictureFor(button, state) && isButton(button)) shownStates_[buttonIndex(button)] = state;
 }
 
 void SkinEditorModel::showNormalPictures() {

@@ -21,8 +21,8 @@ using Field = SkinEditorModel::Field;
 using Indicator = SkinEditorModel::Indicator;
 
 constexpr const char* kObjects[kEditorObjectCount] = {
-    "ОКНО",           "ТЕКСТУРА КОЖИ",   "МАСКА ВИДИМОСТИ",   "КНОПКА ТАЙМЕРА",
-    "КНОПКА НАСТРОЕК", "КНОПКА ВЬIХОДА", "ИНДИКАТОР ВРЕМЕНИ", "ИНДИКАТОР ТАЙМЕРА"};
+    "ОКНО",           "ТЕКСТУРА КОЖИ",     "МАСКА ВИДИМОСТИ",  "КНОПКА ТАЙМЕРА", "КНОПКА НАСТРОЕК",
+    "КНОПКА ВЬIХОДА", "ИНДИКАТОР ВРЕМЕНИ", "ИНДИКАТОР ТАЙМЕРА"};
 constexpr const char* kStates[] = {"ОБЬIЧНЬIЙ", "ПОДСВЕЧЕННЬIЙ", "НАЖАТЬIЙ", "АКТИВНЬIЙ"};
 
 constexpr const char* kLoaded = "[ OK ]";
@@ -93,8 +93,7 @@ QFont indicatorFont(const EditorFont& font) {
 }
 
 SkinEditorPage::SkinEditorPage(QWidget* parent)
-    : DialogPage(parent), ui_(std::make_unique<Ui::SkinEditorPageForm>()),
-      model_(&measureText),
+    : DialogPage(parent), ui_(std::make_unique<Ui::SkinEditorPageForm>()), model_(&measureText),
       chooseFile_([this](FileKind kind) { return chooseFile(this, kind, QString()); }),
       chooseSaveFile_([this] { return chooseSkinFile(this); }),
       chooseFont_([this](const QFont& initial) -> std::optional<QFont> {
@@ -319,8 +318,8 @@ void SkinEditorPage::b_fontClick() {
     f.italic = chosen->italic();
     f.underline = chosen->underline();
     f.strikeOut = chosen->strikeOut();
-    const int points = chosen->pointSize() > 0 ? chosen->pointSize()
-                                               : (chosen->pixelSize() * 3 + 2) / 4;
+    const int points =
+        chosen->pointSize() > 0 ? chosen->pointSize() : (chosen->pixelSize() * 3 + 2) / 4;
     f.setPointSize(std::clamp(points, 1, 100));
     model_.setFont(*ind, f); // the colour stays the swatch's
     showFields(model_.objectRect(object()));
@@ -381,8 +380,8 @@ void SkinEditorPage::decodePictures() {
         const Picture& p = model_.picture(SkinPicture(i));
         pixmaps_[std::size_t(i)] = QPixmap();
         if (p.loaded)
-            pixmaps_[std::size_t(i)].loadFromData(
-                reinterpret_cast<const uchar*>(p.bytes.data()), uint(p.bytes.size()), "BMP");
+            pixmaps_[std::size_t(i)].loadFromData(reinterpret_cast<const uchar*>(p.bytes.data()),
+                                                  uint(p.bytes.size()), "BMP");
     }
 }
 
@@ -401,9 +400,8 @@ void SkinEditorPage::showPreview() {
     const std::pair<QLabel*, Indicator> indicators[] = {{ui_->tt_time, Indicator::Time},
                                                         {ui_->tt_timer, Indicator::Timer}};
     for (const auto& [label, which] : indicators) {
-        const skin::SkinRect r = model_.objectRect(which == Indicator::Time
-                                                       ? EditorObject::TimeIndicator
-                                                       : EditorObject::TimerIndicator);
+        const skin::SkinRect r = model_.objectRect(
+            which == Indicator::Time ? EditorObject::TimeIndicator : EditorObject::TimerIndicator);
         label->setGeometry(r.l, r.t, r.w, r.h);
         const EditorFont& f = model_.font(which);
         label->setFont(indicatorFont(f));
