@@ -16,6 +16,7 @@
 #include "dialog/info_page.h"
 #include "dialog/message_page.h"
 #include "dialog/options_page.h"
+#include "dialog/skin_editor_page.h"
 #include "dialog/stopwatch_page.h"
 #include "platform/clock.h"
 #include "platform/message_box.h"
@@ -76,6 +77,8 @@ DialogPage* makePage(SettingsDialog::Section section, ClockLink& clock) {
         return new CountdownPage(clock);
     case SettingsDialog::Timer:
         return new StopwatchPage(clock);
+    case SettingsDialog::Editor:
+        return new SkinEditorPage;
     default:
         return new DialogPage;
     }

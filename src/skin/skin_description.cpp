@@ -30,7 +30,9 @@ class Reader {
         if (v.size() > kMaxValueLength) v.resize(kMaxValueLength);
         return v;
     }
-    std::string text(std::string_view section, std::string_view key) const {
+    std::string text(std::string_view section, std::string_view key,
+                     const std::string& utf8Default = {}) const {
+        if (!doc_.value(section, key)) return utf8Default;
         return settings::cp1251ToUtf8(raw(section, key, ""));
     }
     SkinRect rect(std::string_view section) const {
@@ -97,17 +99,17 @@ int SkinFont::pixelHeight() const {
     return height != 0 ? height : FontHeightFromSize(size);
 }
 
-SkinDescription parseSkinDescription(std::string bytes) {
+SkinDescription parseSkinDescription(std::string bytes, const SkinInfoDefaults& missing) {
     const Reader r(std::move(bytes));
     SkinDescription s;
     s.support = r.text("info", "support");
     s.animated = r.integer("info", "animated", s.animated);
     s.type = r.integer("info", "type", 0);
-    s.name = r.text("info", "name");
-    s.version = r.text("info", "version");
-    s.author = r.text("info", "author");
-    s.mail = r.text("info", "mail");
-    s.web = r.text("info", "web");
+    s.name = r.text("info", "name", missing.name);
+    s.version = r.text("info", "version", missing.version);
+    s.author = r.text("info", "author", missing.author);
+    s.mail = r.text("info", "mail", missing.mail);
+    s.web = r.text("info", "web", missing.web);
     s.generator = r.text("info", "generator");
     s.formW = r.integer("rect.form", "w", 250);
     s.formH = r.integer("rect.form", "h", 250);

@@ -45,9 +45,14 @@ struct SkinDescription {
     bool operator==(const SkinDescription&) const = default;
 };
 
+// What the free texts of [info] read as when their keys are missing.
+struct SkinInfoDefaults {
+    std::string author, name, version, mail, web;
+};
+
 // Reads a description from the bytes of its file (Windows-1251 INI text).
 // Missing keys and values that are no integers take their defaults.
-SkinDescription parseSkinDescription(std::string bytes);
+SkinDescription parseSkinDescription(std::string bytes, const SkinInfoDefaults& missing = {});
 
 // The file text the skin editor writes: fixed key order, CR LF, Windows-1251.
 std::string formatSkinDescription(const SkinDescription& skin);

@@ -1,0 +1,420 @@
+#include "dialog/skin_editor_page.h"
+
+#include <QColorDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QLabel>
+#include <QMouseEvent>
+
+#include "dialog/file_chooser.h"
+#include "platform/message_box.h"
+#include "platform/paths.h"
+#include "skin/skin_font.h"
+#include "ui_skin_editor_page.h"
+
+namespace kok::dialog {
+namespace {
+
+using Field = SkinEditorModel::Field;
+using Indicator = SkinEditorModel::Indicator;
+
+constexpr const char* kObjects[kEditorObjectCount] = {
+    "ОКНО",           "ТЕКСТУРА КОЖИ",     "МАСКА ВИДИМОСТИ",  "КНОПКА ТАЙМЕРА", "КНОПКА НАСТРОЕК",
+    "КНОПКА ВЬIХОДА", "ИНДИКАТОР ВРЕМЕНИ", "ИНДИКАТОР ТАЙМЕРА"};
+constexpr const char* kStates[] = {"ОБЬIЧНЬIЙ", "ПОДСВЕЧЕННЬIЙ", "НАЖАТЬIЙ", "АКТИВНЬIЙ"};
+
+constexpr const char* kLoaded = "[ OK ]";
+constexpr const char* kNotLoaded = "[ ФАЙЛ  НЕ  ЗАГРУЖЕН ]";
+constexpr const char* kIndicatorText = "00:00:00";
+constexpr const char* kSaveTitle = "Укажате каталог для сохранения темы...";
+
+constexpr const char* kReservedNameMessage =
+    "Использование «Default» или «Extended» в качестве названия запрещено.\nВведите другое "
+    "имя или введите его по-другому (иным регистром букв)...";
+constexpr const char* kOpenFailedMessage =
+    "Произошла ошибка во время загрузки\nнекоторых файлов темы интерфейса.\nВозможно они не "
+    "существуют либо\nимеют неподдерживаемый формат.\nОткрытие темы прервано.";
+constexpr const char* kWrongFileMessage =
+    "Тема должна быть сохранена ТОЛЬКО в файл с именем «skin.ksf»...";
+constexpr const char* kSavedMessage = "Интерфейсная тема была успешно сохранена в каталоге:\n";
+constexpr const char* kSaveFailedMessage =
+    "Возникла проблема при попытке записать файл темы на диск.\nПопробуйте сохранить "
+    "интерфейсную тему в другой каталог...";
+// No handler of its own is asked for here; this is what the platform says.
+constexpr const char* kBadBitmapMessage = "Bitmap image is not valid";
+
+// Titles sit on the groups' top lines, as the page has no room for a title
+// row above each frame.
+constexpr const char* kGroupStyle =
+    "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
+    "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0px 1px; }"
+    "QGroupBox#z_process { margin-top: 0px; }";
+
+constexpr std::array<EditorObject, 3> kButtons = {
+    EditorObject::TimerButton, EditorObject::SettingsButton, EditorObject::CloseButton};
+
+int toBgr(const QColor& c) {
+    return c.red() | c.green() << 8 | c.blue() << 16;
+}
+
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// The label the Clock window sizes its indicators by.
+PictureSize measureText(const EditorFont& font) {
+    QLabel probe(QString::fromLatin1(kIndicatorText));
+    probe.setFont(indicatorFont(font));
+    const QSize s = probe.sizeHint();
+    return {s.width(), s.height()};
+}
+
+QString chooseSkinFile(QWidget* parent) {
+    QFileDialog dialog(parent, QString::fromUtf8(kSaveTitle),
+                       qs((platform::executableDir() / "SKINS").string()),
+                       qs(fileDialogFilter(kSkinFilter)));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("ksf"));
+    dialog.selectFile(QStringLiteral("skin.ksf"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
+QFont indicatorFont(const EditorFont& font) {
+    QFont f = skin::skinFont(font.font, QFont());
+    f.setItalic(font.italic);
+    f.setUnderline(font.underline);
+    f.setStrikeOut(font.strikeOut);
+    return f;
+}
+
+SkinEditorPage::SkinEditorPage(QWidget* parent)
+    : DialogPage(parent), ui_(std::make_unique<Ui::SkinEditorPageForm>()), model_(&measureText),
+      chooseFile_([this](FileKind kind) { return chooseFile(this, kind, QString()); }),
+      chooseSaveFile_([this] { return chooseSkinFile(this); }),
+      chooseFont_([this](const QFont& initial) -> std::optional<QFont> {
+          bool ok = false;
+          const QFont f = QFontDialog::getFont(&ok, initial, this);
+          return ok ? std::optional(f) : std::nullopt;
+      }),
+      chooseColor_([this](QColor initial) -> std::optional<QColor> {
+          const QColor c = QColorDialog::getColor(initial, this);
+          return c.isValid() ? std::optional(c) : std::nullopt;
+      }) {
+    ui_->setupUi(this);
+    fields_ = {ui_->e_a, ui_->e_b, ui_->e_x, ui_->e_y};
+    arrows_ = {ui_->a_a, ui_->a_b, ui_->a_x, ui_->a_y};
+    for (const char* item : kObjects)
+        ui_->c_objects->addItem(QString::fromUtf8(item));
+    ui_->c_objects->setCurrentIndex(-1);
+    setSwatch(palette().color(QPalette::Button));
+    ui_->p_color->installEventFilter(this);
+    for (QSpinBox* a : arrows_) {
+        // Only the arrows show; the number stands in the field beside them.
+        QPalette pal = a->palette();
+        for (auto role : {QPalette::Text, QPalette::Highlight, QPalette::HighlightedText})
+            for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+                pal.setColor(group, role, Qt::transparent);
+        a->setPalette(pal);
+    }
+    for (QLabel* l : {ui_->tt_time, ui_->tt_timer})
+        l->setAttribute(Qt::WA_TranslucentBackground);
+
+    connect(ui_->b_new, &QPushButton::clicked, this, &SkinEditorPage::b_newClick);
+    connect(ui_->b_load, &QPushButton::clicked, this, &SkinEditorPage::b_loadClick);
+    connect(ui_->b_save, &QPushButton::clicked, this, &SkinEditorPage::b_saveClick);
+    connect(ui_->b_file, &QPushButton::clicked, this, &SkinEditorPage::b_fileClick);
+    connect(ui_->b_font, &QPushButton::clicked, this, &SkinEditorPage::b_fontClick);
+    connect(ui_->c_objects, &QComboBox::activated, this, &SkinEditorPage::c_objectsChange);
+    connect(ui_->c_state, &QComboBox::activated, this, &SkinEditorPage::c_stateChange);
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+        const auto field = Field(i);
+        connect(arrows_[i], &QSpinBox::valueChanged, fields_[i],
+                [this, i](int v) { fields_[i]->setText(QString::number(v)); });
+        connect(fields_[i], &QLineEdit::textChanged, this,
+                [this, field](const QString& text) { fieldChange(field, text); });
+    }
+    connect(ui_->e_name, &QLineEdit::textChanged, this, &SkinEditorPage::e_nameChange);
+    const std::pair<QLineEdit*, std::string SkinInfo::*> infoFields[] = {
+        {ui_->e_author, &SkinInfo::author},
+        {ui_->e_version, &SkinInfo::version},
+        {ui_->e_mail, &SkinInfo::mail},
+        {ui_->e_web, &SkinInfo::web}};
+    for (const auto& [edit, member] : infoFields)
+        connect(edit, &QLineEdit::textChanged, this,
+                [this, member](const QString& t) { model_.info.*member = t.toStdString(); });
+    connect(ui_->o_extended, &QCheckBox::toggled, this, [this](bool on) {
+        model_.extended = on;
+        ui_->tt_timer->setVisible(on);
+    });
+}
+
+SkinEditorPage::~SkinEditorPage() = default;
+
+void SkinEditorPage::showEvent(QShowEvent* event) {
+    // Set late: widgets under a style sheet keep the font they had when it
+    // was set, and only now has the page its dialog's font.
+    if (styleSheet().isEmpty()) setStyleSheet(QString::fromLatin1(kGroupStyle));
+    DialogPage::showEvent(event);
+}
+
+bool SkinEditorPage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui_->p_color && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+        p_colorClick();
+    return DialogPage::eventFilter(watched, event);
+}
+
+EditorObject SkinEditorPage::object() const {
+    return EditorObject(std::max(0, ui_->c_objects->currentIndex()));
+}
+
+std::optional<Indicator> SkinEditorPage::chosenIndicator() const {
+    if (ui_->c_objects->currentIndex() < 0 || !isIndicator(object())) return std::nullopt;
+    return object() == EditorObject::TimeIndicator ? Indicator::Time : Indicator::Timer;
+}
+
+void SkinEditorPage::b_newClick() {
+    ui_->b_save->setEnabled(false);
+    model_.startNew();
+    pixmaps_ = {};
+    ui_->tt_time->show();
+    ui_->o_extended->setChecked(true);
+    ui_->c_objects->setCurrentIndex(0);
+    c_objectsChange();
+    ui_->c_objects->setEnabled(true);
+    for (QWidget* w : {static_cast<QWidget*>(ui_->e_author), static_cast<QWidget*>(ui_->e_name),
+                       static_cast<QWidget*>(ui_->e_version), static_cast<QWidget*>(ui_->e_mail),
+                       static_cast<QWidget*>(ui_->e_web), static_cast<QWidget*>(ui_->o_extended)})
+        w->setEnabled(true);
+    showInfo();
+}
+
+void SkinEditorPage::b_loadClick() {
+    ui_->b_load->setEnabled(false);
+    const QString file = chooseFile_(FileKind::Skin);
+    if (file.isEmpty()) {
+        ui_->b_load->setEnabled(true);
+        return;
+    }
+    b_newClick();
+    const auto result = model_.open(file.toStdString());
+    decodePictures();
+    if (result == SkinEditorModel::OpenResult::PictureFailed) {
+        c_objectsChange();
+        platform::showMessage(kOpenFailedMessage);
+    } else {
+        // Filled while Open is disabled, so a built-in skin's name is allowed.
+        showInfo();
+        ui_->o_extended->setChecked(model_.extended);
+        c_objectsChange();
+        ui_->b_save->setEnabled(true);
+    }
+    ui_->b_load->setEnabled(true);
+}
+
+void SkinEditorPage::b_saveClick() {
+    const QString file = chooseSaveFile_();
+    if (file.isEmpty()) return;
+    const QFileInfo info(file);
+    if (!isSkinFileName(info.fileName().toStdString())) {
+        platform::showMessage(kWrongFileMessage);
+        return;
+    }
+    const QString folder = QDir::toNativeSeparators(info.absolutePath() + QLatin1Char('/'));
+    if (model_.save(folder.toStdString()))
+        platform::showMessage(kSavedMessage + folder.toStdString());
+    else
+        platform::showMessage(kSaveFailedMessage);
+}
+
+void SkinEditorPage::c_objectsChange() {
+    const EditorObject obj = object();
+    for (QWidget* w : {static_cast<QWidget*>(ui_->c_state), static_cast<QWidget*>(ui_->b_file),
+                       static_cast<QWidget*>(ui_->b_font)})
+        w->setEnabled(false);
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+        fields_[i]->setEnabled(false);
+        arrows_[i]->setEnabled(false);
+    }
+    ui_->p_file->clear();
+    ui_->p_font->clear();
+    setSwatch(palette().color(QPalette::Button));
+    model_.showNormalPictures();
+
+    ui_->c_state->clear();
+    for (int s = 0; s < stateCount(obj); ++s)
+        ui_->c_state->addItem(QString::fromUtf8(kStates[s]));
+    showFields(model_.objectRect(obj));
+    const bool places = isButton(obj) || isIndicator(obj);
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+        const bool sized = i < 2;
+        const bool on = sized ? isIndicator(obj) : places;
+        fields_[i]->setEnabled(on);
+        arrows_[i]->setEnabled(on);
+    }
+    if (obj == EditorObject::Face || obj == EditorObject::Mask) {
+        ui_->b_file->setEnabled(true);
+        showFileStatus(pictureFor(obj, 0));
+    }
+    if (isButton(obj)) {
+        ui_->c_state->setEnabled(true);
+        ui_->b_file->setEnabled(true);
+    }
+    if (const auto ind = chosenIndicator()) {
+        ui_->b_font->setEnabled(true);
+        const EditorFont& f = model_.font(*ind);
+        setSwatch(skin::skinColor(f.font.color));
+        ui_->p_font->setText(qs(f.font.face));
+    }
+    ui_->c_state->setCurrentIndex(0);
+    c_stateChange();
+}
+
+void SkinEditorPage::c_stateChange() {
+    const EditorObject obj = object();
+    if (!isButton(obj)) {
+        showPreview();
+        return;
+    }
+    const int state = std::max(0, ui_->c_state->currentIndex());
+    model_.showState(obj, state);
+    showFileStatus(pictureFor(obj, state));
+    showPreview();
+}
+
+void SkinEditorPage::b_fileClick() {
+    const EditorObject obj = object();
+    const int state = std::max(0, ui_->c_state->currentIndex());
+    const auto holder = pictureFor(obj, state);
+    if (!holder) return;
+    const QString file = chooseFile_(FileKind::Bitmap);
+    if (file.isEmpty()) return;
+    if (!model_.loadPictureFile(*holder, file.toStdString())) {
+        platform::showMessage(kBadBitmapMessage);
+        return;
+    }
+    decodePictures();
+    c_objectsChange();
+    ui_->c_state->setCurrentIndex(state);
+    c_stateChange();
+    if (model_.complete()) ui_->b_save->setEnabled(true);
+}
+
+void SkinEditorPage::b_fontClick() {
+    const auto ind = chosenIndicator();
+    if (!ind) return;
+    EditorFont f = model_.font(*ind);
+    QFont initial = indicatorFont(f);
+    initial.setPointSize(std::clamp(f.font.size, 1, 100));
+    const auto chosen = chooseFont_(initial);
+    if (!chosen) return;
+    f.font.face = chosen->family().toStdString();
+    f.font.bold = chosen->bold() ? 1 : 0;
+    f.italic = chosen->italic();
+    f.underline = chosen->underline();
+    f.strikeOut = chosen->strikeOut();
+    const int points =
+        chosen->pointSize() > 0 ? chosen->pointSize() : (chosen->pixelSize() * 3 + 2) / 4;
+    f.setPointSize(std::clamp(points, 1, 100));
+    model_.setFont(*ind, f); // the colour stays the swatch's
+    showFields(model_.objectRect(object()));
+    ui_->p_font->setText(qs(f.font.face));
+    showPreview();
+}
+
+void SkinEditorPage::p_colorClick() {
+    const auto ind = chosenIndicator();
+    if (!ind) return;
+    const auto chosen = chooseColor_(skin::skinColor(model_.font(*ind).font.color));
+    if (!chosen) return;
+    model_.setColor(*ind, toBgr(*chosen));
+    setSwatch(*chosen);
+    showPreview();
+}
+
+void SkinEditorPage::fieldChange(Field field, const QString& text) {
+    if (filling_) return;
+    model_.setField(object(), field, text.toInt());
+    showPreview();
+}
+
+void SkinEditorPage::e_nameChange(const QString& text) {
+    model_.info.name = text.toStdString();
+    if (!ui_->b_load->isEnabled() || !isReservedSkinName(model_.info.name)) return;
+    ui_->e_name->clear();
+    platform::showMessage(kReservedNameMessage);
+}
+
+void SkinEditorPage::showFields(const skin::SkinRect& r) {
+    filling_ = true;
+    const int values[] = {r.w, r.h, r.l, r.t};
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+        const QSignalBlocker quiet(arrows_[i]);
+        arrows_[i]->setValue(values[i]);
+        fields_[i]->setText(QString::number(values[i]));
+    }
+    filling_ = false;
+}
+
+void SkinEditorPage::showFileStatus(std::optional<SkinPicture> holder) {
+    const bool loaded = holder && model_.picture(*holder).loaded;
+    ui_->p_file->setText(QString::fromUtf8(loaded ? kLoaded : kNotLoaded));
+}
+
+void SkinEditorPage::showInfo() {
+    const SkinInfo info = model_.info; // each field writes back as it is set
+    ui_->e_author->setText(qs(info.author));
+    ui_->e_name->setText(qs(info.name));
+    ui_->e_version->setText(qs(info.version));
+    ui_->e_mail->setText(qs(info.mail));
+    ui_->e_web->setText(qs(info.web));
+}
+
+void SkinEditorPage::decodePictures() {
+    for (int i = 0; i < kSkinPictureCount; ++i) {
+        const Picture& p = model_.picture(SkinPicture(i));
+        pixmaps_[std::size_t(i)] = QPixmap();
+        if (p.loaded)
+            pixmaps_[std::size_t(i)].loadFromData(reinterpret_cast<const uchar*>(p.bytes.data()),
+                                                  uint(p.bytes.size()), "BMP");
+    }
+}
+
+void SkinEditorPage::showPreview() {
+    const auto place = [](QLabel* l, const QPixmap& pixmap, QPoint at) {
+        l->setPixmap(pixmap);
+        l->setGeometry(QRect(at, pixmap.size()));
+    };
+    place(ui_->i_mask, pixmaps_[std::size_t(SkinPicture::Mask)], {0, 0});
+    place(ui_->i_face, pixmaps_[std::size_t(SkinPicture::Face)], {0, 0});
+    QLabel* const images[] = {ui_->i_timer, ui_->i_settings, ui_->i_close};
+    for (std::size_t b = 0; b < kButtons.size(); ++b) {
+        const skin::SkinRect r = model_.objectRect(kButtons[b]);
+        place(images[b], pixmaps_[std::size_t(*model_.shownPicture(kButtons[b]))], {r.l, r.t});
+    }
+    const std::pair<QLabel*, Indicator> indicators[] = {{ui_->tt_time, Indicator::Time},
+                                                        {ui_->tt_timer, Indicator::Timer}};
+    for (const auto& [label, which] : indicators) {
+        const skin::SkinRect r = model_.objectRect(
+            which == Indicator::Time ? EditorObject::TimeIndicator : EditorObject::TimerIndicator);
+        label->setGeometry(r.l, r.t, r.w, r.h);
+        const EditorFont& f = model_.font(which);
+        label->setFont(indicatorFont(f));
+        QPalette pal = label->palette();
+        pal.setColor(QPalette::WindowText, skin::skinColor(f.font.color));
+        label->setPalette(pal);
+    }
+}
+
+void SkinEditorPage::setSwatch(const QColor& color) {
+    QPalette pal = ui_->p_color->palette();
+    pal.setColor(QPalette::Window, color);
+    ui_->p_color->setPalette(pal);
+}
+
+} // namespace kok::dialog

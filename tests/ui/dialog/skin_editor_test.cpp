@@ -1,0 +1,239 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <deque>
+#include <filesystem>
+
+#include "clock/clock_window.h"
+#include "dialog/dialog_font.h"
+#include "dialog/skin_editor_page.h"
+#include "settings/autostart.h"
+#include "settings/keys.h"
+#include "settings/settings_file.h"
+#include "skin/form_shaper.h"
+#include "skin/skin_loader.h"
+#include "support/form_part.h"
+#include "support/message_catcher.h"
+#include "support/program_folder.h"
+#include "support/qt_test_main.h"
+
+using kok::dialog::SkinEditorPage;
+namespace fs = std::filesystem;
+namespace skins = kok::settings::skins;
+
+namespace {
+
+struct TestPicture {
+    const char* name;
+    QSize size;
+    QColor color;
+};
+
+// Sizes of a skin a little larger than the built-in ones.
+const TestPicture kPictures[] = {
+    {"face", {150, 40}, QColor(40, 60, 90)},      {"mask", {150, 40}, Qt::black},
+    {"timer_of", {12, 12}, QColor(200, 0, 0)},    {"timer_at", {12, 12}, QColor(210, 0, 0)},
+    {"timer_dn", {12, 12}, QColor(220, 0, 0)},    {"timer_on", {12, 12}, QColor(230, 0, 0)},
+    {"settings_of", {18, 16}, QColor(0, 200, 0)}, {"settings_on", {18, 16}, QColor(0, 210, 0)},
+    {"settings_dn", {18, 16}, QColor(0, 220, 0)}, {"close_of", {14, 14}, QColor(0, 0, 200)},
+    {"close_on", {14, 14}, QColor(0, 0, 210)},    {"close_dn", {14, 14}, QColor(0, 0, 220)}};
+
+// The holder each picture goes to: object and state of the editor's lists.
+struct Slot {
+    int object, state;
+};
+const Slot kSlots[] = {{1, 0}, {2, 0}, {3, 0}, {3, 1}, {3, 2}, {3, 3},
+                       {4, 0}, {4, 1}, {4, 2}, {5, 0}, {5, 1}, {5, 2}};
+
+// The twelve pictures as BMP files; the mask is 1 bit deep with its right
+// column cut away, as the shaper wants it.
+void writePictures(const QString& folder) {
+    for (const TestPicture& p : kPictures) {
+        const bool mask = QLatin1String(p.name) == QLatin1String("mask");
+        QImage image(p.size, mask ? QImage::Format_Mono : QImage::Format_RGB32);
+        if (mask) {
+            image.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+            image.fill(0);
+            for (int y = 0; y < image.height(); ++y)
+                image.setPixel(image.width() - 1, y, 1);
+        } else {
+            image.fill(p.color);
+            image.setPixelColor(0, 0, Qt::white); // so that no picture is one flat colour
+        }
+        QVERIFY(image.save(folder + "/" + p.name + ".bmp", "BMP"));
+    }
+}
+
+void choose(QComboBox* box, int index) {
+    box->setCurrentIndex(index);
+    emit box->activated(index);
+}
+
+} // namespace
+
+class SkinEditorTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() {
+        folder_ = std::make_unique<kok::test::ProgramFolder>();
+        page_ = std::make_unique<SkinEditorPage>();
+        page_->setFont(kok::dialog::dialogFont(page_->font()));
+        page_->setFileChooser([this](kok::dialog::FileKind) {
+            if (files_.empty()) return QString();
+            const QString f = files_.front();
+            files_.pop_front();
+            return f;
+        });
+        page_->setSaveChooser([this] { return saveAs_; });
+    }
+    void cleanup() {
+        page_.reset();
+        folder_.reset();
+        files_.clear();
+    }
+
+    // Every control lies inside its group and its group inside the page, no
+    // two overlap, and every caption fits its control in the dialog's font.
+    void layoutFitsThePage() {
+        page_->show();
+        for (QGroupBox* group : page_->findChildren<QGroupBox*>()) {
+            QVERIFY2(QRect(0, 0, 460, 220).contains(group->geometry()),
+                     qPrintable(group->objectName()));
+            QVERIFY(group->fontMetrics().horizontalAdvance(group->title()) < group->width() - 12);
+            const auto kids = group->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+            for (QWidget* a : kids) {
+                const int top = group->title().isEmpty() ? 2 : 10;
+                QVERIFY2(QRect(2, top, group->width() - 4, group->height() - top - 1)
+                             .contains(a->geometry()),
+                         qPrintable(a->objectName()));
+                for (QWidget* b : kids)
+                    QVERIFY2(a == b || !a->geometry().intersects(b->geometry()),
+                             qPrintable(a->objectName() + " " + b->objectName()));
+                QString text;
+                int padding = 0; // what the control needs beside its text
+                if (auto* l = qobject_cast<QLabel*>(a)) text = l->text();
+                if (auto* b = qobject_cast<QPushButton*>(a)) text = b->text(), padding = 6;
+                if (auto* c = qobject_cast<QCheckBox*>(a)) text = c->text(), padding = 20;
+                QVERIFY2(a->fontMetrics().horizontalAdvance(text) + padding <= a->width(),
+                         qPrintable(a->objectName()));
+            }
+            for (QGroupBox* other : page_->findChildren<QGroupBox*>())
+                QVERIFY(group == other || !group->geometry().intersects(other->geometry()));
+        }
+        // The widest caption a field shows while editing.
+        auto* file = part<QLabel>(*page_, "p_file");
+        QVERIFY(file->fontMetrics().horizontalAdvance("[ ФАЙЛ  НЕ  ЗАГРУЖЕН ]") <
+                file->width() - 4);
+        QVERIFY(part<QWidget>(*page_, "z_preview")->size().boundedTo({250, 120}) ==
+                QSize(250, 120));
+    }
+
+    // A skin built from twelve pictures is saved only once all are loaded,
+    // loads on the Clock window with the editor's places, and looks there as
+    // it looked in the preview.
+    void builtSkinLoadsAsPreviewed() {
+        QTemporaryDir pictures, saved;
+        writePictures(pictures.path());
+        kok::test::MessageCatcher messages;
+        auto* save = part<QPushButton>(*page_, "b_save");
+        auto* objects = part<QComboBox>(*page_, "c_objects");
+        auto* state = part<QComboBox>(*page_, "c_state");
+        QTest::mouseClick(part<QPushButton>(*page_, "b_new"), Qt::LeftButton);
+        for (std::size_t i = 0; i < std::size(kSlots); ++i) {
+            QVERIFY(!save->isEnabled());
+            choose(objects, kSlots[i].object);
+            choose(state, kSlots[i].state);
+            files_.push_back(pictures.path() + "/" + kPictures[i].name + ".bmp");
+            part<QPushButton>(*page_, "b_file")->click();
+            QCOMPARE(part<QLabel>(*page_, "p_file")->text(), QString("[ OK ]"));
+        }
+        QVERIFY(save->isEnabled());
+
+        // Place the buttons with the arrows, then give the time indicator a font and a colour.
+        const std::pair<int, QPoint> places[] = {{3, {100, 4}}, {4, {114, 2}}, {5, {133, 3}}};
+        for (const auto& [object, at] : places) {
+            choose(objects, object);
+            part<QSpinBox>(*page_, "a_x")->setValue(at.x());
+            part<QSpinBox>(*page_, "a_y")->setValue(at.y());
+        }
+        choose(objects, 6);
+        page_->setFontChooser(
+            [](const QFont&) { return std::optional(QFont("DejaVu Sans", 9, QFont::Bold)); });
+        page_->setColorChooser([](QColor) { return std::optional(QColor(255, 255, 0)); });
+        part<QPushButton>(*page_, "b_font")->click();
+        QTest::mouseClick(part<QLabel>(*page_, "p_color"), Qt::LeftButton);
+        part<QSpinBox>(*page_, "a_x")->setValue(8);
+        auto* name = part<QLineEdit>(*page_, "e_name");
+        name->setText("Default");
+        QCOMPARE(name->text(), QString());
+        QVERIFY(messages.texts.value(0).startsWith("Использование «Default» или «Extended»"));
+        messages.texts.clear();
+        name->setText("Проверка");
+        choose(objects, 0);
+
+        saveAs_ = saved.path() + "/other.ksf";
+        save->click();
+        QCOMPARE(messages.texts.value(0),
+                 QString("Тема должна быть сохранена ТОЛЬКО в файл с именем «skin.ksf»..."));
+        QVERIFY(!QFile::exists(saved.path() + "/skin.ksf"));
+        saveAs_ = saved.path() + "/SKIN.KSF";
+        save->click();
+        QCOMPARE(messages.texts.value(1),
+                 "Интерфейсная тема была успешно сохранена в каталоге:\n" + saved.path() + "/");
+        QCOMPARE(messages.captions.value(1), QString());
+
+        // The Clock window wears it.
+        const bool xp = kok::settings::IsXpFamily();
+        auto ini = kok::settings::openSettings();
+        ini.writeInteger(skins::kName, skins::familyKey(xp, skins::kSkinExt), 1);
+        ini.writeString(skins::kName, skins::familyKey(xp, skins::kSkinPath),
+                        (saved.path() + "/").toStdString());
+        kok::clock::ClockWindow clock("");
+        QCOMPARE(clock.size(), QSize(150, 40));
+        QVERIFY(part<kok::skin::FormShaper>(clock, "f_shape")->ShapeActive());
+        QCOMPARE(clock.mask().boundingRect(), QRect(0, 0, 149, 40));
+        for (const char* name : {"i_timer", "i_settings", "i_close"})
+            QCOMPARE(part<QWidget>(clock, name)->geometry(),
+                     part<QLabel>(*page_, name)->geometry());
+        QCOMPARE(part<QLabel>(clock, "t_time")->geometry(),
+                 part<QLabel>(*page_, "tt_time")->geometry());
+        QCOMPARE(part<QLabel>(clock, "t_timer")->geometry(),
+                 part<QLabel>(*page_, "tt_timer")->geometry());
+        QCOMPARE(part<QLabel>(clock, "t_time")->palette().color(QPalette::WindowText),
+                 QColor(255, 255, 0));
+
+        // Pixel for pixel, with both indicators showing the same text.
+        for (const char* name : {"t_time", "t_timer"})
+            part<QLabel>(clock, name)->setText("00:00:00");
+        const QImage worn =
+            clock.grab(QRect(0, 0, 149, 40)).toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage previewed = part<QWidget>(*page_, "z_preview")
+                                     ->grab(QRect(0, 0, 149, 40))
+                                     .toImage()
+                                     .convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(worn, previewed);
+        // Opened again, it can be saved at once and keeps its name.
+        files_.push_back(saved.path() + "/skin.ksf");
+        QTest::mouseClick(part<QPushButton>(*page_, "b_new"), Qt::LeftButton);
+        part<QPushButton>(*page_, "b_load")->click();
+        QVERIFY(save->isEnabled());
+        QCOMPARE(name->text(), QString("Проверка"));
+        QCOMPARE(messages.texts.size(), 2);
+    }
+
+  private:
+    std::unique_ptr<kok::test::ProgramFolder> folder_;
+    std::unique_ptr<SkinEditorPage> page_;
+    std::deque<QString> files_;
+    QString saveAs_;
+};
+
+KOK_QT_TEST(SkinEditorTest);
+#include "skin_editor_test.moc"
