@@ -7,6 +7,7 @@ PACKAGES=(
   # build
   cmake ninja-build make g++ pkg-config clang-format
   qt6-base-dev qt6-qpa-plugins libxcb1-dev libqt6opengl6-dev libgl-dev libpulse-dev
+  libsndfile1-dev  # reads sound files: every WAV encoding, FLAC, Ogg Vorbis and Opus
   qt6-multimedia-dev  # only the start-up benchmark's reference clock links it
   libgtest-dev libgmock-dev libbenchmark-dev
   # fuzzing (clang's libFuzzer with sanitizers)

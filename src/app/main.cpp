@@ -9,6 +9,8 @@
 #include "dialog/settings_dialog.h"
 #include "platform/instance_lock.h"
 #include "platform/message_box.h"
+#include "platform/paths.h"
+#include "settings/leftovers.h"
 
 namespace {
 
@@ -40,6 +42,9 @@ int main(int argc, char** argv) {
         return 1;
     }
     QApplication::setApplicationName("kOk DIAL TD");
+    // Alone, this instance may clear what a crashed one left half-written; a
+    // restarted clock whose predecessor is still ending leaves that to later.
+    if (!instance.otherRunning()) kok::settings::removeOwnLeftovers(kok::platform::executableDir());
 
     try {
         kok::clock::ClockWindow clockWindow(QString::fromStdString(firstArgument));

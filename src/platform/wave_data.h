@@ -1,8 +1,7 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
-#include <optional>
-#include <span>
 #include <vector>
 
 namespace kok::platform {
@@ -22,11 +21,6 @@ struct PcmClip {
     std::size_t frames() const;
     double seconds() const { return sampleRate > 0 ? double(frames()) / sampleRate : 0.0; }
 };
-
-// Reads a RIFF/WAVE file held in memory: PCM of 8, 16, 24 or 32 bits or
-// 32-bit float, any rate and 1 to 8 channels. A data chunk that runs past the
-// end of the file is cut to what is there. Anything else yields nothing.
-std::optional<PcmClip> parseWave(std::span<const std::uint8_t> file);
 
 // A RIFF/WAVE image of 8-bit or 16-bit PCM.
 std::vector<std::uint8_t> makeWave(const PcmClip& clip);

@@ -12,6 +12,9 @@ namespace kok::settings {
 inline constexpr std::string_view kSettingsFileName = "kOkTD.KiF";
 inline constexpr std::string_view kAlarmWorkingCopyName = "kOkTD.tmp";
 inline constexpr std::string_view kTimerStateFileName = "kOkTD.timer";
+// Written by the skin loader while a built-in skin loads, then removed.
+inline constexpr std::string_view kMaskTempFileName = "mask.tmp";
+inline constexpr std::string_view kSkinDescriptionTempFileName = "kOkTD.ksf";
 
 inline constexpr std::string_view kWriteFailureText =
     "Возникла проблема при попытке записать файл на диск.\n"

@@ -4,12 +4,11 @@
 
 #include "platform/paths.h"
 #include "platform/sound_device.h"
+#include "platform/sound_file.h"
 #include "platform/sound_path.h"
 
 namespace kok::signal {
 namespace {
-
-constexpr qint64 kMaxWaveFileBytes = 64 * 1024 * 1024;
 
 std::shared_ptr<const platform::PcmClip> loadOnce(const char* resource) {
     auto clip = loadWave(resource);
@@ -21,13 +20,10 @@ std::shared_ptr<const platform::PcmClip> loadOnce(const char* resource) {
 std::shared_ptr<const platform::PcmClip> loadWave(const std::string& path) {
     QFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::ReadOnly)) return nullptr;
-    // Only a RIFF/WAVE file of sensible size is read whole: a sound setting
-    // that names some huge file must not stall the clock or fill its memory.
-    if (file.size() > kMaxWaveFileBytes || !file.peek(12).startsWith("RIFF") ||
-        file.peek(12).mid(8, 4) != "WAVE")
-        return nullptr;
+    // A device or pipe has no size to check and might never end.
+    if (file.isSequential() || file.size() > qint64(platform::kMaxSoundFileBytes)) return nullptr;
     const QByteArray bytes = file.readAll();
-    auto clip = platform::parseWave(
+    auto clip = platform::decodeSoundFile(
         std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), std::size_t(bytes.size())));
     if (!clip) return nullptr;
     return std::make_shared<const platform::PcmClip>(std::move(*clip));

@@ -29,7 +29,7 @@ void PlayClip(std::shared_ptr<const platform::PcmClip> clip, bool loop, bool noS
 // Ends whatever sound is playing (by starting the silence clip over it).
 void StopSound();
 
-// Reads a wave file from disk or from a registered resource (":/...").
+// Reads a sound file from disk or from a registered resource (":/...").
 std::shared_ptr<const platform::PcmClip> loadWave(const std::string& path);
 
 } // namespace kok::signal

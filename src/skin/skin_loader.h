@@ -3,6 +3,7 @@
 #include <QPixmap>
 #include <stdexcept>
 
+#include "settings/keys.h"
 #include "skin/skin_choice.h"
 #include "skin/skin_description.h"
 
@@ -10,8 +11,10 @@ namespace kok::skin {
 
 class FormShaper;
 
-inline constexpr const char* kMaskTempFileName = "mask.tmp";
-inline constexpr const char* kDescriptionTempFileName = "kOkTD.ksf";
+// The names are literals, so data() ends with a null.
+inline constexpr const char* kMaskTempFileName = settings::kMaskTempFileName.data();
+inline constexpr const char* kDescriptionTempFileName =
+    settings::kSkinDescriptionTempFileName.data();
 
 // Anything that stops a skin from loading.
 class SkinLoadError : public std::runtime_error {

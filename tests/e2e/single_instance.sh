@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # One clock at a time: a second start is refused with exit code 1 after the
 # message is confirmed; "/reboot" passes; "/autorun" restarts exactly once;
-# a crashed clock does not keep later starts out.
+# a crashed clock does not keep later starts out, and the next start clears
+# the temporary files it left, while a refused start leaves a running clock's alone.
 source "$(dirname "$0")/lib.sh"
 e2e_start_xvfb
 APP="$E2E_WORK/app"
@@ -34,16 +35,24 @@ e2e_start_clock "$APP"
 FIRST=$CLOCK_PID
 e2e_wait_window "$FIRST" >/dev/null || e2e_fail "the first clock shows no window"
 
+# A temporary file as a running clock's settings write makes it, and a user's
+# file that only looks like one.
+LEFTOVER="$APP/.kOkTD.KiF.a1B2c3"
+USERS_FILE="$APP/.kOkTD.KiF.bak"
+touch "$LEFTOVER" "$USERS_FILE"
+
 expect_refused
 expect_refused /autorun
 expect_refused /REBOOT
 expect_refused x /reboot
 echo "second starts refused"
+[ -e "$LEFTOVER" ] || e2e_fail "a refused start removed the running clock's temporary file"
 
 "$APP/koktd" /reboot >/dev/null 2>&1 &
 SECOND=$!
 e2e_wait_window "$SECOND" >/dev/null || e2e_fail "/reboot start shows no window"
 kill -0 "$FIRST" || e2e_fail "the first clock was disturbed"
+[ -e "$LEFTOVER" ] || e2e_fail "a /reboot start beside a running clock removed its temporary file"
 kill "$SECOND"; wait "$SECOND" 2>/dev/null || true
 echo "/reboot passes"
 
@@ -51,8 +60,10 @@ kill -9 "$FIRST"; wait "$FIRST" 2>/dev/null || true
 e2e_start_clock "$APP"
 AFTER_CRASH=$CLOCK_PID
 e2e_wait_window "$AFTER_CRASH" >/dev/null || e2e_fail "no clock after kill -9 of the first"
+[ ! -e "$LEFTOVER" ] || e2e_fail "the start after a crash left the crashed clock's temporary file"
+[ -e "$USERS_FILE" ] || e2e_fail "the start after a crash removed a file of the user's"
 kill "$AFTER_CRASH"; wait "$AFTER_CRASH" 2>/dev/null || true
-echo "start after a crash works"
+echo "start after a crash works and clears its temporary file"
 
 # /autorun: 750 ms later the clock replaces itself by one started with /reboot.
 e2e_start_clock "$APP" /autorun

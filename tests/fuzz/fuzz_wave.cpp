@@ -1,18 +1,18 @@
-// Any bytes as a wave file: the reader stays inside the data, and what it
-// accepts is a whole number of frames that writes back to a readable file.
+// Any bytes as a sound file: the decoder stays inside the data, and what it
+// accepts is a whole number of frames in a format the sound device plays.
 #include <cstdlib>
 #include <span>
 
-#include "platform/wave_data.h"
+#include "platform/sound_file.h"
 
-using kok::platform::PcmClip;
+using kok::platform::SampleFormat;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const auto clip = kok::platform::parseWave(std::span(data, size));
+    const auto clip = kok::platform::decodeSoundFile(std::span(data, size));
     if (!clip) return 0;
-    if (clip->sampleRate <= 0 || clip->channels < 1 || clip->channels > 8) std::abort();
-    if (clip->bytes.size() % std::size_t(clip->bytesPerFrame()) != 0) std::abort();
-    if (clip->bytes.size() > size) std::abort();
-    (void)clip->seconds();
+    if (clip->sampleRate < 1000 || clip->channels < 1 || clip->channels > 8) std::abort();
+    if (clip->format != SampleFormat::S16 && clip->format != SampleFormat::F32) std::abort();
+    if (clip->bytes.empty() || clip->bytes.size() % std::size_t(clip->bytesPerFrame()) != 0)
+        std::abort();
     return 0;
 }

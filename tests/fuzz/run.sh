@@ -9,6 +9,7 @@ BUILD=build-fuzz
 cmake -S tests/fuzz -B "$BUILD" -G Ninja -DCMAKE_CXX_COMPILER=clang++-14 \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$BUILD" -j2 >/dev/null
+export LSAN_OPTIONS="suppressions=$PWD/tests/fuzz/lsan.supp:print_suppressions=0"
 for t in mask skin_description ini wave; do
     work="$BUILD/corpus/$t"
     mkdir -p "$work" "$BUILD/findings/$t"

@@ -1,9 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <sndfile.h>
+
 #include <QFile>
+#include <QProcess>
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <numbers>
 #include <string>
 
 #include "capture_sound_device.h"
+#include "platform/sound_file.h"
 #include "platform/sound_path.h"
 #include "platform/wave_data.h"
 #include "signals/wave_playback.h"
@@ -51,78 +59,161 @@ PcmClip pcm16(int rate, int channels, std::size_t frames) {
     return c;
 }
 
+// The first channel as 16-bit samples, whatever the clip's format.
+std::vector<std::int16_t> firstChannel(const PcmClip& c) {
+    const std::size_t width = std::size_t(c.bytesPerFrame() / c.channels);
+    std::vector<std::int16_t> out;
+    for (std::size_t at = 0; at + width <= c.bytes.size(); at += std::size_t(c.bytesPerFrame())) {
+        const std::uint8_t* p = c.bytes.data() + at;
+        if (c.format == SampleFormat::F32) {
+            float f;
+            std::memcpy(&f, p, sizeof f);
+            out.push_back(std::int16_t(std::lround(std::clamp(f, -1.0f, 1.0f) * 32767)));
+        } else if (c.format == SampleFormat::S16) {
+            out.push_back(std::int16_t(p[0] | p[1] << 8));
+        } else {
+            ADD_FAILURE() << "not a decoded format";
+            break;
+        }
+    }
+    return out;
+}
+
+// Root mean square, full scale 1.
+double rms(const std::vector<std::int16_t>& s) {
+    double sum = 0;
+    for (auto v : s)
+        sum += double(v) * v;
+    return s.empty() ? 0.0 : std::sqrt(sum / double(s.size())) / 32768;
+}
+
+// Full periods of a tone, counted with a margin around zero so that the
+// noise of a lossy codec does not count as crossings.
+int cycles(const std::vector<std::int16_t>& s) {
+    int count = 0;
+    bool low = false;
+    for (auto v : s) {
+        if (v < -3000) low = true;
+        if (low && v > 3000) {
+            ++count;
+            low = false;
+        }
+    }
+    return count;
+}
+
+// This sox writes no Opus.
+void writeOpus(const std::filesystem::path& path, int rate) {
+    SF_INFO info{};
+    info.samplerate = rate;
+    info.channels = 1;
+    info.format = SF_FORMAT_OGG | SF_FORMAT_OPUS;
+    SNDFILE* f = sf_open(path.c_str(), SFM_WRITE, &info);
+    ASSERT_TRUE(f) << sf_strerror(nullptr);
+    std::vector<float> sine(std::size_t(rate / 5));
+    for (std::size_t i = 0; i < sine.size(); ++i)
+        sine[i] = float(0.5 * std::sin(2 * std::numbers::pi * 440 * double(i) / rate));
+    EXPECT_EQ(sf_writef_float(f, sine.data(), sf_count_t(sine.size())), sf_count_t(sine.size()));
+    sf_close(f);
+}
+
 } // namespace
 
 TEST(EmbeddedClips, PreIsA140MsTone) {
     const auto f = resourceBytes(":/sounds/pre.wav");
     expectPcm8Mono8k(f, 1120);
     const auto clip = signal::embeddedClip(signal::EmbeddedClip::Pre);
-    ASSERT_EQ(clip->bytes.size(), 1120u);
+    ASSERT_EQ(clip->frames(), 1120u);
     EXPECT_DOUBLE_EQ(clip->seconds(), 0.140);
-    int peak = 0;
-    for (auto v : clip->bytes)
-        peak = std::max(peak, std::abs(int(v) - 0x80));
-    EXPECT_GT(peak, 60) << "a tone, not silence";
+    EXPECT_GT(rms(firstChannel(*clip)), 0.3) << "a tone, not silence";
 }
 
 TEST(EmbeddedClips, SilenceIs43SamplesOf0x80) {
     const auto f = resourceBytes(":/sounds/silence.wav");
     expectPcm8Mono8k(f, 43);
     const auto clip = signal::embeddedClip(signal::EmbeddedClip::Silence);
-    ASSERT_EQ(clip->bytes.size(), 43u);
-    for (auto v : clip->bytes)
-        EXPECT_EQ(v, 0x80);
+    ASSERT_EQ(clip->frames(), 43u);
+    EXPECT_EQ(rms(firstChannel(*clip)), 0.0);
     EXPECT_GT(signal::embeddedClip(signal::EmbeddedClip::Default)->frames(), 1000u);
 }
 
-TEST(WaveData, RoundTripsAndSkipsUnknownAndPaddedChunks) {
-    const PcmClip clip = pcm16(22050, 2, 101);
-    auto file = platform::makeWave(clip);
-    // An odd-sized LIST chunk (padded) before the data chunk.
-    const std::vector<std::uint8_t> list = {'L', 'I', 'S', 'T', 3, 0, 0, 0, 'a', 'b', 'c', 0};
-    file.insert(file.begin() + 36, list.begin(), list.end());
-    const auto parsed = platform::parseWave(file);
-    ASSERT_TRUE(parsed);
-    EXPECT_EQ(parsed->sampleRate, 22050);
-    EXPECT_EQ(parsed->channels, 2);
-    EXPECT_EQ(parsed->format, SampleFormat::S16);
-    EXPECT_EQ(parsed->bytes, clip.bytes);
-}
-
-TEST(WaveData, TruncatedDataIsCutToWholeFrames) {
-    auto file = platform::makeWave(pcm16(8000, 2, 100));
-    file.resize(file.size() - 5); // the data chunk now claims more than is there
-    const auto parsed = platform::parseWave(file);
-    ASSERT_TRUE(parsed);
-    EXPECT_EQ(parsed->bytes.size(), 392u); // 395 bytes left, 4-byte frames
-}
-
-TEST(WaveData, RejectsWhatIsNotPlayablePcm) {
-    const auto good = platform::makeWave(pcm16(8000, 1, 10));
-    auto bad = [&](auto change) {
-        auto f = good;
-        change(f);
-        return !platform::parseWave(f).has_value();
+// Every encoding a WAV file may have on Windows, and the compressed formats
+// of desktop sound themes: 0.2 s of a 440 Hz sine at half scale each.
+TEST(SoundFile, DecodesEveryEncodingToItsLengthAndPitch) {
+    struct Row {
+        const char* file;
+        QStringList soxEncoding; // empty: written with libsndfile (no Opus in sox)
+        int rate, channels;
+        SampleFormat decoded;
     };
-    EXPECT_TRUE(bad([](auto& f) { f[0] = 'X'; })); // not RIFF
-    EXPECT_TRUE(bad([](auto& f) { f[20] = 2; }));  // ADPCM
-    EXPECT_TRUE(bad([](auto& f) { f[22] = 0; }));  // no channels
-    EXPECT_TRUE(bad([](auto& f) { f[34] = 12; })); // 12 bits
-    EXPECT_TRUE(bad([](auto& f) {
-        f[16] = 0xFF;
-        f[19] = 0x7F;
-    }));                                             // fmt larger than the file
-    EXPECT_TRUE(bad([](auto& f) { f.resize(30); })); // cut inside fmt
-    EXPECT_TRUE(
-        bad([](auto& f) { std::swap_ranges(f.begin() + 12, f.begin() + 16, f.begin() + 36); }));
-    EXPECT_FALSE(platform::parseWave(std::vector<std::uint8_t>{}).has_value());
-    // An odd-sized last chunk without its pad byte: the next chunk would start
-    // past the end (found by fuzzing; read out of bounds before).
-    auto f = good;
-    f.resize(36);
-    const std::vector<std::uint8_t> odd = {'j', 'u', 'n', 'k', 3, 0, 0, 0, 1, 2, 3};
-    f.insert(f.end(), odd.begin(), odd.end());
-    EXPECT_FALSE(platform::parseWave(f).has_value());
+    const Row rows[] = {
+        {"u8.wav", {"-e", "unsigned-integer", "-b", "8"}, 8000, 1, SampleFormat::S16},
+        {"s16.wav", {"-e", "signed-integer", "-b", "16"}, 44100, 2, SampleFormat::S16},
+        {"s24.wav", {"-e", "signed-integer", "-b", "24"}, 48000, 2, SampleFormat::F32},
+        {"s32.wav", {"-e", "signed-integer", "-b", "32"}, 22050, 1, SampleFormat::F32},
+        {"float.wav", {"-e", "floating-point", "-b", "32"}, 22050, 1, SampleFormat::F32},
+        {"ulaw.wav", {"-e", "u-law"}, 8000, 1, SampleFormat::S16},
+        {"alaw.wav", {"-e", "a-law"}, 8000, 1, SampleFormat::S16},
+        {"ima.wav", {"-e", "ima-adpcm"}, 11025, 1, SampleFormat::S16},
+        {"ms.wav", {"-e", "ms-adpcm"}, 22050, 2, SampleFormat::S16},
+        {"gsm.wav", {"-e", "gsm-full-rate"}, 8000, 1, SampleFormat::S16},
+        {"x.flac", {"-b", "16"}, 44100, 1, SampleFormat::S16},
+        {"x.oga", {"-t", "vorbis"}, 44100, 2, SampleFormat::F32},
+        {"x.opus", {}, 48000, 1, SampleFormat::F32},
+    };
+    test::TempDir dir;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.file);
+        const auto path = dir / row.file;
+        if (row.soxEncoding.isEmpty())
+            writeOpus(path, row.rate);
+        else
+            ASSERT_EQ(
+                QProcess::execute("sox", QStringList{"-n", "-r", QString::number(row.rate), "-c",
+                                                     QString::number(row.channels)} +
+                                             row.soxEncoding +
+                                             QStringList{QString::fromStdString(path), "synth",
+                                                         "0.2", "sine", "440", "vol", "0.5"}),
+                0);
+        const auto clip = signal::loadWave(path.string());
+        ASSERT_TRUE(clip);
+        EXPECT_EQ(clip->sampleRate, row.rate);
+        EXPECT_EQ(clip->channels, row.channels);
+        EXPECT_EQ(clip->format, row.decoded);
+        EXPECT_NEAR(clip->seconds(), 0.2, 0.045); // ADPCM and GSM fill whole blocks
+        auto mono = firstChannel(*clip);
+        mono.resize(std::min(mono.size(), std::size_t(row.rate / 5))); // without the fill
+        EXPECT_NEAR(rms(mono), 0.5 / std::sqrt(2.0), 0.05);
+        EXPECT_NEAR(cycles(mono), 88, 2); // 0.2 s of 440 Hz
+    }
+}
+
+// What cannot be decoded, and a file over the size limit however good,
+// plays the default sound.
+TEST(PlayWaveFile, UnplayableFilesPlayTheDefaultSoundAndLoopIsPassedOn) {
+    test::TempDir dir;
+    const auto good = platform::makeWave(pcm16(8000, 1, 800));
+    const std::string wave(good.begin(), good.end());
+    test::writeBytes(dir / "empty.wav", "");
+    test::writeBytes(dir / "text.wav", "[kOk:TD]\r\nWarnBeep=1\r\n");
+    test::writeBytes(dir / "cut.wav", wave.substr(0, 30)); // inside the format chunk
+    test::writeBytes(dir / "huge.wav", wave);
+    std::filesystem::resize_file(dir / "huge.wav", platform::kMaxSoundFileBytes + 1);
+    const std::string files[] = {
+        "MEDIA\\NO_SUCH_FILE.wav", "", "empty.wav", "text.wav", "cut.wav", "huge.wav"};
+    test::CaptureSoundDevice device;
+    for (const std::string& name : files)
+        signal::PlayWaveFile(name.empty() ? name : (dir / name).string(), name != "cut.wav");
+    ASSERT_EQ(device.clips.size(), std::size(files));
+    for (std::size_t i = 0; i < device.clips.size(); ++i) {
+        EXPECT_EQ(device.clips[i].clip, signal::embeddedClip(signal::EmbeddedClip::Default))
+            << files[i];
+        EXPECT_EQ(device.clips[i].loop, files[i] != "cut.wav");
+    }
+    // The same file within the limit plays.
+    std::filesystem::resize_file(dir / "huge.wav", good.size());
+    signal::PlayWaveFile((dir / "huge.wav").string(), false);
+    EXPECT_EQ(device.clips.back().clip->frames(), 800u);
 }
 
 TEST(SoundPath, WindowsPathsResolveBesideTheProgramInAnyCase) {
@@ -142,17 +233,6 @@ TEST(SoundPath, WindowsPathsResolveBesideTheProgramInAnyCase) {
     EXPECT_TRUE(platform::resolveSoundPath("MEDIA\\NONE.wav", dir.path()).empty());
     EXPECT_TRUE(platform::resolveSoundPath("MEDIA", dir.path()).empty()); // a folder
     EXPECT_TRUE(platform::resolveSoundPath("", dir.path()).empty());
-}
-
-TEST(PlayWaveFile, MissingFilePlaysTheDefaultSoundAndLoopIsPassedOn) {
-    test::CaptureSoundDevice device;
-    signal::PlayWaveFile("MEDIA\\NO_SUCH_FILE.wav", true);
-    signal::PlayWaveFile("", false);
-    ASSERT_EQ(device.clips.size(), 2u);
-    EXPECT_EQ(device.clips[0].clip, signal::embeddedClip(signal::EmbeddedClip::Default));
-    EXPECT_TRUE(device.clips[0].loop);
-    EXPECT_EQ(device.clips[1].clip, signal::embeddedClip(signal::EmbeddedClip::Default));
-    EXPECT_FALSE(device.clips[1].loop);
 }
 
 TEST(PlayWaveFile, PlaysTheFileAndNoStopLeavesAPlayingSoundAlone) {

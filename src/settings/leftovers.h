@@ -1,0 +1,18 @@
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+namespace kok::settings {
+
+// Whether `fileName` is one of the temporary files the program writes before
+// it renames them over its own files in its folder (".kOkTD.KiF.a1B2c3").
+// One that is there when the program starts was left by a crash or a power
+// loss.
+bool isOwnLeftover(std::string_view fileName);
+
+// Deletes such leftovers from `dir` and returns how many. Only for the one
+// running instance: another one may be writing a temporary file right now.
+int removeOwnLeftovers(const std::filesystem::path& dir);
+
+} // namespace kok::settings
