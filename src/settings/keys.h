@@ -12,7 +12,8 @@ namespace kok::settings {
 inline constexpr std::string_view kSettingsFileName = "kOkTD.KiF";
 inline constexpr std::string_view kAlarmWorkingCopyName = "kOkTD.tmp";
 inline constexpr std::string_view kTimerStateFileName = "kOkTD.timer";
-// Written by the skin loader while a built-in skin loads, then removed.
+// Written by earlier versions while a built-in skin loaded, then removed; a
+// crash may have left them.
 inline constexpr std::string_view kMaskTempFileName = "mask.tmp";
 inline constexpr std::string_view kSkinDescriptionTempFileName = "kOkTD.ksf";
 

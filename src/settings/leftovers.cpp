@@ -12,6 +12,9 @@ namespace {
 // The files the program replaces through a temporary file in its folder.
 constexpr std::array kWrittenFiles{kSettingsFileName, kAlarmWorkingCopyName, kTimerStateFileName,
                                    kMaskTempFileName, kSkinDescriptionTempFileName};
+// Files that earlier versions wrote while loading a built-in skin and removed
+// again; a crash could leave them behind.
+constexpr std::array kFormerTemporaries{kMaskTempFileName, kSkinDescriptionTempFileName};
 
 // What mkstemp puts in place of "XXXXXX".
 bool isTemporarySuffix(std::string_view s) {
@@ -23,6 +26,9 @@ bool isTemporarySuffix(std::string_view s) {
 } // namespace
 
 bool isOwnLeftover(std::string_view fileName) {
+    if (std::find(kFormerTemporaries.begin(), kFormerTemporaries.end(), fileName) !=
+        kFormerTemporaries.end())
+        return true;
     if (!fileName.starts_with('.')) return false;
     fileName.remove_prefix(1);
     return std::any_of(kWrittenFiles.begin(), kWrittenFiles.end(), [&](std::string_view name) {

@@ -11,18 +11,21 @@ static void registerSkinResources() {
 
 namespace kok::skin {
 
-std::optional<QByteArray> builtinSkinResource(std::string_view name) {
+QString builtinSkinResourcePath(std::string_view name) {
     static const bool registered = (registerSkinResources(), true);
     (void)registered;
     const QString wanted = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
     const QDir dir(":/skins");
-    for (const QString& entry : dir.entryList(QDir::Files)) {
-        if (entry.compare(wanted, Qt::CaseInsensitive) != 0) continue;
-        QFile f(dir.filePath(entry));
-        if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
-        return f.readAll();
-    }
-    return std::nullopt;
+    for (const QString& entry : dir.entryList(QDir::Files))
+        if (entry.compare(wanted, Qt::CaseInsensitive) == 0) return dir.filePath(entry);
+    return {};
+}
+
+std::optional<QByteArray> builtinSkinResource(std::string_view name) {
+    const QString path = builtinSkinResourcePath(name);
+    QFile f(path);
+    if (path.isEmpty() || !f.open(QIODevice::ReadOnly)) return std::nullopt;
+    return f.readAll();
 }
 
 QByteArray builtinSkinDescription(std::string_view skinName) {

@@ -3,7 +3,6 @@
 #include <array>
 
 #include "platform/file_io.h"
-#include "settings/settings_file.h"
 #include "skin/builtin_skins.h"
 #include "skin/form_shaper.h"
 #include "skin/windows_path.h"
@@ -55,40 +54,27 @@ void switchShapeOn(FormShaper& shaper, const std::string& maskPath) {
     shaper.setShapeActive(true);
 }
 
-// A temporary file of ours may be left over from a crash, even read-only:
-// it is removed first, so that it can neither block the write nor be read.
-std::filesystem::path writeTemporary(const char* name, const QByteArray& bytes) {
-    const auto path = settings::programFilePath(name);
-    platform::removeFile(path);
-    platform::writeFileAtomically(path,
-                                  std::string_view(bytes.constData(), std::size_t(bytes.size())));
-    return path;
-}
-
-// Returns the description file.
-std::filesystem::path loadExternal(LoadedSkin& skin, FormShaper& shaper) {
+// Returns the description.
+std::string loadExternal(LoadedSkin& skin, FormShaper& shaper) {
     const std::string& dir = skin.choice.path;
     skin.face = pictureFile(dir + "face.bmp");
     switchShapeOn(shaper, resolveWindowsPath(dir + "mask.bmp").string());
     for (const Holder& h : kHolders)
         skin.pictures.*h.pixmap = pictureFile(dir + h.name + ".bmp");
-    return resolveWindowsPath(dir + "skin.ksf");
+    return platform::readWholeFile(resolveWindowsPath(dir + "skin.ksf")).value_or(std::string());
 }
 
-std::filesystem::path loadBuiltin(LoadedSkin& skin, FormShaper& shaper) {
+// Everything comes from the program's resources: nothing is written, so the
+// program runs from a folder it cannot write to.
+std::string loadBuiltin(LoadedSkin& skin, FormShaper& shaper) {
     const std::string& name = skin.choice.name;
     skin.face = embeddedPicture(name + "_face");
-    const QByteArray mask = embedded(name + "_mask");
-    if (!skin.mask.loadFromData(mask, "BMP"))
+    if (!skin.mask.loadFromData(embedded(name + "_mask"), "BMP"))
         throw SkinLoadError("cannot read the built-in mask of " + name);
-    // The shaper reads masks from files, so the built-in one goes through one.
-    const auto maskFile = writeTemporary(kMaskTempFileName, mask);
-    switchShapeOn(shaper, maskFile.string());
+    switchShapeOn(shaper, builtinSkinResourcePath(name + "_mask").toStdString());
     for (const Holder& h : kHolders)
         skin.pictures.*h.pixmap = embeddedPicture(name + "_" + h.name);
-    const auto ksfFile = writeTemporary(kDescriptionTempFileName, builtinSkinDescription(name));
-    platform::removeFile(maskFile);
-    return ksfFile;
+    return builtinSkinDescription(name).toStdString();
 }
 
 } // namespace
@@ -96,11 +82,8 @@ std::filesystem::path loadBuiltin(LoadedSkin& skin, FormShaper& shaper) {
 LoadedSkin loadSkin(const SkinChoice& choice, FormShaper& shaper) {
     LoadedSkin skin;
     skin.choice = choice;
-    const auto descriptionFile =
-        skin.choice.external ? loadExternal(skin, shaper) : loadBuiltin(skin, shaper);
-    const auto bytes = platform::readWholeFile(descriptionFile);
-    skin.description = parseSkinDescription(bytes.value_or(std::string()));
-    if (!skin.choice.external) platform::removeFile(descriptionFile);
+    skin.description = parseSkinDescription(skin.choice.external ? loadExternal(skin, shaper)
+                                                                 : loadBuiltin(skin, shaper));
     return skin;
 }
 

@@ -11,11 +11,6 @@ namespace kok::skin {
 
 class FormShaper;
 
-// The names are literals, so data() ends with a null.
-inline constexpr const char* kMaskTempFileName = settings::kMaskTempFileName.data();
-inline constexpr const char* kDescriptionTempFileName =
-    settings::kSkinDescriptionTempFileName.data();
-
 // Anything that stops a skin from loading.
 class SkinLoadError : public std::runtime_error {
   public:

@@ -41,15 +41,3 @@ e2e_wait_for 5 e2e_ended "$CLOCK_PID" || e2e_fail "the clock did not end after t
 [ "$(md5sum <"$APP/kOkTD.KiF")" = "$BEFORE" ] || e2e_fail "the read-only settings file changed"
 echo "a failed reset ends the clock without a successor"
 
-# 3. The built-in skin itself cannot load (its temporary mask file cannot be
-#    replaced: something that is no file is in its place). Restarting would
-#    fail the same way for ever, so the clock says it ends, once, and ends.
-rm -f "$APP/kOkTD.KiF"
-mkdir -p "$APP/mask.tmp/keep"
-e2e_start_clock "$APP" /reboot
-BOX=$(e2e_wait_window "$CLOCK_PID") || e2e_fail "no message for the failed built-in skin"
-e2e_shot "$SHOTS/restart_fallback_failed.png"
-xdotool windowfocus --sync "$BOX" key Return
-e2e_wait_for 5 e2e_ended "$CLOCK_PID" || e2e_fail "the clock did not end after the message"
-[ "$(clocks)" -eq 0 ] || e2e_fail "a failed built-in skin started another clock"
-echo "a failed built-in skin ends the clock once, without a successor"

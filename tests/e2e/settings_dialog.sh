@@ -75,4 +75,47 @@ for section in options alarm countdown timer message skins editor info; do
 done
 click settings_dialog.ui c_cancel
 e2e_wait_for 5 dialog_gone || e2e_fail "Cancel did not close the dialog"
+kill "$CLOCK_PID"
+wait "$CLOCK_PID" 2>/dev/null || true
+
+# A program folder that cannot be written: opening the dialog says so, and
+# OK stays off for good. Root writes anywhere, so root runs the clock as nobody.
+RO="$E2E_WORK/readonly"
+e2e_make_install "$RO"
+chmod -R a+rX "$RO"
+chmod 555 "$RO"
+AS_USER=()
+if [ "$(id -u)" -eq 0 ]; then
+    chmod o+x "$E2E_WORK"
+    chmod 777 "$KOKTD_LOCK_DIR" "$XDG_CONFIG_HOME"
+    export XDG_RUNTIME_DIR="$E2E_WORK/runtime-nobody"
+    mkdir -p "$XDG_RUNTIME_DIR"
+    chown 65534:65534 "$XDG_RUNTIME_DIR"
+    chmod 700 "$XDG_RUNTIME_DIR"
+    AS_USER=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+fi
+STARTED=$(e2e_now_us)
+"${AS_USER[@]}" "$RO/koktd" >>"$E2E_WORK/clock.log" 2>&1 &
+CLOCK_PID=$!
+E2E_PIDS+=($CLOCK_PID)
+WIN=$(e2e_wait_window "$CLOCK_PID") || e2e_fail "no clock window from a read-only folder"
+# A click on the face would try to store the clock's place and say it cannot;
+# the settings button of the built-in skin (19 x 19 at 92,3) opens the dialog.
+read -r X Y _ _ < <(e2e_geometry "$WIN")
+xdotool mousemove $((X + 101)) $((Y + 12)) click 1
+e2e_wait_for 5 dialog_shown || e2e_fail "the settings button opened no dialog"
+DLG=$(dialog_window)
+windows() { xdotool search --onlyvisible --pid "$CLOCK_PID" 2>/dev/null | wc -l; }
+message_shown() { [ "$(windows)" -ge 3 ]; }
+e2e_wait_for 5 message_shown || e2e_fail "no message about the read-only folder"
+e2e_shot "$SHOTS/dialog_read_only.png"
+xdotool key Return
+e2e_wait_for 5 test "$(windows)" -eq 2 || e2e_fail "the message did not go"
+e2e_wait_for 10 lock_open
+click settings_dialog.ui c_ok
+sleep 0.5
+dialog_shown || e2e_fail "OK worked in the read-only state"
+[ ! -e "$RO/kOkTD.KiF" ] || e2e_fail "a settings file appeared in the read-only folder"
+click settings_dialog.ui c_cancel
+e2e_wait_for 5 dialog_gone || e2e_fail "Cancel did not close the read-only dialog"
 echo "PASS"

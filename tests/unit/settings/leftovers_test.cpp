@@ -47,12 +47,14 @@ TEST(Leftovers, OnlyTheProgramsOwnTemporaryFilesAreRemoved) {
     TempDir dir;
     crashWhileWriting(dir / std::string(kok::settings::kSettingsFileName));
     ASSERT_EQ(namesIn(dir.path()).size(), 1u) << "the crashed write left its temporary file";
-    const char* ours[] = {".kOkTD.tmp.a1B2c3", ".kOkTD.timer.000000", ".mask.tmp.ZzZzZz",
-                          ".kOkTD.ksf.Q9w8E7"};
+    const char* ours[] = {".kOkTD.tmp.a1B2c3", ".kOkTD.timer.000000",
+                          ".mask.tmp.ZzZzZz",  ".kOkTD.ksf.Q9w8E7",
+                          "mask.tmp",          "kOkTD.ksf"};
     const std::set<std::string> others = {
         "kOkTD.KiF",          ".kOkTD.KiF.bak",    "kOkTD.KiF.a1B2c3",  ".kOkTD.KiF.a1B2c",
         ".kOkTD.KiF.a1B2c3d", ".kokTD.kif.a1B2c3", ".kOkTD.KiF.a1-2c3", ".notes.txt.a1B2c3",
-        ".kOkTD.KiF.a1B2c3~", ".kOkTD.KiF.dir123", ".kOkTD.tmp.link12"};
+        ".kOkTD.KiF.a1B2c3~", ".kOkTD.KiF.dir123", ".kOkTD.tmp.link12", "Mask.tmp",
+        "kOkTD.ksf~"};
     for (const char* name : ours)
         kok::test::writeBytes(dir / name, "x");
     for (const std::string& name : others)
@@ -61,7 +63,7 @@ TEST(Leftovers, OnlyTheProgramsOwnTemporaryFilesAreRemoved) {
     fs::create_directory(dir / ".kOkTD.KiF.dir123");
     fs::create_symlink(dir / "kOkTD.KiF", dir / ".kOkTD.tmp.link12");
 
-    EXPECT_EQ(kok::settings::removeOwnLeftovers(dir.path()), 5);
+    EXPECT_EQ(kok::settings::removeOwnLeftovers(dir.path()), 7);
     EXPECT_EQ(namesIn(dir.path()), others);
     EXPECT_EQ(kok::settings::removeOwnLeftovers(dir / "missing"), 0);
 }
