@@ -15,6 +15,7 @@
 #include "dialog/info_page.h"
 #include "dialog/message_page.h"
 #include "dialog/options_page.h"
+#include "dialog/skins_page.h"
 #include "platform/clock.h"
 #include "platform/message_box.h"
 #include "settings/keys.h"
@@ -68,6 +69,8 @@ DialogPage* makePage(SettingsDialog::Section section, ClockLink& clock) {
         return new OptionsPage(clock);
     case SettingsDialog::Message:
         return new MessagePage;
+    case SettingsDialog::Skins:
+        return new SkinsPage;
     case SettingsDialog::Info:
         return new InfoPage;
     default:
@@ -126,6 +129,7 @@ void SettingsDialog::buildPages() {
         page->setObjectName(kSections[i].page);
         ui_->tabs->addWidget(page);
         pages_[i] = page;
+        connect(page, &DialogPage::attentionRequested, tt_focus, qOverload<>(&QTimer::start));
         if (lockerCount_ < kLockSeconds) page->lockerTick(lockerCount_);
     }
     ui_->tabs->setCurrentIndex(currentSection());
@@ -239,6 +243,7 @@ bool SettingsDialog::saveAll() {
 }
 
 void SettingsDialog::c_okClick() {
+    forEachPage([](DialogPage& page) { page.beforeSave(); });
     if (!saveAll())
         platform::showMessage(std::string(settings::kWriteFailureText) + kSaveCancelledLine);
     bool restart = false;
