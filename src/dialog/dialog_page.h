@@ -45,8 +45,14 @@ class DialogPage : public QWidget {
     // After a save: whether the running family's skin changed, so that the
     // program restarts to wear it.
     virtual bool changesRunningSkin() const { return false; }
+    // OK is about to save: the page may settle a choice left half made.
+    virtual void beforeSave() {}
     // OK has saved; the Clock window reloads next.
     virtual void saved() {}
+
+  signals:
+    // The page wants the dialog's attention flash (see flash()).
+    void attentionRequested();
 };
 
 } // namespace kok::dialog

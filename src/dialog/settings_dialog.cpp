@@ -17,6 +17,7 @@
 #include "dialog/message_page.h"
 #include "dialog/options_page.h"
 #include "dialog/skin_editor_page.h"
+#include "dialog/skins_page.h"
 #include "dialog/stopwatch_page.h"
 #include "platform/clock.h"
 #include "platform/message_box.h"
@@ -71,6 +72,8 @@ DialogPage* makePage(SettingsDialog::Section section, ClockLink& clock) {
         return new OptionsPage(clock);
     case SettingsDialog::Message:
         return new MessagePage;
+    case SettingsDialog::Skins:
+        return new SkinsPage;
     case SettingsDialog::Info:
         return new InfoPage;
     case SettingsDialog::Countdown:
@@ -145,6 +148,7 @@ void SettingsDialog::buildPages() {
         for (QPushButton* b : page->findChildren<QPushButton*>())
             b->setAutoDefault(false);
         pages_[i] = page;
+        connect(page, &DialogPage::attentionRequested, tt_focus, qOverload<>(&QTimer::start));
         if (lockerCount_ < kLockSeconds) page->lockerTick(lockerCount_);
     }
     ui_->tabs->setCurrentIndex(currentSection());
@@ -258,6 +262,7 @@ bool SettingsDialog::saveAll() {
 }
 
 void SettingsDialog::c_okClick() {
+    forEachPage([](DialogPage& page) { page.beforeSave(); });
     if (!saveAll())
         platform::showMessage(std::string(settings::kWriteFailureText) + kSaveCancelledLine);
     bool restart = false;

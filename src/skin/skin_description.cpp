@@ -102,7 +102,7 @@ int SkinFont::pixelHeight() const {
 SkinDescription parseSkinDescription(std::string bytes, const SkinInfoDefaults& missing) {
     const Reader r(std::move(bytes));
     SkinDescription s;
-    s.support = r.text("info", "support");
+    s.support = settings::cp1251ToUtf8(r.raw("info", "support", SkinDescription::kMissingSupport));
     s.animated = r.integer("info", "animated", s.animated);
     s.type = r.integer("info", "type", 0);
     s.name = r.text("info", "name", missing.name);

@@ -35,7 +35,10 @@ struct SkinIndicator {
 
 // The skin description file "skin.ksf". Texts are UTF-8 here.
 struct SkinDescription {
-    std::string support;
+    // A description without one counts as made for an unknown version.
+    static constexpr std::string_view kMissingSupport = "88.8";
+
+    std::string support{kMissingSupport};
     int animated = 1;
     int type = 0; // 0: one indicator; otherwise two
     std::string name, version, author, mail, web, generator;

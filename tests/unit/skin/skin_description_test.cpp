@@ -25,6 +25,7 @@ TEST(SkinDescription, MissingSectionsGiveTheDefaults) {
     EXPECT_EQ(d.time.font.pixelHeight(), -11);
     EXPECT_EQ(d.time.font.charset, 1);
     EXPECT_EQ(d.time.font.bold, 0);
+    EXPECT_EQ(d.support, "88.8") << "a missing version is never the supported one";
 }
 
 TEST(SkinDescription, ColoursHeightsAndFaceNames) {

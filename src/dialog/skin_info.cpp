@@ -1,0 +1,61 @@
+#include "dialog/skin_info.h"
+
+#include <filesystem>
+
+#include "platform/file_io.h"
+#include "skin/builtin_skins.h"
+#include "skin/skin_description.h"
+#include "skin/windows_path.h"
+
+namespace kok::dialog {
+namespace {
+
+std::filesystem::path fileIn(std::string_view folder, std::string_view name) {
+    return skin::resolveWindowsPath(std::string(folder) + std::string(name));
+}
+
+// The description reader cannot tell an empty value from a missing one; both
+// show the panel's default.
+std::string orDefault(const std::string& text, std::string_view fallback) {
+    return text.empty() ? std::string(fallback) : text;
+}
+
+SkinInfo infoOf(const skin::SkinDescription& d) {
+    return {orDefault(d.name, "-"), "версия = " + orDefault(d.version, "0.0"),
+            "автор = " + orDefault(d.author, "-"), orDefault(d.mail, "-"), orDefault(d.web, "-")};
+}
+
+// The description's bytes; nothing when a file that is there cannot be read.
+// A missing file reads as empty, so every key shows its default.
+std::optional<std::string> descriptionBytes(const SkinSource& source) {
+    if (!source.external) return skin::builtinSkinDescription(source.builtinName).toStdString();
+    const auto path = fileIn(source.folder, "skin.ksf");
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec)) return std::string();
+    if (std::filesystem::is_directory(path, ec)) return std::nullopt;
+    return platform::readWholeFile(path);
+}
+
+} // namespace
+
+bool isCompleteSkinFolder(std::string_view folder) {
+    bool complete = true;
+    for (std::string_view name : kSkinFolderFiles) {
+        std::error_code ec;
+        complete = std::filesystem::is_regular_file(fileIn(folder, name), ec) && complete;
+    }
+    return complete;
+}
+
+SkinReading readSkin(const SkinSource& source, bool newChoice) {
+    SkinReading r;
+    const auto bytes = descriptionBytes(source);
+    if (!bytes) return r;
+    const skin::SkinDescription description = skin::parseSkinDescription(*bytes);
+    r.info = infoOf(description);
+    r.success = !(source.external && newChoice) || isCompleteSkinFolder(source.folder);
+    r.otherVersion = newChoice && r.success && description.support != kSupportedSkinVersion;
+    return r;
+}
+
+} // namespace kok::dialog

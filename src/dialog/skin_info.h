@@ -1,0 +1,58 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kok::dialog {
+
+// What the skins page shows of one skin: the texts of its five panels.
+struct SkinInfo {
+    std::string name, version, author, mail, web;
+    bool operator==(const SkinInfo&) const = default;
+};
+
+// The files a folder must hold to be a complete external skin.
+inline constexpr std::array<std::string_view, 13> kSkinFolderFiles = {
+    "skin.ksf",        "mask.bmp",        "face.bmp",       "close_of.bmp", "close_on.bmp",
+    "close_dn.bmp",    "timer_of.bmp",    "timer_on.bmp",   "timer_dn.bmp", "timer_at.bmp",
+    "settings_of.bmp", "settings_on.bmp", "settings_dn.bmp"};
+
+// The format version this program reads; skins made for another one may
+// show wrongly, so the user is warned.
+inline constexpr std::string_view kSupportedSkinVersion = "09.0";
+
+inline constexpr std::string_view kSkinVersionWarning =
+    "Указанная тема интерфейса поддерживается другой версией программы.\n"
+    "Это может вызвать некорректное отображение некоторых компонентов темы.";
+inline constexpr std::string_view kSkinLoadError =
+    "Ошибка чтения параметров темы. Загрузка прекращена.\n"
+    "Указанный файл, не является файлом интерфейсной темы\n"
+    "либо не поддерживается текущей версией программы.";
+
+// Where a skin's description comes from: a folder (its "skin.ksf"), or the
+// built-in skin of that name ("def" or "ext").
+struct SkinSource {
+    bool external = false;
+    std::string folder; // ends in a path separator, may be stored the Windows way
+    std::string builtinName;
+};
+
+struct SkinReading {
+    bool success = false;
+    // The panels' texts; nothing when the description could not be read.
+    std::optional<SkinInfo> info;
+    // A newly chosen skin made for another format version: warn, but accept.
+    bool otherVersion = false;
+};
+
+// Reads the description of `source`. A new choice of an external skin must
+// also be complete (every file of kSkinFolderFiles in its folder). Built-in
+// descriptions are read from memory, so no file is left behind.
+SkinReading readSkin(const SkinSource& source, bool newChoice);
+
+// Whether every file of kSkinFolderFiles exists in `folder`.
+bool isCompleteSkinFolder(std::string_view folder);
+
+} // namespace kok::dialog
