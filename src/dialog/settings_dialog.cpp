@@ -9,6 +9,7 @@
 
 #include "alarms/alarm_slots.h"
 #include "app/restart.h"
+#include "dialog/alarm_page.h"
 #include "dialog/alarm_working_copy.h"
 #include "dialog/clock_link.h"
 #include "dialog/dialog_font.h"
@@ -61,6 +62,8 @@ std::string today() {
 
 DialogPage* makePage(SettingsDialog::Section section, ClockLink&) {
     switch (section) {
+    case SettingsDialog::Alarm:
+        return new AlarmPage;
     default:
         return new DialogPage;
     }
