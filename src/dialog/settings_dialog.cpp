@@ -9,6 +9,7 @@
 
 #include "alarms/alarm_slots.h"
 #include "app/restart.h"
+#include "dialog/alarm_page.h"
 #include "dialog/alarm_working_copy.h"
 #include "dialog/clock_link.h"
 #include "dialog/countdown_page.h"
@@ -70,21 +71,24 @@ DialogPage* makePage(SettingsDialog::Section section, ClockLink& clock) {
     switch (section) {
     case SettingsDialog::Options:
         return new OptionsPage(clock);
-    case SettingsDialog::Message:
-        return new MessagePage;
-    case SettingsDialog::Skins:
-        return new SkinsPage;
-    case SettingsDialog::Info:
-        return new InfoPage;
+    case SettingsDialog::Alarm:
+        return new AlarmPage;
     case SettingsDialog::Countdown:
         return new CountdownPage(clock);
     case SettingsDialog::Timer:
         return new StopwatchPage(clock);
+    case SettingsDialog::Message:
+        return new MessagePage;
+    case SettingsDialog::Skins:
+        return new SkinsPage;
     case SettingsDialog::Editor:
         return new SkinEditorPage;
-    default:
-        return new DialogPage;
+    case SettingsDialog::Info:
+        return new InfoPage;
+    case SettingsDialog::SectionCount:
+        break;
     }
+    return new DialogPage;
 }
 
 } // namespace

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QPalette>
+#include <array>
+#include <filesystem>
+#include <memory>
+#include <string_view>
+
+#include "dialog/dialog_page.h"
+#include "dialog/file_kinds.h"
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace Ui {
+class AlarmPageForm;
+}
+
+namespace kok::dialog {
+
+class UpDown;
+
+// The alarm page: one of the ten alarm slots at a time, chosen in a list.
+// Every change is written at once into the dialog's working copy of the
+// slots, so switching slots loses nothing and OK only has to copy the file
+// back. The check accuracy is the page's one key of the Settings file.
+class AlarmPage : public DialogPage {
+    Q_OBJECT
+
+  public:
+    explicit AlarmPage(QWidget* parent = nullptr);
+    ~AlarmPage() override;
+
+    void load(const settings::IniUpdate& file, SettingsGroup group) override;
+    void save(settings::IniUpdate& file, SettingsGroup group) const override;
+    // The working copy exists now: show slot 0.
+    void loaded() override;
+    void flash(int count) override;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void c_alarmsChange();
+    void o_alarm_onClick();
+    // The four plain number fields and the two date fields.
+    void numberChange(QLineEdit* field, UpDown* arrows, std::string_view suffix);
+    void dateChange(QLineEdit* field, UpDown* arrows);
+    void o_wdayClick();
+    void o_wd0Click();
+    void o_sound_alarmClick();
+    void o_beep_alarmClick();
+    void o_app_alarmClick();
+    void t_sound_alarmClick();
+    void t_beep_alarmClick();
+    void t_app_alarmClick();
+    void browse(QPushButton* button, QLineEdit* field, FileKind kind);
+    void accuracyClick(int seconds);
+
+    int slot() const;
+    void writeNumber(std::string_view suffix, int value);
+    void writeText(std::string_view suffix, const std::string& value);
+    // A change to a slot makes it active, unless the slot is being loaded.
+    void activate();
+    void updateEnabled();
+    int beepPattern() const;
+
+    std::unique_ptr<Ui::AlarmPageForm> ui_;
+    std::filesystem::path workingCopy_;
+    std::array<QCheckBox*, 7> weekDays_{};    // index = week day, 0 = Sunday
+    std::array<QRadioButton*, 4> patterns_{}; // pattern 1 to 4
+    QPalette messagePalette_;
+    bool loading_ = false;
+};
+
+} // namespace kok::dialog
