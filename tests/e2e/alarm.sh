@@ -28,12 +28,7 @@ e2e_wait_for 5 e2e_at "$WIN" 300 200 || e2e_fail "not at its place: $(e2e_geomet
 read -r _ _ SKIN_W SKIN_H < <(e2e_geometry "$WIN")
 e2e_shot "$SHOTS/alarm_before.png"
 
-top_strip() {
-    local x y w h
-    read -r x y w h < <(e2e_geometry "$WIN")
-    [ "$x" -eq 0 ] && [ "$y" -eq 0 ] && [ "$w" -eq 1024 ] && [ "$h" -eq 18 ]
-}
-e2e_wait_for 8 top_strip || e2e_fail "no top strip: $(e2e_geometry "$WIN")"
+e2e_wait_for 8 e2e_top_strip || e2e_fail "no top strip: $(e2e_geometry "$WIN")"
 # The faked 08:00:00 came 3 s after the start; Accuracy 1 allows one second more
 # (and the start-up and this poll a little).
 FIRED_MS=$((($(date +%s%N) - START_NS) / 1000000))

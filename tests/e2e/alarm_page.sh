@@ -8,7 +8,6 @@ e2e_need_faketime
 e2e_start_xvfb
 APP="$E2E_WORK/app"
 e2e_make_install "$APP"
-FORMS="$(dirname "$0")/../../src/dialog"
 
 # Checked every second; no pre-warning, which would sound in the minute before.
 printf '[kOk:TD]\r\nPosX=300\r\nPosY=200\r\n[kOk:TD:Alarms]\r\nAccuracy=1\r\n0_Warn=0\r\n0_Message=WAKE UP\r\n' \
@@ -32,24 +31,14 @@ xdotool key --delay 100 Down Down Down Down Down Down Right
 sleep 0.3
 e2e_shot "$SHOTS/alarm_page_menu.png"
 xdotool key Return
-dialog_window() { xdotool search --onlyvisible --name '^kOk DIAL TD :::' 2>/dev/null | head -1; }
-dialog_shown() { [ -n "$(dialog_window)" ]; }
-dialog_gone() { ! dialog_shown; }
-e2e_wait_for 5 dialog_shown || e2e_fail "the alarm submenu opened no dialog"
-DLG=$(dialog_window)
+e2e_wait_for 5 e2e_dialog_shown || e2e_fail "the alarm submenu opened no dialog"
+DLG=$(e2e_dialog_window)
 TITLE=$(xdotool getwindowname "$DLG")
 [ "$TITLE" = "kOk DIAL TD ::: настройки ::: будильники" ] ||
     e2e_fail "the dialog opened with the caption '$TITLE'"
 
-read -r PAGE_X PAGE_Y < <(e2e_ui_center "$FORMS/settings_dialog.ui" tabs origin)
-click() {
-    local x y
-    read -r x y < <(e2e_ui_center "$FORMS/$1" "$2") || e2e_fail "no $2 in $1"
-    if [ "$1" != settings_dialog.ui ]; then x=$((x + PAGE_X)) y=$((y + PAGE_Y)); fi
-    xdotool mousemove --window "$DLG" "$x" "$y" click 1
-}
 type_into() {
-    click alarm_page.ui "$1"
+    e2e_dialog_click alarm_page.ui "$1"
     xdotool key ctrl+a
     xdotool type "$2"
 }
@@ -60,8 +49,8 @@ e2e_shot "$SHOTS/alarm_page_set.png"
 # OK opens six seconds after the start.
 lock_open() { [ $(($(e2e_now_us) - STARTED)) -gt 6500000 ]; }
 e2e_wait_for 10 lock_open
-click settings_dialog.ui c_ok
-e2e_wait_for 5 dialog_gone || e2e_fail "OK did not close the dialog"
+e2e_dialog_click settings_dialog.ui c_ok
+e2e_wait_for 5 e2e_dialog_gone || e2e_fail "OK did not close the dialog"
 SETTINGS=$(tr -d '\r' <"$APP/kOkTD.KiF")
 for line in 0_Use=1 0_Hour=8 0_Minute=0; do
     grep -qx "$line" <<<"$SETTINGS" || e2e_fail "OK did not store $line"
@@ -70,12 +59,7 @@ done
     e2e_fail "setting the alarm took until after its minute; the check proves nothing"
 
 # The Message bar: the clock window becomes a strip across the top.
-top_strip() {
-    local x y w h
-    read -r x y w h < <(e2e_geometry "$WIN")
-    [ "$x" -eq 0 ] && [ "$y" -eq 0 ] && [ "$w" -eq 1024 ] && [ "$h" -eq 18 ]
-}
-e2e_wait_for 20 top_strip || e2e_fail "no Message bar: $(e2e_geometry "$WIN")"
+e2e_wait_for 20 e2e_top_strip || e2e_fail "no Message bar: $(e2e_geometry "$WIN")"
 FIRED_MS=$((($(e2e_now_us) - STARTED) / 1000))
 [ "$FIRED_MS" -ge 14900 ] || e2e_fail "the alarm fired ${FIRED_MS} ms after the start, before its minute"
 echo "the alarm fired ${FIRED_MS} ms after the start (08:00:00 came at 15000 ms)"

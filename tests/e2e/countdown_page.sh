@@ -6,19 +6,8 @@ e2e_start_xvfb
 APP="$E2E_WORK/app"
 e2e_make_install "$APP"
 KIF="$APP/kOkTD.KiF"
-FORMS="$(dirname "$0")/../../src/dialog"
 printf '[kOk:TD]\r\nPosX=300\r\nPosY=200\r\n' >"$KIF"
 
-read -r PAGE_X PAGE_Y < <(e2e_ui_center "$FORMS/settings_dialog.ui" tabs origin)
-click() {
-    local x y
-    read -r x y < <(e2e_ui_center "$FORMS/$1" "$2") || e2e_fail "no $2 in $1"
-    if [ "$1" != settings_dialog.ui ]; then x=$((x + PAGE_X)) y=$((y + PAGE_Y)); fi
-    xdotool mousemove --window "$DLG" "$x" "$y" click 1
-}
-dialog_window() { xdotool search --onlyvisible --name '^kOk DIAL TD :::' 2>/dev/null | head -1; }
-dialog_shown() { [ -n "$(dialog_window)" ]; }
-dialog_gone() { ! dialog_shown; }
 
 STARTED=$(e2e_now_us)
 e2e_start_clock "$APP"
@@ -28,13 +17,13 @@ e2e_wait_for 5 e2e_at "$WIN" 300 200 || e2e_fail "not at its place: $(e2e_geomet
 # A double click on the clock opens the dialog; the section button leads to
 # the countdown page.
 xdotool mousemove 330 210 click --repeat 2 --delay 60 1
-e2e_wait_for 5 dialog_shown || e2e_fail "a double click on the clock opened no dialog"
-DLG=$(dialog_window)
-click settings_dialog.ui s_countdown
+e2e_wait_for 5 e2e_dialog_shown || e2e_fail "a double click on the clock opened no dialog"
+DLG=$(e2e_dialog_window)
+e2e_dialog_click settings_dialog.ui s_countdown
 e2e_wait_for 3 sh -c "xdotool getwindowname $DLG | grep -q 'таймер обратного отсчёта'" ||
     e2e_fail "the countdown page did not open: $(xdotool getwindowname "$DLG")"
 
-click countdown_page.ui e_secs
+e2e_dialog_click countdown_page.ui e_secs
 xdotool key --window "$DLG" ctrl+a
 xdotool type --window "$DLG" --delay 50 10
 sleep 0.3
@@ -43,8 +32,8 @@ e2e_shot "$SHOTS/countdown_page_10s.png"
 # OK opens six seconds after the start.
 lock_open() { [ $(($(e2e_now_us) - STARTED)) -gt 6500000 ]; }
 e2e_wait_for 10 lock_open
-click settings_dialog.ui c_ok
-e2e_wait_for 5 dialog_gone || e2e_fail "OK did not close the dialog"
+e2e_dialog_click settings_dialog.ui c_ok
+e2e_wait_for 5 e2e_dialog_gone || e2e_fail "OK did not close the dialog"
 grep -q '^CountDown=10' "$KIF" || e2e_fail "OK did not store 10 s: $(grep CountDown "$KIF")"
 
 # "Таймеры" is the sixth item from the bottom; its third entry (after a
@@ -56,12 +45,7 @@ xdotool key Up Up Up Up Up Up Right Down Down Return
 e2e_wait_for 3 grep -q '^Use=1' "$KIF" || e2e_fail "the countdown did not start"
 BEGAN=$(e2e_now_us)
 
-top_strip() {
-    local x y w h
-    read -r x y w h < <(e2e_geometry "$WIN")
-    [ "$x" -eq 0 ] && [ "$y" -eq 0 ] && [ "$w" -eq 1024 ] && [ "$h" -eq 18 ]
-}
-e2e_wait_for 15 top_strip || e2e_fail "no Message bar at the countdown's end: $(e2e_geometry "$WIN")"
+e2e_wait_for 15 e2e_top_strip || e2e_fail "no Message bar at the countdown's end: $(e2e_geometry "$WIN")"
 ELAPSED=$((($(e2e_now_us) - BEGAN) / 1000000))
 [ "$ELAPSED" -ge 8 ] || e2e_fail "the bar came after $ELAPSED s, not at the end of 10 s"
 e2e_shot "$SHOTS/countdown_page_end.png"

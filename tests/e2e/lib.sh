@@ -12,6 +12,10 @@
 #   e2e_shot FILE             screenshot of the whole screen, usually into $SHOTS
 #   e2e_fail MSG              prints MSG and exits 1
 #   e2e_need_faketime         fails unless libfaketime is there; its path is in $FAKETIME_LIB
+#   e2e_ui_center FORM NAME   the middle of a widget of a Designer form ("origin": its corner)
+#   e2e_top_strip             succeeds while $WIN is the Message bar's strip at the top
+#   e2e_dialog_window / _shown / _gone   the Settings dialog's window, and whether it shows
+#   e2e_dialog_click FORM NAME  clicks a widget of the dialog $DLG by its form file
 # Everything started here is stopped when the script exits.
 set -euo pipefail
 
@@ -143,4 +147,29 @@ def walk(w, x, y):
 walk(root, 0, 0)
 sys.exit("no widget " + sys.argv[2])
 PY
+}
+
+# The Message bar in its default place: the clock window $WIN as an 18-pixel
+# strip across the top of the 1024-pixel screen.
+e2e_top_strip() {
+    local x y w h
+    read -r x y w h < <(e2e_geometry "$WIN")
+    [ "$x" -eq 0 ] && [ "$y" -eq 0 ] && [ "$w" -eq 1024 ] && [ "$h" -eq 18 ]
+}
+
+# The Settings dialog. Its widgets are clicked where their form files put them;
+# a page's widgets sit in the frame's page stack. $DLG is the dialog's window.
+E2E_FORMS="$(dirname "${BASH_SOURCE[0]}")/../../src/dialog"
+e2e_dialog_window() { xdotool search --onlyvisible --name '^kOk DIAL TD :::' 2>/dev/null | head -1; }
+e2e_dialog_shown() { [ -n "$(e2e_dialog_window)" ]; }
+e2e_dialog_gone() { ! e2e_dialog_shown; }
+# e2e_dialog_click FORM NAME: a click on a widget of settings_dialog.ui or of a page's form.
+e2e_dialog_click() {
+    local x y px py
+    read -r x y < <(e2e_ui_center "$E2E_FORMS/$1" "$2") || e2e_fail "no $2 in $1"
+    if [ "$1" != settings_dialog.ui ]; then
+        read -r px py < <(e2e_ui_center "$E2E_FORMS/settings_dialog.ui" tabs origin)
+        x=$((x + px)) y=$((y + py))
+    fi
+    xdotool mousemove --window "$DLG" "$x" "$y" click 1
 }

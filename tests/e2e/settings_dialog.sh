@@ -8,31 +8,18 @@ e2e_start_xvfb
 APP="$E2E_WORK/app"
 e2e_make_install "$APP"
 export XDG_CONFIG_HOME="$E2E_WORK/config"
-FORMS="$(dirname "$0")/../../src/dialog"
 ENTRY="$XDG_CONFIG_HOME/autostart/kOk DIAL TD.desktop"
 
-# Widgets are clicked where their form file puts them; a page's widgets sit
-# in the frame's page stack.
-read -r PAGE_X PAGE_Y < <(e2e_ui_center "$FORMS/settings_dialog.ui" tabs origin)
-click() {
-    local x y
-    read -r x y < <(e2e_ui_center "$FORMS/$1" "$2") || e2e_fail "no $2 in $1"
-    if [ "$1" != settings_dialog.ui ]; then x=$((x + PAGE_X)) y=$((y + PAGE_Y)); fi
-    xdotool mousemove --window "$DLG" "$x" "$y" click 1
-}
-dialog_window() { xdotool search --onlyvisible --name '^kOk DIAL TD :::' 2>/dev/null | head -1; }
-dialog_shown() { [ -n "$(dialog_window)" ]; }
-dialog_gone() { ! dialog_shown; }
 open_by_double_click() {
     local x y w h
     read -r x y w h < <(e2e_geometry "$WIN")
     xdotool mousemove $((x + w / 2)) $((y + h / 2)) click --repeat 2 --delay 60 1
-    e2e_wait_for 5 dialog_shown || e2e_fail "a double click on the clock opened no dialog"
-    DLG=$(dialog_window)
+    e2e_wait_for 5 e2e_dialog_shown || e2e_fail "a double click on the clock opened no dialog"
+    DLG=$(e2e_dialog_window)
 }
 press_ok() {
-    click settings_dialog.ui c_ok
-    e2e_wait_for 5 dialog_gone || e2e_fail "OK did not close the dialog"
+    e2e_dialog_click settings_dialog.ui c_ok
+    e2e_wait_for 5 e2e_dialog_gone || e2e_fail "OK did not close the dialog"
 }
 
 STARTED=$(e2e_now_us)
@@ -52,7 +39,7 @@ press_ok
 cp "$APP/kOkTD.KiF" "$E2E_WORK/before.KiF"
 
 open_by_double_click
-click options_page.ui o_hour
+e2e_dialog_click options_page.ui o_hour
 press_ok
 CHANGES=$(diff <(tr -d '\r' <"$E2E_WORK/before.KiF") <(tr -d '\r' <"$APP/kOkTD.KiF") | grep '^[<>]' || true)
 [ "$CHANGES" = $'< Use=0\n> Use=1' ] || e2e_fail "OK changed more than the chime option: $CHANGES"
@@ -61,20 +48,20 @@ awk '/^\[/{s=$0} /^Use=1/{print s}' "$APP/kOkTD.KiF" | tr -d '\r' | grep -qx '\[
 
 # The autostart box acts at once, without OK.
 open_by_double_click
-click options_page.ui o_autostart
+e2e_dialog_click options_page.ui o_autostart
 e2e_wait_for 5 test -f "$ENTRY" || e2e_fail "ticking autostart made no desktop entry"
 grep -qF "Exec=\"$APP/koktd\" /autorun" "$ENTRY" || e2e_fail "wrong entry: $(cat "$ENTRY")"
-click options_page.ui o_autostart
+e2e_dialog_click options_page.ui o_autostart
 e2e_wait_for 5 test ! -e "$ENTRY" || e2e_fail "clearing autostart left the entry"
 
 # A picture of every page.
 for section in options alarm countdown timer message skins editor info; do
-    click settings_dialog.ui "s_$section"
+    e2e_dialog_click settings_dialog.ui "s_$section"
     sleep 0.3
     import -window "$DLG" "$SHOTS/dialog_page_$section.png"
 done
-click settings_dialog.ui c_cancel
-e2e_wait_for 5 dialog_gone || e2e_fail "Cancel did not close the dialog"
+e2e_dialog_click settings_dialog.ui c_cancel
+e2e_wait_for 5 e2e_dialog_gone || e2e_fail "Cancel did not close the dialog"
 kill "$CLOCK_PID"
 wait "$CLOCK_PID" 2>/dev/null || true
 
@@ -103,8 +90,8 @@ WIN=$(e2e_wait_window "$CLOCK_PID") || e2e_fail "no clock window from a read-onl
 # the settings button of the built-in skin (19 x 19 at 92,3) opens the dialog.
 read -r X Y _ _ < <(e2e_geometry "$WIN")
 xdotool mousemove $((X + 101)) $((Y + 12)) click 1
-e2e_wait_for 5 dialog_shown || e2e_fail "the settings button opened no dialog"
-DLG=$(dialog_window)
+e2e_wait_for 5 e2e_dialog_shown || e2e_fail "the settings button opened no dialog"
+DLG=$(e2e_dialog_window)
 windows() { xdotool search --onlyvisible --pid "$CLOCK_PID" 2>/dev/null | wc -l; }
 message_shown() { [ "$(windows)" -ge 3 ]; }
 e2e_wait_for 5 message_shown || e2e_fail "no message about the read-only folder"
@@ -112,10 +99,10 @@ e2e_shot "$SHOTS/dialog_read_only.png"
 xdotool key Return
 e2e_wait_for 5 test "$(windows)" -eq 2 || e2e_fail "the message did not go"
 e2e_wait_for 10 lock_open
-click settings_dialog.ui c_ok
+e2e_dialog_click settings_dialog.ui c_ok
 sleep 0.5
-dialog_shown || e2e_fail "OK worked in the read-only state"
+e2e_dialog_shown || e2e_fail "OK worked in the read-only state"
 [ ! -e "$RO/kOkTD.KiF" ] || e2e_fail "a settings file appeared in the read-only folder"
-click settings_dialog.ui c_cancel
-e2e_wait_for 5 dialog_gone || e2e_fail "Cancel did not close the read-only dialog"
+e2e_dialog_click settings_dialog.ui c_cancel
+e2e_wait_for 5 e2e_dialog_gone || e2e_fail "Cancel did not close the read-only dialog"
 echo "PASS"

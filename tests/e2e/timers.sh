@@ -37,12 +37,7 @@ e2e_wait_for 3 test -e "$STATE" || e2e_fail "no timer state file"
 indicator "$E2E_WORK/cdn1.png"
 e2e_shot "$SHOTS/timers_countdown.png"
 e2e_wait_for 3 differs "$E2E_WORK/cdn1.png" || e2e_fail "the countdown does not count"
-top_strip() {
-    local x y w h
-    read -r x y w h < <(e2e_geometry "$WIN")
-    [ "$x" -eq 0 ] && [ "$y" -eq 0 ] && [ "$w" -eq 1024 ] && [ "$h" -eq 18 ]
-}
-e2e_wait_for 8 top_strip || e2e_fail "no Message bar at the countdown's end: $(e2e_geometry "$WIN")"
+e2e_wait_for 8 e2e_top_strip || e2e_fail "no Message bar at the countdown's end: $(e2e_geometry "$WIN")"
 e2e_shot "$SHOTS/timers_countdown_end.png"
 grep -q '^Use=0' "$KIF" || e2e_fail "the ended countdown is still on"
 xdotool windowfocus --sync "$WIN" key Escape
@@ -83,7 +78,7 @@ e2e_start_recording "$E2E_WORK/warnings.raw"
 open_menu
 xdotool key Up Up Up Up Up Up Right Down Down Return
 e2e_wait_for 5 grep -q '^Use=1' "$KIF" || e2e_fail "the second countdown did not start"
-e2e_wait_for 12 top_strip || e2e_fail "no Message bar at the second countdown's end"
+e2e_wait_for 12 e2e_top_strip || e2e_fail "no Message bar at the second countdown's end"
 e2e_stop_recording
 # Bursts: sounds less than 300 ms apart belong together.
 e2e_tones "$E2E_WORK/warnings.raw" | awk '
