@@ -121,6 +121,10 @@ bool ClockWindow::stopwatchTicking() const {
     return timers_->stopwatchTicking();
 }
 
+bool ClockWindow::stopwatchPaused() const {
+    return timers_->stopwatchPaused();
+}
+
 void ClockWindow::pauseStopwatch() {
     timers_->PauseStopwatch();
 }

@@ -85,6 +85,7 @@ class ClockWindow : public QWidget, public ClockSurface, public dialog::ClockLin
     void reloadSettings() override { reshow(); }
     bool countdownRunning() const override;
     bool stopwatchTicking() const override;
+    bool stopwatchPaused() const override;
     void pauseStopwatch() override;
     void resumeStopwatch() override;
     void toggleStopwatch() override { mt_start_tmrClick(); }

@@ -27,6 +27,7 @@ class ClockLink {
     // The stopwatch, driven from its page: whether its tick runs (started and
     // not paused), pause and resume, and the start/stop toggle of the menu.
     virtual bool stopwatchTicking() const = 0;
+    virtual bool stopwatchPaused() const = 0;
     virtual void pauseStopwatch() = 0;
     virtual void resumeStopwatch() = 0;
     virtual void toggleStopwatch() = 0;

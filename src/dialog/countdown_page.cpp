@@ -79,7 +79,12 @@ void CountdownPage::e_timeformatChange() {
                      ui_->e_sec_cdn->text().toStdString());
     if (!edit.valid) {
         durationGuard_ = false;
-        ui_->e_secs->setText(QString::number(kFallbackCountdown));
+        const QString fallback = QString::number(kFallbackCountdown);
+        // The total may read so already; its rule must still put the fields right.
+        if (ui_->e_secs->text() == fallback)
+            e_secsChange();
+        else
+            ui_->e_secs->setText(fallback);
         return;
     }
     moveArrows(ui_->a_hrs_cdn, edit.fields.hours);

@@ -152,7 +152,7 @@ void SettingsDialog::buildPages() {
         for (QPushButton* b : page->findChildren<QPushButton*>())
             b->setAutoDefault(false);
         pages_[i] = page;
-        connect(page, &DialogPage::attentionRequested, tt_focus, qOverload<>(&QTimer::start));
+        connect(page, &DialogPage::attentionRequested, this, &SettingsDialog::startFlash);
         if (lockerCount_ < kLockSeconds) page->lockerTick(lockerCount_);
     }
     ui_->tabs->setCurrentIndex(currentSection());
@@ -166,7 +166,7 @@ void SettingsDialog::showSection(Section section) {
     setWindowTitle(info.ownCaption
                        ? QString::fromUtf8(info.caption)
                        : QString::fromUtf8(kCaptionPrefix) + QString::fromUtf8(info.caption));
-    if (section == Alarm || section == Countdown) tt_focus->start();
+    if (section == Alarm || section == Countdown) startFlash();
 }
 
 SettingsDialog::Section SettingsDialog::currentSection() const {
@@ -283,6 +283,12 @@ void SettingsDialog::c_okClick() {
 void SettingsDialog::c_cancelClick() {
     hide();
     clock_.reloadSettings();
+}
+
+// Every flash runs its whole count from the start.
+void SettingsDialog::startFlash() {
+    focusCount_ = 0;
+    tt_focus->start();
 }
 
 void SettingsDialog::tt_focusTimer() {

@@ -67,6 +67,7 @@ class SettingsDialog : public QDialog {
 
   private slots:
     void tt_focusTimer();
+    void startFlash();
     void tt_lockerTimer();
 
   private:

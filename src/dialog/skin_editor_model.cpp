@@ -7,6 +7,7 @@
 
 #include "platform/file_io.h"
 #include "skin/font_height.h"
+#include "skin/windows_path.h"
 
 namespace kok::dialog {
 namespace {
@@ -256,7 +257,9 @@ SkinEditorModel::OpenResult SkinEditorModel::open(const std::filesystem::path& k
     startNew();
     const auto folder = ksfFile.parent_path();
     for (SkinPicture p : kOpenOrder)
-        if (!loadPictureFile(p, folder / pictureFileName(p))) return OpenResult::PictureFailed;
+        // Names in any letter case, as the clock reads them.
+        if (!loadPictureFile(p, skin::resolveWindowsPath((folder / pictureFileName(p)).string())))
+            return OpenResult::PictureFailed;
 
     const skin::SkinDescription d = skin::parseSkinDescription(
         platform::readWholeFile(ksfFile).value_or(std::string()),

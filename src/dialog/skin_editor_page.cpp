@@ -7,8 +7,10 @@
 #include <QFontDialog>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QScrollArea>
 
 #include "dialog/file_chooser.h"
+#include "dialog/label_click.h"
 #include "platform/message_box.h"
 #include "platform/paths.h"
 #include "skin/skin_font.h"
@@ -106,6 +108,11 @@ SkinEditorPage::SkinEditorPage(QWidget* parent)
           return c.isValid() ? std::optional(c) : std::nullopt;
       }) {
     ui_->setupUi(this);
+    // A skin larger than the panel scrolls inside it, still at its real size.
+    auto* scroll = new QScrollArea(ui_->z_show);
+    scroll->setGeometry(ui_->z_preview->geometry());
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(ui_->z_preview);
     fields_ = {ui_->e_a, ui_->e_b, ui_->e_x, ui_->e_y};
     arrows_ = {ui_->a_a, ui_->a_b, ui_->a_x, ui_->a_y};
     for (const char* item : kObjects)
@@ -163,9 +170,7 @@ void SkinEditorPage::showEvent(QShowEvent* event) {
 }
 
 bool SkinEditorPage::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ui_->p_color && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
-        p_colorClick();
+    if (watched == ui_->p_color && isClick(watched, event)) p_colorClick();
     return DialogPage::eventFilter(watched, event);
 }
 
@@ -409,6 +414,11 @@ void SkinEditorPage::showPreview() {
         pal.setColor(QPalette::WindowText, skin::skinColor(f.font.color));
         label->setPalette(pal);
     }
+    QRect used;
+    for (const QWidget* w : ui_->z_preview->findChildren<QWidget*>())
+        if (!w->isHidden()) used |= w->geometry();
+    const QWidget* view = ui_->z_preview->parentWidget();
+    ui_->z_preview->resize(used.size().expandedTo(view->size()).grownBy(QMargins(0, 0, 1, 1)));
 }
 
 void SkinEditorPage::setSwatch(const QColor& color) {

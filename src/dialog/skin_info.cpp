@@ -14,15 +14,13 @@ std::filesystem::path fileIn(std::string_view folder, std::string_view name) {
     return skin::resolveWindowsPath(std::string(folder) + std::string(name));
 }
 
-// The description reader cannot tell an empty value from a missing one; both
-// show the panel's default.
-std::string orDefault(const std::string& text, std::string_view fallback) {
-    return text.empty() ? std::string(fallback) : text;
-}
+// A key that is missing shows the panel's default; one that is there but
+// empty shows as empty.
+const skin::SkinInfoDefaults kPanelDefaults{
+    .author = "-", .name = "-", .version = "0.0", .mail = "-", .web = "-"};
 
-SkinInfo infoOf(const skin::SkinDescription& d) {
-    return {orDefault(d.name, "-"), "версия = " + orDefault(d.version, "0.0"),
-            "автор = " + orDefault(d.author, "-"), orDefault(d.mail, "-"), orDefault(d.web, "-")};
+SkinPanels infoOf(const skin::SkinDescription& d) {
+    return {d.name, "версия = " + d.version, "автор = " + d.author, d.mail, d.web};
 }
 
 // The description's bytes; nothing when a file that is there cannot be read.
@@ -51,7 +49,7 @@ SkinReading readSkin(const SkinSource& source, bool newChoice) {
     SkinReading r;
     const auto bytes = descriptionBytes(source);
     if (!bytes) return r;
-    const skin::SkinDescription description = skin::parseSkinDescription(*bytes);
+    const skin::SkinDescription description = skin::parseSkinDescription(*bytes, kPanelDefaults);
     r.info = infoOf(description);
     r.success = !(source.external && newChoice) || isCompleteSkinFolder(source.folder);
     r.otherVersion = newChoice && r.success && description.support != kSupportedSkinVersion;

@@ -8,9 +8,9 @@
 namespace kok::dialog {
 
 // What the skins page shows of one skin: the texts of its five panels.
-struct SkinInfo {
+struct SkinPanels {
     std::string name, version, author, mail, web;
-    bool operator==(const SkinInfo&) const = default;
+    bool operator==(const SkinPanels&) const = default;
 };
 
 // The files a folder must hold to be a complete external skin.
@@ -42,7 +42,7 @@ struct SkinSource {
 struct SkinReading {
     bool success = false;
     // The panels' texts; nothing when the description could not be read.
-    std::optional<SkinInfo> info;
+    std::optional<SkinPanels> info;
     // A newly chosen skin made for another format version: warn, but accept.
     bool otherVersion = false;
 };

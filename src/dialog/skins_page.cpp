@@ -61,12 +61,15 @@ SkinsPage::SkinsPage(QWidget* parent)
     for (int i = 0; i < 2; ++i) {
         const auto family = Family(i);
         FamilyControls& f = families_[i];
-        connect(f.simple, &QRadioButton::clicked, this,
-                [this, family] { builtinClicked(family, true); });
-        connect(f.extended, &QRadioButton::clicked, this,
-                [this, family] { builtinClicked(family, false); });
-        connect(f.external, &QRadioButton::clicked, this,
-                [this, family] { externalClicked(family); });
+        connect(f.simple, &QRadioButton::clicked, this, [this, family] {
+            if (selects(family, families_[family].simple)) builtinClicked(family, true);
+        });
+        connect(f.extended, &QRadioButton::clicked, this, [this, family] {
+            if (selects(family, families_[family].extended)) builtinClicked(family, false);
+        });
+        connect(f.external, &QRadioButton::clicked, this, [this, family] {
+            if (selects(family, families_[family].external)) externalClicked(family);
+        });
         connect(f.load, &QPushButton::clicked, this, [this, family] { loadExternal(family); });
         for (const Column& c : {f.current, f.chosen}) {
             c.mail->setProperty(kPanelTag, 0);
@@ -107,6 +110,7 @@ void SkinsPage::load(const settings::IniUpdate& file, SettingsGroup group) {
                                : source.builtinName == "def" ? f.simple
                                                              : f.extended;
         chosen->setChecked(true);
+        f.selected = chosen;
         readDescription(Family(i), source, false);
     }
 }
@@ -165,7 +169,7 @@ bool SkinsPage::readDescription(Family family, const SkinSource& source, bool ne
     const SkinReading reading = readSkin(source, newChoice);
     if (reading.info) {
         FamilyControls& f = families_[family];
-        const SkinInfo& info = *reading.info;
+        const SkinPanels& info = *reading.info;
         for (const Column* c : {&f.chosen, newChoice ? nullptr : &f.current}) {
             if (!c) continue;
             c->name->setText(QString::fromStdString(info.name));
@@ -177,6 +181,13 @@ bool SkinsPage::readDescription(Family family, const SkinSource& source, bool ne
     }
     if (reading.otherVersion) platform::showMessage(kSkinVersionWarning);
     return reading.success;
+}
+
+bool SkinsPage::selects(Family family, QRadioButton* radio) {
+    QRadioButton*& selected = families_[family].selected;
+    if (selected == radio) return false;
+    selected = radio;
+    return true;
 }
 
 void SkinsPage::builtinClicked(Family family, bool simple) {
@@ -204,7 +215,7 @@ void SkinsPage::loadExternal(Family family) {
     if (file.isEmpty()) return;
     if (!f.external->isChecked()) {
         f.external->setChecked(true);
-        externalClicked(family);
+        if (selects(family, f.external)) externalClicked(family);
     }
     ui_->t_warning->hide();
     // Only the folder counts: its description is always "skin.ksf".
@@ -224,7 +235,9 @@ void SkinsPage::loadExternal(Family family) {
 
 void SkinsPage::fallBack(Family family) {
     FamilyControls& f = families_[family];
-    (f.simpleChosenLast ? f.simple : f.extended)->setChecked(true);
+    QRadioButton* builtin = f.simpleChosenLast ? f.simple : f.extended;
+    builtin->setChecked(true);
+    f.selected = builtin;
     builtinClicked(family, f.simpleChosenLast);
 }
 

@@ -17,7 +17,7 @@ class SkinsPageForm;
 
 namespace kok::dialog {
 
-struct SkinInfo;
+struct SkinPanels;
 struct SkinSource;
 
 // The choice of the Clock window's skin for each family of systems (9x and
@@ -63,10 +63,13 @@ class SkinsPage : public DialogPage {
         // The built-in skin chosen last by the user, for falling back; the
         // extended one until a choice is made.
         bool simpleChosenLast = false;
-        QString folder; // of the external skin, ending in a separator
+        QString folder;                   // of the external skin, ending in a separator
+        QRadioButton* selected = nullptr; // the radio whose effect ran last
     };
 
     bool readDescription(Family family, const SkinSource& source, bool newChoice);
+    // A click on a radio acts only when it changes the family's choice.
+    bool selects(Family family, QRadioButton* radio);
     void builtinClicked(Family family, bool simple);
     void externalClicked(Family family);
     void loadExternal(Family family);

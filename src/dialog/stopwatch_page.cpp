@@ -83,6 +83,10 @@ void StopwatchPage::refresh() {
     setSaveButtonsEnabled(ticking);
     ui_->b_pause_timer->setEnabled(ticking);
     ui_->b_reset->setEnabled(ticking);
+    // The stopwatch may have been paused or resumed from the clock's button
+    // while the dialog was hidden, or stopped: resuming is offered exactly
+    // while it is paused.
+    ui_->b_resume_timer->setEnabled(clock_.stopwatchPaused());
 }
 
 void StopwatchPage::showPaused(bool paused) {

@@ -177,6 +177,10 @@ bool Timers::stopwatchTicking() const {
     return ui_.tt_timer->isActive();
 }
 
+bool Timers::stopwatchPaused() const {
+    return stopwatchStarted_ && runState_ == Paused;
+}
+
 void Timers::notifyStopwatch(StopwatchChange change) {
     if (stopwatchChanged_) stopwatchChanged_(change);
 }
@@ -220,6 +224,7 @@ void Timers::tt_timerTimer() {
 }
 
 void Timers::PauseStopwatch() {
+    if (runState_ != Running) return; // only a running stopwatch pauses
     ui_.tt_timer->stop();
     runState_ = Paused;
     surface_.setTimerButtonRunning(false);
@@ -233,6 +238,8 @@ void Timers::PauseStopwatch() {
 }
 
 void Timers::ResumeStopwatch() {
+    // Only a paused one resumes: a stopped stopwatch stays stopped.
+    if (runState_ != Paused || !stopwatchStarted_) return;
     runState_ = Running;
     const int now = platform::clock().now().secondOfDay();
     try {

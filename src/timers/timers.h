@@ -60,6 +60,7 @@ class Timers : public QObject {
     }
     // Whether the stopwatch's tick runs (started and not paused).
     bool stopwatchTicking() const;
+    bool stopwatchPaused() const;
 
     void mt_start_cdnClick();
     void tt_countdownTimer();

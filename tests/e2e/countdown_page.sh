@@ -34,7 +34,8 @@ lock_open() { [ $(($(e2e_now_us) - STARTED)) -gt 6500000 ]; }
 e2e_wait_for 10 lock_open
 e2e_dialog_click settings_dialog.ui c_ok
 e2e_wait_for 5 e2e_dialog_gone || e2e_fail "OK did not close the dialog"
-grep -q '^CountDown=10' "$KIF" || e2e_fail "OK did not store 10 s: $(grep CountDown "$KIF")"
+timer_key() { e2e_ini_value "$KIF" kOk:TD:Timer "$1"; }
+[ "$(timer_key CountDown)" = 10 ] || e2e_fail "OK did not store 10 s: $(timer_key CountDown)"
 
 # "Таймеры" is the sixth item from the bottom; its third entry (after a
 # separator) starts the countdown.
@@ -42,12 +43,13 @@ menu_open() { [ "$(xdotool search --onlyvisible --pid "$CLOCK_PID" | wc -l)" -ge
 xdotool mousemove 330 210 click 3
 e2e_wait_for 5 menu_open || e2e_fail "no popup menu after a right click"
 xdotool key Up Up Up Up Up Up Right Down Down Return
-e2e_wait_for 3 grep -q '^Use=1' "$KIF" || e2e_fail "the countdown did not start"
+countdown_on() { [ "$(timer_key Use)" = 1 ]; }
+e2e_wait_for 3 countdown_on || e2e_fail "the countdown did not start"
 BEGAN=$(e2e_now_us)
 
 e2e_wait_for 15 e2e_top_strip || e2e_fail "no Message bar at the countdown's end: $(e2e_geometry "$WIN")"
 ELAPSED=$((($(e2e_now_us) - BEGAN) / 1000000))
 [ "$ELAPSED" -ge 8 ] || e2e_fail "the bar came after $ELAPSED s, not at the end of 10 s"
 e2e_shot "$SHOTS/countdown_page_end.png"
-grep -q '^Use=0' "$KIF" || e2e_fail "the ended countdown is still on"
+[ "$(timer_key Use)" = 0 ] || e2e_fail "the ended countdown is still on"
 echo "PASS"

@@ -16,6 +16,7 @@
 #   e2e_top_strip             succeeds while $WIN is the Message bar's strip at the top
 #   e2e_dialog_window / _shown / _gone   the Settings dialog's window, and whether it shows
 #   e2e_dialog_click FORM NAME  clicks a widget of the dialog $DLG by its form file
+#   e2e_ini_value FILE SECTION KEY  prints a value of an INI file
 # Everything started here is stopped when the script exits.
 set -euo pipefail
 
@@ -172,4 +173,10 @@ e2e_dialog_click() {
         x=$((x + px)) y=$((y + py))
     fi
     xdotool mousemove --window "$DLG" "$x" "$y" click 1
+}
+
+# e2e_ini_value FILE SECTION KEY: the value of KEY in [SECTION] of an INI file.
+e2e_ini_value() {
+    tr -d '\r' <"$1" | awk -v s="[$2]" -v k="$3" \
+        '/^\[/ { in_s = ($0 == s) } in_s && index($0, k "=") == 1 { print substr($0, length(k) + 2); exit }'
 }

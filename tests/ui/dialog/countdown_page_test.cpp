@@ -51,31 +51,36 @@ class CountdownPageTest : public QObject {
   private slots:
     // Both views of the duration follow each other, whichever is typed in.
     void durationViewsStayInStep_data() {
+        QTest::addColumn<int>("stored"); // CountDown in the file
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QStringList>("shown"); // hours, minutes, seconds, total
-        QTest::newRow("3661 s") << "e_secs"
+        QTest::newRow("3661 s") << 30 << "e_secs"
                                 << "3661" << QStringList{"1", "1", "1", "3661"};
-        QTest::newRow("21599 s") << "e_secs"
+        QTest::newRow("21599 s") << 30 << "e_secs"
                                  << "21599" << QStringList{"5", "59", "59", "21599"};
-        QTest::newRow("no total") << "e_secs"
+        QTest::newRow("no total") << 30 << "e_secs"
                                   << "" << QStringList{"0", "1", "40", "100"};
-        QTest::newRow("no hours") << "e_hrs_cdn"
+        QTest::newRow("no hours") << 30 << "e_hrs_cdn"
                                   << "" << QStringList{"0", "1", "40", "100"};
-        QTest::newRow("2 hours") << "e_hrs_cdn"
+        // The fallback total is what the field holds already.
+        QTest::newRow("no hours, 100 s") << 100 << "e_hrs_cdn"
+                                         << "" << QStringList{"0", "1", "40", "100"};
+        QTest::newRow("2 hours") << 30 << "e_hrs_cdn"
                                  << "2" << QStringList{"2", "0", "30", "7230"};
-        QTest::newRow("5 s alone") << "e_sec_cdn"
+        QTest::newRow("5 s alone") << 30 << "e_sec_cdn"
                                    << "5" << QStringList{"0", "0", "10", "10"};
     }
     void durationViewsStayInStep() {
+        QFETCH(int, stored);
         QFETCH(QString, field);
         QFETCH(QString, typed);
         QFETCH(QStringList, shown);
         kok::test::ProgramFolder folder;
         FakeClockLink clock;
         CountdownPage page(clock);
-        loadFrom(page, "CountDown=30\r\n");
-        QCOMPARE(durationTexts(page), (QStringList{"0", "0", "30", "30"}));
+        loadFrom(page, "CountDown=" + std::to_string(stored) + "\r\n");
+        QCOMPARE(part<QLineEdit>(page, "e_secs")->text(), QString::number(stored));
         typeInto(part<QLineEdit>(page, field.toLatin1().constData()), typed);
         QCOMPARE(durationTexts(page), shown);
         QCOMPARE(part<QSpinBox>(page, "a_secs")->value(), shown[3].toInt());

@@ -21,6 +21,7 @@ class FakeClockLink : public dialog::ClockLink {
     void setCountdownRestart(bool fresh) override { countdownRestart = fresh; }
     bool countdownRunning() const override { return countdownOn; }
     bool stopwatchTicking() const override { return stopwatch == Running; }
+    bool stopwatchPaused() const override { return stopwatch == Paused; }
     void pauseStopwatch() override { stopwatch = Paused; }
     void resumeStopwatch() override { stopwatch = Running; }
     void toggleStopwatch() override { stopwatch = stopwatch == Stopped ? Running : Stopped; }

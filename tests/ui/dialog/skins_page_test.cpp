@@ -161,6 +161,12 @@ class SkinsPageTest : public QObject {
         QCOMPARE(p.text("si_nt_author"), QString("автор = Ann"));
         QCOMPARE(p.text("si_nt_version"), QString("версия = 0.0"));
         QCOMPARE(p.text("si_xp_name"), QString("Extended"));
+        // A click on the radio already chosen changes nothing: no warning,
+        // and the loaded skin stays the choice.
+        p.click("o_external_xp");
+        QVERIFY(part<QLabel>(p.page, "t_warning")->isHidden());
+        p.page.beforeSave();
+        QVERIFY(p("o_external_xp")->isChecked());
         const std::string saved = p.save();
         QVERIFY(saved.find("XP_SkinExt=1\r\n") != std::string::npos);
         QVERIFY(saved.find("XP_SkinPath=" + skin.path().string() + "/\r\n") != std::string::npos);

@@ -87,6 +87,13 @@ class StopwatchPageTest : public QObject {
         QCOMPARE(clock.stopwatch, FakeClockLink::Stopped);
         QCOMPARE(info(page), (QStringList{"-", "-", "-", "-"}));
         QVERIFY(!enabled(page, "b_reset"));
+        QVERIFY(!enabled(page, "b_resume_timer")); // nothing to resume once stopped
+
+        // Paused from the clock's button while the dialog was hidden: the
+        // page opens ready to resume.
+        clock.stopwatch = FakeClockLink::Paused;
+        page.refresh();
+        QVERIFY(enabled(page, "b_resume_timer") && !enabled(page, "b_pause_timer"));
     }
 
     // A remembered reading is written at once and survives Cancel, as does

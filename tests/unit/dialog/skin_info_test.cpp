@@ -46,7 +46,7 @@ TEST(SkinReader, TextsShowTheirDefaultsAndPrefixes) {
         dir, "", "[INFO]\r\nName=\xD1\xE8\xED\xFF\xFF\r\nversion=2.5\r\nweb=https://x.org\r\n");
     const SkinReading full = readSkin(external(folder), false);
     ASSERT_TRUE(full.info);
-    EXPECT_EQ(*full.info, (SkinInfo{"Синяя", "версия = 2.5", "автор = -", "-", "https://x.org"}));
+    EXPECT_EQ(*full.info, (SkinPanels{"Синяя", "версия = 2.5", "автор = -", "-", "https://x.org"}));
 
     const SkinReading ext = readSkin({false, "", "ext"}, true);
     ASSERT_TRUE(ext.success && ext.info);
