@@ -210,7 +210,7 @@ DESCRIPTIONS = {
                        ("f", "MS Sans Serif"), ("s", "8"), ("z", "-11"), ("b", "1")]),
         ("rect.timer", [("w", "0"), ("h", "0"), ("l", "0"), ("t", "0"), ("c", "0"),
                         ("f", "MS Sans Serif"), ("s", "8"), ("z", "-11"), ("b", "0")]),
-        ("rect.ding", [("w", "11"), ("h", "18"), ("l", "15"), ("t", "0")]),
+        ("rect.ding", [("w", "11"), ("h", "18"), ("l", "13"), ("t", "0")]),
         ("rect.settings", [("w", "16"), ("h", "18"), ("l", "80"), ("t", "0")]),
         ("rect.close", [("w", "16"), ("h", "18"), ("l", "96"), ("t", "0")]),
     ],
@@ -222,9 +222,9 @@ DESCRIPTIONS = {
                        ("f", "MS Sans Serif"), ("s", "8"), ("z", "-11"), ("b", "1")]),
         ("rect.timer", [("w", "43"), ("h", "11"), ("l", "43"), ("t", "12"), ("c", "16777215"),
                         ("f", "Small Fonts"), ("s", "7"), ("z", "-9"), ("b", "1")]),
-        ("rect.ding", [("w", "11"), ("h", "11"), ("l", "80"), ("t", "2")]),
-        ("rect.settings", [("w", "19"), ("h", "19"), ("l", "92"), ("t", "3")]),
-        ("rect.close", [("w", "11"), ("h", "11"), ("l", "112"), ("t", "2")]),
+        ("rect.ding", [("w", "11"), ("h", "11"), ("l", "78"), ("t", "2")]),
+        ("rect.settings", [("w", "11"), ("h", "11"), ("l", "91"), ("t", "2")]),
+        ("rect.close", [("w", "11"), ("h", "11"), ("l", "104"), ("t", "2")]),
     ],
 }
 
@@ -259,7 +259,8 @@ def make(name, skin, glyphs):
 def main():
     os.makedirs(OUT, exist_ok=True)
 
-    # "def": 126 x 18, both ends slanted the same way.
+    # "def": 126 x 18, both ends slanted the same way; the stopwatch keeps a
+    # few pixels from the first digit.
     d = Skin("def", 126, 18, lambda y: (17 - y) // 2, lambda y: 124 - y // 2)
     make("def", d, [
         ("settings", "rect.settings", gear(8, 9, 6.4, 4.6, 2.3)),
@@ -267,14 +268,12 @@ def main():
         ("timer", "rect.ding", stopwatch(5.5, 10.0, 4.3, 1.3)),
     ])
 
-    # "ext": 125 x 27 (the window is one row taller); the right end slants
-    # only below the close button so that the button stays whole.
-    e = Skin("ext", 125, 27, lambda y: (26 - y) // 2,
-             lambda y: 123 if y <= 13 else 123 - (y - 12) // 2)
+    # "ext": 125 x 27 (the window is one row taller), both ends slanted the
+    # same way over the whole height; the three buttons, of one size, sit in a
+    # row beside the time, clear of the slanted right end.
+    e = Skin("ext", 125, 27, lambda y: (26 - y) // 2, lambda y: 123 - y // 2)
     make("ext", e, [
-        # The button reaches below the bar's middle; its gear sits up in line
-        # with the other glyphs and the time.
-        ("settings", "rect.settings", gear(9.5, 5.6, 5.3, 3.9, 1.9)),
+        ("settings", "rect.settings", gear(5.5, 5.5, 4.5, 3.3, 1.5)),
         ("close", "rect.close", cross(5.5, 5.5, 2.7, 0.9)),
         ("timer", "rect.ding", stopwatch(5.5, 6.3, 3.9, 1.2)),
     ])
