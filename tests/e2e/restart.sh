@@ -14,8 +14,8 @@ e2e_start_clock "$APP"
 WIN=$(e2e_wait_window "$CLOCK_PID") || e2e_fail "no clock window"
 e2e_wait_for 5 e2e_at_default_place "$WIN" || e2e_fail "the clock is not at its place"
 read -r X Y _ _ < <(e2e_geometry "$WIN")
-# The built-in skin's close button sits at 104,2 and is 11 x 11.
-xdotool mousemove $((X + 109)) $((Y + 7)) click 1
+# The built-in skin's close button sits at 112,2 and is 11 x 11.
+xdotool mousemove $((X + 117)) $((Y + 7)) click 1
 e2e_wait_for 5 e2e_ended "$CLOCK_PID" || e2e_fail "the close button did not end the clock"
 CODE=0
 wait "$CLOCK_PID" || CODE=$?

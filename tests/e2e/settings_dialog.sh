@@ -100,9 +100,9 @@ CLOCK_PID=$!
 E2E_PIDS+=($CLOCK_PID)
 WIN=$(e2e_wait_window "$CLOCK_PID") || e2e_fail "no clock window from a read-only folder"
 # A click on the face would try to store the clock's place and say it cannot;
-# the settings button of the built-in skin (11 x 11 at 91,2) opens the dialog.
+# the settings button of the built-in skin (19 x 19 at 92,3) opens the dialog.
 read -r X Y _ _ < <(e2e_geometry "$WIN")
-xdotool mousemove $((X + 96)) $((Y + 7)) click 1
+xdotool mousemove $((X + 101)) $((Y + 12)) click 1
 e2e_wait_for 5 dialog_shown || e2e_fail "the settings button opened no dialog"
 DLG=$(dialog_window)
 windows() { xdotool search --onlyvisible --pid "$CLOCK_PID" 2>/dev/null | wc -l; }

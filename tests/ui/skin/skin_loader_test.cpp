@@ -70,9 +70,9 @@ class SkinLoaderTest : public QObject {
         QCOMPARE(part<QLabel>(w, "i_face")->geometry(), QRect(0, 0, 125, 27));
         QCOMPARE(part<QLabel>(w, "t_timer")->geometry(), QRect(43, 12, 43, 11));
         QCOMPARE(part<QLabel>(w, "t_time")->pos(), QPoint(25, 1));
-        QCOMPARE(part<ImageButton>(w, "i_timer")->geometry(), QRect(78, 2, 11, 11));
-        QCOMPARE(part<ImageButton>(w, "i_settings")->geometry(), QRect(91, 2, 11, 11));
-        QCOMPARE(part<ImageButton>(w, "i_close")->geometry(), QRect(104, 2, 11, 11));
+        QCOMPARE(part<ImageButton>(w, "i_timer")->geometry(), QRect(80, 2, 11, 11));
+        QCOMPARE(part<ImageButton>(w, "i_settings")->geometry(), QRect(92, 3, 19, 19));
+        QCOMPARE(part<ImageButton>(w, "i_close")->geometry(), QRect(112, 2, 11, 11));
         QCOMPARE(w.buttonPictures().timer_at.size(), QSize(11, 11));
         QCOMPARE(skin::loadSkin(chosen(settings::IsXpFamily()), shaper(w)).mask.size(),
                  QSize(125, 27));
@@ -102,7 +102,7 @@ class SkinLoaderTest : public QObject {
         QCOMPARE(part<QLabel>(w, "i_face")->size(), QSize(126, 18));
         QVERIFY(part<QLabel>(w, "t_timer")->isHidden()); // "type" 0
         QVERIFY(!part<QAction>(w, "m_system")->isVisible());
-        QCOMPARE(part<ImageButton>(w, "i_timer")->geometry(), QRect(13, 0, 11, 18));
+        QCOMPARE(part<ImageButton>(w, "i_timer")->geometry(), QRect(15, 0, 11, 18));
         QCOMPARE(w.buttonPictures().close_dn.size(), QSize(16, 18));
         QVERIFY(nothingWrittenButSettings());
     }
