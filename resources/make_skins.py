@@ -178,27 +178,39 @@ class Skin:
                     face[y][x] = EDGE_DARK
         return face
 
-    def button(self, rect, glyph, fill=None, colour=GLYPH_IDLE, shift=0):
+    def interior(self, x, y):
+        """Inside the window and not on its edge line."""
+        return (0 <= y < self.h and 0 <= x < self.w and self.mask[y][x]
+                and self.face[y][x] not in (EDGE_LIGHT, EDGE_DARK))
+
+    def button(self, rect, glyph, tile, fill=None, colour=GLYPH_IDLE, shift=0):
+        """tile: the hover and pressed tile's shape in the picture; it stops
+        at the window's edge line, so a tile at a slanted end follows it."""
         l, t, w, h = rect
         pixels = [[self.face[t + y][l + x] if t + y < self.h else BAR_BOTTOM
                    for x in range(w)] for y in range(h)]
         if fill is not None:
-            paint(pixels, rounded_rect(0.5, 0.5, w - 0.5, h - 0.5, 2.5), fill)
+            paint(pixels, lambda px, py: tile(px, py) and self.interior(l + int(px), t + int(py)),
+                  fill)
         paint(pixels, glyph, colour, shift, shift)
         return pixels
 
 
-def button_set(skin, rect, glyph, timer=False):
+def button_set(skin, rect, glyph, tile, timer=False):
     pics = {
-        "of": skin.button(rect, glyph),
-        "on": skin.button(rect, glyph, fill=HOVER_FILL, colour=GLYPH_HOVER),
-        "dn": skin.button(rect, glyph, fill=PRESSED_FILL, colour=ACCENT, shift=1),
+        "of": skin.button(rect, glyph, tile),
+        "on": skin.button(rect, glyph, tile, fill=HOVER_FILL, colour=GLYPH_HOVER),
+        "dn": skin.button(rect, glyph, tile, fill=PRESSED_FILL, colour=ACCENT, shift=1),
     }
     if timer:
         # "on" is the idle picture while the stopwatch runs; "at" the pointer over it.
         pics["at"] = pics["on"]
-        pics["on"] = skin.button(rect, glyph, colour=RUNNING)
+        pics["on"] = skin.button(rect, glyph, tile, colour=RUNNING)
     return pics
+
+
+def whole_tile(w, h):
+    return rounded_rect(0.5, 0.5, w - 0.5, h - 0.5, 2.5)
 
 
 DESCRIPTIONS = {
@@ -244,9 +256,12 @@ def rect_of(name, section):
 
 
 def make(name, skin, glyphs):
+    """glyphs: (button, section, glyph, tile or None for the whole picture)."""
     files = {"face": bmp8(skin.face), "mask": bmp1(skin.mask)}
-    for button, section, glyph in glyphs:
-        pics = button_set(skin, rect_of(name, section), glyph, timer=button == "timer")
+    for button, section, glyph, tile in glyphs:
+        rect = rect_of(name, section)
+        pics = button_set(skin, rect, glyph, tile or whole_tile(rect[2], rect[3]),
+                          timer=button == "timer")
         for state, pixels in pics.items():
             files["%s_%s" % (button, state)] = bmp24(pixels)
     for part, data in files.items():
@@ -259,24 +274,27 @@ def make(name, skin, glyphs):
 def main():
     os.makedirs(OUT, exist_ok=True)
 
-    # "def": 126 x 18, both ends slanted the same way.
+    # "def": 126 x 18, both ends slanted the same way. The stopwatch and its
+    # tile keep four pixels from the first digit of the time.
     d = Skin("def", 126, 18, lambda y: (17 - y) // 2, lambda y: 124 - y // 2)
     make("def", d, [
-        ("settings", "rect.settings", gear(8, 9, 6.4, 4.6, 2.3)),
-        ("close", "rect.close", cross(8, 9, 3.3, 0.95)),
-        ("timer", "rect.ding", stopwatch(5.5, 10.0, 4.3, 1.3)),
+        ("settings", "rect.settings", gear(8, 9, 6.4, 4.6, 2.3), None),
+        ("close", "rect.close", cross(8, 9, 3.3, 0.95), None),
+        ("timer", "rect.ding", stopwatch(5.0, 10.0, 3.8, 1.2),
+         rounded_rect(0.5, 0.5, 9.5, 17.5, 2.5)),
     ])
 
-    # "ext": 125 x 27 (the window is one row taller); the right end slants
-    # only below the close button so that the button stays whole.
-    e = Skin("ext", 125, 27, lambda y: (26 - y) // 2,
-             lambda y: 123 if y <= 13 else 123 - (y - 12) // 2)
+    # "ext": 125 x 27 (the window is one row taller), both ends slanted the
+    # same way over the whole height, steeply enough that the close button at
+    # the right end keeps its glyph whole, pressed too (its tile follows the end).
+    e = Skin("ext", 125, 27, lambda y: (26 - y) // 4, lambda y: 123 - y // 4)
     make("ext", e, [
-        # The button reaches below the bar's middle; its gear sits up in line
-        # with the other glyphs and the time.
-        ("settings", "rect.settings", gear(9.5, 5.6, 5.3, 3.9, 1.9)),
-        ("close", "rect.close", cross(5.5, 5.5, 2.7, 0.9)),
-        ("timer", "rect.ding", stopwatch(5.5, 6.3, 3.9, 1.2)),
+        # The settings picture is 19 x 19 and reaches below the time; its gear
+        # and tile are those of the other buttons, in line with them.
+        ("settings", "rect.settings", gear(9.5, 5.2, 4.4, 3.2, 1.5),
+         rounded_rect(4.5, -0.5, 14.5, 9.5, 2.5)),
+        ("close", "rect.close", cross(4.2, 5.5, 2.5, 0.9), None),
+        ("timer", "rect.ding", stopwatch(5.5, 6.3, 3.9, 1.2), None),
     ])
 
 

@@ -1,5 +1,6 @@
-// The floor for start-up figures: the least a Qt frameless, always-on-top
-// clock can be, linked the same way as the real one (Widgets and Multimedia).
+// The floor for start-up and tick-lag figures: the least a Qt frameless,
+// always-on-top clock can be, linked the same way as the real one (Widgets and
+// Multimedia), whose second changes with the wall clock's.
 #include <QApplication>
 #include <QLabel>
 #include <QMediaDevices>
@@ -13,11 +14,16 @@ int main(int argc, char** argv) {
     clock.setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     clock.setAlignment(Qt::AlignCenter);
     clock.resize(125, 28);
-    auto tick = [&] { clock.setText(QTime::currentTime().toString("hh:mm:ss")); };
-    tick();
     QTimer timer;
+    timer.setSingleShot(true);
+    timer.setTimerType(Qt::PreciseTimer);
+    auto tick = [&] {
+        const QTime now = QTime::currentTime();
+        clock.setText(now.toString("hh:mm:ss"));
+        timer.start(1000 - now.msec()); // the next second's start
+    };
+    tick();
     QObject::connect(&timer, &QTimer::timeout, tick);
-    timer.start(1000);
     clock.show();
     return app.exec();
 }

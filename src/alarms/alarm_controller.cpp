@@ -10,6 +10,7 @@
 #include "clock/time_text.h"
 #include "platform/clock.h"
 #include "platform/file_io.h"
+#include "platform/tick_timer.h"
 #include "settings/keys.h"
 #include "settings/settings_file.h"
 #include "signals/message_bar.h"
@@ -29,7 +30,7 @@ AlarmController::AlarmController(AlarmParts parts, EventFiring& firing, signal::
                                  QObject* parent)
     : QObject(parent), ui_(parts), firing_(firing), bar_(bar), surface_(surface),
       repaintNow_(std::move(repaintNow)) {
-    connect(ui_.tt_alarm, &QTimer::timeout, this, &AlarmController::tt_alarmTimer);
+    connect(ui_.tt_alarm, &platform::TickTimer::timeout, this, &AlarmController::tt_alarmTimer);
 }
 
 void AlarmController::load(const settings::IniFile& ini) {
@@ -40,7 +41,7 @@ void AlarmController::load(const settings::IniFile& ini) {
         ui_.tt_alarm->stop();
     } else if (!ui_.tt_alarm->isActive()) {
         check_.reset(); // alarms passed while no slot was on are not missed ones
-        ui_.tt_alarm->start(clock::msUntilNextTick(platform::clock().now(), periodSeconds_));
+        ui_.tt_alarm->start(clock::untilNextTick(platform::clock().now(), periodSeconds_));
     }
     for (int slot = 0; slot < kSlotCount; ++slot) {
         ui_.ma[slot]->setChecked(alarms.slot[slot].use);
@@ -52,7 +53,7 @@ void AlarmController::tt_alarmTimer() {
     const platform::LocalTime now = platform::clock().now();
     // Checks fall on the period's boundaries of the wall clock, just after
     // the clock's own tick, so that both are one wake-up.
-    ui_.tt_alarm->start(clock::msUntilNextTick(now, periodSeconds_));
+    ui_.tt_alarm->start(clock::untilNextTick(now, periodSeconds_));
     const AlarmSettings& alarms = currentSettings();
     const CheckOutcome outcome =
         check_.evaluate(alarms, now, ui_.tt_locker->isActive(), bar_.showing());
@@ -104,7 +105,9 @@ void AlarmController::ma_0Click(int slot) {
 
 void AlarmController::onBarDismissed() {
     if (!ui_.tt_locker->isActive()) return;
-    ui_.tt_alarm->setInterval((61 - platform::clock().now().second) * 1000);
+    // Second 1 of the next minute, just past its start like every check.
+    ui_.tt_alarm->start(clock::untilNextTick(platform::clock().now(), 60) +
+                        std::chrono::seconds(1));
 }
 
 } // namespace kok::alarm

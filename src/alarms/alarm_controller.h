@@ -12,6 +12,9 @@
 
 class QAction;
 class QTimer;
+namespace kok::platform {
+class TickTimer;
+}
 
 namespace kok::clock {
 class ClockSurface;
@@ -29,7 +32,7 @@ class EventFiring;
 
 // The parts of the Clock window the alarm slots drive.
 struct AlarmParts {
-    QTimer* tt_alarm = nullptr;
+    platform::TickTimer* tt_alarm = nullptr;
     QTimer* tt_locker = nullptr;
     std::array<QAction*, kSlotCount> ma{}; // ma_0 .. ma_9
     // Hidden together when a slot's switch cannot be stored.

@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include "platform/process.h"
+#include "platform/tick_timer.h"
 #include "settings/event_keys.h"
 #include "settings/keys.h"
 #include "settings/settings_file.h"
@@ -16,8 +17,6 @@ namespace {
 
 namespace keys = settings::alarms; // the countdown shares these defaults
 namespace name = settings::timer;  // the bare key names the countdown uses
-
-constexpr int kMinuteMs = 60000;
 
 } // namespace
 
@@ -42,7 +41,7 @@ void EventFiring::FireEvent(int event, bool isReminder) {
     bar_.armDismissal();
     // The next alarm check falls outside this minute, and no pre-warning
     // sounds within the next minute.
-    ui_.tt_alarm->setInterval(kMinuteMs);
+    if (ui_.tt_alarm->isActive()) ui_.tt_alarm->start(std::chrono::minutes(1));
     ui_.tt_locker->stop();
     ui_.tt_locker->start();
 }

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "clock/image_button.h"
+#include "platform/tick_timer.h"
 #include "skin/form_shaper.h"
 
 namespace kok::clock {
@@ -18,6 +19,12 @@ QTimer* makeTimer(QWidget* window, const char* name, int intervalMs, bool single
     t->setObjectName(name);
     t->setInterval(intervalMs);
     t->setSingleShot(singleShot);
+    return t;
+}
+
+platform::TickTimer* makeTick(QWidget* window, const char* name) {
+    auto* t = new platform::TickTimer(window);
+    t->setObjectName(name);
     return t;
 }
 
@@ -84,12 +91,12 @@ void ClockForm::setupIndicators(QWidget* window) {
 }
 
 void ClockForm::setupTimers(QWidget* window) {
-    tt_time = makeTimer(window, "tt_time", 1000);
-    tt_time->setTimerType(Qt::PreciseTimer);
-    tt_alarm = makeTimer(window, "tt_alarm", 5000);
-    tt_alarm->setTimerType(Qt::PreciseTimer); // wakes with tt_time
-    tt_countdown = makeTimer(window, "tt_countdown", 1000);
-    tt_timer = makeTimer(window, "tt_timer", 1000);
+    // Re-armed for the wall clock's next boundary at every tick; the alarm
+    // check wakes with the clock's tick.
+    tt_time = makeTick(window, "tt_time");
+    tt_alarm = makeTick(window, "tt_alarm");
+    tt_countdown = makeTick(window, "tt_countdown");
+    tt_timer = makeTick(window, "tt_timer");
     tt_reminder = makeTimer(window, "tt_reminder", 5 * 60000, true);
     tt_flash = makeTimer(window, "tt_flash", 250);
     tt_locker = makeTimer(window, "tt_locker", 60000);

@@ -11,6 +11,10 @@ class QMenu;
 class QTimer;
 class QWidget;
 
+namespace kok::platform {
+class TickTimer;
+}
+
 namespace kok::skin {
 class FormShaper;
 }
@@ -76,10 +80,10 @@ struct ClockForm {
     skin::FormShaper* f_shape = nullptr;
 
     // Timers of the Clock window, all created stopped.
-    QTimer* tt_time = nullptr;
-    QTimer* tt_alarm = nullptr;
-    QTimer* tt_countdown = nullptr;
-    QTimer* tt_timer = nullptr;
+    platform::TickTimer* tt_time = nullptr;
+    platform::TickTimer* tt_alarm = nullptr;
+    platform::TickTimer* tt_countdown = nullptr;
+    platform::TickTimer* tt_timer = nullptr;
     QTimer* tt_reminder = nullptr;
     QTimer* tt_flash = nullptr;
     QTimer* tt_locker = nullptr;

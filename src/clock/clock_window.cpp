@@ -16,6 +16,7 @@
 #include "dialog/settings_dialog.h"
 #include "platform/clock.h"
 #include "platform/file_io.h"
+#include "platform/tick_timer.h"
 #include "settings/autostart.h"
 #include "settings/keys.h"
 #include "settings/settings_file.h"
@@ -59,7 +60,7 @@ ClockWindow::ClockWindow(QString firstArgument, QWidget* parent)
 ClockWindow::~ClockWindow() = default;
 
 void ClockWindow::connectComponents() {
-    connect(ui_.tt_time, &QTimer::timeout, this, &ClockWindow::tt_timeTimer);
+    connect(ui_.tt_time, &platform::TickTimer::timeout, this, &ClockWindow::tt_timeTimer);
     connect(ui_.tt_rebooter, &QTimer::timeout, this, &ClockWindow::tt_rebooterTimer);
     connect(ui_.tt_locker, &QTimer::timeout, this, &ClockWindow::tt_lockerTimer);
     connect(ui_.tt_move, &QTimer::timeout, this, &ClockWindow::tt_moveTimer);
@@ -154,7 +155,14 @@ void ClockWindow::i_timerClick() {
 }
 
 void ClockWindow::showTimerText(const QString& text) {
-    (hasSecondIndicator() ? ui_.t_timer : ui_.t_time)->setText(text);
+    showNow(hasSecondIndicator() ? ui_.t_timer : ui_.t_time, text);
+}
+
+// A tick's text is painted and sent to the screen at once rather than in a
+// later pass of the event loop, so that the shown second keeps to the clock's.
+void ClockWindow::showNow(QLabel* label, const QString& text) {
+    label->setText(text);
+    label->repaint();
 }
 
 void ClockWindow::setClockTickRunning(bool running) {
@@ -250,14 +258,14 @@ void ClockWindow::showCurrentTime() {
 // The tick is re-armed after every second so that it lands just after the
 // system clock's second boundary instead of drifting away from it.
 void ClockWindow::startClockTick() {
-    ui_.tt_time->start(msUntilNextTick(platform::clock().now()));
+    ui_.tt_time->start(untilNextTick(platform::clock().now()));
 }
 
 void ClockWindow::tt_timeTimer() {
     const platform::LocalTime now = platform::clock().now();
+    ui_.tt_time->start(untilNextTick(now));
     const QString shown = QString::fromStdString(timeText(now));
-    ui_.t_time->setText(shown);
-    ui_.tt_time->start(msUntilNextTick(now));
+    showNow(ui_.t_time, shown);
     if (settingsDialogVisible()) dialog_->showClockTime(shown);
     // After the display is updated, so that a chime that holds the thread
     // shows the new time.

@@ -11,9 +11,9 @@ std::string twoDigits(long long v) {
     return buf;
 }
 
-// A few milliseconds past the boundary, so that a timer that fires marginally
-// early still reads the new second.
-constexpr int kTickMarginMs = 3;
+// Just past the boundary: the tick timer never fires early, and the reading
+// comes before the timer is armed.
+constexpr std::chrono::microseconds kTickMargin(100);
 
 } // namespace
 
@@ -34,9 +34,11 @@ std::string idleIndicatorText(bool asZero, bool asNone) {
     return {};
 }
 
-int msUntilNextTick(const platform::LocalTime& now, int periodSeconds) {
-    const int intoPeriod = now.secondOfDay() % periodSeconds * 1000 + now.msec;
-    return periodSeconds * 1000 - intoPeriod + kTickMarginMs;
+std::chrono::microseconds untilNextTick(const platform::LocalTime& now, int periodSeconds) {
+    using std::chrono::microseconds, std::chrono::milliseconds, std::chrono::seconds;
+    const microseconds intoPeriod = seconds(now.secondOfDay() % periodSeconds) +
+                                    milliseconds(now.msec) + microseconds(now.usec);
+    return seconds(periodSeconds) - intoPeriod + kTickMargin;
 }
 
 } // namespace kok::clock

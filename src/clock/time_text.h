@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <string>
 
 #include "platform/clock.h"
@@ -20,6 +21,6 @@ std::string idleIndicatorText(bool asZero, bool asNone);
 // so that the shown second changes with the system clock's. With a period of
 // several seconds, just after the next boundary of that many seconds of the
 // day (0, 5, 10 ... for 5).
-int msUntilNextTick(const platform::LocalTime& now, int periodSeconds = 1);
+std::chrono::microseconds untilNextTick(const platform::LocalTime& now, int periodSeconds = 1);
 
 } // namespace kok::clock

@@ -8,6 +8,7 @@ namespace kok::platform {
 struct LocalTime {
     int year = 2000, month = 1, day = 1;
     int hour = 0, minute = 0, second = 0, msec = 0;
+    int usec = 0;    // microseconds past msec, for ticks that aim finer than a millisecond
     int weekDay = 6; // 0 = Sunday ... 6 = Saturday
     // Seconds since 1970-01-01 00:00 UTC: elapsed time that daylight saving
     // and time zones do not bend.

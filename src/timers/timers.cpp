@@ -8,6 +8,7 @@
 #include "clock/time_text.h"
 #include "platform/clock.h"
 #include "platform/message_box.h"
+#include "platform/tick_timer.h"
 #include "settings/event_keys.h"
 #include "settings/keys.h"
 #include "settings/settings_file.h"
@@ -40,10 +41,8 @@ Timers::Timers(TimerParts parts, clock::ClockSurface& surface, alarm::EventFirin
     : QObject(parent), ui_(parts), surface_(surface), firing_(firing),
       repaintNow_(std::move(repaintNow)) {
     // Both tick just after the second boundary, with the clock.
-    for (QTimer* t : {ui_.tt_countdown, ui_.tt_timer})
-        t->setTimerType(Qt::PreciseTimer);
-    connect(ui_.tt_countdown, &QTimer::timeout, this, &Timers::tt_countdownTimer);
-    connect(ui_.tt_timer, &QTimer::timeout, this, &Timers::tt_timerTimer);
+    connect(ui_.tt_countdown, &platform::TickTimer::timeout, this, &Timers::tt_countdownTimer);
+    connect(ui_.tt_timer, &platform::TickTimer::timeout, this, &Timers::tt_timerTimer);
 }
 
 bool Timers::load(const settings::IniFile& ini) {
@@ -82,8 +81,8 @@ bool Timers::load(const settings::IniFile& ini) {
     return countdownRunning_ || stopwatchStarted_;
 }
 
-void Timers::startTick(QTimer* timer) {
-    timer->start(clock::msUntilNextTick(platform::clock().now()));
+void Timers::startTick(platform::TickTimer* timer) {
+    timer->start(clock::untilNextTick(platform::clock().now()));
 }
 
 void Timers::timersUnusable() {

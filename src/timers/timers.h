@@ -8,6 +8,9 @@
 
 class QAction;
 class QTimer;
+namespace kok::platform {
+class TickTimer;
+}
 
 namespace kok::alarm {
 class EventFiring;
@@ -23,8 +26,8 @@ namespace kok::timers {
 
 // The parts of the Clock window the countdown and the stopwatch drive.
 struct TimerParts {
-    QTimer* tt_countdown = nullptr;
-    QTimer* tt_timer = nullptr;
+    platform::TickTimer* tt_countdown = nullptr;
+    platform::TickTimer* tt_timer = nullptr;
     QTimer* tt_locker = nullptr; // the warning lock the countdown's warnings start
     QAction* mt_start_cdn = nullptr;
     QAction* mt_start_tmr = nullptr;
@@ -79,7 +82,7 @@ class Timers : public QObject {
     bool StartStopwatch(bool fresh);
     void timersUnusable();
     void setMode(bool stopMode);
-    void startTick(QTimer* timer);
+    void startTick(platform::TickTimer* timer);
     // With neither timer started the state file goes and the clock comes back.
     void clockBackIfIdle();
     void notifyStopwatch(StopwatchChange change);

@@ -25,6 +25,7 @@ class SystemClock final : public Clock {
         lt.minute = t.tm_min;
         lt.second = t.tm_sec > 59 ? 59 : t.tm_sec; // a leap second shows as :59
         lt.msec = static_cast<int>(ts.tv_nsec / 1000000);
+        lt.usec = static_cast<int>(ts.tv_nsec / 1000 % 1000);
         lt.weekDay = t.tm_wday;
         lt.utc = ts.tv_sec;
         return lt;

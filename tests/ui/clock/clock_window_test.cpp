@@ -18,6 +18,7 @@
 #include "clock/clock_window.h"
 #include "clock/image_button.h"
 #include "dialog/settings_dialog.h"
+#include "platform/tick_timer.h"
 #include "settings/ini_file.h"
 #include "settings/settings_file.h"
 #include "support/form_part.h"
@@ -101,7 +102,7 @@ class ClockWindowTest : public QObject {
             QCOMPARE(shown.second(), QTime::currentTime().second());
         }
         QCOMPARE(changes, 3);
-        QVERIFY(part<QTimer>(w, "tt_time")->isActive());
+        QVERIFY(part<kok::platform::TickTimer>(w, "tt_time")->isActive());
     }
 
     void idleTextOfTheSecondIndicator_data() {
@@ -372,16 +373,16 @@ class ClockWindowTest : public QObject {
         QCOMPARE(slot5->text(), QString("5.   0 ч 30 м ")); // the menu reads a missing hour as 0
         QVERIFY(slot3->isChecked());
         QVERIFY(!slot5->isChecked());
-        QVERIFY(part<QTimer>(w, "tt_alarm")->isActive());
+        QVERIFY(part<kok::platform::TickTimer>(w, "tt_alarm")->isActive());
 
         slot3->trigger(); // Qt takes the mark off before the handler runs
         QCOMPARE(ini.readInteger("kOk:TD:Alarms", "3_Use", -1), 0);
         QVERIFY(!slot3->isChecked());
-        QVERIFY(!part<QTimer>(w, "tt_alarm")->isActive()); // no slot left on
+        QVERIFY(!part<kok::platform::TickTimer>(w, "tt_alarm")->isActive()); // no slot left on
         slot5->trigger();
         QCOMPARE(ini.readInteger("kOk:TD:Alarms", "5_Use", -1), 1);
         QVERIFY(slot5->isChecked());
-        QVERIFY(part<QTimer>(w, "tt_alarm")->isActive());
+        QVERIFY(part<kok::platform::TickTimer>(w, "tt_alarm")->isActive());
 
         makeSettingsUnwritable();
         slot5->trigger();

@@ -2,9 +2,12 @@
 #include <QLabel>
 #include <QTimer>
 #include <QtTest>
+#include <cstdint>
 #include <filesystem>
+#include <utility>
 
 #include "clock/clock_window.h"
+#include "platform/tick_timer.h"
 #include "settings/ini_file.h"
 #include "settings/keys.h"
 #include "settings/settings_file.h"
@@ -41,16 +44,16 @@ class TimersTest : public QObject {
             part<QAction>(w, "mt_mode_pause")->trigger();
             part<QAction>(w, "mt_start_tmr")->trigger();
             QCOMPARE(indicator(w), QString("00:00:00"));
-            QVERIFY(part<QTimer>(w, "tt_timer")->isActive());
+            QVERIFY(part<kok::platform::TickTimer>(w, "tt_timer")->isActive());
             QVERIFY(stateFileExists());
 
             clock.set(2026, 12, 8, 10, 10, 0);
             w.i_timerClick(); // pause
-            QVERIFY(!part<QTimer>(w, "tt_timer")->isActive());
+            QVERIFY(!part<kok::platform::TickTimer>(w, "tt_timer")->isActive());
             clock.set(2026, 12, 8, 10, 15, 0);
             w.reshow();
             QCOMPARE(indicator(w), QString("00:10:00")); // still paused
-            QVERIFY(!part<QTimer>(w, "tt_timer")->isActive());
+            QVERIFY(!part<kok::platform::TickTimer>(w, "tt_timer")->isActive());
             w.i_timerClick(); // resume
             clock.set(2026, 12, 8, 10, 20, 0);
             w.reshow();
@@ -61,7 +64,7 @@ class TimersTest : public QObject {
         ClockWindow again("/reboot");
         again.show();
         QCOMPARE(indicator(again), QString("00:25:00"));
-        QVERIFY(part<QTimer>(again, "tt_timer")->isActive());
+        QVERIFY(part<kok::platform::TickTimer>(again, "tt_timer")->isActive());
         part<QAction>(again, "mt_start_tmr")->trigger(); // stop
         QVERIFY(!stateFileExists());
     }
@@ -78,10 +81,10 @@ class TimersTest : public QObject {
         part<QAction>(w, "mt_start_tmr")->trigger();
         part<QAction>(w, "mt_start_tmr")->trigger(); // the stopwatch stops
         QVERIFY(stateFileExists());
-        QVERIFY(part<QTimer>(w, "tt_countdown")->isActive());
+        QVERIFY(part<kok::platform::TickTimer>(w, "tt_countdown")->isActive());
         part<QAction>(w, "mt_start_cdn")->trigger(); // and the countdown
         QVERIFY(!stateFileExists());
-        QVERIFY(!part<QTimer>(w, "tt_countdown")->isActive());
+        QVERIFY(!part<kok::platform::TickTimer>(w, "tt_countdown")->isActive());
         QCOMPARE(part<QAction>(w, "mt_start_cdn")->text(),
                  QString("Запустить таймер обратного отсчёта"));
     }
@@ -101,19 +104,81 @@ class TimersTest : public QObject {
         QVERIFY(!w.hasTimerIndicator());
         part<QAction>(w, "mt_start_cdn")->trigger();
         QCOMPARE(indicator(w, "t_time"), QString("00:01:40"));
-        QVERIFY(!part<QTimer>(w, "tt_time")->isActive());
+        QVERIFY(!part<kok::platform::TickTimer>(w, "tt_time")->isActive());
         part<QAction>(w, "mt_start_cdn")->trigger();
-        QVERIFY(part<QTimer>(w, "tt_time")->isActive());
+        QVERIFY(part<kok::platform::TickTimer>(w, "tt_time")->isActive());
         QCOMPARE(indicator(w, "t_time"), QString("12:00:00"));
     }
 };
 
-// The check of an alarm whose pre-warning waits on the sound card lets the
-// next check run inside that wait; the alarm still shows once.
+// The alarm check in a real clock window.
 class AlarmFiringTest : public QObject {
     Q_OBJECT
 
+    static std::int64_t msOfDay(const kok::platform::LocalTime& t) {
+        return t.secondOfDay() * 1000LL + t.msec;
+    }
+
   private slots:
+    // Checks land just past the wall clock's multiples of Accuracy, so an
+    // alarm shows at the start of its minute. A firing puts the next check a
+    // minute away, a dismissal within the warning lock on second 1 of the next
+    // minute, and the multiples resume after it.
+    void checksLandOnMultiplesOfTheirPeriod_data() {
+        QTest::addColumn<int>("accuracy");
+        for (int a : {1, 5, 10})
+            QTest::addRow("Accuracy %d", a) << a;
+    }
+    void checksLandOnMultiplesOfTheirPeriod() {
+        QFETCH(int, accuracy);
+        kok::test::FixedTimeZone zone;
+        kok::test::ProgramFolder folder;
+        kok::test::TestClock clock(2026, 12, 8);
+        clock.set(2026, 12, 8, 7, 59, 41, 300);
+        kok::settings::openSettings().update([&](kok::settings::IniUpdate& ini) {
+            // Warned at 07:30 and without a beep, so that no sound holds the test.
+            for (const auto& [key, value] : {std::pair{"Accuracy", accuracy},
+                                             {"0_Use", 1},
+                                             {"0_atWeek", 1},
+                                             {"0_Hour", 8},
+                                             {"0_Warn", 30},
+                                             {"0_Beep", 0}})
+                ini.writeInteger("kOk:TD:Alarms", key, value);
+        });
+        ClockWindow w("");
+        w.show();
+        kok::platform::TickTimer* check = part<kok::platform::TickTimer>(w, "tt_alarm");
+        // The check runs when its timer would fire: the test clock, which counts
+        // whole milliseconds, moves on to just past that instant.
+        const auto runCheck = [&] {
+            clock.advanceMs((check->delay().count() + 999) / 1000);
+            QMetaObject::invokeMethod(check, "timeout");
+        };
+        const auto nextLandsOn = [&](std::int64_t boundaryMs) {
+            const std::int64_t atUs = msOfDay(clock.now()) * 1000 + check->delay().count();
+            return atUs > boundaryMs * 1000 && atUs <= boundaryMs * 1000 + 1000;
+        };
+        const std::int64_t period = accuracy * 1000;
+        for (int checks = 0; !w.messageBar().showing(); ++checks) {
+            QVERIFY2(checks < 20, "the alarm did not show");
+            const std::int64_t now = msOfDay(clock.now());
+            QVERIFY2(nextLandsOn((now / period + 1) * period), qPrintable(QString::number(now)));
+            runCheck();
+        }
+        const std::int64_t eight = 8 * 3600 * 1000;
+        QVERIFY(msOfDay(clock.now()) - eight <= 100);
+        QVERIFY(nextLandsOn(eight + 60000)); // a minute after the firing
+
+        clock.advanceMs(2500);
+        w.p_messagerClick();
+        QTRY_VERIFY(!w.messageBar().showing());
+        QVERIFY(nextLandsOn(eight + 61000)); // 08:01:01
+        runCheck();
+        QVERIFY(nextLandsOn((eight + 61000) / period * period + period));
+    }
+
+    // The check of an alarm whose pre-warning waits on the sound card lets the
+    // next check run inside that wait; the alarm still shows once.
     void anAlarmFiresOnceWhileItsWarningWaits() {
         kok::test::FixedTimeZone zone;
         kok::test::ProgramFolder folder;

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "clock/time_text.h"
 
 using kok::clock::FormatDuration;
 using kok::clock::idleIndicatorText;
-using kok::clock::msUntilNextTick;
 using kok::clock::timeText;
+using kok::clock::untilNextTick;
 using kok::platform::LocalTime;
 
 TEST(FormatDuration, HoursMinutesAndSeconds) {
@@ -37,13 +39,16 @@ TEST(IdleIndicator, ZeroWinsOverNone) {
     EXPECT_EQ(idleIndicatorText(false, false), "");
 }
 
+// Within a fraction of a millisecond past the boundary, from a reading to
+// the microsecond.
 TEST(ClockTick, LandsJustAfterTheNextSecondBoundary) {
     LocalTime t;
-    for (int ms : {0, 1, 499, 997, 999}) {
+    for (auto [ms, us] : {std::pair{0, 0}, {1, 500}, {499, 999}, {999, 999}}) {
         t.msec = ms;
-        const int delay = msUntilNextTick(t);
-        EXPECT_GE(ms + delay, 1000) << ms;
-        EXPECT_LE(ms + delay, 1010) << ms;
+        t.usec = us;
+        const auto arrivalUs = ms * 1000 + us + untilNextTick(t).count();
+        EXPECT_GT(arrivalUs, 1000000) << ms << "." << us;
+        EXPECT_LE(arrivalUs, 1000250) << ms << "." << us;
     }
 }
 
@@ -59,8 +64,9 @@ TEST(MsUntilNextTick, LandsOnThePeriodsBoundaries) {
         t.minute = r.minute;
         t.second = r.second;
         t.msec = r.msec;
-        const int arrival = t.second * 1000 + t.msec + msUntilNextTick(t, r.period);
-        EXPECT_GE(arrival, r.landsOnSecond * 1000) << r.second << "." << r.msec;
-        EXPECT_LE(arrival, r.landsOnSecond * 1000 + 10) << r.second << "." << r.msec;
+        const auto arrivalUs =
+            (t.second * 1000 + t.msec) * 1000LL + untilNextTick(t, r.period).count();
+        EXPECT_GT(arrivalUs, r.landsOnSecond * 1000000LL) << r.second << "." << r.msec;
+        EXPECT_LE(arrivalUs, r.landsOnSecond * 1000000LL + 250) << r.second << "." << r.msec;
     }
 }
