@@ -15,6 +15,7 @@
 #   e2e_ui_center FORM NAME   the middle of a widget of a Designer form ("origin": its corner)
 #   e2e_top_strip             succeeds while $WIN is the Message bar's strip at the top
 #   e2e_dialog_window / _shown / _gone   the Settings dialog's window, and whether it shows
+#   e2e_dialog_point FORM NAME  where a widget of the dialog is, from its form file
 #   e2e_dialog_click FORM NAME  clicks a widget of the dialog $DLG by its form file
 #   e2e_ini_value FILE SECTION KEY  prints a value of an INI file
 # Everything started here is stopped when the script exits.
@@ -164,14 +165,21 @@ E2E_FORMS="$(dirname "${BASH_SOURCE[0]}")/../../src/dialog"
 e2e_dialog_window() { xdotool search --onlyvisible --name '^kOk DIAL TD :::' 2>/dev/null | head -1; }
 e2e_dialog_shown() { [ -n "$(e2e_dialog_window)" ]; }
 e2e_dialog_gone() { ! e2e_dialog_shown; }
-# e2e_dialog_click FORM NAME: a click on a widget of settings_dialog.ui or of a page's form.
-e2e_dialog_click() {
+# e2e_dialog_point FORM NAME [origin]: where a widget of settings_dialog.ui or
+# of a page's form is in the dialog: "x y" of its middle, or of its corner.
+e2e_dialog_point() {
     local x y px py
-    read -r x y < <(e2e_ui_center "$E2E_FORMS/$1" "$2") || e2e_fail "no $2 in $1"
+    read -r x y < <(e2e_ui_center "$E2E_FORMS/$1" "$2" "${3:-}") || e2e_fail "no $2 in $1"
     if [ "$1" != settings_dialog.ui ]; then
         read -r px py < <(e2e_ui_center "$E2E_FORMS/settings_dialog.ui" tabs origin)
         x=$((x + px)) y=$((y + py))
     fi
+    echo "$x $y"
+}
+# e2e_dialog_click FORM NAME: a click on the middle of that widget.
+e2e_dialog_click() {
+    local x y
+    read -r x y < <(e2e_dialog_point "$1" "$2")
     xdotool mousemove --window "$DLG" "$x" "$y" click 1
 }
 

@@ -8,7 +8,6 @@ source "$(dirname "$0")/lib.sh"
 e2e_start_xvfb
 APP="$E2E_WORK/app"
 e2e_make_install "$APP"
-FORMS="$(dirname "$0")/../../src/dialog"
 PICS="$E2E_WORK/pictures"
 SKIN="$E2E_WORK/myskin"
 mkdir -p "$PICS" "$SKIN"
@@ -46,25 +45,8 @@ for b, (name, (w, h, states)) in enumerate(buttons.items()):
             lambda x, y: (255 - b * 60, 40 * s + 3 * x, 9 * y + 50 * ((x + y) % 2)))
 PY
 
-# Widgets are clicked where their form file puts them; a page's widgets sit
-# in the frame's page stack.
-read -r PAGE_X PAGE_Y < <(e2e_ui_center "$FORMS/settings_dialog.ui" tabs origin)
-at() {
-    local x y
-    read -r x y < <(e2e_ui_center "$FORMS/$1" "$2" "${3:-}") || e2e_fail "no $2 in $1"
-    if [ "$1" != settings_dialog.ui ]; then x=$((x + PAGE_X)) y=$((y + PAGE_Y)); fi
-    echo "$x $y"
-}
-click() {
-    local x y
-    read -r x y < <(at "$1" "$2")
-    xdotool mousemove --window "$DLG" "$x" "$y" click 1
-}
 named_shown() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
 named_gone() { ! named_shown "$1"; }
-dialog_window() { xdotool search --onlyvisible --name '^kOk DIAL TD :::' 2>/dev/null | head -1; }
-dialog_shown() { [ -n "$(dialog_window)" ]; }
-dialog_gone() { ! dialog_shown; }
 windows() { xdotool search --onlyvisible --pid "$CLOCK_PID" 2>/dev/null | wc -l; }
 # A message box: a third window of the clock.
 third_shown() { [ "$(windows)" -ge 3 ]; }
@@ -96,7 +78,7 @@ answer_message() {
 # opened list can take the opening click's release, under load, as a choice.)
 choose() {
     local x y
-    read -r x y < <(at skin_editor_page.ui "$1")
+    read -r x y < <(e2e_dialog_point skin_editor_page.ui "$1")
     xdotool mousemove --window "$DLG" "$x" "$y" click --repeat 8 --delay 20 4
     [ "$2" -eq 0 ] || xdotool click --repeat "$2" --delay 20 5
 }
@@ -118,11 +100,11 @@ e2e_start_clock "$APP"
 WIN=$(e2e_wait_window "$CLOCK_PID") || fail "no clock window"
 read -r x y w h < <(e2e_geometry "$WIN")
 xdotool mousemove $((x + w / 2)) $((y + h / 2)) click --repeat 2 --delay 60 1
-e2e_wait_for 5 dialog_shown || fail "a double click on the clock opened no dialog"
+e2e_wait_for 5 e2e_dialog_shown || fail "a double click on the clock opened no dialog"
 OPENED=$(e2e_now_us)
-DLG=$(dialog_window)
-click settings_dialog.ui s_editor
-click skin_editor_page.ui b_new
+DLG=$(e2e_dialog_window)
+e2e_dialog_click settings_dialog.ui s_editor
+e2e_dialog_click skin_editor_page.ui b_new
 
 # Objects of the list and states of each, in the order the lists give them.
 OBJECT=0
@@ -131,7 +113,7 @@ load_picture() {
     [ "$object" -eq "$OBJECT" ] || choose c_objects "$object"
     OBJECT=$object
     [ "$state" -eq 0 ] || choose c_state "$state"
-    click skin_editor_page.ui b_file
+    e2e_dialog_click skin_editor_page.ui b_file
     choose_file 'bmp\.\.\.$' "$PICS/$file.bmp"
 }
 load_picture 1 0 face
@@ -155,7 +137,7 @@ place() {
     for field in a_x a_y; do
         count=$1
         shift
-        read -r x y < <(at skin_editor_page.ui "$field" origin)
+        read -r x y < <(e2e_dialog_point skin_editor_page.ui "$field" origin)
         xdotool mousemove --window "$DLG" $((x + 7)) $((y + 4)) click --repeat "$count" --delay 15 1
     done
 }
@@ -164,7 +146,7 @@ place 4 24 4
 place 5 132 4
 # The window again, so that every button shows its normal picture.
 choose c_objects 0
-click skin_editor_page.ui b_save
+e2e_dialog_click skin_editor_page.ui b_save
 choose_file 'для сохранения темы' "$SKIN/skin.ksf"
 answer_message save
 for f in skin.ksf face mask timer_of timer_at timer_dn timer_on settings_of settings_on settings_dn \
@@ -190,7 +172,7 @@ done
 
 # The preview: the skin at its real size at the top-left corner of z_preview.
 read -r DX DY _ _ < <(e2e_geometry "$DLG")
-read -r PX PY < <(at skin_editor_page.ui z_preview origin)
+read -r PX PY < <(e2e_dialog_point skin_editor_page.ui z_preview origin)
 # Taken once the dialog has painted again after the message: twice the same.
 preview_settled() {
     grab "$((DX + PX))" "$((DY + PY))" preview
@@ -204,15 +186,15 @@ cp "$E2E_WORK/preview_raw.png" "$SHOTS/skin_editor_preview.png"
 
 # The skins page: the saved skin loaded for the running family (NT, as no
 # version store says otherwise), then OK.
-click settings_dialog.ui s_skins
+e2e_dialog_click settings_dialog.ui s_skins
 lock_open() { [ $(($(e2e_now_us) - OPENED)) -gt 6500000 ]; }
 e2e_wait_for 10 lock_open
-click skins_page.ui b_load_xp
+e2e_dialog_click skins_page.ui b_load_xp
 choose_file 'skin\.ksf' "$SKIN/skin.ksf"
 sleep 0.3 # only for the picture: the page shows the new skin's description
 e2e_shot "$SHOTS/skin_editor_skins_page.png"
 OLD_PID=$CLOCK_PID
-click settings_dialog.ui c_ok
+e2e_dialog_click settings_dialog.ui c_ok
 e2e_wait_for 5 e2e_ended "$OLD_PID" || fail "OK did not end the clock for its restart"
 new_clock() { CLOCK_PID=$(pgrep -f "^$APP/koktd" | head -1) && [ -n "$CLOCK_PID" ]; }
 e2e_wait_for 10 new_clock || fail "no clock after the restart"
