@@ -6,6 +6,7 @@
 #include "alarms/alarm_slots.h"
 #include "dialog/alarm_page_rules.h"
 #include "dialog/file_chooser.h"
+#include "dialog/label_click.h"
 #include "platform/clock.h"
 #include "platform/process.h"
 #include "settings/ini_file.h"
@@ -27,12 +28,6 @@ std::string utf8(const QString& text) {
 
 QString text(std::string_view utf8Text) {
     return QString::fromUtf8(utf8Text.data(), qsizetype(utf8Text.size()));
-}
-
-// A button that was clicked lets go of the keyboard focus.
-void bounce(QPushButton* button) {
-    button->setEnabled(false);
-    button->setEnabled(true);
 }
 
 } // namespace
@@ -337,24 +332,24 @@ int AlarmPage::beepPattern() const {
 }
 
 void AlarmPage::t_sound_alarmClick() {
-    bounce(ui_->t_sound_alarm);
+    dropFocus(ui_->t_sound_alarm);
     signal::PlayWaveFile(utf8(ui_->e_sound_alarm->text()), false);
 }
 
 // Holds the dialog for the pattern's length (a few seconds at most), as the
 // pattern is played tone by tone.
 void AlarmPage::t_beep_alarmClick() {
-    bounce(ui_->t_beep_alarm);
+    dropFocus(ui_->t_beep_alarm);
     signal::PlayBeepType(beepPattern());
 }
 
 void AlarmPage::t_app_alarmClick() {
-    bounce(ui_->t_app_alarm);
+    dropFocus(ui_->t_app_alarm);
     platform::startCommandLine(utf8(ui_->e_app_alarm->text()));
 }
 
 void AlarmPage::browse(QPushButton* button, QLineEdit* field, FileKind kind) {
-    bounce(button);
+    dropFocus(button);
     const QString chosen = chooseFile(this, kind, field->text());
     if (!chosen.isEmpty()) field->setText(chosen);
 }

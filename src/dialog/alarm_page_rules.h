@@ -4,12 +4,9 @@
 #include <string>
 #include <string_view>
 
-namespace kok::dialog {
+#include "dialog/field_integer.h"
 
-// The integer a number field of the alarm page holds: blanks before it and a
-// sign are allowed, nothing after it. Anything else (also an empty field or a
-// number out of range) holds none, and the page resets the field.
-std::optional<int> fieldInteger(std::string_view text);
+namespace kok::dialog {
 
 // A slot's date as stored, from the texts of the day and month fields: a text
 // shorter than two characters gets a "0" in front, so 7 and 12 give "07.12".

@@ -7,6 +7,7 @@
 #include "dialog/clock_link.h"
 #include "dialog/countdown_rules.h"
 #include "dialog/file_chooser.h"
+#include "dialog/label_click.h"
 #include "platform/process.h"
 #include "settings/ini_file.h"
 #include "settings/keys.h"
@@ -21,18 +22,12 @@ namespace keys = settings::timer;
 namespace defaults = settings::timer::dialog;
 
 std::optional<int> number(const QLineEdit* field) {
-    return parseInteger(field->text().toStdString());
+    return fieldInteger(field->text().toStdString());
 }
 
 void moveArrows(QSpinBox* arrows, int value) {
     const QSignalBlocker quiet(arrows);
     arrows->setValue(value);
-}
-
-// A button that was pressed gives the keyboard focus away before it acts.
-void dropFocus(QWidget* button) {
-    button->setEnabled(false);
-    button->setEnabled(true);
 }
 
 } // namespace

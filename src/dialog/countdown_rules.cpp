@@ -1,17 +1,6 @@
 #include "dialog/countdown_rules.h"
 
-#include <charconv>
-
 namespace kok::dialog {
-
-std::optional<int> parseInteger(std::string_view text) {
-    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-    int value = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (text.empty() || ec != std::errc() || ptr != end) return std::nullopt;
-    return value;
-}
 
 Duration splitDuration(int total) {
     Duration d;
@@ -24,7 +13,7 @@ Duration splitDuration(int total) {
 
 DurationEdit editDuration(std::string_view hours, std::string_view minutes,
                           std::string_view seconds) {
-    const auto h = parseInteger(hours), m = parseInteger(minutes), s = parseInteger(seconds);
+    const auto h = fieldInteger(hours), m = fieldInteger(minutes), s = fieldInteger(seconds);
     DurationEdit edit;
     if (!h || !m || !s) return edit;
     edit.valid = true;

@@ -7,16 +7,14 @@
 #include <optional>
 #include <string_view>
 
+#include "dialog/field_integer.h"
+
 namespace kok::dialog {
 
 inline constexpr int kMinCountdown = 10;    // seconds
 inline constexpr int kMaxCountdown = 21599; // 5:59:59
 // What a total that is not a number becomes (0:01:40).
 inline constexpr int kFallbackCountdown = 100;
-
-// An integer field's text as a number: an optional sign and decimal digits,
-// nothing else (no blanks), within int.
-std::optional<int> parseInteger(std::string_view text);
 
 struct Duration {
     int hours = 0, minutes = 0, seconds = 0;

@@ -14,4 +14,11 @@ inline bool isClick(const QObject* watched, const QEvent* event) {
            static_cast<const QWidget*>(watched)->rect().contains(mouse->position().toPoint());
 }
 
+// A button that was clicked gives the keyboard focus away (it is disabled
+// and enabled again at once), so that Enter or Space cannot press it again.
+inline void dropFocus(QWidget* button) {
+    button->setEnabled(false);
+    button->setEnabled(true);
+}
+
 } // namespace kok::dialog

@@ -54,12 +54,6 @@ void setRadio(QRadioButton* radio, bool on) {
     radio->setAutoExclusive(true);
 }
 
-// A button gives up the keyboard focus once it has been pressed.
-void dropFocus(QWidget* button) {
-    button->setEnabled(false);
-    button->setEnabled(true);
-}
-
 } // namespace
 
 OptionsPage::OptionsPage(ClockLink& clock, QWidget* parent, platform::RunKeyStore* autostartStore)

@@ -1,6 +1,7 @@
 #include "dialog/stopwatch_page.h"
 
 #include "dialog/clock_link.h"
+#include "dialog/label_click.h"
 #include "dialog/stopwatch_reading.h"
 #include "settings/ini_file.h"
 #include "settings/keys.h"
@@ -15,12 +16,6 @@ namespace keys = settings::timer;
 
 QString qs(std::string_view s) {
     return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
-
-// A pressed button gives the keyboard focus away before it acts.
-void dropFocus(QWidget* button) {
-    button->setEnabled(false);
-    button->setEnabled(true);
 }
 
 timers::StopwatchInfo stopwatchInfo() {

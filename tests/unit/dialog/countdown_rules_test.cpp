@@ -9,23 +9,6 @@ namespace {
 
 using namespace kok::dialog;
 
-TEST(CountdownRules, ParsesOnlyWholeIntegers) {
-    const std::vector<std::pair<std::string, std::optional<int>>> cases = {
-        {"0", 0},
-        {"21599", 21599},
-        {"-5", -5},
-        {"+7", 7},
-        {"", std::nullopt},
-        {"1a", std::nullopt},
-        {" 5", std::nullopt},
-        {"5 ", std::nullopt},
-        {"1.5", std::nullopt},
-        {"99999999999", std::nullopt},
-        {"-", std::nullopt}};
-    for (const auto& [text, expected] : cases)
-        EXPECT_EQ(parseInteger(text), expected) << '"' << text << '"';
-}
-
 TEST(CountdownRules, TotalSplitsIntoHoursMinutesSeconds) {
     const std::vector<std::pair<int, Duration>> cases = {{3661, {1, 1, 1}}, {21599, {5, 59, 59}},
                                                          {100, {0, 1, 40}}, {10, {0, 0, 10}},
