@@ -39,9 +39,7 @@ timer_key() { e2e_ini_value "$KIF" kOk:TD:Timer "$1"; }
 
 # "Таймеры" is the sixth item from the bottom; its third entry (after a
 # separator) starts the countdown.
-menu_open() { [ "$(xdotool search --onlyvisible --pid "$CLOCK_PID" | wc -l)" -ge 2 ]; }
-xdotool mousemove 330 210 click 3
-e2e_wait_for 5 menu_open || e2e_fail "no popup menu after a right click"
+e2e_open_menu 330 210
 xdotool key Up Up Up Up Up Up Right Down Down Return
 countdown_on() { [ "$(timer_key Use)" = 1 ]; }
 e2e_wait_for 3 countdown_on || e2e_fail "the countdown did not start"

@@ -18,6 +18,7 @@
 #   e2e_dialog_point FORM NAME  where a widget of the dialog is, from its form file
 #   e2e_dialog_click FORM NAME  clicks a widget of the dialog $DLG by its form file
 #   e2e_ini_value FILE SECTION KEY  prints a value of an INI file
+#   e2e_open_menu X Y         right-clicks the clock at X,Y until its popup menu shows
 # Everything started here is stopped when the script exits.
 set -euo pipefail
 
@@ -181,6 +182,23 @@ e2e_dialog_click() {
     local x y
     read -r x y < <(e2e_dialog_point "$1" "$2")
     xdotool mousemove --window "$DLG" "$x" "$y" click 1
+}
+
+# The clock's popup menu: a second visible window of $CLOCK_PID.
+e2e_clock_windows() { xdotool search --onlyvisible --pid "$CLOCK_PID" 2>/dev/null | wc -l; }
+e2e_menu_open() { [ "$(e2e_clock_windows)" -ge 2 ]; }
+e2e_clock_alone() { [ "$(e2e_clock_windows)" -eq 1 ]; }
+# e2e_open_menu X Y: a right click at X,Y on the clock opens its popup menu.
+# A click that comes while the clock is being shown anew (as right after the
+# dialog's OK) finds no window, so it is tried again.
+e2e_open_menu() {
+    local try
+    for try in 1 2 3; do
+        e2e_wait_for 5 e2e_clock_alone || true
+        xdotool mousemove "$1" "$2" click 3
+        e2e_wait_for 3 e2e_menu_open && return 0
+    done
+    e2e_fail "no popup menu after three right clicks"
 }
 
 # e2e_ini_value FILE SECTION KEY: the value of KEY in [SECTION] of an INI file.

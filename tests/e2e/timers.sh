@@ -16,11 +16,7 @@ printf '[kOk:TD]\r\nPosX=300\r\nPosY=200\r\n[kOk:TD:Timer]\r\nCountDown=4\r\nasT
 e2e_start_clock "$APP"
 WIN=$(e2e_wait_window "$CLOCK_PID") || e2e_fail "no clock window"
 e2e_wait_for 5 e2e_at "$WIN" 300 200 || e2e_fail "not at its place: $(e2e_geometry "$WIN")"
-menu_open() { [ "$(xdotool search --onlyvisible --pid "$CLOCK_PID" | wc -l)" -ge 2 ]; }
-open_menu() {
-    xdotool mousemove 330 210 click 3
-    e2e_wait_for 5 menu_open || e2e_fail "no popup menu after a right click"
-}
+open_menu() { e2e_open_menu 330 210; }
 # The timer indicator of the built-in skin: 43,12 and 43 x 11.
 indicator() { import -window "$WIN" -crop 43x11+43+12 +repage "$1"; }
 differs() {
