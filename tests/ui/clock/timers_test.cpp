@@ -67,6 +67,13 @@ class TimersTest : public QObject {
         QVERIFY(part<kok::platform::TickTimer>(again, "tt_timer")->isActive());
         part<QAction>(again, "mt_start_tmr")->trigger(); // stop
         QVERIFY(!stateFileExists());
+
+        // The dialog's pause and resume leave a stopped stopwatch stopped.
+        again.resumeStopwatch();
+        again.pauseStopwatch();
+        QVERIFY(!part<kok::platform::TickTimer>(again, "tt_timer")->isActive());
+        QVERIFY(!again.stopwatchPaused());
+        QVERIFY(!stateFileExists());
     }
 
     // Both timers share the state file; it goes with the last of them.
