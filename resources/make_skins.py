@@ -196,16 +196,22 @@ class Skin:
         return pixels
 
 
-def button_set(skin, rect, glyph, tile, timer=False):
+# Glyph colours and tile fills of a button's states.
+BAR_LOOK = {"idle": GLYPH_IDLE, "hover": GLYPH_HOVER, "hover_fill": HOVER_FILL,
+            "pressed": ACCENT, "pressed_fill": PRESSED_FILL, "running": RUNNING}
+
+
+def button_set(skin, rect, glyph, tile, timer=False, look=BAR_LOOK):
     pics = {
-        "of": skin.button(rect, glyph, tile),
-        "on": skin.button(rect, glyph, tile, fill=HOVER_FILL, colour=GLYPH_HOVER),
-        "dn": skin.button(rect, glyph, tile, fill=PRESSED_FILL, colour=ACCENT, shift=1),
+        "of": skin.button(rect, glyph, tile, colour=look["idle"]),
+        "on": skin.button(rect, glyph, tile, fill=look["hover_fill"], colour=look["hover"]),
+        "dn": skin.button(rect, glyph, tile, fill=look["pressed_fill"], colour=look["pressed"],
+                          shift=1),
     }
     if timer:
         # "on" is the idle picture while the stopwatch runs; "at" the pointer over it.
         pics["at"] = pics["on"]
-        pics["on"] = skin.button(rect, glyph, tile, colour=RUNNING)
+        pics["on"] = skin.button(rect, glyph, tile, colour=look["running"])
     return pics
 
 
@@ -241,17 +247,18 @@ DESCRIPTIONS = {
 }
 
 
-def description_text(name):
+def description_text(sections):
+    """sections: [(section, [(key, value), ...]), ...] in the writer's order."""
     lines = [";kOk DIAL TD skin file", ""]
-    for section, keys in DESCRIPTIONS[name]:
+    for section, keys in sections:
         lines.append("[%s]" % section)
         lines += ["%s=%s" % kv for kv in keys]
         lines.append("")
     return ("\r\n".join(lines) + "\r\n").encode("cp1251")
 
 
-def rect_of(name, section):
-    keys = dict(dict(DESCRIPTIONS[name])[section])
+def rect_of(sections, section):
+    keys = dict(dict(sections)[section])
     return tuple(int(keys[k]) for k in ("l", "t", "w", "h"))
 
 
@@ -259,7 +266,7 @@ def make(name, skin, glyphs):
     """glyphs: (button, section, glyph, tile or None for the whole picture)."""
     files = {"face": bmp8(skin.face), "mask": bmp1(skin.mask)}
     for button, section, glyph, tile in glyphs:
-        rect = rect_of(name, section)
+        rect = rect_of(DESCRIPTIONS[name], section)
         pics = button_set(skin, rect, glyph, tile or whole_tile(rect[2], rect[3]),
                           timer=button == "timer")
         for state, pixels in pics.items():
@@ -268,7 +275,7 @@ def make(name, skin, glyphs):
         with open(os.path.join(OUT, ("%s_%s" % (name, part)).upper() + ".bmp"), "wb") as f:
             f.write(data)
     with open(os.path.join(OUT, "KSF_%s.ksf" % name.upper()), "wb") as f:
-        f.write(description_text(name))
+        f.write(description_text(DESCRIPTIONS[name]))
 
 
 def main():
