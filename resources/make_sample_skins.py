@@ -97,15 +97,26 @@ def indicator_keys(rect, colour, face, size, height, bold):
 
 
 def description(name, two, form, time, timer, ding, settings, close):
-    """Sections in the order the skin editor writes them. No "generator":
-    the editor writes that key, and these skins are not made by it."""
+    """Sections and keys in the order the skin editor writes them. The
+    editor fills "generator" with its build; these skins leave it empty."""
     info = [("support", "09.0"), ("animated", 1), ("type", int(two)), ("name", name),
-            ("version", "1.0"), ("author", "kOk DIAL TD"), ("mail", ""), ("web", "")]
+            ("version", "1.0"), ("author", "kOk DIAL TD"), ("mail", ""), ("web", ""),
+            ("generator", "")]
     sections = [("info", info), ("rect.form", [("w", form[0]), ("h", form[1])]),
                 ("rect.time", indicator_keys(*time)), ("rect.timer", indicator_keys(*timer)),
                 ("rect.ding", rect_keys(ding)), ("rect.settings", rect_keys(settings)),
                 ("rect.close", rect_keys(close))]
     return [(s, [(k, str(v)) for k, v in keys]) for s, keys in sections]
+
+
+def description_text(sections):
+    """The file exactly as the program's own writer lays it out: unlike the
+    built-in descriptions, no empty line between sections."""
+    lines = [";kOk DIAL TD skin file", ""]
+    for section, keys in sections:
+        lines.append("[%s]" % section)
+        lines += ["%s=%s" % kv for kv in keys]
+    return ("\r\n".join(lines) + "\r\n").encode("cp1251")
 
 
 def face_bmp(pixels):
@@ -128,7 +139,7 @@ def write(folder, skin, sections, buttons, look):
         with open(os.path.join(out, part + ".bmp"), "wb") as f:
             f.write(data)
     with open(os.path.join(out, "skin.ksf"), "wb") as f:
-        f.write(ms.description_text(sections))
+        f.write(description_text(sections))
 
 
 # ------------------------------------------------------------------- skins
