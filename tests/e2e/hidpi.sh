@@ -3,8 +3,8 @@
 # default place, cut to the mask doubled, its pictures doubled pixel by pixel
 # (no smoothing across the edge of the shape); the pointer over a cut-away
 # corner is not over the clock; the settings button works where it is drawn
-# and opens the dialog at twice its size; a drag stores the position in
-# unscaled pixels, and a scale that comes from the X resources puts the
+# and opens the dialog at twice its size; a drag snaps to the edge and stores
+# the position in unscaled pixels, and a scale that comes from the X resources puts the
 # clock at the same place.
 source "$(dirname "$0")/lib.sh"
 
@@ -67,19 +67,20 @@ read -r CX CY < <(e2e_dialog_point settings_dialog.ui c_cancel)
 xdotool mousemove --window "$DLG" $((CX * 2)) $((CY * 2)) click 1
 e2e_wait_for 5 e2e_dialog_gone || e2e_fail "Cancel at its doubled place did not close the dialog"
 
-# A drag by the face to 600,300 on the screen stores 300,150.
-GX=24 GY=40
+# A drag by the face to 10 pixels short of the right edge (20 on the screen)
+# snaps onto it: 899,150 stored, 1798,300 on the screen.
+GX=24 GY=40 TX=$((2 * (1024 - 125 - 10))) TY=300
 xdotool mousemove $((X0 + GX)) $((0 + GY)) mousedown 1
 for i in $(seq 1 8); do
-    xdotool mousemove $((X0 + GX + (600 - X0) * i / 8)) $((GY + 300 * i / 8))
+    xdotool mousemove $((X0 + GX + (TX - X0) * i / 8)) $((GY + TY * i / 8))
     sleep 0.05
 done
-e2e_wait_for 2 placed 600 300 || true
+e2e_wait_for 2 placed 1798 300 || true
 xdotool mouseup 1
-stored() { [ "$(e2e_ini_value "$KIF" kOk:TD PosX) $(e2e_ini_value "$KIF" kOk:TD PosY)" = "300 150" ]; }
+stored() { [ "$(e2e_ini_value "$KIF" kOk:TD PosX) $(e2e_ini_value "$KIF" kOk:TD PosY)" = "899 150" ]; }
 e2e_wait_for 3 stored || e2e_fail "after the drag the window is at $(e2e_geometry "$WIN"), stored" \
-    "PosX=$(e2e_ini_value "$KIF" kOk:TD PosX) PosY=$(e2e_ini_value "$KIF" kOk:TD PosY), expected 300 150"
-placed 600 300 || e2e_fail "after the drag the window is at $(e2e_geometry "$WIN"), not 600,300"
+    "PosX=$(e2e_ini_value "$KIF" kOk:TD PosX) PosY=$(e2e_ini_value "$KIF" kOk:TD PosY), expected 899 150"
+placed 1798 300 || e2e_fail "after the drag the window is at $(e2e_geometry "$WIN"), not 1798,300"
 kill "$CLOCK_PID"
 wait "$CLOCK_PID" 2>/dev/null || true
 
@@ -88,5 +89,6 @@ unset QT_SCALE_FACTOR
 echo 'Xft.dpi: 192' | xrdb -merge
 e2e_start_clock "$APP"
 WIN=$(e2e_wait_window "$CLOCK_PID") || e2e_fail "no clock window at 192 dpi"
-e2e_wait_for 5 placed 600 300 || e2e_fail "at 192 dpi the window is at $(e2e_geometry "$WIN"), not 250x56 at 600,300"
+e2e_wait_for 5 placed 1798 300 ||
+    e2e_fail "at 192 dpi the window is at $(e2e_geometry "$WIN"), not 250x56 at 1798,300"
 echo "hidpi: ok"
