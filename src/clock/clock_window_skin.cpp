@@ -13,6 +13,20 @@
 #include "skin/skin_loader.h"
 
 namespace kok::clock {
+namespace {
+
+// On a scaled screen the pictures are enlarged here, pixel by pixel, rather
+// than smoothly by the painter: a smoothed face bleeds the colours beyond the
+// mask into the pixels at the edge of the shape, and blurs the skin's art.
+QPixmap atDeviceScale(const QPixmap& picture, qreal ratio) {
+    if (ratio == 1.0 || picture.isNull()) return picture;
+    QPixmap scaled = picture.scaled((QSizeF(picture.size()) * ratio).toSize(),
+                                    Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    scaled.setDevicePixelRatio(ratio);
+    return scaled;
+}
+
+} // namespace
 
 bool ClockWindow::ApplySkin(const skin::SkinChoice& choice) {
     skin::LoadedSkin loaded;
@@ -21,10 +35,15 @@ bool ClockWindow::ApplySkin(const skin::SkinChoice& choice) {
     } catch (const std::exception&) {
         return false;
     }
-    ui_.i_face->setPixmap(loaded.face);
+    const qreal ratio = devicePixelRatio();
+    ui_.i_face->setPixmap(atDeviceScale(loaded.face, ratio));
     ui_.i_face->setGeometry(0, 0, loaded.face.width(), loaded.face.height());
     ui_.i_mask = loaded.mask;
     ui_.ir = loaded.pictures;
+    for (QPixmap* p : {&ui_.ir.settings_of, &ui_.ir.settings_on, &ui_.ir.settings_dn,
+                       &ui_.ir.close_of, &ui_.ir.close_on, &ui_.ir.close_dn, &ui_.ir.timer_of,
+                       &ui_.ir.timer_on, &ui_.ir.timer_dn, &ui_.ir.timer_at})
+        *p = atDeviceScale(*p, ratio);
     resetButtonsToIdle();
     applySkinDescription(loaded.description);
     return true;

@@ -1,5 +1,5 @@
 # Shared helpers for the end-to-end scripts. Source it; it sets `set -euo pipefail`.
-#   e2e_start_xvfb            starts a private Xvfb (1024x768) and exports DISPLAY
+#   e2e_start_xvfb [WxH]      starts a private Xvfb (1024x768 unless given) and exports DISPLAY
 #   e2e_make_install DIR      copies the built program (and its data files) into DIR
 #   e2e_start_clock DIR ARGS  starts DIR/koktd in the background; PID in $CLOCK_PID
 #   e2e_wait_for SECS CMD...  runs CMD every 0.05 s until it succeeds; 1 after SECS seconds
@@ -61,7 +61,7 @@ e2e_start_xvfb() {
     mkfifo "$fifo"
     # -noreset: an X server whose last client leaves resets itself and refuses
     # connections meanwhile, which would fail a clock that starts just then.
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
     E2E_PIDS+=($!)
     local num
     read -r -t 10 num <"$fifo" || e2e_fail "Xvfb did not start"
