@@ -1,12 +1,14 @@
 #include "dialog/alarm_page.h"
 
 #include <QMouseEvent>
+#include <QSpinBox>
 #include <QTimer>
 
 #include "alarms/alarm_slots.h"
 #include "dialog/alarm_page_rules.h"
 #include "dialog/file_chooser.h"
 #include "dialog/label_click.h"
+#include "dialog/number_arrows.h"
 #include "platform/clock.h"
 #include "platform/process.h"
 #include "settings/ini_file.h"
@@ -48,10 +50,10 @@ AlarmPage::AlarmPage(QWidget* parent)
     connect(ui_->o_alarm_on, &QCheckBox::toggled, this, &AlarmPage::o_alarm_onClick);
 
     // Each number field with its arrows, range and key; the arrows put their
-    // position into the field, whose change handler writes it.
+    // value into the field, whose change handler writes it.
     struct Number {
         QLineEdit* field;
-        UpDown* arrows;
+        QSpinBox* arrows;
         int minimum, maximum;
         std::string_view suffix; // empty: a date field
     };
@@ -65,8 +67,7 @@ AlarmPage::AlarmPage(QWidget* parent)
     };
     for (const Number& n : numbers) {
         n.arrows->setRange(n.minimum, n.maximum);
-        connect(n.arrows, &UpDown::stepped, n.field,
-                [field = n.field](int position) { field->setText(QString::number(position)); });
+        attachArrows(n.arrows, n.field);
         connect(n.field, &QLineEdit::textChanged, this, [this, n] {
             if (n.suffix.empty())
                 dateChange(n.field, n.arrows);
@@ -74,7 +75,9 @@ AlarmPage::AlarmPage(QWidget* parent)
                 numberChange(n.field, n.arrows, n.suffix);
         });
     }
-    ui_->a_sec_alarm->setStep(0); // the seconds are always 0
+    // The seconds are always 0: their arrows go nowhere.
+    ui_->a_sec_alarm->setRange(0, 0);
+    attachArrows(ui_->a_sec_alarm, ui_->e_sec_alarm);
 
     for (QRadioButton* radio : {ui_->o_once, ui_->o_date, ui_->o_wday})
         connect(radio, &QRadioButton::toggled, this, [this](bool on) {
@@ -243,24 +246,24 @@ void AlarmPage::o_alarm_onClick() {
     writeNumber(keys::kUse, ui_->o_alarm_on->isChecked());
 }
 
-void AlarmPage::numberChange(QLineEdit* field, UpDown* arrows, std::string_view suffix) {
+void AlarmPage::numberChange(QLineEdit* field, QSpinBox* arrows, std::string_view suffix) {
     const std::optional<int> value = fieldInteger(utf8(field->text()));
     if (!value) {
         field->setText(QStringLiteral("0")); // runs this handler again, which writes it
         return;
     }
-    arrows->setPosition(*value);
+    followField(arrows, *value);
     writeNumber(suffix, *value);
     activate();
 }
 
-void AlarmPage::dateChange(QLineEdit* field, UpDown* arrows) {
+void AlarmPage::dateChange(QLineEdit* field, QSpinBox* arrows) {
     const std::optional<int> value = fieldInteger(utf8(field->text()));
     if (!value) {
         field->setText(QStringLiteral("1"));
         return;
     }
-    arrows->setPosition(*value);
+    followField(arrows, *value);
     writeText(keys::kDate, alarmDate(utf8(ui_->e_day->text()), utf8(ui_->e_month->text())));
     activate();
 }

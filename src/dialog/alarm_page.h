@@ -13,14 +13,13 @@ class QCheckBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QSpinBox;
 
 namespace Ui {
 class AlarmPageForm;
 }
 
 namespace kok::dialog {
-
-class UpDown;
 
 // The alarm page: one of the ten alarm slots at a time, chosen in a list.
 // Every change is written at once into the dialog's working copy of the
@@ -46,8 +45,8 @@ class AlarmPage : public DialogPage {
     void c_alarmsChange();
     void o_alarm_onClick();
     // The four plain number fields and the two date fields.
-    void numberChange(QLineEdit* field, UpDown* arrows, std::string_view suffix);
-    void dateChange(QLineEdit* field, UpDown* arrows);
+    void numberChange(QLineEdit* field, QSpinBox* arrows, std::string_view suffix);
+    void dateChange(QLineEdit* field, QSpinBox* arrows);
     void o_wdayClick();
     void o_wd0Click();
     void o_sound_alarmClick();

@@ -8,6 +8,7 @@
 #include "dialog/countdown_rules.h"
 #include "dialog/file_chooser.h"
 #include "dialog/label_click.h"
+#include "dialog/number_arrows.h"
 #include "platform/process.h"
 #include "settings/ini_file.h"
 #include "settings/keys.h"
@@ -25,11 +26,6 @@ std::optional<int> number(const QLineEdit* field) {
     return fieldInteger(field->text().toStdString());
 }
 
-void moveArrows(QSpinBox* arrows, int value) {
-    const QSignalBlocker quiet(arrows);
-    arrows->setValue(value);
-}
-
 } // namespace
 
 CountdownPage::CountdownPage(ClockLink& clock, QWidget* parent)
@@ -40,12 +36,8 @@ CountdownPage::CountdownPage(ClockLink& clock, QWidget* parent)
         {ui_->e_sec_cdn, ui_->a_sec_cdn},    {ui_->e_secs, ui_->a_secs},
         {ui_->e_pre1, ui_->a_pre1},          {ui_->e_pre2, ui_->a_pre2},
         {ui_->e_after_cdn, ui_->a_after_cdn}};
-    for (auto [field, arrows] : pairs) {
-        // Only the arrows show; the number is the field's.
-        arrows->findChild<QLineEdit*>()->hide();
-        connect(arrows, &QSpinBox::valueChanged, field,
-                [field](int value) { field->setText(QString::number(value)); });
-    }
+    for (auto [field, arrows] : pairs)
+        attachArrows(arrows, field);
     for (QLineEdit* field : {ui_->e_hrs_cdn, ui_->e_min_cdn, ui_->e_sec_cdn})
         connect(field, &QLineEdit::textChanged, this, &CountdownPage::e_timeformatChange);
     connect(ui_->e_secs, &QLineEdit::textChanged, this, &CountdownPage::e_secsChange);
@@ -82,9 +74,9 @@ void CountdownPage::e_timeformatChange() {
             ui_->e_secs->setText(fallback);
         return;
     }
-    moveArrows(ui_->a_hrs_cdn, edit.fields.hours);
-    moveArrows(ui_->a_min_cdn, edit.fields.minutes);
-    moveArrows(ui_->a_sec_cdn, *number(ui_->e_sec_cdn));
+    followField(ui_->a_hrs_cdn, edit.fields.hours);
+    followField(ui_->a_min_cdn, edit.fields.minutes);
+    followField(ui_->a_sec_cdn, *number(ui_->e_sec_cdn));
     if (durationGuard_) return;
     durationGuard_ = true;
     {
@@ -102,7 +94,7 @@ void CountdownPage::e_secsChange() {
         ui_->e_secs->setText(QString::number(kFallbackCountdown)); // runs this rule again
         return;
     }
-    moveArrows(ui_->a_secs, *total);
+    followField(ui_->a_secs, *total);
     if (durationGuard_) return;
     durationGuard_ = true;
     const Duration d = splitDuration(*total);
@@ -114,7 +106,7 @@ void CountdownPage::e_secsChange() {
 
 void CountdownPage::numberChange(QLineEdit* field, QSpinBox* arrows) {
     if (const std::optional<int> value = number(field))
-        moveArrows(arrows, *value);
+        followField(arrows, *value);
     else
         field->setText("0");
 }

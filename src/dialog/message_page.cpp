@@ -7,6 +7,7 @@
 #include <QScreen>
 
 #include "dialog/label_click.h"
+#include "dialog/number_arrows.h"
 #include "dialog/page_fonts.h"
 #include "platform/message_box.h"
 #include "settings/ini_file.h"
@@ -32,18 +33,12 @@ int toBgr(const QColor& c) {
     return c.red() | (c.green() << 8) | (c.blue() << 16);
 }
 
-// A read-only number field moved by its arrows: a spin box that shows only
-// its arrows. Either side follows the other; a stored value outside the
-// arrows' range stays in the field as it is.
+// A read-only number field moved by its arrows. Either side follows the
+// other; a stored value outside the arrows' range stays in the field as it is.
 void bindArrows(QLineEdit* field, QSpinBox* arrows) {
-    if (auto* text = arrows->findChild<QLineEdit*>()) text->hide();
-    arrows->setFocusPolicy(Qt::NoFocus);
-    QObject::connect(arrows, &QSpinBox::valueChanged, field,
-                     [field](int value) { field->setText(QString::number(value)); });
-    QObject::connect(field, &QLineEdit::textChanged, arrows, [arrows](const QString& text) {
-        const QSignalBlocker quiet(arrows);
-        arrows->setValue(text.toInt());
-    });
+    attachArrows(arrows, field);
+    QObject::connect(field, &QLineEdit::textChanged, arrows,
+                     [arrows](const QString& text) { followField(arrows, text.toInt()); });
 }
 
 int fieldValue(const QLineEdit* field) {

@@ -9,6 +9,7 @@
 #include "dialog/clock_link.h"
 #include "dialog/file_chooser.h"
 #include "dialog/label_click.h"
+#include "dialog/number_arrows.h"
 #include "dialog/product_info.h"
 #include "platform/message_box.h"
 #include "platform/paths.h"
@@ -100,10 +101,8 @@ OptionsPage::OptionsPage(ClockLink& clock, QWidget* parent, platform::RunKeyStor
             [this] { positionEdited(ui_->e_xx, ui_->a_xx, true); });
     connect(ui_->e_yy, &QLineEdit::textChanged, this,
             [this] { positionEdited(ui_->e_yy, ui_->a_yy, false); });
-    connect(ui_->a_xx, &QSpinBox::valueChanged, this,
-            [this](int x) { ui_->e_xx->setText(QString::number(x)); });
-    connect(ui_->a_yy, &QSpinBox::valueChanged, this,
-            [this](int y) { ui_->e_yy->setText(QString::number(y)); });
+    attachArrows(ui_->a_xx, ui_->e_xx);
+    attachArrows(ui_->a_yy, ui_->e_yy);
     connect(ui_->o_hour, &QCheckBox::toggled, this, &OptionsPage::hourToggled);
     for (QRadioButton* kind : {ui_->o_hour_pc, ui_->o_hour_sb, ui_->o_hour_snd, ui_->o_hour_say})
         connect(kind, &QRadioButton::toggled, this, [this](bool on) {
@@ -230,11 +229,8 @@ void OptionsPage::positionEdited(QLineEdit* field, QSpinBox* arrows, bool horizo
         field->setText(QString::number(horizontal ? at.x() : at.y()));
         return;
     }
-    {
-        // The arrows stop at their limits; a typed value beyond them stays.
-        const QSignalBlocker quiet(arrows);
-        arrows->setValue(*value);
-    }
+    // The arrows stop at their limits; a typed value beyond them stays.
+    followField(arrows, *value);
     clock_.moveClockTo(horizontal ? QPoint(*value, at.y()) : QPoint(at.x(), *value));
 }
 

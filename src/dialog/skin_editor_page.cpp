@@ -11,6 +11,7 @@
 
 #include "dialog/file_chooser.h"
 #include "dialog/label_click.h"
+#include "dialog/number_arrows.h"
 #include "platform/message_box.h"
 #include "platform/paths.h"
 #include "skin/skin_font.h"
@@ -120,14 +121,6 @@ SkinEditorPage::SkinEditorPage(QWidget* parent)
     ui_->c_objects->setCurrentIndex(-1);
     setSwatch(palette().color(QPalette::Button));
     ui_->p_color->installEventFilter(this);
-    for (QSpinBox* a : arrows_) {
-        // Only the arrows show; the number stands in the field beside them.
-        QPalette pal = a->palette();
-        for (auto role : {QPalette::Text, QPalette::Highlight, QPalette::HighlightedText})
-            for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-                pal.setColor(group, role, Qt::transparent);
-        a->setPalette(pal);
-    }
     for (QLabel* l : {ui_->tt_time, ui_->tt_timer})
         l->setAttribute(Qt::WA_TranslucentBackground);
 
@@ -140,8 +133,7 @@ SkinEditorPage::SkinEditorPage(QWidget* parent)
     connect(ui_->c_state, &QComboBox::activated, this, &SkinEditorPage::c_stateChange);
     for (std::size_t i = 0; i < fields_.size(); ++i) {
         const auto field = Field(i);
-        connect(arrows_[i], &QSpinBox::valueChanged, fields_[i],
-                [this, i](int v) { fields_[i]->setText(QString::number(v)); });
+        attachArrows(arrows_[i], fields_[i]);
         connect(fields_[i], &QLineEdit::textChanged, this,
                 [this, field](const QString& text) { fieldChange(field, text); });
     }
@@ -359,8 +351,7 @@ void SkinEditorPage::showFields(const skin::SkinRect& r) {
     filling_ = true;
     const int values[] = {r.w, r.h, r.l, r.t};
     for (std::size_t i = 0; i < fields_.size(); ++i) {
-        const QSignalBlocker quiet(arrows_[i]);
-        arrows_[i]->setValue(values[i]);
+        followField(arrows_[i], values[i]);
         fields_[i]->setText(QString::number(values[i]));
     }
     filling_ = false;

@@ -4,11 +4,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QToolButton>
+#include <QSpinBox>
 #include <QtTest>
 
 #include "dialog/settings_dialog.h"
-#include "dialog/up_down.h"
 #include "settings/keys.h"
 #include "settings/settings_file.h"
 #include "support/form_part.h"
@@ -101,15 +100,12 @@ class AlarmPageTest : public QObject {
         QCOMPARE(d.copied("0_Use"), "0"); // only the chosen slot
 
         // The arrows step from the field's value and stop at the range's end.
-        auto arrows =
-            part<kok::dialog::UpDown>(d.dialog, "a_min_alarm")->findChildren<QToolButton*>();
-        QCOMPARE(arrows.size(), 2);
-        QToolButton* up = arrows[0]->arrowType() == Qt::UpArrow ? arrows[0] : arrows[1];
-        up->click();
+        auto* arrows = part<QSpinBox>(d.dialog, "a_min_alarm");
+        arrows->stepUp();
         QCOMPARE(d.edit("e_min_alarm")->text(), QStringLiteral("46"));
         QCOMPARE(d.copied("3_Minute"), "46");
         d.type("e_min_alarm", "59");
-        up->click();
+        arrows->stepUp();
         QCOMPARE(d.edit("e_min_alarm")->text(), QStringLiteral("59"));
 
         // Text that is no integer is reset and the reset written.

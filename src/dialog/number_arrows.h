@@ -1,0 +1,17 @@
+#pragma once
+
+class QLineEdit;
+class QSpinBox;
+
+namespace kok::dialog {
+
+// The arrows beside a number field are a spin box that shows only its arrows:
+// the number stands in the field beside them. A step puts the arrows' new
+// value into the field, and the field's change handler does the rest.
+void attachArrows(QSpinBox* arrows, QLineEdit* field);
+
+// Puts the arrows at a typed value without reporting it, so that the next
+// step starts from there (kept within the arrows' range).
+void followField(QSpinBox* arrows, int value);
+
+} // namespace kok::dialog
