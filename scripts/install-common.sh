@@ -1,8 +1,7 @@
+# shellcheck shell=bash disable=SC2034
 # Shared by install.sh and uninstall.sh (sourced): where the program folder
 # is, where the desktop looks for menu entries, and the record of what an
 # install added.
-APP_ID=org.example.koktd
-
 die() {
     echo "$(basename "$0"): $*" >&2
     exit 1

@@ -27,7 +27,7 @@ entry_program() {
     value=$(sed -n 's/^Exec=//p' -- "$1" | head -n 1)
     for ((i = 0; i < ${#value}; i++)); do
         c=${value:i:1}
-        if [ "$c" = '\' ] && ((i + 1 < ${#value})); then
+        if [ "$c" = "\\" ] && ((i + 1 < ${#value})); then
             i=$((i + 1))
             c=${value:i:1}
             case $c in s) c=' ' ;; t) c=$'\t' ;; esac
@@ -38,7 +38,7 @@ entry_program() {
         c=${text:i:1}
         if [ "$c" = '"' ]; then
             quoted=$((1 - quoted))
-        elif ((quoted)) && [ "$c" = '\' ]; then
+        elif ((quoted)) && [ "$c" = "\\" ]; then
             i=$((i + 1))
             word+=${text:i:1}
         elif ! ((quoted)) && [ "$c" = ' ' ]; then

@@ -22,7 +22,7 @@ run() {
 files_in() { (cd "$1" && find . -mindepth 1 -not -type d | sort); }
 
 run bash "$ROOT/scripts/install.sh"
-[ -x "$PREFIX/koktd" ] && [ -d "$PREFIX/SKINS" ] || e2e_fail "no program or SKINS folder in $PREFIX"
+{ [ -x "$PREFIX/koktd" ] && [ -d "$PREFIX/SKINS" ]; } || e2e_fail "no program or SKINS folder in $PREFIX"
 diff <(files_in "$E2E_BIN_DIR/MEDIA") <(files_in "$PREFIX/MEDIA") >&2 || e2e_fail "MEDIA differs from the build's"
 [ ! -e "$E2E_BIN_DIR/kOkvoice.dll" ] || cmp -s "$E2E_BIN_DIR/kOkvoice.dll" "$PREFIX/kOkvoice.dll" ||
     e2e_fail "the voice pack is not installed"
