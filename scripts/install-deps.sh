@@ -15,6 +15,8 @@ PACKAGES=(
   # end-to-end tests and screenshots
   xvfb xdotool x11-utils bc x11-xserver-utils imagemagick faketime fonts-dejavu-core fonts-dejavu-extra
   python3  # reads widget places from the dialog's form files
+  # the install's checks: menu entry and metainfo validators, starting the entry
+  desktop-file-utils appstream libglib2.0-bin
   # sound: a private PulseAudio server, recording and measuring; speech for the voice pack
   pulseaudio pulseaudio-utils sox espeak-ng
 )

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 #include <cstdlib>
 #include <exception>
@@ -25,6 +26,14 @@ void preferXcbUnderWayland() {
         ::setenv("QT_QPA_PLATFORM", "xcb", 1);
 }
 
+// The icon's sizes compiled in from resources/desktop.
+QIcon appIcon() {
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icon/%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -35,6 +44,8 @@ int main(int argc, char** argv) {
     kok::platform::InstanceLock instance(kInstanceName);
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
+    QGuiApplication::setDesktopFileName(QStringLiteral(KOKTD_APP_ID));
+    QApplication::setWindowIcon(appIcon());
 
     if (firstArgument != kok::app::kRebootSwitch && instance.otherRunning()) {
         QApplication::setApplicationName(QString());

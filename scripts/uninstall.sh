@@ -1,0 +1,95 @@
+#!/usr/bin/env bash
+# Removes what scripts/install.sh added (same KOKTD_PREFIX and XDG_DATA_HOME),
+# and the login autostart entry when it starts the installed program. Keeps
+# the Settings file kOkTD.KiF, the Timer state file kOkTD.timer and skins the
+# user made, unless --purge is given; removes the program folder once empty.
+set -euo pipefail
+ROOT=$(cd "$(dirname "$0")/.." && pwd)
+purge=0
+case ${1:-} in
+--purge) purge=1 ;;
+"") ;;
+*)
+    echo "usage: $0 [--purge]" >&2
+    exit 2
+    ;;
+esac
+source "$ROOT/scripts/install-common.sh"
+
+[ -f "$RECORD" ] || die "no installed kOk DIAL TD in $PREFIX (no $RECORD)"
+! clock_running || die "the installed clock is running; close it first"
+mapfile -t entries <"$RECORD"
+
+# The program an entry's Exec line starts: its first word with the escapes
+# undone, first those of a string value, then those of a quoted word.
+entry_program() {
+    local value word="" i c quoted=0 text=""
+    value=$(sed -n 's/^Exec=//p' -- "$1" | head -n 1)
+    for ((i = 0; i < ${#value}; i++)); do
+        c=${value:i:1}
+        if [ "$c" = "\\" ] && ((i + 1 < ${#value})); then
+            i=$((i + 1))
+            c=${value:i:1}
+            case $c in s) c=' ' ;; t) c=$'\t' ;; esac
+        fi
+        text+=$c
+    done
+    for ((i = 0; i < ${#text}; i++)); do
+        c=${text:i:1}
+        if [ "$c" = '"' ]; then
+            quoted=$((1 - quoted))
+        elif ((quoted)) && [ "$c" = "\\" ]; then
+            i=$((i + 1))
+            word+=${text:i:1}
+        elif ! ((quoted)) && [ "$c" = ' ' ]; then
+            break
+        else
+            word+=$c
+        fi
+    done
+    printf '%s\n' "${word//%%/%}"
+}
+
+echo "Removing kOk DIAL TD from $PREFIX"
+for entry in "${entries[@]}"; do
+    kind=${entry%% *} path=${entry#* }
+    case $kind in
+    L) [[ $(readlink -- "$path" 2>/dev/null) != "$PREFIX/"* ]] || rm -f -- "$path" ;;
+    F) [[ $path != "$PREFIX/"* ]] || rm -f -- "$path" ;;
+    esac
+done
+
+if [ -f "$AUTOSTART_ENTRY" ] && [ "$(entry_program "$AUTOSTART_ENTRY")" = "$PREFIX/koktd" ]; then
+    rm -f -- "$AUTOSTART_ENTRY"
+    echo "Removed the login autostart entry"
+fi
+
+if ((purge)); then
+    # The user's files: settings, timer state, the dialog's alarm copy, what a
+    # skin load leaves, half-written temporaries, and every skin.
+    rm -f -- "$PREFIX"/kOkTD.KiF "$PREFIX"/kOkTD.timer "$PREFIX"/kOkTD.tmp "$PREFIX"/mask.tmp \
+        "$PREFIX"/kOkTD.ksf "$PREFIX"/.kOkTD.*
+    rm -rf -- "$PREFIX/SKINS"
+fi
+[ ! -d "$PREFIX" ] || find "$PREFIX" -mindepth 1 -depth -type d -empty -delete
+rmdir -- "$PREFIX" 2>/dev/null || true
+for ((i = ${#entries[@]} - 1; i >= 0; i--)); do
+    [[ ${entries[i]} != "D "* ]] || rmdir -- "${entries[i]#D }" 2>/dev/null || true
+done
+refresh_caches
+
+if [ -d "$PREFIX" ]; then
+    # The folders an install made that are still there, for a later install
+    # to carry on and a later --purge to remove.
+    mkdir -p -- "$(dirname -- "$RECORD")"
+    {
+        for entry in "${entries[@]}"; do
+            [[ $entry != "D "* || ! -d ${entry#D } ]] || echo "$entry"
+        done
+        echo "F $RECORD"
+    } >"$RECORD"
+    echo "Kept in $PREFIX (remove them with --purge):"
+    (cd "$PREFIX" && find . -mindepth 1 -maxdepth 2 -not -path ./share -not -path './share/*' | sed 's|^\./|  |')
+else
+    echo "Done: $PREFIX is gone."
+fi
