@@ -14,6 +14,7 @@ PACKAGES=(
   clang-14 libclang-rt-14-dev
   # end-to-end tests and screenshots
   xvfb xdotool x11-utils bc x11-xserver-utils imagemagick faketime fonts-dejavu-core fonts-dejavu-extra
+  tesseract-ocr tesseract-ocr-rus  # reads the text of a message box from its picture
   python3  # reads widget places from the dialog's form files
   # the install's checks: menu entry and metainfo validators, starting the entry
   desktop-file-utils appstream libglib2.0-bin

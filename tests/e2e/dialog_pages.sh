@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# Every page of the Settings dialog saves through OK: one change on each of
+# the options, alarm, countdown, message and skins pages, made with the mouse
+# or the keyboard, and after OK exactly the keys those changes stand for
+# differ in the Settings file, with the values chosen (and those the pages
+# tie to them); nothing else does.
+source "$(dirname "$0")/lib.sh"
+e2e_start_xvfb
+APP="$E2E_WORK/app"
+e2e_make_install "$APP"
+KIF="$APP/kOkTD.KiF"
+
+open_dialog() {
+    local x y w h
+    read -r x y w h < <(e2e_geometry "$WIN")
+    xdotool mousemove $((x + w / 2)) $((y + h / 2)) click --repeat 2 --delay 60 1
+    e2e_wait_for 5 e2e_dialog_shown || e2e_fail "a double click on the clock opened no dialog"
+    DLG=$(e2e_dialog_window)
+}
+press_ok() {
+    e2e_dialog_click settings_dialog.ui c_ok
+    e2e_wait_for 5 e2e_dialog_gone || e2e_fail "OK did not close the dialog"
+}
+# Every value of an INI file as "section/key=value", sorted.
+flat() { tr -d '\r' <"$1" | awk '/^\[/ { s = $0; next } NF { print s "/" $0 }' | LC_ALL=C sort; }
+
+STARTED=$(e2e_now_us)
+e2e_start_clock "$APP"
+WIN=$(e2e_wait_window "$CLOCK_PID") || e2e_fail "no clock window"
+
+# A first OK writes every key of every page, as they stand.
+open_dialog
+lock_open() { [ $(($(e2e_now_us) - STARTED)) -gt 6500000 ]; }
+e2e_wait_for 10 lock_open
+press_ok
+flat "$KIF" >"$E2E_WORK/before"
+
+open_dialog
+e2e_dialog_click options_page.ui o_priority
+e2e_dialog_click settings_dialog.ui s_alarm
+# The hour of the first slot, typed over; a change to a slot also switches it on.
+e2e_dialog_click alarm_page.ui e_hrs_alarm
+xdotool key ctrl+a type 7
+e2e_dialog_click settings_dialog.ui s_countdown
+e2e_dialog_click countdown_page.ui o_sound_cdn
+e2e_dialog_click settings_dialog.ui s_message
+# The centre strip comes with its own font, size and height.
+e2e_dialog_click message_page.ui o_center
+# The other skin family's choice: the running skin stays, so no restart.
+e2e_dialog_click settings_dialog.ui s_skins
+e2e_dialog_click skins_page.ui o_default_98
+import -window "$DLG" "$SHOTS/dialog_pages_skins.png"
+press_ok
+flat "$KIF" >"$E2E_WORK/after"
+
+CHANGES=$(diff "$E2E_WORK/before" "$E2E_WORK/after" | grep '^[<>]' || true)
+EXPECTED='< [kOk:TD:Alarms]/0_Hour=12
+< [kOk:TD:Alarms]/0_Use=0
+< [kOk:TD:Message]/Font=1
+< [kOk:TD:Message]/Height=18
+< [kOk:TD:Message]/Size=7
+< [kOk:TD:Message]/atCenter=0
+< [kOk:TD:Message]/atTop=1
+< [kOk:TD:Skins]/9X_SkinName=ext
+< [kOk:TD:Timer]/Sound=0
+< [kOk:TD]/Priority=0
+---
+> [kOk:TD:Alarms]/0_Hour=7
+> [kOk:TD:Alarms]/0_Use=1
+> [kOk:TD:Message]/Font=0
+> [kOk:TD:Message]/Height=250
+> [kOk:TD:Message]/Size=20
+> [kOk:TD:Message]/atCenter=1
+> [kOk:TD:Message]/atTop=0
+> [kOk:TD:Skins]/9X_SkinName=def
+> [kOk:TD:Timer]/Sound=1
+> [kOk:TD]/Priority=1'
+CHANGES=$( (grep '^<' <<<"$CHANGES"; echo ---; grep '^>' <<<"$CHANGES") || true)
+[ "$CHANGES" = "$EXPECTED" ] || e2e_fail "OK changed other keys than expected:
+$CHANGES"
+e2e_ended "$CLOCK_PID" && e2e_fail "the clock restarted after a change of the other family's skin"
+echo "PASS"
