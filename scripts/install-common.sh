@@ -18,8 +18,25 @@ PREFIX=$(realpath -m -- "$PREFIX")
 DATA_HOME=${XDG_DATA_HOME:-$HOME/.local/share}
 AUTOSTART_ENTRY="${XDG_CONFIG_HOME:-$HOME/.config}/autostart/kOk DIAL TD.desktop"
 # One "KIND PATH" a line: F a file of the program folder, L a link registered
-# in DATA_HOME, D a folder created for either.
+# in DATA_HOME, D a folder created for either. An installed file's line is
+# "F SHA256 PATH", so that a file the user changed since can be told apart.
 RECORD="$PREFIX/share/koktd/installed.txt"
+
+# parse_entry LINE: sets kind, path and sha (empty if not recorded).
+parse_entry() {
+    kind=${1%% *} path=${1#* } sha=""
+    if [ "$kind" = F ] && [[ $path =~ ^([0-9a-f]{64})\ (.*)$ ]]; then
+        sha=${BASH_REMATCH[1]} path=${BASH_REMATCH[2]}
+    fi
+}
+
+sha_of() { sha256sum <"$1" | cut -d ' ' -f 1; }
+
+# changed_since_install SHA PATH: whether the installed file is there with
+# other content than it was installed with.
+changed_since_install() {
+    [ -n "$1" ] && [ -f "$2" ] && [ "$(sha_of "$2")" != "$1" ]
+}
 
 # make_dirs DIR: creates DIR and its missing parents, printing "D path" for
 # each folder it created, outermost first.

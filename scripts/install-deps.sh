@@ -1,26 +1,40 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing kOk DIAL TD needs on Debian 12.
+# Installs what building, running and testing kOk DIAL TD needs on Debian 12;
+# with --build, only what building and running the program needs.
 # Quick when everything is there already.
 set -euo pipefail
 
-PACKAGES=(
-  # build
-  cmake ninja-build make g++ pkg-config clang-format
+BUILD_PACKAGES=(
+  cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-qpa-plugins libxcb1-dev libqt6opengl6-dev libgl-dev libpulse-dev
   libsndfile1-dev  # reads sound files: every WAV encoding, FLAC, Ogg Vorbis and Opus
-  qt6-multimedia-dev  # only the start-up benchmark's reference clock links it
+  qt6-multimedia-dev  # CMake asks for it; only the start-up benchmark's reference clock links it
+  espeak-ng sox  # speech for the voice pack, trimmed
+  fonts-dejavu-core fonts-dejavu-extra  # the dialog and the sample skins use DejaVu Sans Condensed
+)
+TEST_PACKAGES=(
+  make clang-format
   libgtest-dev libgmock-dev libbenchmark-dev
   # fuzzing (clang's libFuzzer with sanitizers)
   clang-14 libclang-rt-14-dev
   # end-to-end tests and screenshots
-  xvfb xdotool x11-utils bc x11-xserver-utils imagemagick faketime fonts-dejavu-core fonts-dejavu-extra
+  xvfb xdotool x11-utils bc x11-xserver-utils imagemagick faketime
   tesseract-ocr tesseract-ocr-rus  # reads the text of a message box from its picture
   python3  # reads widget places from the dialog's form files
   # the install's checks: menu entry and metainfo validators, starting the entry
   desktop-file-utils appstream libglib2.0-bin
-  # sound: a private PulseAudio server, recording and measuring; speech for the voice pack
-  pulseaudio pulseaudio-utils sox espeak-ng
+  # sound: a private PulseAudio server, recording and measuring
+  pulseaudio pulseaudio-utils
 )
+
+case ${1:-} in
+--build) PACKAGES=("${BUILD_PACKAGES[@]}") ;;
+"") PACKAGES=("${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}") ;;
+*)
+  echo "usage: $0 [--build]" >&2
+  exit 2
+  ;;
+esac
 
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -4,7 +4,8 @@
 # the program folder into KOKTD_PREFIX (default ~/.local/opt/koktd); registers
 # the menu entry, the icon and the metainfo in XDG_DATA_HOME (default
 # ~/.local/share). Installing again updates the program and keeps the user's
-# settings, timer state and skins. scripts/uninstall.sh removes it.
+# settings, timer state and skins, and sample skin files the user changed.
+# scripts/uninstall.sh removes it.
 #
 # The registered files are links into the program folder: it stays the one
 # copy, a reinstall updates them at once, uninstall can tell its own links by
@@ -14,48 +15,99 @@ set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 source "$ROOT/scripts/install-common.sh"
 
+# Every refusal comes before anything is installed, so that a refused install
+# leaves nothing behind. The program folder must be a folder of its own:
+# uninstall empties it, and --purge takes the user's files from it.
+for dir in "$(realpath -m -- "$HOME")" "$(realpath -m -- "$DATA_HOME")"; do
+    [[ $dir/ != "$PREFIX"/* ]] || die "refusing $PREFIX as the install folder: it holds $dir"
+done
+if [[ $PREFIX =~ ^/[^/]*$ || $PREFIX =~ ^/usr(/local)?/(bin|etc|games|include|lib|lib32|lib64|libexec|local|sbin|share|src)$ ]]; then
+    die "refusing the system folder $PREFIX as the install folder"
+fi
+if [ -d "$PREFIX" ] && [ -n "$(ls -A -- "$PREFIX")" ] && ! grep -Fqx -- "F $RECORD" "$RECORD" 2>/dev/null; then
+    die "$PREFIX is not empty and holds no earlier install of kOk DIAL TD; choose another KOKTD_PREFIX"
+fi
+! clock_running || die "the installed clock is running; close it first"
+
 if [ -n "${KOKTD_BUILD_DIR:-}" ]; then
     BUILD=$(realpath -- "$KOKTD_BUILD_DIR")
     [ -x "$BUILD/bin/koktd" ] || die "no built program in $BUILD/bin (KOKTD_BUILD_DIR)"
 else
-    bash "$ROOT/scripts/install-deps.sh"
-    bash "$ROOT/scripts/build.sh"
+    bash "$ROOT/scripts/install-deps.sh" --build
+    bash "$ROOT/scripts/build.sh" -DKOKTD_TESTS=OFF -DKOKTD_BENCH=OFF
     BUILD=$ROOT/build
 fi
-! clock_running || die "the installed clock is running; close it first"
+
+# Sample skin files the user changed since they were installed are kept:
+# stashed here across the install and put back, also when it fails.
+STAGE=$(mktemp -d)
+KEPT=()
+put_back_kept() {
+    local i
+    for i in "${!KEPT[@]}"; do
+        cp -p -- "$STAGE/kept/$i" "${KEPT[i]}"
+        echo "Kept your changed ${KEPT[i]}"
+    done
+    KEPT=()
+}
+trap 'put_back_kept; rm -rf -- "$STAGE"' EXIT
+
+# The files the desktop reads, installed alone into the stage to learn their
+# names: the links to them must not replace anything that is not ours.
+cmake --install "$BUILD" --component desktop --prefix "$STAGE/desktop" >/dev/null
+mapfile -t REGISTERED < <(cd "$STAGE/desktop/share" && find . -type f | sed 's|^\./||' | sort)
+for rel in "${REGISTERED[@]}"; do
+    link="$DATA_HOME/$rel"
+    if [ -e "$link" ] || [ -L "$link" ]; then
+        [ "$(readlink -- "$link")" = "$PREFIX/share/$rel" ] || die "$link exists and is not from this install; move it away first"
+    fi
+done
 
 echo "Installing kOk DIAL TD into $PREFIX"
 created=$(make_dirs "$PREFIX")
-mkdir -p -- "$(dirname -- "$RECORD")"
+mkdir -p -- "$(dirname -- "$RECORD")" "$STAGE/kept"
 [ -z "$created" ] || echo "$created" >>"$RECORD"
+touch -- "$RECORD"
+while IFS= read -r entry; do
+    parse_entry "$entry"
+    if [[ $path == "$PREFIX/SKINS/"* ]] && changed_since_install "$sha" "$path"; then
+        cp -p -- "$path" "$STAGE/kept/${#KEPT[@]}"
+        KEPT+=("$path")
+    fi
+done <"$RECORD"
 
-cmake --install "$BUILD" --prefix "$PREFIX" >/dev/null
+cmake --install "$BUILD" --prefix "$PREFIX" --strip >/dev/null
 # The manifest names every file CMake installed ("prefix/./koktd" for the
 # program folder's own files). The Settings file is not among them, so an
-# existing one is never replaced.
-awk '{ sub("/\\./", "/"); print "F " $0 }' "$BUILD/install_manifest.txt" >>"$RECORD"
+# existing one is never replaced. A kept file keeps the sum of what was
+# installed, so that it still counts as changed. The last line has no line
+# break.
+while IFS= read -r file || [ -n "$file" ]; do
+    file=${file/\/.\//\/}
+    echo "F $(sha_of "$file") $file"
+done <"$BUILD/install_manifest.txt" >>"$RECORD"
 echo "F $RECORD" >>"$RECORD"
+put_back_kept
 
 echo "Registering the menu entry, icon and metainfo in $DATA_HOME"
-while read -r kind path; do
-    [ "$kind" = F ] || continue
-    case $path in
-    "$PREFIX/share/applications/"* | "$PREFIX/share/icons/"* | "$PREFIX/share/metainfo/"*) ;;
-    *) continue ;;
-    esac
-    link="$DATA_HOME/${path#"$PREFIX/share/"}"
-    if [ -e "$link" ] || [ -L "$link" ]; then
-        [ "$(readlink -- "$link")" = "$path" ] || die "$link exists and is not from this install; move it away first"
-    fi
+for rel in "${REGISTERED[@]}"; do
+    link="$DATA_HOME/$rel"
     created=$(make_dirs "$(dirname -- "$link")")
     [ -z "$created" ] || echo "$created" >>"$RECORD"
-    ln -sfn -- "$path" "$link"
+    ln -sfn -- "$PREFIX/share/$rel" "$link"
     echo "L $link" >>"$RECORD"
-done < <(sort -u "$RECORD")
+done
 
-# Each line once, in the order first written (uninstall removes folders in
-# the reverse order of their creation).
-awk '!seen[$0]++' "$RECORD" >"$RECORD.new"
+# Each path once, with what this install wrote about it.
+tac -- "$RECORD" | {
+    declare -A seen
+    while IFS= read -r entry; do
+        parse_entry "$entry"
+        [ -z "${seen["$kind $path"]:-}" ] || continue
+        seen["$kind $path"]=1
+        echo "$entry"
+    done
+} | tac >"$RECORD.new"
 mv -f -- "$RECORD.new" "$RECORD"
 refresh_caches
 

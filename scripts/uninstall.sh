@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Removes what scripts/install.sh added (same KOKTD_PREFIX and XDG_DATA_HOME),
 # and the login autostart entry when it starts the installed program. Keeps
-# the Settings file kOkTD.KiF, the Timer state file kOkTD.timer and skins the
-# user made, unless --purge is given; removes the program folder once empty.
+# the Settings file kOkTD.KiF, the Timer state file kOkTD.timer, skins the
+# user made and installed files the user changed, unless --purge is given.
+# Removes only folders the installs made or filled, once empty; folders of
+# anyone else stay.
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 purge=0
@@ -51,11 +53,20 @@ entry_program() {
 }
 
 echo "Removing kOk DIAL TD from $PREFIX"
+changed=()
 for entry in "${entries[@]}"; do
-    kind=${entry%% *} path=${entry#* }
+    parse_entry "$entry"
     case $kind in
     L) [[ $(readlink -- "$path" 2>/dev/null) != "$PREFIX/"* ]] || rm -f -- "$path" ;;
-    F) [[ $path != "$PREFIX/"* ]] || rm -f -- "$path" ;;
+    F)
+        if [[ $path != "$PREFIX/"* ]]; then
+            continue
+        elif ! ((purge)) && changed_since_install "$sha" "$path"; then
+            changed+=("$entry")
+        else
+            rm -f -- "$path"
+        fi
+        ;;
     esac
 done
 
@@ -71,25 +82,45 @@ if ((purge)); then
         "$PREFIX"/kOkTD.ksf "$PREFIX"/.kOkTD.*
     rm -rf -- "$PREFIX/SKINS"
 fi
-[ ! -d "$PREFIX" ] || find "$PREFIX" -mindepth 1 -depth -type d -empty -delete
-rmdir -- "$PREFIX" 2>/dev/null || true
-for ((i = ${#entries[@]} - 1; i >= 0; i--)); do
-    [[ ${entries[i]} != "D "* ]] || rmdir -- "${entries[i]#D }" 2>/dev/null || true
+
+# The folders the installs made and those that held installed files, deepest
+# first; each goes only once empty.
+dirs=()
+for entry in "${entries[@]}"; do
+    parse_entry "$entry"
+    if [ "$kind" = D ]; then
+        dirs+=("$path")
+    elif [ "$kind" = F ] && [[ $path == "$PREFIX/"* ]]; then
+        dir=${path%/*}
+        while [ "$dir" != "$PREFIX" ]; do
+            dirs+=("$dir")
+            dir=${dir%/*}
+        done
+    fi
 done
+printf '%s\n' "${dirs[@]}" | awk -F/ '!seen[$0]++ { print NF "\t" $0 }' | sort -rn | cut -f 2- |
+    while IFS= read -r dir; do rmdir -- "$dir" 2>/dev/null || true; done
 refresh_caches
 
-if [ -d "$PREFIX" ]; then
-    # The folders an install made that are still there, for a later install
-    # to carry on and a later --purge to remove.
+if [ -d "$PREFIX" ] && [ -n "$(ls -A -- "$PREFIX")" ]; then
+    # The folders an install made that are still there and the changed files,
+    # for a later install to carry on and a later --purge to remove.
     mkdir -p -- "$(dirname -- "$RECORD")"
     {
         for entry in "${entries[@]}"; do
             [[ $entry != "D "* || ! -d ${entry#D } ]] || echo "$entry"
         done
+        for entry in "${changed[@]}"; do echo "$entry"; done
         echo "F $RECORD"
     } >"$RECORD"
     echo "Kept in $PREFIX (remove them with --purge):"
     (cd "$PREFIX" && find . -mindepth 1 -maxdepth 2 -not -path ./share -not -path './share/*' | sed 's|^\./|  |')
+    for entry in "${changed[@]}"; do
+        parse_entry "$entry"
+        echo "Kept, changed since the install: $path"
+    done
+elif [ -d "$PREFIX" ]; then
+    echo "Done: $PREFIX was there before the install and stays, empty."
 else
     echo "Done: $PREFIX is gone."
 fi

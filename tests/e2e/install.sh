@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # The user's install, in a home folder of its own with a blank in its path:
-# scripts/install.sh installs the built program and registers its menu entry;
-# the entry starts the installed clock; installing again keeps the user's
-# files; uninstall takes away what install added but keeps the settings, and
-# --purge takes those too.
+# scripts/install.sh refuses folders that are not its own and menu entries of
+# others before installing anything; it installs the built program and
+# registers its menu entry; the entry starts the installed clock; installing
+# again keeps the user's files; uninstall takes away what install added but
+# keeps the settings and the user's folders, and --purge takes the settings
+# too.
 source "$(dirname "$0")/lib.sh"
 ROOT=$(cd "$(dirname "$0")/../.." && pwd)
 export HOME="$E2E_WORK/home of user"
@@ -21,8 +23,23 @@ run() {
 # Files and links below a folder, one relative path a line.
 files_in() { (cd "$1" && find . -mindepth 1 -not -type d | sort); }
 
+# A refused install leaves the home folder as it was: a prefix holding the
+# user's data folder, a prefix full of other files, a menu entry in the way.
+mkdir "$HOME/papers"
+echo "mine" >"$HOME/papers/letter.txt"
+for prefix in "$HOME/.local" "$HOME/papers" "$PREFIX"; do
+    [ "$prefix" != "$PREFIX" ] || { mkdir -p "$(dirname "$ENTRY")" && echo "other" >"$ENTRY"; }
+    BEFORE=$(cd "$HOME" && find . | sort)
+    ! KOKTD_PREFIX=$prefix bash "$ROOT/scripts/install.sh" >"$E2E_WORK/script.log" 2>&1 ||
+        e2e_fail "installed into $prefix"
+    [ "$(cd "$HOME" && find . | sort)" = "$BEFORE" ] || e2e_fail "the refused install into $prefix left files"
+done
+rm -r "$HOME/papers" "$HOME/.local"
+echo "refused installs leave nothing"
+
 run bash "$ROOT/scripts/install.sh"
 { [ -x "$PREFIX/koktd" ] && [ -d "$PREFIX/SKINS" ]; } || e2e_fail "no program or SKINS folder in $PREFIX"
+[[ $(readelf -S "$PREFIX/koktd") != *.debug_info* ]] || e2e_fail "the installed program is not stripped"
 diff <(files_in "$E2E_BIN_DIR/MEDIA") <(files_in "$PREFIX/MEDIA") >&2 || e2e_fail "MEDIA differs from the build's"
 [ ! -e "$E2E_BIN_DIR/kOkvoice.dll" ] || cmp -s "$E2E_BIN_DIR/kOkvoice.dll" "$PREFIX/kOkvoice.dll" ||
     e2e_fail "the voice pack is not installed"
@@ -65,21 +82,29 @@ kill "$PID"
 e2e_wait_for 5 e2e_ended "$PID" || e2e_fail "the clock did not end"
 echo "the menu entry starts the installed clock"
 
-# The user's files survive installing again and uninstalling.
+# The user's files survive installing again and uninstalling, and so do a
+# sample skin the user changed and empty folders the user made.
 printf '[kOk:TD:Test]\r\nKept=1\r\n' >>"$PREFIX/kOkTD.KiF"
 echo "state" >"$PREFIX/kOkTD.timer"
 mkdir "$PREFIX/SKINS/Mine"
 echo "mine" >"$PREFIX/SKINS/Mine/skin.ksf"
+echo "; changed" >>"$PREFIX/SKINS/Round/skin.ksf"
 cp "$PREFIX/kOkTD.KiF" "$E2E_WORK/settings"
+cp "$PREFIX/SKINS/Round/skin.ksf" "$E2E_WORK/sample"
 run bash "$ROOT/scripts/install.sh"
 cmp -s "$PREFIX/kOkTD.KiF" "$E2E_WORK/settings" || e2e_fail "installing again changed the settings"
+cmp -s "$PREFIX/SKINS/Round/skin.ksf" "$E2E_WORK/sample" || e2e_fail "installing again replaced a changed sample skin"
+mkdir "$PREFIX/SKINS/Empty" "$PREFIX/notes"
 # An autostart entry of another copy of the clock is not ours to remove.
 printf '[Desktop Entry]\nType=Application\nExec="/opt/other clock/koktd" /autorun\n' >"$AUTOSTART"
 run bash "$ROOT/scripts/uninstall.sh"
 [ ! -e "$XDG_DATA_HOME" ] || e2e_fail "left in $XDG_DATA_HOME: $(files_in "$XDG_DATA_HOME")"
 KEPT=$(files_in "$PREFIX" | grep -v '^\./share/' || true)
-[ "$KEPT" = $'./SKINS/Mine/skin.ksf\n./kOkTD.KiF\n./kOkTD.timer' ] || e2e_fail "kept in $PREFIX: $KEPT"
+[ "$KEPT" = $'./SKINS/Mine/skin.ksf\n./SKINS/Round/skin.ksf\n./kOkTD.KiF\n./kOkTD.timer' ] ||
+    e2e_fail "kept in $PREFIX: $KEPT"
 cmp -s "$PREFIX/kOkTD.KiF" "$E2E_WORK/settings" || e2e_fail "uninstall changed the settings"
+{ [ -d "$PREFIX/SKINS/Empty" ] && [ -d "$PREFIX/notes" ]; } || e2e_fail "uninstall removed the user's empty folders"
+rmdir "$PREFIX/notes"
 [ -f "$AUTOSTART" ] || e2e_fail "uninstall removed another clock's autostart entry"
 echo "installing again and uninstalling keep the user's files"
 

@@ -15,7 +15,8 @@ fail() {
     echo "FAIL: $*" >&2
     exit 1
 }
-# Validators that only warn still exit 0, so any output is a failure too.
+# Validators that only warn still exit 0, so any output is a failure too
+# (appstreamcli's YAML report is empty when there is nothing to say).
 quiet() {
     local out
     out=$("$@" 2>&1) || fail "$*: $out"
@@ -23,9 +24,8 @@ quiet() {
 }
 
 quiet desktop-file-validate "$ENTRY"
-appstreamcli validate --no-net --pedantic "$SHARE/metainfo/org.example.koktd.metainfo.xml" ||
-    fail "the metainfo does not validate"
-appstreamcli validate-tree --no-net --pedantic "$PREFIX" || fail "the installed tree does not validate"
+quiet appstreamcli validate --no-net --pedantic --format yaml "$SHARE/metainfo/org.example.koktd.metainfo.xml"
+quiet appstreamcli validate-tree --no-net --pedantic --format yaml "$PREFIX"
 
 # Inside the quotes '$' takes a backslash, written twice in a string value;
 # '%' is doubled.
