@@ -113,7 +113,7 @@ if [ -d "$PREFIX" ] && [ -n "$(ls -A -- "$PREFIX")" ]; then
         for entry in "${changed[@]}"; do echo "$entry"; done
         echo "F $RECORD"
     } >"$RECORD"
-    echo "Kept in $PREFIX (remove them with --purge):"
+    echo "Left in $PREFIX (--purge removes the settings, timer state and skins):"
     (cd "$PREFIX" && find . -mindepth 1 -maxdepth 2 -not -path ./share -not -path './share/*' | sed 's|^\./|  |')
     for entry in "${changed[@]}"; do
         parse_entry "$entry"
