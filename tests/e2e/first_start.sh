@@ -17,7 +17,8 @@ expect_files() { # what step, the listing expected
     local now
     now=$(listing)
     [ "$now" = "$2" ] || e2e_fail "$1: the program folder changed: $(diff <(echo "$2") <(echo "$now") | grep '^[<>]')"
-    now=$(find "$XDG_CONFIG_HOME" -mindepth 1)
+    # The user's folders, all private to this test (lib.sh).
+    now=$(find "$HOME" "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME" "$XDG_DATA_HOME" -mindepth 1)
     [ -z "$now" ] || e2e_fail "$1: files outside the program folder: $now"
 }
 

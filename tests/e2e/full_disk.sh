@@ -11,7 +11,8 @@ source "$(dirname "$0")/lib.sh"
 DISK="$E2E_WORK/disk"
 mkdir -p "$DISK"
 # The program and a megabyte for its files.
-mount -t tmpfs -o size=$(($(du -sk "$E2E_BIN_DIR" | cut -f1) + 1024))k koktd-e2e "$DISK" ||
+e2e_make_install "$E2E_WORK/measure"
+mount -t tmpfs -o size=$(($(du -sk "$E2E_WORK/measure" | cut -f1) + 1024))k koktd-e2e "$DISK" ||
     { echo "SKIP: cannot mount a tmpfs here"; exit 77; }
 unmount_disk() {
     if [ -n "$CLOCK_PID" ]; then

@@ -1,6 +1,6 @@
 # Shared helpers for the end-to-end scripts. Source it; it sets `set -euo pipefail`.
 #   e2e_start_xvfb [WxH]      starts a private Xvfb (1024x768 unless given) and exports DISPLAY
-#   e2e_make_install DIR      copies the built program (and its data files) into DIR
+#   e2e_make_install DIR      copies the built program and the files it ships with into DIR
 #   e2e_start_clock DIR ARGS  starts DIR/koktd in the background; PID in $CLOCK_PID
 #   e2e_wait_for SECS CMD...  runs CMD every 0.05 s until it succeeds; 1 after SECS seconds
 #   e2e_window_of PID         prints the id of a visible window of PID; 1 when there is none
@@ -25,11 +25,16 @@ set -euo pipefail
 E2E_BIN_DIR=${E2E_BIN_DIR:?set by ctest to the folder of the built koktd}
 E2E_WORK=$(mktemp -d /tmp/koktd-e2e.XXXXXX)
 export KOKTD_LOCK_DIR="$E2E_WORK/locks"
+# The user's folders are private too, so that a script can tell what the
+# program writes outside its own folder.
+export HOME="$E2E_WORK/home"
 export XDG_CONFIG_HOME="$E2E_WORK/config"
+export XDG_CACHE_HOME="$E2E_WORK/cache"
+export XDG_DATA_HOME="$E2E_WORK/data"
 export XDG_RUNTIME_DIR="$E2E_WORK/runtime"
 # Screenshots stay after the run, for a person to look at.
 SHOTS=${E2E_SHOT_DIR:-$E2E_WORK/shots}
-mkdir -p "$KOKTD_LOCK_DIR" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" "$SHOTS"
+mkdir -p "$KOKTD_LOCK_DIR" "$HOME" "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR" "$SHOTS"
 chmod 700 "$XDG_RUNTIME_DIR"
 E2E_PIDS=()
 
@@ -69,17 +74,18 @@ e2e_start_xvfb() {
     unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 }
 
+# What the program ships with: the executable, the sounds, the voice pack if
+# it was built, and the sample skins, taken from the source tree. Not the whole
+# build folder: a clock run from there leaves its Settings file, timer state
+# and the user's skins, which would change every test.
+E2E_SAMPLE_SKINS="$(dirname "${BASH_SOURCE[0]}")/../../resources/sample_skins"
 e2e_make_install() {
     local dir=$1
     mkdir -p "$dir"
     cp "$E2E_BIN_DIR/koktd" "$dir/"
-    # Data files the program finds beside itself (voice pack, sounds), if built.
-    local f
-    for f in "$E2E_BIN_DIR"/*; do
-        [ "$(basename "$f")" = koktd ] && continue
-        [ -e "$f" ] && cp -r "$f" "$dir/"
-    done
-    return 0
+    cp -r "$E2E_BIN_DIR/MEDIA" "$dir/"
+    [ ! -e "$E2E_BIN_DIR/kOkvoice.dll" ] || cp "$E2E_BIN_DIR/kOkvoice.dll" "$dir/"
+    cp -r "$E2E_SAMPLE_SKINS" "$dir/SKINS"
 }
 
 e2e_start_clock() {

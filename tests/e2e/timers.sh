@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The countdown started from the popup menu counts down on the timer
 # indicator and shows the Message bar at its end; the stopwatch started with
-# the timer button goes on counting across a restart from the menu; two
-# sound-card pre-warnings two seconds apart are both heard.
+# the timer button goes on counting from its start across a restart from the
+# menu, as its indicator reads; two sound-card pre-warnings two seconds apart
+# are both heard.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/sound_lib.sh"
 e2e_start_xvfb
@@ -23,6 +24,16 @@ differs() {
     indicator "$E2E_WORK/now.png"
     [ "$(compare -metric AE "$1" "$E2E_WORK/now.png" null: 2>&1 | cut -d' ' -f1)" != "0" ]
 }
+# The indicator's "hh:mm:ss" in seconds, read from its picture enlarged.
+reading() {
+    indicator "$E2E_WORK/read.png"
+    convert "$E2E_WORK/read.png" -colorspace gray -negate -scale 800% -bordercolor white -border 20 \
+        "$E2E_WORK/read.png"
+    tesseract "$E2E_WORK/read.png" - --psm 7 -c tessedit_char_whitelist=0123456789: 2>/dev/null |
+        awk -F: '{ gsub(/[ \t\f]/, "") } /^[0-9][0-9]:[0-9][0-9]:[0-9][0-9]$/ {
+            print $1 * 3600 + $2 * 60 + $3; found = 1; exit } END { exit !found }'
+}
+reads_at_least() { [ "$(reading)" -ge "$1" ] 2>/dev/null; }
 
 # 1. Countdown: "Таймеры" is the sixth item from the bottom; its third entry
 #    (after a separator) starts the countdown.
@@ -35,18 +46,23 @@ e2e_shot "$SHOTS/timers_countdown.png"
 e2e_wait_for 3 differs "$E2E_WORK/cdn1.png" || e2e_fail "the countdown does not count"
 e2e_wait_for 8 e2e_top_strip || e2e_fail "no Message bar at the countdown's end: $(e2e_geometry "$WIN")"
 e2e_shot "$SHOTS/timers_countdown_end.png"
-grep -q '^Use=0' "$KIF" || e2e_fail "the ended countdown is still on"
+e2e_wait_for 3 grep -q '^Use=0' "$KIF" || e2e_fail "the ended countdown is still on"
 xdotool windowfocus --sync "$WIN" key Escape
 e2e_wait_for 5 e2e_at "$WIN" 300 200 || e2e_fail "the clock did not come back"
 e2e_wait_for 3 sh -c "! test -e '$STATE'" || e2e_fail "the timer state file outlived the countdown"
 
 # 2. Stopwatch: the timer button (80,2, 11 x 11) starts it.
+CLICKED=$(e2e_now_us)
 xdotool mousemove $((300 + 85)) $((200 + 7)) click 1
 e2e_wait_for 3 grep -q '^Active=1' "$KIF" || e2e_fail "the timer button did not start the stopwatch"
 e2e_wait_for 3 grep -q '^StartSecond=' "$STATE" || e2e_fail "no stopwatch start stored"
+# It started between the click and now.
+STARTED=$(e2e_now_us)
 START=$(grep '^Start' "$STATE")
 indicator "$E2E_WORK/tmr1.png"
 e2e_wait_for 3 differs "$E2E_WORK/tmr1.png" || e2e_fail "the stopwatch does not count"
+# Long enough that a stopwatch counting anew after the restart would show less.
+e2e_wait_for 8 reads_at_least 4 || e2e_fail "the stopwatch does not reach 4 s: it reads '$(reading)'"
 e2e_shot "$SHOTS/timers_stopwatch_before_restart.png"
 
 # "Перезапуск" is the third item from the bottom.
@@ -63,6 +79,16 @@ grep -q '^Active=1' "$KIF" || e2e_fail "the stopwatch is off after the restart"
 indicator "$E2E_WORK/tmr2.png"
 e2e_wait_for 3 differs "$E2E_WORK/tmr2.png" || e2e_fail "the stopwatch does not count after the restart"
 e2e_shot "$SHOTS/timers_stopwatch_after_restart.png"
+# It shows the time since its start: at least the whole seconds since the
+# start was seen, less one for the last tick, and at most those since the
+# click, plus one.
+BEFORE=$(e2e_now_us)
+SHOWN=$(reading) || e2e_fail "the stopwatch's indicator cannot be read after the restart"
+AFTER=$(e2e_now_us)
+LEAST=$(((BEFORE - STARTED) / 1000000 - 1)) MOST=$(((AFTER - CLICKED) / 1000000 + 1))
+echo "after the restart the stopwatch reads ${SHOWN} s (expected ${LEAST}..${MOST})"
+[ "$SHOWN" -ge "$LEAST" ] && [ "$SHOWN" -le "$MOST" ] ||
+    e2e_fail "after the restart the stopwatch reads ${SHOWN} s, not ${LEAST}..${MOST} s since its start"
 
 # 3. A countdown of 6 s with sound-card warnings at 4 and 2 s before its end,
 #    while the stopwatch runs: two bursts of the warning clip, 2 s apart.
