@@ -264,8 +264,7 @@ void ClockWindow::tt_timeTimer() {
     const QString shown = QString::fromStdString(timeText(now));
     ui_.t_time->setText(shown);
     if (settingsDialogVisible()) dialog_->showClockTime(shown);
-    // After the display is updated, so that a chime that holds the thread
-    // shows the new time.
+    // After the text is set: a chime step that holds the thread paints it first.
     hourlyChime_.onTick(now, [this] { repaint(); });
 }
 
