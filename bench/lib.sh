@@ -17,3 +17,32 @@ bench_start_xvfb() {
     read -r num <"$WORK/fd"
     export DISPLAY=":$num"
 }
+
+# Prints the id of the first viewable window of process PID once there is one,
+# polling every POLL seconds (default 0.002); fails when the process ends first.
+bench_wait_window() {
+    local pid=$1 win=""
+    while [ -z "$win" ]; do
+        kill -0 "$pid" 2>/dev/null || { echo "process $pid ended before showing a window" >&2; return 1; }
+        win=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n 1 || true)
+        [ -n "$win" ] || sleep "${2:-0.002}"
+    done
+    echo "$win"
+}
+
+bench_now_ms() { date +%s%3N; }
+
+# The median of the numbers on standard input, one a line.
+bench_median() { sort -n | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }'; }
+
+# CPU time of process PID in nanoseconds, summed over its threads (finer than
+# the clock ticks of /proc/PID/stat).
+bench_cpu_ns() { { cat /proc/"$1"/task/*/schedstat 2>/dev/null || true; } | awk '{ s += $1 } END { print s + 0 }'; }
+
+# Voluntary context switches of process PID, summed over its threads: each is
+# a thread going to sleep, so over a window they count its wake-ups.
+# Preemptions (nonvoluntary) are left out: they measure the machine's load.
+bench_wakeups() {
+    { cat /proc/"$1"/task/*/status 2>/dev/null || true; } |
+        awk '/^voluntary_ctxt_switches/ { s += $2 } END { print s + 0 }'
+}

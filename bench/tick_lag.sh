@@ -14,15 +14,11 @@ POLL="$BUILD/bench/bench_tick_lag"
 # Prints "<median> <p90> <max>" for a program started from the given command;
 # the rectangle (X Y W H in the window) is that of its time text.
 lag_of() {
-    local x=$1 y=$2 w=$3 h=$4 pid win=""
+    local x=$1 y=$2 w=$3 h=$4 pid win
     shift 4
     "$@" >/dev/null 2>>"$WORK/stderr" &
     pid=$!
-    while [ -z "$win" ]; do
-        kill -0 "$pid" 2>/dev/null || { echo "$1 ended before showing a window" >&2; return 1; }
-        win=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n 1 || true)
-        [ -n "$win" ] || sleep 0.02
-    done
+    win=$(bench_wait_window "$pid" 0.02)
     sleep 1.5 # past the start's own paints
     "$POLL" "$win" "$x" "$y" "$w" "$h" "$TICKS" || echo "- - -"
     kill "$pid"

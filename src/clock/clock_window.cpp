@@ -154,15 +154,12 @@ void ClockWindow::i_timerClick() {
     timers_->i_timerClick();
 }
 
+// A tick's text is painted in the pass of the event loop that follows the
+// tick's handlers: the clock's and the stopwatch's texts of one second go to
+// the screen in one paint and one flush, and the shown second still changes
+// within a millisecond of the wall clock's.
 void ClockWindow::showTimerText(const QString& text) {
-    showNow(hasSecondIndicator() ? ui_.t_timer : ui_.t_time, text);
-}
-
-// A tick's text is painted and sent to the screen at once rather than in a
-// later pass of the event loop, so that the shown second keeps to the clock's.
-void ClockWindow::showNow(QLabel* label, const QString& text) {
-    label->setText(text);
-    label->repaint();
+    (hasSecondIndicator() ? ui_.t_timer : ui_.t_time)->setText(text);
 }
 
 void ClockWindow::setClockTickRunning(bool running) {
@@ -265,10 +262,9 @@ void ClockWindow::tt_timeTimer() {
     const platform::LocalTime now = platform::clock().now();
     ui_.tt_time->start(untilNextTick(now));
     const QString shown = QString::fromStdString(timeText(now));
-    showNow(ui_.t_time, shown);
+    ui_.t_time->setText(shown);
     if (settingsDialogVisible()) dialog_->showClockTime(shown);
-    // After the display is updated, so that a chime that holds the thread
-    // shows the new time.
+    // After the text is set: a chime step that holds the thread paints it first.
     hourlyChime_.onTick(now, [this] { repaint(); });
 }
 

@@ -158,7 +158,6 @@ class ClockWindow : public QWidget, public ClockSurface, public dialog::ClockLin
     void loadAlarms(const settings::IniFile& ini);
 
     void showCurrentTime();
-    static void showNow(QLabel* label, const QString& text);
     void startClockTick();
 
     // Placement: dragging, storing the position, hiding.
