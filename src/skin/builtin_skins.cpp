@@ -15,8 +15,11 @@ QString builtinSkinResourcePath(std::string_view name) {
     static const bool registered = (registerSkinResources(), true);
     (void)registered;
     const QString wanted = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-    const QDir dir(":/skins");
-    for (const QString& entry : dir.entryList(QDir::Files))
+    // The compiled-in folder never changes; listing it costs more than all
+    // the lookups of a skin together, so it is listed once.
+    static const QDir dir(":/skins");
+    static const QStringList entries = dir.entryList(QDir::Files);
+    for (const QString& entry : entries)
         if (entry.compare(wanted, Qt::CaseInsensitive) == 0) return dir.filePath(entry);
     return {};
 }
