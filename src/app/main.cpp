@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QFile>
 #include <QIcon>
 #include <QMessageBox>
 #include <cstdlib>
@@ -12,6 +13,7 @@
 #include "platform/message_box.h"
 #include "platform/paths.h"
 #include "settings/leftovers.h"
+#include "skin/bmp_picture.h"
 
 namespace {
 
@@ -26,11 +28,17 @@ void preferXcbUnderWayland() {
         ::setenv("QT_QPA_PLATFORM", "xcb", 1);
 }
 
-// The icon's sizes compiled in from resources/desktop.
+// The window icon's sizes compiled in from resources/desktop. Title bars and
+// window switchers ask for 48 px at most; bigger ones come from the installed
+// icon theme through the desktop entry. Each size is decoded at start and
+// sent to the X server with every window, so only the small ones are here.
 QIcon appIcon() {
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icon/%1.png").arg(size), QSize(size, size));
+    for (int size : {16, 32, 48}) {
+        QFile file(QStringLiteral(":/icon/%1.png").arg(size));
+        if (file.open(QIODevice::ReadOnly))
+            icon.addPixmap(kok::skin::decodePicture(file.readAll(), "PNG"));
+    }
     return icon;
 }
 

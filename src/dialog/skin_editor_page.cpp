@@ -14,6 +14,7 @@
 #include "dialog/number_arrows.h"
 #include "platform/message_box.h"
 #include "platform/paths.h"
+#include "skin/bmp_picture.h"
 #include "skin/skin_font.h"
 #include "ui_skin_editor_page.h"
 
@@ -374,10 +375,8 @@ void SkinEditorPage::showInfo() {
 void SkinEditorPage::decodePictures() {
     for (int i = 0; i < kSkinPictureCount; ++i) {
         const Picture& p = model_.picture(SkinPicture(i));
-        pixmaps_[std::size_t(i)] = QPixmap();
-        if (p.loaded)
-            pixmaps_[std::size_t(i)].loadFromData(reinterpret_cast<const uchar*>(p.bytes.data()),
-                                                  uint(p.bytes.size()), "BMP");
+        pixmaps_[std::size_t(i)] =
+            p.loaded ? skin::decodePicture(QByteArray::fromStdString(p.bytes)) : QPixmap();
     }
 }
 

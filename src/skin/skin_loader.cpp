@@ -3,6 +3,7 @@
 #include <array>
 
 #include "platform/file_io.h"
+#include "skin/bmp_picture.h"
 #include "skin/builtin_skins.h"
 #include "skin/form_shaper.h"
 #include "skin/windows_path.h"
@@ -30,9 +31,10 @@ constexpr std::array<Holder, 10> kHolders{{
 }};
 
 QPixmap pictureFile(const std::string& path) {
+    const std::optional<std::string> bytes = platform::readWholeFile(resolveWindowsPath(path));
     QPixmap p;
-    if (!p.load(QString::fromStdString(resolveWindowsPath(path).string())))
-        throw SkinLoadError("cannot load the picture " + path);
+    if (bytes) p = decodePicture(QByteArray::fromStdString(*bytes));
+    if (p.isNull()) throw SkinLoadError("cannot load the picture " + path);
     return p;
 }
 
@@ -43,9 +45,8 @@ QByteArray embedded(const std::string& name) {
 }
 
 QPixmap embeddedPicture(const std::string& name) {
-    QPixmap p;
-    if (!p.loadFromData(embedded(name), "BMP"))
-        throw SkinLoadError("cannot read the built-in picture " + name);
+    QPixmap p = decodePicture(embedded(name));
+    if (p.isNull()) throw SkinLoadError("cannot read the built-in picture " + name);
     return p;
 }
 
@@ -69,8 +70,8 @@ std::string loadExternal(LoadedSkin& skin, FormShaper& shaper) {
 std::string loadBuiltin(LoadedSkin& skin, FormShaper& shaper) {
     const std::string& name = skin.choice.name;
     skin.face = embeddedPicture(name + "_face");
-    if (!skin.mask.loadFromData(embedded(name + "_mask"), "BMP"))
-        throw SkinLoadError("cannot read the built-in mask of " + name);
+    skin.mask = decodePicture(embedded(name + "_mask"));
+    if (skin.mask.isNull()) throw SkinLoadError("cannot read the built-in mask of " + name);
     switchShapeOn(shaper, builtinSkinResourcePath(name + "_mask").toStdString());
     for (const Holder& h : kHolders)
         skin.pictures.*h.pixmap = embeddedPicture(name + "_" + h.name);

@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
@@ -144,9 +145,16 @@ class SkinLoaderTest : public QObject {
         QVERIFY(QFile::exists(dir().filePath("skin.ksf"))); // an external one stays
     }
 
-    void externalSkinWithoutFaceFails() {
+    // A missing face fails, and so does a picture of another format under a
+    // bitmap's name: skin pictures are Windows bitmaps only.
+    void externalSkinWithoutABitmapFaceFails() {
         clock::ClockWindow w("");
         writeExternalSkin({"face"});
+        QVERIFY_THROWS_EXCEPTION(skin::SkinLoadError,
+                                 skin::loadSkin(chosen(settings::IsXpFamily()), shaper(w)));
+        QImage picture(126, 18, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        QVERIFY(picture.save(dir().filePath("face.bmp"), "PNG"));
         QVERIFY_THROWS_EXCEPTION(skin::SkinLoadError,
                                  skin::loadSkin(chosen(settings::IsXpFamily()), shaper(w)));
     }

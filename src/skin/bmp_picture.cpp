@@ -1,0 +1,16 @@
+#include "skin/bmp_picture.h"
+
+#include <QBuffer>
+#include <QImageReader>
+
+namespace kok::skin {
+
+QPixmap decodePicture(const QByteArray& bytes, const char* format) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    QImageReader reader(&buffer, format);
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
+} // namespace kok::skin
