@@ -31,13 +31,13 @@ double nowMs() {
     return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
 }
 
-std::vector<std::uint8_t> screenPart(xcb_connection_t* c, xcb_window_t root, int x, int y,
-                                     int w, int h) {
-    xcb_get_image_reply_t* r = xcb_get_image_reply(
-        c,
-        xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, root, std::int16_t(x), std::int16_t(y),
-                      std::uint16_t(w), std::uint16_t(h), ~0u),
-        nullptr);
+std::vector<std::uint8_t> screenPart(xcb_connection_t* c, xcb_window_t root, int x, int y, int w,
+                                     int h) {
+    xcb_get_image_reply_t* r =
+        xcb_get_image_reply(c,
+                            xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, root, std::int16_t(x),
+                                          std::int16_t(y), std::uint16_t(w), std::uint16_t(h), ~0u),
+                            nullptr);
     if (!r) return {};
     const std::uint8_t* p = xcb_get_image_data(r);
     std::vector<std::uint8_t> bytes(p, p + xcb_get_image_data_length(r));

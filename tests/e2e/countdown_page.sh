@@ -16,9 +16,7 @@ e2e_wait_for 5 e2e_at "$WIN" 300 200 || e2e_fail "not at its place: $(e2e_geomet
 
 # A double click on the clock opens the dialog; the section button leads to
 # the countdown page.
-xdotool mousemove 330 210 click --repeat 2 --delay 60 1
-e2e_wait_for 5 e2e_dialog_shown || e2e_fail "a double click on the clock opened no dialog"
-DLG=$(e2e_dialog_window)
+e2e_open_dialog
 e2e_dialog_click settings_dialog.ui s_countdown
 e2e_wait_for 3 sh -c "xdotool getwindowname $DLG | grep -q 'таймер обратного отсчёта'" ||
     e2e_fail "the countdown page did not open: $(xdotool getwindowname "$DLG")"
@@ -32,8 +30,7 @@ e2e_shot "$SHOTS/countdown_page_10s.png"
 # OK opens six seconds after the start.
 lock_open() { [ $(($(e2e_now_us) - STARTED)) -gt 6500000 ]; }
 e2e_wait_for 10 lock_open
-e2e_dialog_click settings_dialog.ui c_ok
-e2e_wait_for 5 e2e_dialog_gone || e2e_fail "OK did not close the dialog"
+e2e_press_ok
 timer_key() { e2e_ini_value "$KIF" kOk:TD:Timer "$1"; }
 [ "$(timer_key CountDown)" = 10 ] || e2e_fail "OK did not store 10 s: $(timer_key CountDown)"
 

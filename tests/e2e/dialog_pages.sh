@@ -10,17 +10,6 @@ APP="$E2E_WORK/app"
 e2e_make_install "$APP"
 KIF="$APP/kOkTD.KiF"
 
-open_dialog() {
-    local x y w h
-    read -r x y w h < <(e2e_geometry "$WIN")
-    xdotool mousemove $((x + w / 2)) $((y + h / 2)) click --repeat 2 --delay 60 1
-    e2e_wait_for 5 e2e_dialog_shown || e2e_fail "a double click on the clock opened no dialog"
-    DLG=$(e2e_dialog_window)
-}
-press_ok() {
-    e2e_dialog_click settings_dialog.ui c_ok
-    e2e_wait_for 5 e2e_dialog_gone || e2e_fail "OK did not close the dialog"
-}
 # Every value of an INI file as "section/key=value", sorted.
 flat() { tr -d '\r' <"$1" | awk '/^\[/ { s = $0; next } NF { print s "/" $0 }' | LC_ALL=C sort; }
 
@@ -29,13 +18,13 @@ e2e_start_clock "$APP"
 WIN=$(e2e_wait_window "$CLOCK_PID") || e2e_fail "no clock window"
 
 # A first OK writes every key of every page, as they stand.
-open_dialog
+e2e_open_dialog
 lock_open() { [ $(($(e2e_now_us) - STARTED)) -gt 6500000 ]; }
 e2e_wait_for 10 lock_open
-press_ok
+e2e_press_ok
 flat "$KIF" >"$E2E_WORK/before"
 
-open_dialog
+e2e_open_dialog
 e2e_dialog_click options_page.ui o_priority
 e2e_dialog_click settings_dialog.ui s_alarm
 # The hour of the first slot, typed over; a change to a slot also switches it on.
@@ -53,7 +42,7 @@ e2e_dialog_click message_page.ui o_center
 e2e_dialog_click settings_dialog.ui s_skins
 e2e_dialog_click skins_page.ui o_default_98
 import -window "$DLG" "$SHOTS/dialog_pages_skins.png"
-press_ok
+e2e_press_ok
 flat "$KIF" >"$E2E_WORK/after"
 
 CHANGES=$(diff "$E2E_WORK/before" "$E2E_WORK/after" | grep '^[<>]' || true)

@@ -190,6 +190,21 @@ e2e_dialog_click() {
     xdotool mousemove --window "$DLG" "$x" "$y" click 1
 }
 
+# e2e_open_dialog: a double click on the middle of the clock $WIN opens the
+# Settings dialog; sets $DLG.
+e2e_open_dialog() {
+    local x y w h
+    read -r x y w h < <(e2e_geometry "$WIN")
+    xdotool mousemove $((x + w / 2)) $((y + h / 2)) click --repeat 2 --delay 60 1
+    e2e_wait_for 5 e2e_dialog_shown || e2e_fail "a double click on the clock opened no dialog"
+    DLG=$(e2e_dialog_window)
+}
+# e2e_press_ok: the dialog's OK, which closes it.
+e2e_press_ok() {
+    e2e_dialog_click settings_dialog.ui c_ok
+    e2e_wait_for 5 e2e_dialog_gone || e2e_fail "OK did not close the dialog"
+}
+
 # The clock's popup menu: a second visible window of $CLOCK_PID.
 e2e_clock_windows() { xdotool search --onlyvisible --pid "$CLOCK_PID" 2>/dev/null | wc -l; }
 e2e_menu_open() { [ "$(e2e_clock_windows)" -ge 2 ]; }

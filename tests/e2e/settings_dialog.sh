@@ -10,23 +10,12 @@ e2e_make_install "$APP"
 export XDG_CONFIG_HOME="$E2E_WORK/config"
 ENTRY="$XDG_CONFIG_HOME/autostart/kOk DIAL TD.desktop"
 
-open_by_double_click() {
-    local x y w h
-    read -r x y w h < <(e2e_geometry "$WIN")
-    xdotool mousemove $((x + w / 2)) $((y + h / 2)) click --repeat 2 --delay 60 1
-    e2e_wait_for 5 e2e_dialog_shown || e2e_fail "a double click on the clock opened no dialog"
-    DLG=$(e2e_dialog_window)
-}
-press_ok() {
-    e2e_dialog_click settings_dialog.ui c_ok
-    e2e_wait_for 5 e2e_dialog_gone || e2e_fail "OK did not close the dialog"
-}
 
 STARTED=$(e2e_now_us)
 e2e_start_clock "$APP"
 WIN=$(e2e_wait_window "$CLOCK_PID") || e2e_fail "no clock window"
 
-open_by_double_click
+e2e_open_dialog
 TITLE=$(xdotool getwindowname "$DLG")
 [ "$TITLE" = "kOk DIAL TD ::: настройки ::: параметры программы" ] ||
     e2e_fail "the dialog opened with the caption '$TITLE'"
@@ -35,19 +24,19 @@ e2e_shot "$SHOTS/dialog_options.png"
 # OK opens six seconds after the start.
 lock_open() { [ $(($(e2e_now_us) - STARTED)) -gt 6500000 ]; }
 e2e_wait_for 10 lock_open
-press_ok
+e2e_press_ok
 cp "$APP/kOkTD.KiF" "$E2E_WORK/before.KiF"
 
-open_by_double_click
+e2e_open_dialog
 e2e_dialog_click options_page.ui o_hour
-press_ok
+e2e_press_ok
 CHANGES=$(diff <(tr -d '\r' <"$E2E_WORK/before.KiF") <(tr -d '\r' <"$APP/kOkTD.KiF") | grep '^[<>]' || true)
 [ "$CHANGES" = $'< Use=0\n> Use=1' ] || e2e_fail "OK changed more than the chime option: $CHANGES"
 awk '/^\[/{s=$0} /^Use=1/{print s}' "$APP/kOkTD.KiF" | tr -d '\r' | grep -qx '\[kOk:TD:Hour\]' ||
     e2e_fail "the chime option is not in its section"
 
 # The autostart box acts at once, without OK.
-open_by_double_click
+e2e_open_dialog
 e2e_dialog_click options_page.ui o_autostart
 e2e_wait_for 5 test -f "$ENTRY" || e2e_fail "ticking autostart made no desktop entry"
 grep -qF "Exec=\"$APP/koktd\" /autorun" "$ENTRY" || e2e_fail "wrong entry: $(cat "$ENTRY")"

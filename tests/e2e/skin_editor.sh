@@ -98,11 +98,8 @@ ksf_key() {
 
 e2e_start_clock "$APP"
 WIN=$(e2e_wait_window "$CLOCK_PID") || fail "no clock window"
-read -r x y w h < <(e2e_geometry "$WIN")
-xdotool mousemove $((x + w / 2)) $((y + h / 2)) click --repeat 2 --delay 60 1
-e2e_wait_for 5 e2e_dialog_shown || fail "a double click on the clock opened no dialog"
+e2e_open_dialog
 OPENED=$(e2e_now_us)
-DLG=$(e2e_dialog_window)
 e2e_dialog_click settings_dialog.ui s_editor
 e2e_dialog_click skin_editor_page.ui b_new
 
