@@ -13,7 +13,7 @@
 #include "platform/message_box.h"
 #include "platform/paths.h"
 #include "settings/leftovers.h"
-#include "skin/bmp_picture.h"
+#include "skin/picture_decode.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "dialog/number_arrows.h"
 #include "platform/message_box.h"
 #include "platform/paths.h"
-#include "skin/bmp_picture.h"
+#include "skin/picture_decode.h"
 #include "skin/skin_font.h"
 #include "ui_skin_editor_page.h"
 

@@ -3,9 +3,9 @@
 #include <array>
 
 #include "platform/file_io.h"
-#include "skin/bmp_picture.h"
 #include "skin/builtin_skins.h"
 #include "skin/form_shaper.h"
+#include "skin/picture_decode.h"
 #include "skin/windows_path.h"
 
 namespace kok::skin {

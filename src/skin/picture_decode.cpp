@@ -1,4 +1,4 @@
-#include "skin/bmp_picture.h"
+#include "skin/picture_decode.h"
 
 #include <QBuffer>
 #include <QImageReader>
