@@ -11,6 +11,7 @@
 #include "settings/autostart.h"
 #include "settings/ini_file.h"
 #include "settings/keys.h"
+#include "skin/skin_choice.h"
 #include "ui_skins_page.h"
 
 namespace kok::dialog {
@@ -97,13 +98,12 @@ void SkinsPage::load(const settings::IniUpdate& file, SettingsGroup group) {
     for (int i = 0; i < 2; ++i) {
         FamilyControls& f = families_[i];
         const bool xp = xpOf(i);
+        const skin::SkinChoice stored =
+            skin::readSkinChoice(file, xp, skins::kSkinPathDialogDefault);
         SkinSource source;
-        source.external = file.readInteger(skins::kName, skins::familyKey(xp, skins::kSkinExt),
-                                           skins::kSkinExtDefault) != 0;
-        source.builtinName = file.readString(skins::kName, skins::familyKey(xp, skins::kSkinName),
-                                             skins::kSkinNameDefault);
-        source.folder = file.readString(skins::kName, skins::familyKey(xp, skins::kSkinPath),
-                                        skins::kSkinPathDialogDefault);
+        source.external = stored.external;
+        source.builtinName = stored.name;
+        source.folder = stored.path;
         f.folder = QString::fromStdString(source.folder);
         f.external->setToolTip(f.folder);
         QRadioButton* chosen = source.external               ? f.external

@@ -7,12 +7,17 @@
 namespace kok::skin {
 
 SkinChoice readSkinChoice(const settings::IniFile& ini, bool xpFamily) {
+    return readSkinChoice(ini.snapshot(), xpFamily, settings::skins::kSkinPathLoaderDefault);
+}
+
+SkinChoice readSkinChoice(const settings::IniUpdate& ini, bool xpFamily,
+                          std::string_view pathDefault) {
     namespace skins = settings::skins;
     SkinChoice c;
     c.external = ini.readInteger(skins::kName, skins::familyKey(xpFamily, skins::kSkinExt),
                                  skins::kSkinExtDefault) != 0;
-    c.path = ini.readString(skins::kName, skins::familyKey(xpFamily, skins::kSkinPath),
-                            skins::kSkinPathLoaderDefault);
+    c.path =
+        ini.readString(skins::kName, skins::familyKey(xpFamily, skins::kSkinPath), pathDefault);
     c.name = ini.readString(skins::kName, skins::familyKey(xpFamily, skins::kSkinName),
                             skins::kSkinNameDefault);
     return c;

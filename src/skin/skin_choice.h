@@ -1,10 +1,12 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace kok::settings {
 class IniFile;
-}
+class IniUpdate;
+} // namespace kok::settings
 
 namespace kok::skin {
 
@@ -18,6 +20,10 @@ struct SkinChoice {
     bool isFallback() const { return !external && name == "ext"; }
 };
 
+// A missing folder reads as `pathDefault`: the loader's and the skins page's
+// defaults differ.
+SkinChoice readSkinChoice(const settings::IniUpdate& ini, bool xpFamily,
+                          std::string_view pathDefault);
 SkinChoice readSkinChoice(const settings::IniFile& ini, bool xpFamily);
 
 // Sets the family's choice in the Settings file back to the built-in "ext".
