@@ -21,6 +21,7 @@ TEST_PACKAGES=(
   xvfb xdotool x11-utils bc x11-xserver-utils imagemagick faketime
   tesseract-ocr tesseract-ocr-rus  # reads the text of a message box from its picture
   python3  # reads widget places from the dialog's form files
+  openbox  # a window manager that places windows without a position of their own
   # the install's checks: menu entry and metainfo validators, starting the entry
   desktop-file-utils appstream libglib2.0-bin
   # sound: a private PulseAudio server, recording and measuring

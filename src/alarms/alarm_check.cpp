@@ -48,7 +48,8 @@ std::optional<int> alarmSecond(const AlarmSlot& s) {
 
 // The pre-warning minute, wrapped once below midnight onto the previous evening.
 bool inWarningMinute(const AlarmSlot& s, const platform::LocalTime& now) {
-    std::int64_t w = std::int64_t(s.hour) * 3600 + std::int64_t(s.minute) * 60 - s.warn * 60;
+    std::int64_t w =
+        std::int64_t(s.hour) * 3600 + std::int64_t(s.minute) * 60 - std::int64_t(s.warn) * 60;
     if (w < 0) w += kDay;
     return w / 3600 == now.hour && w % 3600 / 60 == now.minute;
 }
@@ -89,18 +90,29 @@ CheckOutcome AlarmCheck::evaluate(const AlarmSettings& a, const platform::LocalT
         for (const std::int64_t day : {today - 1, today}) {
             const std::int64_t at = day * kDay + *second;
             if (at <= from || at > local || lastSettled_[n] == at) continue;
-            if (lateness(at, now, local) > kLateLimit || !dueOn(s, dateOfDay(day))) continue;
+            if (!dueOn(s, dateOfDay(day))) continue;
+            const bool tooLate = lateness(at, now, local) > kLateLimit;
+            if (tooLate && !s.atOnce) continue;
             out.settled[n] = at;
             if (s.atOnce) out.consume.push_back(n);
+            if (tooLate) out.missed.push_back(n);
             // The most recent alarm minute wins; of slots sharing it, the lowest.
-            if (!newest || at > *newest) {
+            else if (!newest || at > *newest) {
                 newest = at;
                 out.fire = n;
             }
+            if (s.atOnce) break; // its first occurrence consumed it
         }
     }
     if (eventShowing) out.fire.reset();
     return out;
+}
+
+void AlarmCheck::start(const platform::LocalTime& now) {
+    // As a check just before the load's minute, whose alarm the first check
+    // would fire too.
+    const std::int64_t back = now.second + 1;
+    previous_ = Previous{localSeconds(now) - back, now.utc - back};
 }
 
 void AlarmCheck::accept(const CheckOutcome& o, const platform::LocalTime& now) {

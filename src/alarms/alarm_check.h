@@ -16,6 +16,9 @@ struct CheckOutcome {
     bool warn = false;
     std::optional<int> fire;  // at most one slot per check
     std::vector<int> consume; // once-alarms that came due, fired or not
+    // Once-alarms missed by more than the late limit: consumed too, and shown
+    // without their actions so that the user learns of them.
+    std::vector<int> missed;
     // The alarm minute (local seconds) each slot had settled by this check; for accept().
     std::array<std::optional<std::int64_t>, kSlotCount> settled{};
 };
@@ -26,7 +29,8 @@ struct CheckOutcome {
 // minutes passed since the previous check, if it is at most an hour late, so
 // firings that push the next check away, a busy or suspended machine and the
 // hour that daylight saving skips lose no alarm; the hour it repeats does not
-// ring an alarm twice.
+// ring an alarm twice. A once-alarm missed by more is switched off and
+// reported, rather than left to ring a day late.
 class AlarmCheck {
   public:
     // How late, in real seconds, a check may still fire an alarm it missed.
@@ -39,9 +43,11 @@ class AlarmCheck {
     // that stopped early is not accepted, so the next one covers its minutes again.
     void accept(const CheckOutcome& o, const platform::LocalTime& now);
 
-    // Forgets the previous check: the check did not run meanwhile, so nothing
-    // since then counts as missed.
-    void reset() { previous_.reset(); }
+    // The check starts running (at a start, or a reload that switched a slot
+    // on): the load counts as the previous check, so that an alarm minute
+    // passed before the first check is a late one, and nothing before the
+    // load's minute counts as missed.
+    void start(const platform::LocalTime& now);
 
   private:
     struct Previous {

@@ -40,8 +40,9 @@ void AlarmController::load(const settings::IniFile& ini) {
     if (activeSlots(alarms) == 0) {
         ui_.tt_alarm->stop();
     } else if (!ui_.tt_alarm->isActive()) {
-        check_.reset(); // alarms passed while no slot was on are not missed ones
-        ui_.tt_alarm->start(clock::untilNextTick(platform::clock().now(), periodSeconds_));
+        const platform::LocalTime now = platform::clock().now();
+        check_.start(now);
+        ui_.tt_alarm->start(clock::untilNextTick(now, periodSeconds_));
     }
     for (int slot = 0; slot < kSlotCount; ++slot) {
         ui_.ma[slot]->setChecked(alarms.slot[slot].use);
@@ -71,14 +72,27 @@ void AlarmController::tt_alarmTimer() {
                 done.settled[slot].reset();
                 if (done.fire == slot) done.fire.reset();
             }
+            done.missed.clear();
         }
     }
+    missed_.insert(missed_.end(), done.missed.begin(), done.missed.end());
     // Recorded before the warning, whose wait lets other timers run (a nested
     // check must not fire the same alarm), and the firing asks again whether
     // an event showed up meanwhile.
     check_.accept(done, now);
     if (outcome.warn) signal::PlayWarnSignal(*ui_.tt_locker, repaintNow_);
     if (done.fire && !bar_.showing()) firing_.FireEvent(*done.fire, false);
+    showMissedAlarm();
+}
+
+// A missed once-alarm shows its message only: its sound or program would now
+// come at a time nobody chose.
+void AlarmController::showMissedAlarm() {
+    if (missed_.empty() || bar_.showing()) return;
+    const int slot = missed_.front();
+    missed_.pop_front();
+    bar_.ShowMessageBar(slot);
+    bar_.armDismissal();
 }
 
 // The slots are parsed again only when the file has changed.
@@ -104,7 +118,11 @@ void AlarmController::ma_0Click(int slot) {
 }
 
 void AlarmController::onBarDismissed() {
-    if (!ui_.tt_locker->isActive()) return;
+    // The next missed alarm waits for no check: the reload of the dismissal
+    // may just have stopped the check.
+    showMissedAlarm();
+    // A check that the reload stopped (no slot on) stays stopped.
+    if (!ui_.tt_locker->isActive() || !ui_.tt_alarm->isActive()) return;
     // Second 1 of the next minute, just past its start like every check.
     ui_.tt_alarm->start(clock::untilNextTick(platform::clock().now(), 60) +
                         std::chrono::seconds(1));

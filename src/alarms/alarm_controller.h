@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <array>
+#include <deque>
 #include <functional>
 #include <optional>
 #include <string>
@@ -63,6 +64,8 @@ class AlarmController : public QObject {
 
   private:
     const AlarmSettings& currentSettings();
+    // Shows the first missed once-alarm that waits, unless a bar shows.
+    void showMissedAlarm();
 
     AlarmParts ui_;
     EventFiring& firing_;
@@ -70,6 +73,7 @@ class AlarmController : public QObject {
     clock::ClockSurface& surface_;
     std::function<void()> repaintNow_;
     AlarmCheck check_;
+    std::deque<int> missed_; // missed once-alarms not shown yet
     int periodSeconds_ = 5;
     std::optional<AlarmSettings> cached_;
     std::optional<platform::FileStamp> cachedStamp_;

@@ -1,5 +1,6 @@
 #include "alarms/alarm_slots.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace kok::alarm {
@@ -17,7 +18,9 @@ AlarmSettings readAlarmSettings(const settings::IniUpdate& ini) {
         s.hour = ini.readInteger(section, key(keys::kHour), keys::kHourCheckDefault);
         s.captionHour = ini.readInteger(section, key(keys::kHour), keys::kHourMenuDefault);
         s.minute = ini.readInteger(section, key(keys::kMinute), keys::kMinuteDefault);
-        s.warn = ini.readInteger(section, key(keys::kWarn), keys::kWarnCheckDefault);
+        // A hand-edited warning is kept within the alarm page's range.
+        s.warn = std::clamp(ini.readInteger(section, key(keys::kWarn), keys::kWarnCheckDefault),
+                            keys::kWarnMin, keys::kWarnMax);
         s.atOnce = ini.readFlag(section, key(keys::kAtOnce), keys::kAtOnceDefault);
         s.atDate = ini.readFlag(section, key(keys::kAtDate), keys::kAtDateDefault);
         s.atWeek = ini.readFlag(section, key(keys::kAtWeek), keys::kAtWeekCheckDefault);

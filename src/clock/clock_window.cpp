@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QShowEvent>
 #include <QTimer>
+#include <QWindow>
 
 #include "alarms/alarm_controller.h"
 #include "alarms/event_firing.h"
@@ -219,7 +220,12 @@ void ClockWindow::loadPosition(const settings::IniFile& ini) {
                                   screen.width() - width() - keys::main_section::kPosXRightMargin);
     const int y = ini.readInteger(keys::main_section::kName, keys::main_section::kPosY,
                                   keys::main_section::kPosYDefault);
-    move(visiblePosition(QPoint(x, y)));
+    const QPoint place = visiblePosition(QPoint(x, y));
+    move(place);
+    // A move to where the window already is, as to 0,0 before the first show,
+    // reaches no native window: it would name no position of its own, and a
+    // window manager would place it where it likes.
+    if (QWindow* native = windowHandle()) native->setPosition(place);
 }
 
 void ClockWindow::loadPriorityAndMagnet(const settings::IniFile& ini) {

@@ -30,11 +30,17 @@ MessageBarLook readMessageBarLook(const settings::IniFile& ini) {
                         ini.readFlag(msg::kName, msg::kAtFull, msg::kAtFullDefault != 0),
                         ini.readFlag(msg::kName, msg::kAtTop, msg::kAtTopBarDefault != 0));
     // Read once per show: a change made while the centre strip grows waits
-    // for the next bar.
+    // for the next bar. A hand-edited height outside the message page's range
+    // is brought into it: none would leave no bar to dismiss, a huge one would
+    // grow the strip's text off the screen.
+    const auto height = [&](int defaultValue) {
+        return std::clamp(ini.readInteger(msg::kName, msg::kHeight, defaultValue), msg::kHeightMin,
+                          msg::kHeightMax);
+    };
     if (look.placement == BarPlacement::Top)
-        look.height = ini.readInteger(msg::kName, msg::kHeight, msg::kHeightTopBarDefault);
+        look.height = height(msg::kHeightTopBarDefault);
     else if (look.placement == BarPlacement::Centre)
-        look.height = ini.readInteger(msg::kName, msg::kHeight, msg::kHeightCentreStripDefault);
+        look.height = height(msg::kHeightCentreStripDefault);
     return look;
 }
 

@@ -38,6 +38,9 @@ MessageBar::MessageBar(QWidget* window, clock::ClockSurface& surface, QLabel* pa
                        QTimer* tt_flash, QAction* hk_esc, QAction* hk_enter)
     : window_(window), surface_(surface), panel_(panel), flash_(tt_flash), esc_(hk_esc),
       enter_(hk_enter) {
+    // The message comes from the Settings file: shown as typed, never as
+    // markup that could format it or load pictures.
+    panel_->setTextFormat(Qt::PlainText);
     connect(flash_, &QTimer::timeout, this, &MessageBar::tt_flashTimer);
     connect(esc_, &QAction::triggered, this, &MessageBar::p_messagerClick);
     connect(enter_, &QAction::triggered, this, &MessageBar::p_messagerClick);

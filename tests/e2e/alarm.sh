@@ -3,7 +3,8 @@
 # clock's multiples of 5 s, so it shows within half a second of its minute's
 # start, as a strip across the top of the screen; starts its program, plays its looped
 # sound until Esc dismisses the bar, and the clock comes back with its skin
-# at its place.
+# at its place. Its message holds markup with a picture, which is shown as
+# text: the picture, a FIFO that would block whoever opens it, is never opened.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/sound_lib.sh"
 e2e_need_faketime
@@ -12,11 +13,13 @@ e2e_start_pulse
 APP="$E2E_WORK/app"
 e2e_make_install "$APP"
 STARTED="$E2E_WORK/started"
+PICTURE="$E2E_WORK/picture.png"
+mkfifo "$PICTURE"
 
 # Slot 0: once, at 08:00, warned a minute before (so that the warning sounds
 # in the check at 07:59:55 and not in the alarm's own), with a looped sound and a program.
-printf '[kOk:TD]\r\nPosX=300\r\nPosY=200\r\n[kOk:TD:Alarms]\r\nAccuracy=5\r\n0_Use=1\r\n0_Hour=8\r\n0_Minute=0\r\n0_Warn=1\r\n0_atOnce=1\r\n0_Sound=1\r\n0_Loop=1\r\n0_Start=1\r\n0_App=touch "%s"\r\n0_Message=WAKE UP\r\n' \
-    "$STARTED" >"$APP/kOkTD.KiF"
+printf '[kOk:TD]\r\nPosX=300\r\nPosY=200\r\n[kOk:TD:Alarms]\r\nAccuracy=5\r\n0_Use=1\r\n0_Hour=8\r\n0_Minute=0\r\n0_Warn=1\r\n0_atOnce=1\r\n0_Sound=1\r\n0_Loop=1\r\n0_Start=1\r\n0_App=touch "%s"\r\n0_Message=<b>WAKE UP</b><img src="%s">\r\n' \
+    "$STARTED" "$PICTURE" >"$APP/kOkTD.KiF"
 
 e2e_start_recording "$E2E_WORK/alarm.raw"
 # The faked clock is a whole number of seconds off the real one, so that the
@@ -69,4 +72,6 @@ awk -v d="$DISMISS_MS" '{ end = $1 + $2; if (end > last) last = end }
           if (last > d + 400) { print "the sound went on " last - d " ms after Esc"; exit 1 } }' \
     "$E2E_WORK/alarm.tones" || { cat "$E2E_WORK/alarm.tones" >&2; e2e_fail "looped sound and Esc disagree"; }
 grep -q '^0_Use=0' "$APP/kOkTD.KiF" || e2e_fail "the once-alarm was not switched off"
+# A writer of the FIFO would find the clock reading it.
+! timeout 1 bash -c 'exec 3>"$1"' _ "$PICTURE" || e2e_fail "the message's picture was opened"
 echo "PASS"

@@ -21,10 +21,14 @@
 #include "platform/tick_timer.h"
 #include "settings/ini_file.h"
 #include "settings/settings_file.h"
+#include "signals/message_bar.h"
 #include "support/form_part.h"
 #include "support/message_catcher.h"
+#include "support/program_folder.h"
 #include "support/qt_test_main.h"
 #include "support/temp_dir.h"
+#include "support/test_clock.h"
+#include "support/time_zone.h"
 
 using kok::clock::ClockWindow;
 using kok::clock::ImageButton;
@@ -388,6 +392,36 @@ class ClockWindowTest : public QObject {
         slot5->trigger();
         for (const char* item : {"m_alarms", "m_timers", "m_separator_1", "m_separator_2"})
             QVERIFY2(!part<QAction>(w, item)->isVisible(), item);
+    }
+
+    // A once-alarm slept through shows its message alone and is switched off;
+    // dismissing it within the warning lock leaves the check, with no slot on, stopped.
+    void aMissedOnceAlarmShowsItsMessageOnly() {
+        kok::test::FixedTimeZone zone;
+        kok::test::ProgramFolder folder;
+        kok::test::TestClock clock(2026, 12, 8, 23, 0, 0);
+        const auto started = folder / "started";
+        kok::settings::openSettings().update([&](kok::settings::IniUpdate& file) {
+            for (const auto& [key, value] :
+                 {std::pair{"0_Use", 1}, {"0_atOnce", 1}, {"0_Hour", 7}, {"0_Start", 1}})
+                file.writeInteger("kOk:TD:Alarms", key, value);
+            file.writeString("kOk:TD:Alarms", "0_App", "touch " + started.string());
+            file.writeString("kOk:TD:Alarms", "0_Message", "Missed");
+        });
+        ClockWindow w("");
+        w.show();
+        auto* check = part<kok::platform::TickTimer>(w, "tt_alarm");
+        clock.set(2026, 12, 9, 9, 0, 0);
+        QMetaObject::invokeMethod(check, "timeout");
+        QVERIFY(w.messageBar().showing());
+        QCOMPARE(part<QLabel>(w, "p_messager")->text(), QString("Missed"));
+        QCOMPARE(kok::settings::openSettings().readInteger("kOk:TD:Alarms", "0_Use", -1), 0);
+        QTest::qWait(300);
+        QVERIFY(!std::filesystem::exists(started));
+
+        part<QTimer>(w, "tt_locker")->start();
+        w.p_messagerClick();
+        QVERIFY(!check->isActive());
     }
 
     void failedWritesAreReportedOrHideTheItem() {

@@ -59,6 +59,12 @@ class MessageBarTest : public QObject {
             << "atCenter=1" << 3 << "centre" << 250 << "Wake up";
         QTest::newRow("centre with an odd height")
             << "atCenter=1\r\nHeight=41" << 3 << "centre" << 40 << "Wake up";
+        QTest::newRow("top without height: 18") << "Height=0" << 3 << "top" << 18 << "Wake up";
+        QTest::newRow("top too high: 250") << "Height=100000" << 3 << "top" << 250 << "Wake up";
+        QTest::newRow("centre growing less than none: 18")
+            << "atCenter=1\r\nHeight=-2147483648" << 3 << "centre" << 18 << "Wake up";
+        QTest::newRow("centre growing off the screen: 250")
+            << "atCenter=1\r\nHeight=2147483647" << 3 << "centre" << 250 << "Wake up";
         QTest::newRow("full wins over centre")
             << "atCenter=1\r\natFull=1" << 12 << "full" << 0 << "Time is up";
     }
@@ -187,6 +193,28 @@ class MessageBarTest : public QObject {
 
         dismiss(); // dismissed already
         QCOMPARE(dismissed.count(), 1);
+    }
+
+    // Markup in the message is shown as typed: no formatting, no picture loaded.
+    void messageIsPlainText() {
+        kok::test::TempDir dir;
+        QImage red(40, 10, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        QVERIFY(red.save(QString::fromStdString((dir / "red.png").string())));
+        const QString message = "<b>x</b><font color=#ff0000>RED</font><img src=\"" +
+                                QString::fromStdString((dir / "red.png").string()) + "\">";
+        writeSettingsText("[kOk:TD:Alarms]\r\n0_Message=" + message.toStdString() + "\r\n");
+        ClockWindow w(QString{});
+        w.show();
+        w.messageBar().ShowMessageBar(0);
+        auto* panel = part<QLabel>(w, "p_messager");
+        QCOMPARE(panel->text(), message);
+        const QImage shown = panel->grab().toImage();
+        int redPixels = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                redPixels += shown.pixelColor(x, y) == QColor(Qt::red);
+        QCOMPARE(redPixels, 0);
     }
 
     // OK stays off after the bar while the skin-choice lock holds it.

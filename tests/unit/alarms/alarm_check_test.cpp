@@ -49,6 +49,7 @@ struct Scenario {
     std::vector<Interruption> interruptions = {};
     std::vector<int> leftOn = {}; // slots whose _Use is nonzero at the end
     Moment writesFailUntil = {};
+    Moment loaded = {}; // the show-time load, when earlier than the first check
 };
 
 std::int64_t utcOf(const Moment& m) {
@@ -83,6 +84,15 @@ void simulate(const Scenario& sc) {
     TestClock clock(sc.start.year, sc.start.month, sc.start.day, sc.start.hour, sc.start.minute,
                     sc.start.second);
     AlarmCheck check;
+    if (sc.loaded.year) {
+        const Moment& l = sc.loaded;
+        clock.set(l.year, l.month, l.day, l.hour, l.minute, l.second);
+        check.start(clock.now());
+        clock.set(sc.start.year, sc.start.month, sc.start.day, sc.start.hour, sc.start.minute,
+                  sc.start.second);
+    } else {
+        check.start(clock.now());
+    }
     std::vector<std::string> log;
     std::int64_t t = clock.now().utc;
     const std::int64_t end = t + sc.minutes * 60;
@@ -107,6 +117,8 @@ void simulate(const Scenario& sc) {
                 ini.writeFlag(keys::kName, keys::slotKey(n, keys::kUse), false);
             if (!o.consume.empty()) a.reset();
             check.accept(o, now);
+            for (int n : o.missed)
+                log.push_back(stamp(now) + " missed #" + std::to_string(n));
             if (o.fire) {
                 log.push_back(stamp(now) + " #" + std::to_string(*o.fire));
                 lockUntil = next = t + 60;
@@ -300,13 +312,39 @@ const Scenario kLateChecks[] = {
      {"16.03 09:00:00 CET #0"},
      {I{I::kSuspend, {2026, 3, 16, 7, 50, 0}, {2026, 3, 16, 9, 0, 0}}},
      {0}},
-    {"61 minutes late fires nothing and leaves a once-alarm for tomorrow",
+    {"61 minutes late fires nothing; a once-alarm is switched off and reported",
      daily(0, 8, 0) + once(1, 8, 0),
      {2026, 3, 16, 7, 45, 0},
      105,
-     {},
+     {"16.03 09:01:00 CET missed #1"},
      {I{I::kSuspend, {2026, 3, 16, 7, 50, 0}, {2026, 3, 16, 9, 1, 0}}},
-     {0, 1}},
+     {0}},
+    {"asleep through the night: the once-alarm is reported, and does not ring the next day",
+     daily(0, 7, 0) + once(1, 7, 15) + once(2, 9, 30),
+     {2026, 3, 16, 22, 0, 0},
+     36 * 60,
+     {"17.03 09:00:00 CET missed #1", "17.03 09:30:00 CET warn", "17.03 09:30:00 CET #2",
+      "18.03 07:00:00 CET warn", "18.03 07:00:00 CET #0"},
+     {I{I::kSuspend, {2026, 3, 16, 23, 0, 0}, {2026, 3, 17, 9, 0, 0}}},
+     {0}},
+    {"suspended before the first check after a start: the alarm fires at resume",
+     daily(0, 8, 0),
+     {2026, 3, 16, 8, 1, 0},
+     3,
+     {"16.03 08:01:00 CET #0"},
+     {},
+     {0},
+     {},
+     {2026, 3, 16, 7, 59, 41}},
+    {"the load's own minute is this run's; nothing before it is missed",
+     daily(0, 8, 0) + once(1, 7, 0),
+     {2026, 3, 16, 8, 1, 0},
+     3,
+     {"16.03 08:01:00 CET #0"},
+     {},
+     {0, 1},
+     {},
+     {2026, 3, 16, 8, 0, 30}},
     {"missed across midnight: the schedule of the alarm's own day counts",
      daily(0, 23, 50) + "0_atWeekDay_0=0\r\n0_atWeekDay_2=0\r\n", // Monday, not Sun, Tue
      {2026, 3, 16, 23, 30, 0},
@@ -392,11 +430,31 @@ TEST(AlarmSlots, EachReaderHasItsOwnDefaults) {
     EXPECT_EQ(activeSlots(a), 2);
 }
 
+// A hand-edited warning outside the alarm page's 0..60 minutes is brought into
+// it; one that comes unread in a slot cannot overflow the warning minute.
+TEST(AlarmSlots, WarningMinutesAreKeptInRange) {
+    TempDir dir;
+    writeBytes(dir / "kOkTD.KiF", "[kOk:TD:Alarms]\r\n0_Warn=2147483647\r\n1_Warn=-2147483648\r\n"
+                                  "2_Warn=61\r\n3_Warn=-1\r\n4_Warn=60\r\n");
+    const AlarmSettings a = readAlarmSettings(IniFile(dir / "kOkTD.KiF").snapshot());
+    const int expected[] = {60, 0, 60, 0, 60};
+    for (int n = 0; n < 5; ++n)
+        EXPECT_EQ(a.slot[n].warn, expected[n]) << "slot " << n;
+
+    FixedTimeZone zone;
+    TestClock clock(2026, 3, 16, 8, 1, 0); // INT_MAX minutes wrapped into 32 bits would be -1
+    AlarmSettings huge;
+    huge.slot[0].use = huge.slot[0].atOnce = true;
+    huge.slot[0].hour = 8;
+    huge.slot[0].warn = INT_MAX;
+    EXPECT_FALSE(AlarmCheck().evaluate(huge, clock.now(), false, false).warn);
+}
+
 } // namespace
 
 // A check that did not run because no slot was on finds nothing missed when a
-// slot comes on again; without the reset its old previous check would.
-TEST(AlarmCheck, ResetForgetsTheTimeTheCheckWasStopped) {
+// slot comes on again; without the new start its old previous check would.
+TEST(AlarmCheck, StartForgetsTheTimeTheCheckWasStopped) {
     FixedTimeZone zone;
     AlarmSettings a;
     a.slot[0].use = true;
@@ -404,12 +462,12 @@ TEST(AlarmCheck, ResetForgetsTheTimeTheCheckWasStopped) {
     a.slot[0].weekDays.fill(true);
     a.slot[0].hour = 7;
     a.slot[0].minute = 10;
-    for (const bool reset : {false, true}) {
+    for (const bool restart : {false, true}) {
         AlarmCheck check;
         TestClock clock(2026, 12, 8, 6, 50);
         check.accept(check.evaluate(a, clock.now(), false, false), clock.now());
         clock.set(2026, 12, 8, 7, 30);
-        if (reset) check.reset();
-        EXPECT_EQ(check.evaluate(a, clock.now(), false, false).fire.has_value(), !reset);
+        if (restart) check.start(clock.now());
+        EXPECT_EQ(check.evaluate(a, clock.now(), false, false).fire.has_value(), !restart);
     }
 }
