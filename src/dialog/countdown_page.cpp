@@ -1,9 +1,9 @@
 #include "dialog/countdown_page.h"
 
 #include <QEvent>
-#include <algorithm>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <algorithm>
 
 #include "dialog/clock_link.h"
 #include "dialog/countdown_rules.h"
@@ -78,8 +78,8 @@ void CountdownPage::e_timeformatChange() {
         const QSignalBlocker quiet(ui_->a_sec_cdn);
         ui_->a_sec_cdn->setMinimum(secondsMinimum(*h, *m));
     }
-    for (auto [value, arrows] : {std::pair{h, ui_->a_hrs_cdn}, std::pair{m, ui_->a_min_cdn},
-                                 std::pair{s, ui_->a_sec_cdn}})
+    for (auto [value, arrows] :
+         {std::pair{h, ui_->a_hrs_cdn}, std::pair{m, ui_->a_min_cdn}, std::pair{s, ui_->a_sec_cdn}})
         if (value) followField(arrows, *value);
     if (durationGuard_) return;
     fieldsTypedLast_ = true;
@@ -108,9 +108,9 @@ void CountdownPage::e_secsChange() {
 }
 
 void CountdownPage::settleFields() {
-    const Duration d = settledFields(ui_->e_hrs_cdn->text().toStdString(),
-                                     ui_->e_min_cdn->text().toStdString(),
-                                     ui_->e_sec_cdn->text().toStdString());
+    const Duration d =
+        settledFields(ui_->e_hrs_cdn->text().toStdString(), ui_->e_min_cdn->text().toStdString(),
+                      ui_->e_sec_cdn->text().toStdString());
     durationGuard_ = true;
     ui_->e_hrs_cdn->setText(QString::number(d.hours));
     ui_->e_min_cdn->setText(QString::number(d.minutes));
@@ -284,9 +284,9 @@ void CountdownPage::beforeSave() {
         settleFields();
     else
         settleTotal();
-    for (auto [field, arrows] : {std::pair{ui_->e_pre1, ui_->a_pre1},
-                                 std::pair{ui_->e_pre2, ui_->a_pre2},
-                                 std::pair{ui_->e_after_cdn, ui_->a_after_cdn}})
+    for (auto [field, arrows] :
+         {std::pair{ui_->e_pre1, ui_->a_pre1}, std::pair{ui_->e_pre2, ui_->a_pre2},
+          std::pair{ui_->e_after_cdn, ui_->a_after_cdn}})
         settleNumber(field, arrows);
 }
 

@@ -27,8 +27,7 @@ std::optional<int> typedTotal(std::string_view hours, std::string_view minutes,
     return int(std::clamp<long long>(total, INT_MIN, INT_MAX));
 }
 
-Duration settledFields(std::string_view hours, std::string_view minutes,
-                       std::string_view seconds) {
+Duration settledFields(std::string_view hours, std::string_view minutes, std::string_view seconds) {
     const auto h = fieldInteger(hours), m = fieldInteger(minutes), s = fieldInteger(seconds);
     if (!h || !m || !s) return splitDuration(kFallbackCountdown);
     Duration d;

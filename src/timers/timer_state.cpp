@@ -104,16 +104,17 @@ void writeCountdownStart(settings::IniUpdate& state, const settings::IniUpdate& 
     state.writeInteger(kCountdownSection, keys::kWarn2,
                        settings.readInteger(keys::kName, keys::kWarn2, keys::kWarn2StartDefault));
     if (!fresh) return;
+    // A hand-edited duration beyond the page's longest would overflow or never end.
     const int duration = std::clamp(
-        settings.readInteger(keys::kName, keys::kCountDown, keys::kCountDownStartDefault),
-        kMinCountdown, kMaxCountdown);
+        settings.readInteger(keys::kName, keys::kCountDown, keys::kCountDownStartDefault), 0,
+        kMaxCountdown);
     state.writeInteger(kCountdownSection, kStart, nowSecondOfDay);
     state.writeInteger(kCountdownSection, kLimit, nowSecondOfDay + duration);
 }
 
 int countdownRemaining(const CountdownRead& c, int nowSecondOfDay) {
-    const std::int64_t left = std::int64_t(c.limit) - c.start -
-                              wrapOnce(std::int64_t(nowSecondOfDay) - c.start);
+    const std::int64_t left =
+        std::int64_t(c.limit) - c.start - wrapOnce(std::int64_t(nowSecondOfDay) - c.start);
     return int(std::clamp<std::int64_t>(left, -kDay, kDay));
 }
 

@@ -35,7 +35,7 @@ CountdownRead readCountdown(const settings::IniUpdate& state);
 
 // Copies the display form and the two warnings from the Settings file; a
 // fresh start also sets Start to now and Limit to now + CountDown, the
-// duration kept within kMinCountdown..kMaxCountdown.
+// duration kept within 0..kMaxCountdown.
 void writeCountdownStart(settings::IniUpdate& state, const settings::IniUpdate& settings,
                          int nowSecondOfDay, bool fresh);
 

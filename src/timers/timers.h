@@ -21,7 +21,7 @@ class ClockSurface;
 namespace kok::settings {
 class IniFile;
 class IniUpdate;
-}
+} // namespace kok::settings
 
 namespace kok::timers {
 

@@ -55,39 +55,45 @@ class CountdownPageTest : public QObject {
     void durationViewsStayInStep_data() {
         QTest::addColumn<int>("stored"); // CountDown in the file
         QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("typed"); // "\b" is Backspace
+        QTest::addColumn<QString>("typed");      // "\b" is Backspace
         QTest::addColumn<QStringList>("typing"); // hours, minutes, seconds, total
         QTest::addColumn<QStringList>("left");
         const QStringList same;
-        QTest::newRow("3661 s") << 30 << "e_secs" << "3661" << same
-                                << QStringList{"1", "1", "1", "3661"};
-        QTest::newRow("21599 s") << 30 << "e_secs" << "21599" << same
-                                 << QStringList{"5", "59", "59", "21599"};
-        QTest::newRow("no total") << 30 << "e_secs" << "\b" << QStringList{"0", "0", "30", ""}
+        QTest::newRow("3661 s") << 30 << "e_secs"
+                                << "3661" << same << QStringList{"1", "1", "1", "3661"};
+        QTest::newRow("21599 s") << 30 << "e_secs"
+                                 << "21599" << same << QStringList{"5", "59", "59", "21599"};
+        QTest::newRow("no total") << 30 << "e_secs"
+                                  << "\b" << QStringList{"0", "0", "30", ""}
                                   << QStringList{"0", "1", "40", "100"};
-        QTest::newRow("no hours") << 30 << "e_hrs_cdn" << "\b" << QStringList{"", "0", "30", "30"}
+        QTest::newRow("no hours") << 30 << "e_hrs_cdn"
+                                  << "\b" << QStringList{"", "0", "30", "30"}
                                   << QStringList{"0", "1", "40", "100"};
         // The fallback total is what the field holds already.
-        QTest::newRow("no hours, 100 s") << 100 << "e_hrs_cdn" << "\b"
-                                         << QStringList{"", "1", "40", "100"}
-                                         << QStringList{"0", "1", "40", "100"};
-        QTest::newRow("2 hours") << 30 << "e_hrs_cdn" << "2" << same
-                                 << QStringList{"2", "0", "30", "7230"};
-        QTest::newRow("5 s alone") << 30 << "e_sec_cdn" << "5" << QStringList{"0", "0", "5", "5"}
-                                   << QStringList{"0", "0", "10", "10"};
-        QTest::newRow("25 s alone") << 10 << "e_sec_cdn" << "25" << same
-                                    << QStringList{"0", "0", "25", "25"};
-        QTest::newRow("total emptied, 250") << 100 << "e_secs" << "\b250" << same
-                                            << QStringList{"0", "4", "10", "250"};
+        QTest::newRow("no hours, 100 s")
+            << 100 << "e_hrs_cdn"
+            << "\b" << QStringList{"", "1", "40", "100"} << QStringList{"0", "1", "40", "100"};
+        QTest::newRow("2 hours") << 30 << "e_hrs_cdn"
+                                 << "2" << same << QStringList{"2", "0", "30", "7230"};
+        QTest::newRow("5 s alone")
+            << 30 << "e_sec_cdn"
+            << "5" << QStringList{"0", "0", "5", "5"} << QStringList{"0", "0", "10", "10"};
+        QTest::newRow("25 s alone") << 10 << "e_sec_cdn"
+                                    << "25" << same << QStringList{"0", "0", "25", "25"};
+        QTest::newRow("total emptied, 250")
+            << 100 << "e_secs"
+            << "\b250" << same << QStringList{"0", "4", "10", "250"};
         QTest::newRow("99999 s in the seconds")
-            << 100 << "e_sec_cdn" << "99999" << QStringList{"0", "1", "99999", "100059"}
+            << 100 << "e_sec_cdn"
+            << "99999" << QStringList{"0", "1", "99999", "100059"}
             << QStringList{"0", "1", "59", "119"};
-        QTest::newRow("30 hours") << 100 << "e_hrs_cdn" << "30"
-                                  << QStringList{"30", "1", "40", "108100"}
+        QTest::newRow("30 hours") << 100 << "e_hrs_cdn"
+                                  << "30" << QStringList{"30", "1", "40", "108100"}
                                   << QStringList{"5", "1", "40", "18100"};
-        QTest::newRow("2147483647 s") << 100 << "e_secs" << "2147483647"
-                                      << QStringList{"596523", "14", "7", "2147483647"}
-                                      << QStringList{"5", "59", "59", "21599"};
+        QTest::newRow("2147483647 s")
+            << 100 << "e_secs"
+            << "2147483647" << QStringList{"596523", "14", "7", "2147483647"}
+            << QStringList{"5", "59", "59", "21599"};
     }
     void durationViewsStayInStep() {
         QFETCH(int, stored);
