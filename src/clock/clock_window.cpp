@@ -80,15 +80,17 @@ void ClockWindow::connectComponents() {
 
 void ClockWindow::setSettingsDialog(dialog::SettingsDialog* dialog) {
     dialog_ = dialog;
-    timers_->setStopwatchShown([this](const QString& text) {
-        if (settingsDialogVisible()) dialog_->showStopwatchTime(text);
+    timers_->setStopwatchShown([this](const QString& reading, const QString& timeOfDay) {
+        if (!settingsDialogVisible()) return;
+        dialog_->showStopwatchTime(reading);
+        dialog_->showClockTime(timeOfDay);
     });
-    timers_->setStopwatchChanged([this](timers::Timers::StopwatchChange change) {
-        if (!settingsDialogVisible()) return; // showing the dialog refreshes its page
-        if (change == timers::Timers::StopwatchChange::StartedOrStopped)
-            dialog_->refreshStopwatchPage();
-        else
-            dialog_->showStopwatchPaused(change == timers::Timers::StopwatchChange::Paused);
+    // Showing the dialog refreshes its pages; while it shows, they follow.
+    timers_->setStopwatchChanged([this] {
+        if (settingsDialogVisible()) dialog_->refreshStopwatchPage();
+    });
+    timers_->setCountdownChanged([this] {
+        if (settingsDialogVisible()) dialog_->refreshCountdownPage();
     });
     if (dialog_)
         connect(messageBar_.get(), &signal::MessageBar::showingChanged, dialog_,

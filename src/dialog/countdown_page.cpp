@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <algorithm>
 
 #include "dialog/clock_link.h"
 #include "dialog/countdown_rules.h"
@@ -38,12 +39,22 @@ CountdownPage::CountdownPage(ClockLink& clock, QWidget* parent)
         {ui_->e_after_cdn, ui_->a_after_cdn}};
     for (auto [field, arrows] : pairs)
         attachArrows(arrows, field);
-    for (QLineEdit* field : {ui_->e_hrs_cdn, ui_->e_min_cdn, ui_->e_sec_cdn})
+    for (QLineEdit* field : {ui_->e_hrs_cdn, ui_->e_min_cdn, ui_->e_sec_cdn}) {
         connect(field, &QLineEdit::textChanged, this, &CountdownPage::e_timeformatChange);
+        connect(field, &QLineEdit::editingFinished, this, &CountdownPage::settleFields);
+    }
     connect(ui_->e_secs, &QLineEdit::textChanged, this, &CountdownPage::e_secsChange);
-    for (auto [field, arrows] : {pairs[4], pairs[5], pairs[6]})
+    connect(ui_->e_secs, &QLineEdit::editingFinished, this, &CountdownPage::settleTotal);
+    // A step of the arrows is a finished edit.
+    for (QSpinBox* arrows : {ui_->a_hrs_cdn, ui_->a_min_cdn, ui_->a_sec_cdn})
+        connect(arrows, &QSpinBox::valueChanged, this, &CountdownPage::settleFields);
+    connect(ui_->a_secs, &QSpinBox::valueChanged, this, &CountdownPage::settleTotal);
+    for (auto [field, arrows] : {pairs[4], pairs[5], pairs[6]}) {
         connect(field, &QLineEdit::textChanged, this,
                 [this, field, arrows] { numberChange(field, arrows); });
+        connect(field, &QLineEdit::editingFinished, this,
+                [this, field, arrows] { settleNumber(field, arrows); });
+    }
 
     for (QCheckBox* box : {ui_->o_sound_cdn, ui_->o_beep_cdn, ui_->o_app_cdn})
         connect(box, &QCheckBox::toggled, this, &CountdownPage::updateEnabled);
@@ -61,41 +72,33 @@ CountdownPage::CountdownPage(ClockLink& clock, QWidget* parent)
 CountdownPage::~CountdownPage() = default;
 
 void CountdownPage::e_timeformatChange() {
-    const DurationEdit edit =
-        editDuration(ui_->e_hrs_cdn->text().toStdString(), ui_->e_min_cdn->text().toStdString(),
-                     ui_->e_sec_cdn->text().toStdString());
-    if (!edit.valid) {
-        durationGuard_ = false;
-        const QString fallback = QString::number(kFallbackCountdown);
-        // The total may read so already; its rule must still put the fields right.
-        if (ui_->e_secs->text() == fallback)
-            e_secsChange();
-        else
-            ui_->e_secs->setText(fallback);
-        return;
-    }
-    followField(ui_->a_hrs_cdn, edit.fields.hours);
-    followField(ui_->a_min_cdn, edit.fields.minutes);
-    followField(ui_->a_sec_cdn, *number(ui_->e_sec_cdn));
-    if (durationGuard_) return;
-    durationGuard_ = true;
-    {
+    const std::optional<int> h = number(ui_->e_hrs_cdn), m = number(ui_->e_min_cdn),
+                             s = number(ui_->e_sec_cdn);
+    if (h && m) {
         const QSignalBlocker quiet(ui_->a_sec_cdn);
-        ui_->a_sec_cdn->setMinimum(edit.secondsMinimum);
+        ui_->a_sec_cdn->setMinimum(secondsMinimum(*h, *m));
     }
-    if (edit.secondsRaised) ui_->e_sec_cdn->setText(QString::number(edit.fields.seconds));
-    ui_->e_secs->setText(QString::number(edit.total));
+    for (auto [value, arrows] :
+         {std::pair{h, ui_->a_hrs_cdn}, std::pair{m, ui_->a_min_cdn}, std::pair{s, ui_->a_sec_cdn}})
+        if (value) followField(arrows, *value);
+    if (durationGuard_) return;
+    fieldsTypedLast_ = true;
+    // A field that holds no number yet waits until it is left.
+    const std::optional<int> total =
+        typedTotal(ui_->e_hrs_cdn->text().toStdString(), ui_->e_min_cdn->text().toStdString(),
+                   ui_->e_sec_cdn->text().toStdString());
+    if (!total) return;
+    durationGuard_ = true;
+    ui_->e_secs->setText(QString::number(*total));
     durationGuard_ = false;
 }
 
 void CountdownPage::e_secsChange() {
     const std::optional<int> total = number(ui_->e_secs);
-    if (!total) {
-        ui_->e_secs->setText(QString::number(kFallbackCountdown)); // runs this rule again
-        return;
-    }
-    followField(ui_->a_secs, *total);
+    if (total) followField(ui_->a_secs, *total);
     if (durationGuard_) return;
+    fieldsTypedLast_ = false;
+    if (!total) return; // until it is left
     durationGuard_ = true;
     const Duration d = splitDuration(*total);
     ui_->e_hrs_cdn->setText(QString::number(d.hours));
@@ -104,11 +107,31 @@ void CountdownPage::e_secsChange() {
     durationGuard_ = false;
 }
 
+void CountdownPage::settleFields() {
+    const Duration d =
+        settledFields(ui_->e_hrs_cdn->text().toStdString(), ui_->e_min_cdn->text().toStdString(),
+                      ui_->e_sec_cdn->text().toStdString());
+    durationGuard_ = true;
+    ui_->e_hrs_cdn->setText(QString::number(d.hours));
+    ui_->e_min_cdn->setText(QString::number(d.minutes));
+    ui_->e_sec_cdn->setText(QString::number(d.seconds));
+    durationGuard_ = false;
+    e_timeformatChange();
+}
+
+void CountdownPage::settleTotal() {
+    ui_->e_secs->setText(QString::number(settledTotal(ui_->e_secs->text().toStdString())));
+    e_secsChange();
+}
+
 void CountdownPage::numberChange(QLineEdit* field, QSpinBox* arrows) {
-    if (const std::optional<int> value = number(field))
-        followField(arrows, *value);
-    else
-        field->setText("0");
+    if (const std::optional<int> value = number(field)) followField(arrows, *value);
+}
+
+void CountdownPage::settleNumber(QLineEdit* field, QSpinBox* arrows) {
+    const std::optional<int> value = number(field);
+    field->setText(
+        QString::number(value ? std::clamp(*value, arrows->minimum(), arrows->maximum()) : 0));
 }
 
 void CountdownPage::updateEnabled() {
@@ -198,6 +221,7 @@ void CountdownPage::load(const settings::IniUpdate& file, SettingsGroup group) {
     };
     ui_->o_cdn_on->setChecked(flag(keys::kUse, defaults::kUse));
     ui_->e_secs->setText(integer(keys::kCountDown, defaults::kCountDown));
+    e_secsChange(); // also when the text stays: fields left half typed follow it
     ui_->e_pre1->setText(integer(keys::kWarn1, defaults::kWarn1));
     ui_->e_pre2->setText(integer(keys::kWarn2, defaults::kWarn2));
     ui_->e_after_cdn->setText(integer(keys::kRemind, defaults::kRemind));
@@ -248,6 +272,22 @@ void CountdownPage::save(settings::IniUpdate& file, SettingsGroup group) const {
 
 void CountdownPage::loaded() {
     setDurationLocked(clock_.countdownRunning());
+}
+
+void CountdownPage::showCountdownRunning() {
+    ui_->o_cdn_on->setChecked(clock_.countdownRunning());
+    setDurationLocked(clock_.countdownRunning());
+}
+
+void CountdownPage::beforeSave() {
+    if (fieldsTypedLast_)
+        settleFields();
+    else
+        settleTotal();
+    for (auto [field, arrows] :
+         {std::pair{ui_->e_pre1, ui_->a_pre1}, std::pair{ui_->e_pre2, ui_->a_pre2},
+          std::pair{ui_->e_after_cdn, ui_->a_after_cdn}})
+        settleNumber(field, arrows);
 }
 
 void CountdownPage::saved() {

@@ -31,7 +31,13 @@ class CountdownPage : public DialogPage {
     void save(settings::IniUpdate& file, SettingsGroup group) const override;
     void loaded() override;
     void flash(int count) override;
+    void beforeSave() override;
     void saved() override;
+
+    // The countdown started or stopped (also by its end) while the page
+    // shows: the switch and the duration lock show it as a new load would,
+    // so that OK keeps what the countdown does now.
+    void showCountdownRunning();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -41,8 +47,12 @@ class CountdownPage : public DialogPage {
     void e_timeformatChange();
     // Rule B: the total changed; rewrites hours, minutes and seconds.
     void e_secsChange();
-    // A warning or reminder field changed; a text that is no number becomes "0".
+    // A warning or reminder field changed: its arrows follow a number.
     void numberChange(QLineEdit* field, QSpinBox* arrows);
+    // A field left: the fallback for a text that is no number, and the limits.
+    void settleFields();
+    void settleTotal();
+    void settleNumber(QLineEdit* field, QSpinBox* arrows);
     void b_changeClick();
     void updateEnabled();
     void setDurationLocked(bool locked);
@@ -58,6 +68,8 @@ class CountdownPage : public DialogPage {
     // Set while one duration rule writes the other view's fields, so that
     // their change rules only move their arrows.
     bool durationGuard_ = false;
+    // The view of the duration typed in last; OK settles that one.
+    bool fieldsTypedLast_ = false;
 };
 
 } // namespace kok::dialog

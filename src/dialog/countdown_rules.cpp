@@ -1,5 +1,8 @@
 #include "dialog/countdown_rules.h"
 
+#include <algorithm>
+#include <climits>
+
 namespace kok::dialog {
 
 Duration splitDuration(int total) {
@@ -11,22 +14,32 @@ Duration splitDuration(int total) {
     return d;
 }
 
-DurationEdit editDuration(std::string_view hours, std::string_view minutes,
-                          std::string_view seconds) {
+int secondsMinimum(int hours, int minutes) {
+    return hours == 0 && minutes == 0 ? kMinCountdown : 0;
+}
+
+std::optional<int> typedTotal(std::string_view hours, std::string_view minutes,
+                              std::string_view seconds) {
     const auto h = fieldInteger(hours), m = fieldInteger(minutes), s = fieldInteger(seconds);
-    DurationEdit edit;
-    if (!h || !m || !s) return edit;
-    edit.valid = true;
-    edit.fields = {*h, *m, *s};
-    if (*h == 0 && *m == 0) {
-        edit.secondsMinimum = kMinCountdown;
-        if (*s < kMinCountdown) {
-            edit.secondsRaised = true;
-            edit.fields.seconds = kMinCountdown;
-        }
-    }
-    edit.total = edit.fields.hours * 3600 + edit.fields.minutes * 60 + edit.fields.seconds;
-    return edit;
+    if (!h || !m || !s) return std::nullopt;
+    // Far beyond the range while typed; kept to an int until the field is left.
+    const long long total = *h * 3600LL + *m * 60LL + *s;
+    return int(std::clamp<long long>(total, INT_MIN, INT_MAX));
+}
+
+Duration settledFields(std::string_view hours, std::string_view minutes, std::string_view seconds) {
+    const auto h = fieldInteger(hours), m = fieldInteger(minutes), s = fieldInteger(seconds);
+    if (!h || !m || !s) return splitDuration(kFallbackCountdown);
+    Duration d;
+    d.hours = std::clamp(*h, 0, kMaxCountdown / 3600);
+    d.minutes = std::clamp(*m, 0, 59);
+    d.seconds = std::clamp(*s, secondsMinimum(d.hours, d.minutes), 59);
+    return d;
+}
+
+int settledTotal(std::string_view total) {
+    const auto n = fieldInteger(total);
+    return n ? std::clamp(*n, kMinCountdown, kMaxCountdown) : kFallbackCountdown;
 }
 
 int beepRadioForType(int type) {

@@ -2,18 +2,22 @@
 
 // How the countdown page keeps its duration consistent: the same duration is
 // edited as hours, minutes and seconds and as one total of seconds, and each
-// view is rewritten from the other.
+// view is rewritten from the other. While a field is typed in, the other view
+// follows what it holds as it stands; the page's limits and the fallback for a
+// field that holds no number apply when the field is left (or on OK), so that
+// typing a number gives that number.
 
 #include <optional>
 #include <string_view>
 
 #include "dialog/field_integer.h"
+#include "timers/countdown_range.h"
 
 namespace kok::dialog {
 
-inline constexpr int kMinCountdown = 10;    // seconds
-inline constexpr int kMaxCountdown = 21599; // 5:59:59
-// What a total that is not a number becomes (0:01:40).
+using timers::kMaxCountdown;
+using timers::kMinCountdown;
+// What a duration that is not a number becomes (0:01:40).
 inline constexpr int kFallbackCountdown = 100;
 
 struct Duration {
@@ -24,18 +28,23 @@ struct Duration {
 // The total as hours, minutes and seconds (division truncating toward zero).
 Duration splitDuration(int total);
 
-// A change of the hours, minutes or seconds field.
-struct DurationEdit {
-    // All three hold integers; otherwise the total becomes kFallbackCountdown
-    // and the rest of this is unset.
-    bool valid = false;
-    Duration fields;            // as parsed, seconds raised to the minimum
-    int secondsMinimum = 0;     // 10 while hours and minutes are both 0
-    bool secondsRaised = false; // the seconds text must become the minimum
-    int total = kFallbackCountdown;
-};
-DurationEdit editDuration(std::string_view hours, std::string_view minutes,
-                          std::string_view seconds);
+// The seconds' lower bound: kMinCountdown while hours and minutes are both 0.
+int secondsMinimum(int hours, int minutes);
+
+// While hours, minutes or seconds are typed in: the total they make as they
+// stand, or none while one of them holds no integer.
+std::optional<int> typedTotal(std::string_view hours, std::string_view minutes,
+                              std::string_view seconds);
+
+// Hours, minutes and seconds as they stay when a field is left: the fallback
+// duration when one of them holds no integer, else each kept within its
+// range (hours 0..5, minutes and seconds 0..59, seconds at least their
+// minimum).
+Duration settledFields(std::string_view hours, std::string_view minutes, std::string_view seconds);
+
+// The total as it stays when it is left: the fallback when it holds no
+// integer, else kept within kMinCountdown..kMaxCountdown.
+int settledTotal(std::string_view total);
 
 // The beep pattern radio (1..4) a stored Type selects; other values select 1.
 int beepRadioForType(int type);

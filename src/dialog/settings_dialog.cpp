@@ -202,7 +202,6 @@ void SettingsDialog::FormShow() {
             move(screen->geometry().center() - rect().center());
     }
     clock_.setAlarmMenuVisible(false);
-    countdownRunningAtShow_ = clock_.countdownRunning();
     const settings::IniUpdate file = settings::openSettings().snapshot();
     for (SettingsGroup group : kLoadOrder) {
         forEachPage([&](DialogPage& page) { page.load(file, group); });
@@ -273,9 +272,9 @@ void SettingsDialog::c_okClick() {
     forEachPage([&](const DialogPage& page) { restart = restart || page.changesRunningSkin(); });
     if (restart) app::RestartProgram();
     hide();
-    // A countdown that ran while the dialog was open runs on; one switched on
-    // here starts from its full time. The countdown page may say otherwise.
-    clock_.setCountdownRestart(!countdownRunningAtShow_);
+    // A countdown that runs now runs on; one switched on here starts from its
+    // full time. The countdown page may say otherwise.
+    clock_.setCountdownRestart(!clock_.countdownRunning());
     forEachPage([](DialogPage& page) { page.saved(); });
     clock_.reloadSettings();
 }
@@ -340,8 +339,12 @@ void SettingsDialog::refreshStopwatchPage() {
     if (StopwatchPage* page = stopwatchPage()) page->refresh();
 }
 
-void SettingsDialog::showStopwatchPaused(bool paused) {
-    if (StopwatchPage* page = stopwatchPage()) page->showPaused(paused);
+CountdownPage* SettingsDialog::countdownPage() const {
+    return qobject_cast<CountdownPage*>(pages_[Countdown]);
+}
+
+void SettingsDialog::refreshCountdownPage() {
+    if (CountdownPage* page = countdownPage()) page->showCountdownRunning();
 }
 
 } // namespace kok::dialog

@@ -17,6 +17,7 @@ class SettingsDialogForm;
 namespace kok::dialog {
 
 class ClockLink;
+class CountdownPage;
 class StopwatchPage;
 
 // The Settings dialog: created hidden at start and afterwards only shown and
@@ -42,10 +43,10 @@ class SettingsDialog : public QDialog {
     void showStopwatchTime(const QString& text);
     // The clock's time at every tick, for the stopwatch page's current-time field.
     void showClockTime(const QString& text);
-    // The stopwatch started or stopped (its page refreshes), or was paused or
-    // resumed from the clock's timer button.
+    // The stopwatch started, stopped, paused or resumed; the countdown started
+    // or stopped: their pages show it.
     void refreshStopwatchPage();
-    void showStopwatchPaused(bool paused);
+    void refreshCountdownPage();
     // OK and Cancel are off while the Message bar shows.
     void setMessageBarShowing(bool showing);
     // The program's folder could not be written: nothing can be saved until
@@ -85,6 +86,7 @@ class SettingsDialog : public QDialog {
     template <class Fn> void forEachPage(Fn fn) const;
     // None until the pages are built.
     StopwatchPage* stopwatchPage() const;
+    CountdownPage* countdownPage() const;
 
     std::unique_ptr<Ui::SettingsDialogForm> ui_;
     ClockLink& clock_;
@@ -95,7 +97,6 @@ class SettingsDialog : public QDialog {
     bool readOnly_ = false;
     bool lockOpen_ = false;
     bool barShowing_ = false;
-    bool countdownRunningAtShow_ = false;
     int lockerCount_ = 6; // seconds until the skin choice and OK open
     int focusCount_ = 0;  // flashes of the message fields so far
 };

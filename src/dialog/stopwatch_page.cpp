@@ -1,8 +1,10 @@
 #include "dialog/stopwatch_page.h"
 
+#include "clock/time_text.h"
 #include "dialog/clock_link.h"
 #include "dialog/label_click.h"
 #include "dialog/stopwatch_reading.h"
+#include "platform/clock.h"
 #include "settings/ini_file.h"
 #include "settings/keys.h"
 #include "settings/settings_file.h"
@@ -16,10 +18,6 @@ namespace keys = settings::timer;
 
 QString qs(std::string_view s) {
     return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
-
-timers::StopwatchInfo stopwatchInfo() {
-    return timers::readStopwatchInfo(settings::IniFile(timers::timerStatePath()).snapshot());
 }
 
 QString missedText(int dropped) {
@@ -67,33 +65,25 @@ void StopwatchPage::setSaveButtonsEnabled(bool enabled) {
 
 void StopwatchPage::refresh() {
     const bool ticking = clock_.stopwatchTicking();
-    if (ticking) {
-        const timers::StopwatchInfo info = stopwatchInfo();
+    const bool paused = clock_.stopwatchPaused();
+    if (ticking || paused) {
+        const platform::LocalTime now = platform::clock().now();
+        const timers::StopwatchInfo info = timers::readStopwatchInfo(
+            settings::IniFile(timers::timerStatePath()).snapshot(), now.secondOfDay());
         ui_->v_start->setText(QString::fromStdString(info.startTime));
-        ui_->v_missed->setText(missedText(info.dropped));
+        ui_->v_timer->setText(QString::fromStdString(timers::stopwatchText(info.elapsed)));
+        // A pause has no current time, and its missed time is not known yet.
+        ui_->v_current->setText(paused ? qs(kPausedValue)
+                                       : QString::fromStdString(clock::timeText(now)));
+        ui_->v_missed->setText(paused ? qs(kPausedValue) : missedText(info.dropped));
     } else {
         for (QLabel* v : {ui_->v_start, ui_->v_current, ui_->v_missed, ui_->v_timer})
             v->setText(qs(kNoValue));
     }
     setSaveButtonsEnabled(ticking);
     ui_->b_pause_timer->setEnabled(ticking);
-    ui_->b_reset->setEnabled(ticking);
-    // The stopwatch may have been paused or resumed from the clock's button
-    // while the dialog was hidden, or stopped: resuming is offered exactly
-    // while it is paused.
-    ui_->b_resume_timer->setEnabled(clock_.stopwatchPaused());
-}
-
-void StopwatchPage::showPaused(bool paused) {
-    ui_->b_pause_timer->setEnabled(!paused);
     ui_->b_resume_timer->setEnabled(paused);
-    if (paused) {
-        ui_->v_current->setText(qs(kPausedValue));
-        ui_->v_missed->setText(qs(kPausedValue));
-    } else {
-        ui_->v_missed->setText(missedText(stopwatchInfo().dropped));
-    }
-    setSaveButtonsEnabled(!paused);
+    ui_->b_reset->setEnabled(ticking || paused);
 }
 
 void StopwatchPage::showStopwatchTime(const QString& text) {
@@ -133,12 +123,12 @@ void StopwatchPage::b_clearClick() {
 
 void StopwatchPage::b_pause_timerClick() {
     clock_.pauseStopwatch();
-    showPaused(true);
+    refresh();
 }
 
 void StopwatchPage::b_resume_timerClick() {
     clock_.resumeStopwatch();
-    showPaused(false);
+    refresh();
 }
 
 void StopwatchPage::b_resetClick() {

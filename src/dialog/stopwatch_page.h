@@ -31,10 +31,9 @@ class StopwatchPage : public DialogPage {
     void save(settings::IniUpdate& file, SettingsGroup group) const override;
     void loaded() override { refresh(); }
 
-    // Run on showing the dialog and whenever the stopwatch starts or stops.
+    // Run on showing the dialog and whenever the stopwatch starts, stops,
+    // pauses or resumes, from wherever: the page shows its state from scratch.
     void refresh();
-    // The stopwatch was paused or resumed (from this page or the clock).
-    void showPaused(bool paused);
     // The clock's ticks.
     void showStopwatchTime(const QString& text);
     void showClockTime(const QString& text);

@@ -1,9 +1,13 @@
 #include "timers/timer_state.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "clock/time_text.h"
 #include "platform/file_io.h"
 #include "settings/keys.h"
 #include "settings/settings_file.h"
+#include "timers/countdown_range.h"
 
 namespace kok::timers {
 namespace {
@@ -24,8 +28,40 @@ constexpr std::string_view kPauseHour = "PauseHour";
 constexpr std::string_view kPauseMinute = "PauseMinute";
 constexpr std::string_view kPauseSecond = "PauseSecond";
 
-int wrapOnce(int seconds) {
+// A year of pauses: a larger Dropped is not one this program wrote.
+constexpr std::int64_t kMaxDropped = 366LL * kDay;
+
+std::int64_t wrapOnce(std::int64_t seconds) {
     return seconds < 0 ? seconds + kDay : seconds;
+}
+
+int modDay(std::int64_t seconds) {
+    return int((seconds % kDay + kDay) % kDay);
+}
+
+bool within(std::int64_t value, std::int64_t low, std::int64_t high) {
+    return value >= low && value <= high;
+}
+
+// The three keys of a time of day in the stopwatch section.
+struct TimeKeys {
+    std::string_view hour, minute, second;
+};
+constexpr TimeKeys kStartKeys{kStartHour, kStartMinute, kStartSecond};
+constexpr TimeKeys kPauseKeys{kPauseHour, kPauseMinute, kPauseSecond};
+
+bool timeInRange(const settings::IniUpdate& state, const TimeKeys& keys) {
+    const auto ok = [&](std::string_view key, int high) {
+        return within(state.readInteger(kStopwatchSection, key, 0), 0, high);
+    };
+    return ok(keys.hour, 23) && ok(keys.minute, 59) && ok(keys.second, 59);
+}
+
+// An earlier build stored a pause across midnight as a negative time; one
+// such pause reads as the time it lasted.
+bool stopwatchInRange(const settings::IniUpdate& state) {
+    return timeInRange(state, kStartKeys) && timeInRange(state, kPauseKeys) &&
+           within(state.readInteger(kStopwatchSection, kDropped, 0), -kDay + 1, kMaxDropped);
 }
 
 void removePause(settings::IniUpdate& state) {
@@ -45,11 +81,18 @@ void removeTimerState() {
 
 CountdownRead readCountdown(const settings::IniUpdate& state) {
     const CountdownRead d;
-    return {state.readInteger(kCountdownSection, kStart, d.start),
-            state.readInteger(kCountdownSection, kLimit, d.limit),
-            state.readFlag(kCountdownSection, keys::kAsTime, d.asTime),
-            state.readInteger(kCountdownSection, keys::kWarn1, d.warn1),
-            state.readInteger(kCountdownSection, keys::kWarn2, d.warn2)};
+    CountdownRead c{state.readInteger(kCountdownSection, kStart, d.start),
+                    state.readInteger(kCountdownSection, kLimit, d.limit),
+                    state.readFlag(kCountdownSection, keys::kAsTime, d.asTime),
+                    state.readInteger(kCountdownSection, keys::kWarn1, d.warn1),
+                    state.readInteger(kCountdownSection, keys::kWarn2, d.warn2)};
+    // A start is a second of the day, and a countdown of a day or more would
+    // never end, since the file holds no date.
+    if (!within(c.start, 0, kDay - 1) || !within(std::int64_t(c.limit) - c.start, 0, kDay - 1)) {
+        c.start = d.start;
+        c.limit = d.limit;
+    }
+    return c;
 }
 
 void writeCountdownStart(settings::IniUpdate& state, const settings::IniUpdate& settings,
@@ -61,14 +104,18 @@ void writeCountdownStart(settings::IniUpdate& state, const settings::IniUpdate& 
     state.writeInteger(kCountdownSection, keys::kWarn2,
                        settings.readInteger(keys::kName, keys::kWarn2, keys::kWarn2StartDefault));
     if (!fresh) return;
-    const int duration =
-        settings.readInteger(keys::kName, keys::kCountDown, keys::kCountDownStartDefault);
+    // A hand-edited duration beyond the page's longest would overflow or never end.
+    const int duration = std::clamp(
+        settings.readInteger(keys::kName, keys::kCountDown, keys::kCountDownStartDefault), 0,
+        kMaxCountdown);
     state.writeInteger(kCountdownSection, kStart, nowSecondOfDay);
     state.writeInteger(kCountdownSection, kLimit, nowSecondOfDay + duration);
 }
 
 int countdownRemaining(const CountdownRead& c, int nowSecondOfDay) {
-    return (c.limit - c.start) - wrapOnce(nowSecondOfDay - c.start);
+    const std::int64_t left =
+        std::int64_t(c.limit) - c.start - wrapOnce(std::int64_t(nowSecondOfDay) - c.start);
+    return int(std::clamp<std::int64_t>(left, -kDay, kDay));
 }
 
 std::string countdownText(int remaining, bool asTime) {
@@ -93,8 +140,13 @@ StopwatchRead readStopwatch(const settings::IniUpdate& state, int nowSecondOfDay
                state.readInteger(kStopwatchSection, s, fallback % 60);
     };
     StopwatchRead s;
+    if (!stopwatchInRange(state)) {
+        s.startSecond = nowSecondOfDay; // lost
+        return s;
+    }
+    const int dropped = state.readInteger(kStopwatchSection, kDropped, 0);
     s.startSecond = secondOfDay(kStartHour, kStartMinute, kStartSecond, nowSecondOfDay);
-    s.dropped = state.readInteger(kStopwatchSection, kDropped, 0);
+    s.dropped = dropped < 0 ? dropped + kDay : dropped;
     if (state.hasKey(kStopwatchSection, kPauseHour) &&
         state.hasKey(kStopwatchSection, kPauseMinute) &&
         state.hasKey(kStopwatchSection, kPauseSecond))
@@ -113,7 +165,7 @@ void writeStopwatchStart(settings::IniUpdate& state, const platform::LocalTime& 
 }
 
 int stopwatchElapsed(const StopwatchRead& s, int nowSecondOfDay) {
-    return wrapOnce(s.pausedAt.value_or(nowSecondOfDay) - s.startSecond - s.dropped);
+    return modDay(std::int64_t(s.pausedAt.value_or(nowSecondOfDay)) - s.startSecond - s.dropped);
 }
 
 std::string stopwatchText(int elapsed) {
@@ -129,14 +181,15 @@ void writePause(settings::IniUpdate& state, const platform::LocalTime& now) {
 void writeResume(settings::IniUpdate& state, int nowSecondOfDay) {
     const StopwatchRead s = readStopwatch(state, nowSecondOfDay);
     if (!s.pausedAt) return;
-    // Negative across midnight; the elapsed time's one wrap makes up for it.
-    state.writeInteger(kStopwatchSection, kDropped, s.dropped + nowSecondOfDay - *s.pausedAt);
+    const std::int64_t dropped = s.dropped + modDay(std::int64_t(nowSecondOfDay) - *s.pausedAt);
+    state.writeInteger(kStopwatchSection, kDropped, int(std::min(dropped, kMaxDropped)));
     removePause(state);
 }
 
-StopwatchInfo readStopwatchInfo(const settings::IniUpdate& state) {
-    return {state.readString(kStopwatchSection, kStartTime, "-"),
-            state.readInteger(kStopwatchSection, kDropped, 0)};
+StopwatchInfo readStopwatchInfo(const settings::IniUpdate& state, int nowSecondOfDay) {
+    const StopwatchRead s = readStopwatch(state, nowSecondOfDay);
+    return {stopwatchInRange(state) ? state.readString(kStopwatchSection, kStartTime, "-") : "-",
+            s.dropped, stopwatchElapsed(s, nowSecondOfDay)};
 }
 
 } // namespace kok::timers

@@ -24,7 +24,8 @@ void removeTimerState();
 // Countdown
 
 // What the tick reads; the defaults are those of a state that was lost, which
-// ends the countdown at once.
+// ends the countdown at once. A start or an end that no start of this program
+// writes (a hand edit) counts as lost too.
 struct CountdownRead {
     int start = 0, limit = 0;
     bool asTime = true;
@@ -33,7 +34,8 @@ struct CountdownRead {
 CountdownRead readCountdown(const settings::IniUpdate& state);
 
 // Copies the display form and the two warnings from the Settings file; a
-// fresh start also sets Start to now and Limit to now + CountDown.
+// fresh start also sets Start to now and Limit to now + CountDown, the
+// duration kept within 0..kMaxCountdown.
 void writeCountdownStart(settings::IniUpdate& state, const settings::IniUpdate& settings,
                          int nowSecondOfDay, bool fresh);
 
@@ -52,28 +54,33 @@ CountdownTick countdownTick(const CountdownRead& c, int nowSecondOfDay);
 
 struct StopwatchRead {
     int startSecond = 0;
-    int dropped = 0;             // paused time of the pauses already resumed
+    int dropped = 0;             // paused time of the pauses already resumed, never negative
     std::optional<int> pausedAt; // second of the day of a pause still in force
 };
-// A missing start counts from now.
+// A missing start counts from now. A section holding a time of day or a
+// paused time that this program does not write (a hand edit) is read as
+// missing altogether.
 StopwatchRead readStopwatch(const settings::IniUpdate& state, int nowSecondOfDay);
 
 // A fresh start: the count begins at zero, running.
 void writeStopwatchStart(settings::IniUpdate& state, const platform::LocalTime& now);
-// A paused stopwatch shows the count at its pause.
+// A paused stopwatch shows the count at its pause. Times of day only: the
+// count is taken modulo a day.
 int stopwatchElapsed(const StopwatchRead& s, int nowSecondOfDay);
 std::string stopwatchText(int elapsed);
 
 void writePause(settings::IniUpdate& state, const platform::LocalTime& now);
 // Adds the pause to Dropped and ends it; without a pause in force, nothing.
+// A pause across midnight counts the time it really lasted (under a day).
 void writeResume(settings::IniUpdate& state, int nowSecondOfDay);
 
 // What the settings dialog shows of a started stopwatch: its start as stored
-// ("-" when missing) and the paused time so far.
+// ("-" when missing or lost), the paused time so far and its reading now.
 struct StopwatchInfo {
     std::string startTime;
     int dropped = 0;
+    int elapsed = 0;
 };
-StopwatchInfo readStopwatchInfo(const settings::IniUpdate& state);
+StopwatchInfo readStopwatchInfo(const settings::IniUpdate& state, int nowSecondOfDay);
 
 } // namespace kok::timers

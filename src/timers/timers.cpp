@@ -53,13 +53,12 @@ bool Timers::load(const settings::IniFile& ini) {
     const bool use =
         countdownUse_.value_or(s.readFlag(keys::kName, keys::kUse, keys::kUseShowDefault));
     if (use) {
-        countdownRunning_ = StartCountdown(fresh);
+        setCountdownRunning(StartCountdown(fresh));
     } else {
         ui_.tt_countdown->stop();
         if (countdownRunning_) { // the dialog has just switched it off
-            countdownRunning_ = false;
+            setCountdownRunning(false);
             ui_.mt_start_cdn->setText(kStartCountdownCaption);
-            surface_.setUptimeDisplayEnabled(true);
         }
     }
     if (s.readFlag(keys::kName, keys::kActive, keys::kActiveShowDefault)) {
@@ -70,10 +69,10 @@ bool Timers::load(const settings::IniFile& ini) {
         if (stopwatchStarted_) { // switched off behind its back
             stopwatchStarted_ = false;
             ui_.mt_start_tmr->setText(kStartStopwatchCaption);
-            surface_.setUptimeDisplayEnabled(true);
             surface_.setTimerButtonRunning(false);
         }
     }
+    updateUptimeDisplay();
     clockBackIfIdle();
     const bool stopMode = s.readFlag(keys::kName, keys::kTerminate, keys::kTerminateShowDefault);
     ui_.mt_mode_stop->setChecked(stopMode);
@@ -90,10 +89,30 @@ void Timers::timersUnusable() {
     platform::showMessage(std::string(settings::kWriteFailureText) + std::string(kTimersUnusable));
 }
 
+bool Timers::writeState(const std::function<void(settings::IniUpdate&)>& edits) {
+    try {
+        timerState().update(edits);
+        stateUnwritable_ = false;
+    } catch (const settings::WriteError&) {
+        stateUnwritable_ = true;
+    }
+    return !stateUnwritable_;
+}
+
 void Timers::clockBackIfIdle() {
     if (countdownRunning_ || stopwatchStarted_) return;
-    removeTimerState();
+    if (!stateUnwritable_) removeTimerState();
     surface_.setClockTickRunning(true);
+}
+
+void Timers::updateUptimeDisplay() {
+    surface_.setUptimeDisplayEnabled(!countdownRunning_ && !stopwatchStarted_);
+}
+
+void Timers::setCountdownRunning(bool running) {
+    const bool changed = running != countdownRunning_;
+    countdownRunning_ = running;
+    if (changed && countdownChanged_) countdownChanged_();
 }
 
 // ---- Countdown
@@ -101,12 +120,9 @@ void Timers::clockBackIfIdle() {
 bool Timers::StartCountdown(bool fresh) {
     const platform::LocalTime now = platform::clock().now();
     const settings::IniUpdate s = settings::openSettings().snapshot();
-    surface_.setUptimeDisplayEnabled(false);
-    try {
-        timerState().update([&](settings::IniUpdate& state) {
+    if (!writeState([&](settings::IniUpdate& state) {
             writeCountdownStart(state, s, now.secondOfDay(), fresh);
-        });
-    } catch (const settings::WriteError&) {
+        })) {
         ui_.tt_countdown->stop();
         timersUnusable();
         return false;
@@ -150,23 +166,23 @@ void Timers::mt_start_cdnClick() {
         // the next load while the file still says it runs.
         countdownUse_ = false;
     }
-    countdownRunning_ = on;
-    if (on && !StartCountdown(true)) {
+    const bool started = on && StartCountdown(true);
+    if (on && !started) {
         // A countdown that cannot keep its times must not tick on without
         // them (it would end at once).
-        countdownRunning_ = false;
         try {
             settings::openSettings().writeFlag(keys::kName, keys::kUse, false);
         } catch (const settings::WriteError&) {
             countdownUse_ = false;
         }
     }
+    setCountdownRunning(started);
     if (!on) {
         ui_.mt_start_cdn->setText(kStartCountdownCaption);
-        surface_.setUptimeDisplayEnabled(true);
         surface_.reshow();
     }
     if (!countdownRunning_) ui_.tt_countdown->stop();
+    updateUptimeDisplay();
     clockBackIfIdle();
 }
 
@@ -180,22 +196,17 @@ bool Timers::stopwatchPaused() const {
     return stopwatchStarted_ && runState_ == Paused;
 }
 
-void Timers::notifyStopwatch(StopwatchChange change) {
-    if (stopwatchChanged_) stopwatchChanged_(change);
+void Timers::notifyStopwatch() {
+    if (stopwatchChanged_) stopwatchChanged_();
 }
 
 bool Timers::StartStopwatch(bool fresh) {
     const platform::LocalTime now = platform::clock().now();
-    surface_.setUptimeDisplayEnabled(false);
-    if (fresh) {
-        try {
-            timerState().update(
-                [&](settings::IniUpdate& state) { writeStopwatchStart(state, now); });
-        } catch (const settings::WriteError&) {
-            ui_.tt_timer->stop();
-            timersUnusable();
-            return false;
-        }
+    if (fresh &&
+        !writeState([&](settings::IniUpdate& state) { writeStopwatchStart(state, now); })) {
+        ui_.tt_timer->stop();
+        timersUnusable();
+        return false;
     }
     ui_.mt_start_tmr->setText(kStopStopwatchCaption);
     if (!surface_.hasTimerIndicator()) surface_.setClockTickRunning(false);
@@ -219,7 +230,7 @@ void Timers::tt_timerTimer() {
     const StopwatchRead s = readStopwatch(timerState().snapshot(), now.secondOfDay());
     const QString shown = text(stopwatchText(stopwatchElapsed(s, now.secondOfDay())));
     surface_.showTimerText(shown);
-    if (stopwatchShown_) stopwatchShown_(shown);
+    if (stopwatchShown_) stopwatchShown_(shown, text(clock::timeText(now)));
 }
 
 void Timers::PauseStopwatch() {
@@ -228,12 +239,9 @@ void Timers::PauseStopwatch() {
     runState_ = Paused;
     surface_.setTimerButtonRunning(false);
     const platform::LocalTime now = platform::clock().now();
-    try {
-        timerState().update([&](settings::IniUpdate& state) { writePause(state, now); });
-    } catch (const settings::WriteError&) {
-        // Not stored, the pause holds until the next load only.
-    }
-    notifyStopwatch(StopwatchChange::Paused);
+    // Not stored, the pause holds until the next load only.
+    writeState([&](settings::IniUpdate& state) { writePause(state, now); });
+    notifyStopwatch();
 }
 
 void Timers::ResumeStopwatch() {
@@ -241,13 +249,10 @@ void Timers::ResumeStopwatch() {
     if (runState_ != Paused || !stopwatchStarted_) return;
     runState_ = Running;
     const int now = platform::clock().now().secondOfDay();
-    try {
-        timerState().update([&](settings::IniUpdate& state) { writeResume(state, now); });
-    } catch (const settings::WriteError&) {
-    }
+    writeState([&](settings::IniUpdate& state) { writeResume(state, now); });
     startTick(ui_.tt_timer);
     surface_.setTimerButtonRunning(true);
-    notifyStopwatch(StopwatchChange::Resumed);
+    notifyStopwatch();
 }
 
 void Timers::i_timerClick() {
@@ -278,7 +283,6 @@ void Timers::mt_start_tmrClick() {
     if (!on) {
         ui_.mt_start_tmr->setText(kStartStopwatchCaption);
         runState_ = Stopped;
-        surface_.setUptimeDisplayEnabled(true);
         surface_.reshow();
     }
     if (!stopwatchStarted_) {
@@ -286,8 +290,9 @@ void Timers::mt_start_tmrClick() {
         runState_ = Stopped;
     }
     surface_.setTimerButtonRunning(ui_.tt_timer->isActive());
-    notifyStopwatch(StopwatchChange::StartedOrStopped);
+    updateUptimeDisplay();
     clockBackIfIdle();
+    notifyStopwatch();
 }
 
 // ---- Button mode

@@ -20,7 +20,8 @@ class ClockSurface;
 }
 namespace kok::settings {
 class IniFile;
-}
+class IniUpdate;
+} // namespace kok::settings
 
 namespace kok::timers {
 
@@ -52,13 +53,19 @@ class Timers : public QObject {
     // The settings dialog's OK: the next load starts a running countdown anew.
     void setCountdownRestart(bool fresh) { countdownRestart_ = fresh; }
     bool countdownRunning() const { return countdownRunning_; }
-    // The stopwatch's text at every tick, for the dialog's stopwatch page.
-    void setStopwatchShown(std::function<void(const QString&)> shown) {
+    // Every start and stop of the countdown (also its end), for the dialog's
+    // countdown page.
+    void setCountdownChanged(std::function<void()> changed) {
+        countdownChanged_ = std::move(changed);
+    }
+    // The stopwatch's reading and the time of day at every tick, for the
+    // dialog's stopwatch page (the clock's own tick stops while the
+    // stopwatch takes its indicator).
+    void setStopwatchShown(std::function<void(const QString&, const QString&)> shown) {
         stopwatchShown_ = std::move(shown);
     }
-    enum class StopwatchChange { StartedOrStopped, Paused, Resumed };
     // Every start, stop, pause and resume, for the dialog's stopwatch page.
-    void setStopwatchChanged(std::function<void(StopwatchChange)> changed) {
+    void setStopwatchChanged(std::function<void()> changed) {
         stopwatchChanged_ = std::move(changed);
     }
     // Whether the stopwatch's tick runs (started and not paused).
@@ -81,22 +88,32 @@ class Timers : public QObject {
     bool StartCountdown(bool fresh);
     bool StartStopwatch(bool fresh);
     void timersUnusable();
+    // Applies the edits to the Timer state file; false when it cannot be written.
+    bool writeState(const std::function<void(settings::IniUpdate&)>& edits);
     void setMode(bool stopMode);
     void startTick(platform::TickTimer* timer);
     // With neither timer started the state file goes and the clock comes back.
     void clockBackIfIdle();
-    void notifyStopwatch(StopwatchChange change);
+    // The uptime display shares the timer indicator: on exactly while no timer
+    // is started.
+    void updateUptimeDisplay();
+    void setCountdownRunning(bool running);
+    void notifyStopwatch();
 
     TimerParts ui_;
     clock::ClockSurface& surface_;
     alarm::EventFiring& firing_;
     std::function<void()> repaintNow_;
-    std::function<void(const QString&)> stopwatchShown_;
-    std::function<void(StopwatchChange)> stopwatchChanged_;
+    std::function<void()> countdownChanged_;
+    std::function<void(const QString&, const QString&)> stopwatchShown_;
+    std::function<void()> stopwatchChanged_;
     bool countdownRunning_ = false; // the menu item's running flag
     bool stopwatchStarted_ = false; // running or paused
     RunState runState_ = Stopped;
     bool countdownRestart_ = false;
+    // The last write of the Timer state file failed: the file stays, so that
+    // a started timer's times are not lost with it.
+    bool stateUnwritable_ = false;
     // Set when the countdown's switch could not be stored: this run goes by it.
     std::optional<bool> countdownUse_;
 };

@@ -1,18 +1,22 @@
 #include <QAction>
 #include <QLabel>
+#include <QPushButton>
 #include <QTimer>
 #include <QtTest>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <utility>
 
 #include "clock/clock_window.h"
+#include "dialog/settings_dialog.h"
 #include "platform/tick_timer.h"
 #include "settings/ini_file.h"
 #include "settings/keys.h"
 #include "settings/settings_file.h"
 #include "signals/message_bar.h"
 #include "support/form_part.h"
+#include "support/message_catcher.h"
 #include "support/program_folder.h"
 #include "support/qt_test_main.h"
 #include "support/test_clock.h"
@@ -20,6 +24,39 @@
 #include "timers/timer_state.h"
 
 using kok::clock::ClockWindow;
+using kok::dialog::SettingsDialog;
+namespace keys = kok::settings::timer;
+
+namespace {
+
+std::string timerKey(std::string_view key) {
+    return kok::settings::openSettings().readString(keys::kName, key, "");
+}
+
+void useSkin(const char* name) {
+    namespace skins = kok::settings::skins;
+    auto ini = kok::settings::openSettings();
+    for (bool xp : {false, true})
+        ini.writeString(skins::kName, skins::familyKey(xp, skins::kSkinName), name);
+}
+
+// A clock with its settings dialog, OK open as six seconds after the start.
+struct ClockWithDialog {
+    ClockWindow clock{""};
+    SettingsDialog dialog{clock};
+    ClockWithDialog() {
+        clock.setSettingsDialog(&dialog);
+        for (int i = 0; i < 6; ++i)
+            QMetaObject::invokeMethod(&dialog, "tt_lockerTimer");
+        clock.show();
+    }
+    void tick(const char* timer) {
+        QMetaObject::invokeMethod(part<kok::platform::TickTimer>(clock, timer), "timeout");
+    }
+    void ok() { part<QPushButton>(dialog, "c_ok")->click(); }
+};
+
+} // namespace
 
 // The countdown and the stopwatch in a real clock window, with the test clock
 // held still between steps; a show-time load (hide and show) stands in for
@@ -118,6 +155,152 @@ class TimersTest : public QObject {
     }
 };
 
+// The countdown and the stopwatch with the settings dialog open: its pages
+// follow them, and its OK keeps what they do at that moment.
+class TimersWithDialogTest : public QObject {
+    Q_OBJECT
+
+    static QStringList stopwatchPage(SettingsDialog& d) {
+        QStringList state;
+        for (const char* name : {"v_start", "v_current", "v_missed", "v_timer"})
+            state << part<QLabel>(d, name)->text();
+        for (const char* name :
+             {"b_save1", "b_save5", "b_pause_timer", "b_resume_timer", "b_reset"})
+            state << QString("%1=%2").arg(name).arg(part<QPushButton>(d, name)->isEnabled());
+        return state;
+    }
+
+  private slots:
+    // A countdown started from the menu while the dialog shows runs on
+    // through OK; one that ends while it shows stays ended, and fires once.
+    void okKeepsTheCountdownAsItIsAtOk() {
+        kok::test::FixedTimeZone zone;
+        kok::test::ProgramFolder folder;
+        kok::test::TestClock clock(2026, 12, 8, 12, 0, 0);
+        ClockWithDialog w;
+        int bars = 0;
+        connect(&w.clock.messageBar(), &kok::signal::MessageBar::showingChanged, this,
+                [&](bool showing) { bars += showing ? 1 : 0; });
+
+        w.dialog.openSection(SettingsDialog::Countdown);
+        part<QAction>(w.clock, "mt_start_cdn")->trigger();
+        clock.set(2026, 12, 8, 12, 0, 20);
+        w.ok();
+        QVERIFY(w.clock.countdownRunning());
+        QCOMPARE(timerKey(keys::kUse), std::string("1"));
+        const kok::settings::IniFile state(kok::timers::timerStatePath());
+        QCOMPARE(state.readInteger(kok::timers::kCountdownSection, "Start", -1), 12 * 3600);
+
+        w.dialog.openSection(SettingsDialog::Countdown);
+        QVERIFY(part<QPushButton>(w.dialog, "b_change")->isVisible());
+        clock.set(2026, 12, 8, 12, 1, 40);
+        w.tick("tt_countdown");
+        QVERIFY(w.clock.messageBar().showing());
+        w.clock.p_messagerClick();
+        QTRY_VERIFY(!w.clock.messageBar().showing());
+        w.ok();
+        QVERIFY(!w.clock.countdownRunning());
+        QVERIFY(!part<kok::platform::TickTimer>(w.clock, "tt_countdown")->isActive());
+        QCOMPARE(timerKey(keys::kUse), std::string("0"));
+        QVERIFY(!std::filesystem::exists(kok::timers::timerStatePath()));
+        QCOMPARE(bars, 1);
+    }
+
+    // Every start, pause, resume and stop, from the page, the clock's button
+    // or the menu, leaves the stopwatch page as a refresh from scratch shows
+    // it, with the time of day whatever the skin.
+    void stopwatchPageFollowsEveryChange_data() {
+        QTest::addColumn<QString>("skin");
+        QTest::newRow("two indicators") << "ext";
+        QTest::newRow("one indicator") << "def";
+    }
+    void stopwatchPageFollowsEveryChange() {
+        QFETCH(QString, skin);
+        kok::test::FixedTimeZone zone;
+        kok::test::ProgramFolder folder;
+        kok::test::TestClock clock(2026, 12, 8, 12, 0, 0);
+        useSkin(skin.toLatin1().constData());
+        ClockWithDialog w;
+        part<QAction>(w.clock, "mt_mode_pause")->trigger();
+        part<QAction>(w.clock, "mt_start_tmr")->trigger();
+        clock.set(2026, 12, 8, 12, 0, 10);
+        w.clock.i_timerClick(); // paused before the dialog opens
+        w.dialog.openSection(SettingsDialog::Timer);
+        const auto click = [&](const char* name) {
+            return [&w, name] { part<QPushButton>(w.dialog, name)->click(); };
+        };
+        const std::pair<int, std::function<void()>> steps[] = {
+            {33, click("b_resume_timer")},
+            {82, [&] { w.tick("tt_timer"); }},
+            {90, [&] { w.clock.i_timerClick(); }}, // pause
+            {95, [&] { w.clock.i_timerClick(); }}, // resume
+            {99, click("b_pause_timer")},
+            {100, click("b_reset")},
+            {110, [&] { part<QAction>(w.clock, "mt_start_tmr")->trigger(); }},
+            {111, [&] { w.tick("tt_timer"); }},
+        };
+        for (const auto& [second, step] : steps) {
+            clock.set(2026, 12, 8, 12, second / 60, second % 60);
+            step();
+            const QStringList shown = stopwatchPage(w.dialog);
+            w.dialog.refreshStopwatchPage();
+            QCOMPARE(shown, stopwatchPage(w.dialog));
+            if (second == 82) {
+                part<QPushButton>(w.dialog, "b_save1")->click();
+                QCOMPARE(part<QLabel>(w.dialog, "t_save1")->text(),
+                         QString("00:00:59  [с 12:00:00 до 12:01:22 ~ 00:00:23]"));
+            }
+        }
+        QCOMPARE(part<QLabel>(w.dialog, "v_current")->text(), QString("12:01:51"));
+        QCOMPARE(part<QLabel>(w.dialog, "v_timer")->text(), QString("00:00:01"));
+    }
+
+    // A Timer state file that cannot be written stays, with the countdown's
+    // times in it, and the countdown is not ended for want of them: it runs
+    // on towards its end once the file can be written again. The uptime item
+    // comes back after every failed start.
+    void anUnwritableStateFileIsKept() {
+        kok::test::FixedTimeZone zone;
+        kok::test::ProgramFolder folder;
+        kok::test::TestClock clock(2026, 12, 8, 12, 1, 0);
+        kok::settings::openSettings().update([](kok::settings::IniUpdate& s) {
+            s.writeInteger(keys::kName, keys::kUse, 1);
+            s.writeInteger("kOk:TD:Indicator", "SystemTime", 1);
+        });
+        const auto path = kok::timers::timerStatePath();
+        kok::test::writeBytes(path, "[kOk:TD:Timer:cdn]\r\nStart=43200\r\nLimit=43800\r\n");
+        const std::string bytes = kok::test::readBytes(path);
+        std::filesystem::permissions(path, std::filesystem::perms::owner_read);
+        {
+            kok::test::MessageCatcher boxes;
+            ClockWindow w("");
+            w.show();
+            QCOMPARE(boxes.texts.size(), 1);
+            QVERIFY(!w.countdownRunning());
+            for (const char* start : {"mt_start_cdn", "mt_start_tmr"}) {
+                part<QAction>(w, start)->trigger();
+                QVERIFY2(part<QAction>(w, "m_system")->isEnabled(), start);
+                QVERIFY2(part<QTimer>(w, "tt_system")->isActive(), start);
+            }
+            QCOMPARE(boxes.texts.size(), 3);
+        }
+        QCOMPARE(kok::test::readBytes(path), bytes);
+
+        std::filesystem::permissions(path, std::filesystem::perms::owner_read |
+                                               std::filesystem::perms::owner_write);
+        kok::settings::openSettings().writeInteger(keys::kName, keys::kUse, 1);
+        clock.set(2026, 12, 8, 12, 2, 0);
+        ClockWithDialog again;
+        QVERIFY(again.clock.countdownRunning());
+        again.tick("tt_countdown");
+        QVERIFY(!again.clock.messageBar().showing());
+        QCOMPARE(indicator(again.clock), QString("00:08:00"));
+    }
+
+  private:
+    static QString indicator(ClockWindow& w) { return part<QLabel>(w, "t_timer")->text(); }
+};
+
 // The alarm check in a real clock window.
 class AlarmFiringTest : public QObject {
     Q_OBJECT
@@ -208,5 +391,6 @@ class AlarmFiringTest : public QObject {
 };
 
 KOK_QT_TEST(TimersTest);
+KOK_QT_TEST(TimersWithDialogTest);
 KOK_QT_TEST(AlarmFiringTest);
 #include "timers_test.moc"

@@ -49,41 +49,75 @@ class CountdownPageTest : public QObject {
     Q_OBJECT
 
   private slots:
-    // Both views of the duration follow each other, whichever is typed in.
+    // Both views of the duration follow each other key by key, whichever is
+    // typed in; the limits, the ten-second minimum and the fallback apply when
+    // the field is left, so that what is typed stands while it is typed.
     void durationViewsStayInStep_data() {
         QTest::addColumn<int>("stored"); // CountDown in the file
         QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QStringList>("shown"); // hours, minutes, seconds, total
+        QTest::addColumn<QString>("typed");      // "\b" is Backspace
+        QTest::addColumn<QStringList>("typing"); // hours, minutes, seconds, total
+        QTest::addColumn<QStringList>("left");
+        const QStringList same;
         QTest::newRow("3661 s") << 30 << "e_secs"
-                                << "3661" << QStringList{"1", "1", "1", "3661"};
+                                << "3661" << same << QStringList{"1", "1", "1", "3661"};
         QTest::newRow("21599 s") << 30 << "e_secs"
-                                 << "21599" << QStringList{"5", "59", "59", "21599"};
+                                 << "21599" << same << QStringList{"5", "59", "59", "21599"};
         QTest::newRow("no total") << 30 << "e_secs"
-                                  << "" << QStringList{"0", "1", "40", "100"};
+                                  << "\b" << QStringList{"0", "0", "30", ""}
+                                  << QStringList{"0", "1", "40", "100"};
         QTest::newRow("no hours") << 30 << "e_hrs_cdn"
-                                  << "" << QStringList{"0", "1", "40", "100"};
+                                  << "\b" << QStringList{"", "0", "30", "30"}
+                                  << QStringList{"0", "1", "40", "100"};
         // The fallback total is what the field holds already.
-        QTest::newRow("no hours, 100 s") << 100 << "e_hrs_cdn"
-                                         << "" << QStringList{"0", "1", "40", "100"};
+        QTest::newRow("no hours, 100 s")
+            << 100 << "e_hrs_cdn"
+            << "\b" << QStringList{"", "1", "40", "100"} << QStringList{"0", "1", "40", "100"};
         QTest::newRow("2 hours") << 30 << "e_hrs_cdn"
-                                 << "2" << QStringList{"2", "0", "30", "7230"};
-        QTest::newRow("5 s alone") << 30 << "e_sec_cdn"
-                                   << "5" << QStringList{"0", "0", "10", "10"};
+                                 << "2" << same << QStringList{"2", "0", "30", "7230"};
+        QTest::newRow("5 s alone")
+            << 30 << "e_sec_cdn"
+            << "5" << QStringList{"0", "0", "5", "5"} << QStringList{"0", "0", "10", "10"};
+        QTest::newRow("25 s alone") << 10 << "e_sec_cdn"
+                                    << "25" << same << QStringList{"0", "0", "25", "25"};
+        QTest::newRow("total emptied, 250")
+            << 100 << "e_secs"
+            << "\b250" << same << QStringList{"0", "4", "10", "250"};
+        QTest::newRow("99999 s in the seconds")
+            << 100 << "e_sec_cdn"
+            << "99999" << QStringList{"0", "1", "99999", "100059"}
+            << QStringList{"0", "1", "59", "119"};
+        QTest::newRow("30 hours") << 100 << "e_hrs_cdn"
+                                  << "30" << QStringList{"30", "1", "40", "108100"}
+                                  << QStringList{"5", "1", "40", "18100"};
+        QTest::newRow("2147483647 s")
+            << 100 << "e_secs"
+            << "2147483647" << QStringList{"596523", "14", "7", "2147483647"}
+            << QStringList{"5", "59", "59", "21599"};
     }
     void durationViewsStayInStep() {
         QFETCH(int, stored);
         QFETCH(QString, field);
         QFETCH(QString, typed);
-        QFETCH(QStringList, shown);
+        QFETCH(QStringList, typing);
+        QFETCH(QStringList, left);
         kok::test::ProgramFolder folder;
         FakeClockLink clock;
         CountdownPage page(clock);
         loadFrom(page, "CountDown=" + std::to_string(stored) + "\r\n");
         QCOMPARE(part<QLineEdit>(page, "e_secs")->text(), QString::number(stored));
-        typeInto(part<QLineEdit>(page, field.toLatin1().constData()), typed);
-        QCOMPARE(durationTexts(page), shown);
-        QCOMPARE(part<QSpinBox>(page, "a_secs")->value(), shown[3].toInt());
+        auto* edit = part<QLineEdit>(page, field.toLatin1().constData());
+        edit->selectAll();
+        for (QChar c : typed) {
+            if (c == '\b')
+                QTest::keyClick(edit, Qt::Key_Backspace);
+            else
+                QTest::keyClick(edit, c.toLatin1());
+        }
+        QCOMPARE(durationTexts(page), typing.isEmpty() ? left : typing);
+        QTest::keyClick(edit, Qt::Key_Return); // leaves the field as Tab would
+        QCOMPARE(durationTexts(page), left);
+        QCOMPARE(part<QSpinBox>(page, "a_secs")->value(), left[3].toInt());
     }
 
     // Seconds may go to zero through the arrows only when a minute or an
@@ -104,9 +138,13 @@ class CountdownPageTest : public QObject {
 
         auto* pre1 = part<QLineEdit>(page, "e_pre1");
         typeInto(pre1, "x");
+        QTest::keyClick(pre1, Qt::Key_Return);
         QCOMPARE(pre1->text(), QString("0"));
         typeInto(pre1, "120");
         QCOMPARE(part<QSpinBox>(page, "a_pre1")->value(), 120);
+        typeInto(pre1, "1200");
+        QTest::keyClick(pre1, Qt::Key_Return);
+        QCOMPARE(pre1->text(), QString("900"));
     }
 
     // The check boxes enable their rows, also as loaded.
@@ -216,6 +254,12 @@ class CountdownPageTest : public QObject {
         QCOMPARE(value("Warn_1"), std::string("60"));
         QCOMPARE(value("Message"), std::string(keys::timer::dialog::kMessage));
         QVERIFY(clock.countdownRestart);
+
+        // OK keeps a field still being typed in within the page's range.
+        dialog.openSection(SettingsDialog::Countdown);
+        typeInto(part<QLineEdit>(dialog, "e_hrs_cdn"), "30");
+        part<QPushButton>(dialog, "c_ok")->click();
+        QCOMPARE(value("CountDown"), std::string("18061")); // 5:01:01
     }
 };
 

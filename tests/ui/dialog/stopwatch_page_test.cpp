@@ -10,6 +10,7 @@
 #include "support/form_part.h"
 #include "support/program_folder.h"
 #include "support/qt_test_main.h"
+#include "support/test_clock.h"
 #include "timers/timer_state.h"
 #include "ui/dialog/fake_clock_link.h"
 
@@ -51,6 +52,7 @@ class StopwatchPageTest : public QObject {
     // stop and clear goes through the clock.
     void refreshPauseResumeAndStop() {
         kok::test::ProgramFolder folder;
+        kok::test::TestClock time(2026, 12, 8, 10, 20, 0);
         FakeClockLink clock;
         StopwatchPage page(clock);
         page.refresh();
@@ -59,7 +61,8 @@ class StopwatchPageTest : public QObject {
             QVERIFY2(!enabled(page, name), name);
 
         clock.stopwatch = FakeClockLink::Running;
-        writeState("StartTime=10:00:00\r\nDropped=180\r\n");
+        writeState("StartTime=10:00:00\r\nStartHour=10\r\nStartMinute=0\r\nStartSecond=0\r\n"
+                   "Dropped=180\r\n");
         page.refresh();
         page.showClockTime("10:20:00");
         page.showStopwatchTime("00:17:00");
@@ -76,7 +79,8 @@ class StopwatchPageTest : public QObject {
         page.showClockTime("10:21:00"); // no current time while paused
         QCOMPARE(info(page)[1], QString("-- : -- : --"));
 
-        writeState("StartTime=10:00:00\r\nDropped=480\r\n"); // the clock added the pause
+        writeState("StartTime=10:00:00\r\nStartHour=10\r\nStartMinute=0\r\nStartSecond=0\r\n"
+                   "Dropped=480\r\n"); // the clock added the pause
         part<QPushButton>(page, "b_resume_timer")->click();
         QCOMPARE(clock.stopwatch, FakeClockLink::Running);
         QCOMPARE(info(page)[2], QString("00:08:00"));
@@ -100,9 +104,11 @@ class StopwatchPageTest : public QObject {
     // clearing them; OK writes the labels and the button mode.
     void readingsAreWrittenAtOnce() {
         kok::test::ProgramFolder folder;
+        kok::test::TestClock time(2026, 12, 8, 10, 12, 5);
         FakeClockLink clock;
         clock.stopwatch = FakeClockLink::Running;
-        writeState("StartTime=10:00:00\r\nDropped=0\r\n");
+        writeState("StartTime=10:00:00\r\nStartHour=10\r\nStartMinute=0\r\nStartSecond=0\r\n"
+                   "Dropped=0\r\n");
         SettingsDialog dialog(clock);
         for (int i = 0; i < 6; ++i)
             QMetaObject::invokeMethod(&dialog, "tt_lockerTimer");

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,31 +18,37 @@ TEST(CountdownRules, TotalSplitsIntoHoursMinutesSeconds) {
         EXPECT_EQ(splitDuration(total), expected) << total;
 }
 
-TEST(CountdownRules, FieldsGiveTheTotalWithTenSecondsAtLeast) {
+// While typed, the fields give the total as they stand; left, they keep the
+// page's ranges, the ten-second minimum and the fallback.
+TEST(CountdownRules, TypedAndLeftFields) {
     struct Case {
         const char *h, *m, *s;
-        bool valid;
-        int total, minimum;
-        bool raised;
+        std::optional<int> typed;
+        Duration left;
     };
     const std::vector<Case> cases = {
-        {"1", "1", "1", true, 3661, 0, false},
-        {"5", "59", "59", true, 21599, 0, false},
-        {"0", "0", "5", true, 10, 10, true},   // below the minimum: raised to 10
-        {"0", "0", "10", true, 10, 10, false}, // at it
-        {"0", "1", "0", true, 60, 0, false},   // a minute allows zero seconds
-        {"1", "0", "0", true, 3600, 0, false},
-        {"", "1", "40", false, 100, 0, false}, // an empty field: the fallback total
-        {"0", "x", "40", false, 100, 0, false},
+        {"1", "1", "1", 3661, {1, 1, 1}},
+        {"5", "59", "59", 21599, {5, 59, 59}},
+        {"0", "0", "5", 5, {0, 0, 10}}, // below the minimum once left
+        {"0", "0", "25", 25, {0, 0, 25}},
+        {"0", "1", "0", 60, {0, 1, 0}}, // a minute allows zero seconds
+        {"30", "1", "40", 108100, {5, 1, 40}},
+        {"0", "1", "99999", 100059, {0, 1, 59}},
+        {"2147483647", "0", "0", 2147483647, {5, 0, 0}},
+        {"-1", "-5", "-7", -3907, {0, 0, 10}},
+        {"", "1", "40", {}, {0, 1, 40}}, // no number: the fallback once left
+        {"0", "x", "5", {}, {0, 1, 40}},
     };
     for (const Case& c : cases) {
-        const DurationEdit e = editDuration(c.h, c.m, c.s);
         SCOPED_TRACE(std::string(c.h) + ":" + c.m + ":" + c.s);
-        EXPECT_EQ(e.valid, c.valid);
-        EXPECT_EQ(e.total, c.total);
-        EXPECT_EQ(e.secondsMinimum, c.minimum);
-        EXPECT_EQ(e.secondsRaised, c.raised);
+        EXPECT_EQ(typedTotal(c.h, c.m, c.s), c.typed);
+        EXPECT_EQ(settledFields(c.h, c.m, c.s), c.left);
     }
+    const std::vector<std::pair<const char*, int>> totals = {
+        {"3661", 3661}, {"99999", 21599}, {"2147483647", 21599}, {"5", 10},
+        {"-3", 10},     {"", 100},        {"abc", 100}};
+    for (const auto& [typed, left] : totals)
+        EXPECT_EQ(settledTotal(typed), left) << typed;
 }
 
 TEST(CountdownRules, StoredTypeSelectsAPatternRadio) {

@@ -58,9 +58,8 @@ TEST(StopwatchReading, CarriesThePausedTimeOnlyAfterAPause) {
         clock.set(2024, 5, 1, c.now.hour, c.now.minute, c.now.second);
         const int now = clock.now().secondOfDay();
         const settings::IniUpdate s = state.snapshot();
-        const timers::StopwatchInfo info = timers::readStopwatchInfo(s);
-        const std::string timer =
-            timers::stopwatchText(timers::stopwatchElapsed(timers::readStopwatch(s, now), now));
+        const timers::StopwatchInfo info = timers::readStopwatchInfo(s, now);
+        const std::string timer = timers::stopwatchText(info.elapsed);
         EXPECT_EQ(dialog::stopwatchReading(timer, info.startTime, clock::timeText(clock.now()),
                                            timers::stopwatchText(info.dropped)),
                   c.reading);
@@ -70,7 +69,7 @@ TEST(StopwatchReading, CarriesThePausedTimeOnlyAfterAPause) {
 TEST(StopwatchReading, AStateWithoutAStartShowsNoStart) {
     test::ProgramFolder folder;
     const timers::StopwatchInfo info =
-        timers::readStopwatchInfo(settings::IniFile(timers::timerStatePath()).snapshot());
+        timers::readStopwatchInfo(settings::IniFile(timers::timerStatePath()).snapshot(), 0);
     EXPECT_EQ(info.startTime, "-");
     EXPECT_EQ(info.dropped, 0);
 }

@@ -165,7 +165,17 @@ TEST(Stopwatch, PausesAndMidnightThroughTheStateFile) {
           {Op::Pause, {1, 23, 59}},
           {Op::Resume, {2, 0, 1}},
           {Op::Show, {2, 0, 2}, "01:00:00"}},
-         -86280},
+         120},
+        // 38 h 10 min since the start, 6 min of them paused; the reading wraps
+        // after a day, the paused time is what the pauses lasted.
+        {"pauses across two midnights",
+         {{Op::Start, {1, 10, 0}},
+          {Op::Pause, {1, 23, 58}},
+          {Op::Resume, {2, 0, 1}},
+          {Op::Pause, {2, 23, 59}},
+          {Op::Resume, {3, 0, 2}},
+          {Op::Show, {3, 0, 10}, "14:04:00"}},
+         360},
         // Read back later, as after a restart: still at the pause until resumed.
         {"paused stays paused",
          {{Op::Start, {1, 10, 0}},
@@ -209,6 +219,82 @@ TEST(Stopwatch, PausesAndMidnightThroughTheStateFile) {
             }
         }
         EXPECT_EQ(stateFile().readInteger(timers::kStopwatchSection, "Dropped", 0), c.dropped);
+    }
+}
+
+// Values that this program never writes, from a hand edit or an overflow,
+// read as a lost section: the countdown ends at its next tick, the stopwatch
+// counts from now. Values it does write still read as they are.
+TEST(TimerState, OutOfRangeValuesAreLostState) {
+    struct Case {
+        const char* section; // the whole Timer state file
+        bool lost;
+    };
+    const std::vector<Case> countdown = {
+        {"Start=43200\r\nLimit=43300", false},
+        {"Start=86399\r\nLimit=86409", false}, // started just before midnight
+        {"Start=-1\r\nLimit=99", true},
+        {"Start=86400\r\nLimit=86500", true},
+        {"Start=0\r\nLimit=2147483647", true}, // would never end
+        {"Start=-2147483648\r\nLimit=2147483647", true},
+        {"Start=43200\r\nLimit=-2147483548", true}, // an end that overflowed
+        {"Start=43200\r\nLimit=43100", true},
+        {"Start=0\r\nLimit=86400", true}, // a day: the file has no date to end it
+    };
+    const std::vector<Case> stopwatch = {
+        {"StartHour=11\r\nStartMinute=0\r\nStartSecond=0\r\nDropped=60", false},
+        {"StartHour=11\r\nDropped=-86280", false}, // an earlier build's midnight pause
+        {"StartHour=24", true},
+        {"StartHour=2147483647", true},
+        {"StartMinute=60", true},
+        {"StartSecond=-1", true},
+        {"StartHour=11\r\nDropped=2147483647", true},
+        {"StartHour=11\r\nDropped=-2147483648", true},
+        {"StartHour=11\r\nPauseHour=99\r\nPauseMinute=0\r\nPauseSecond=0", true},
+    };
+    test::ProgramFolder folder;
+    const int noon = 12 * 3600;
+    const auto write = [](const std::string& section, const char* keys) {
+        std::ofstream(timers::timerStatePath(), std::ios::binary) << "[" << section << "]\r\n"
+                                                                  << keys << "\r\n";
+    };
+    for (const Case& c : countdown) {
+        SCOPED_TRACE(c.section);
+        write(std::string(timers::kCountdownSection), c.section);
+        const timers::CountdownRead read = timers::readCountdown(stateFile().snapshot());
+        EXPECT_EQ(read.start == 0 && read.limit == 0, c.lost);
+        if (c.lost) {
+            EXPECT_TRUE(timers::countdownTick(read, noon).ended);
+        }
+    }
+    for (const Case& c : stopwatch) {
+        SCOPED_TRACE(c.section);
+        write(std::string(timers::kStopwatchSection),
+              (std::string("StartTime=11:00:00\r\n") + c.section).c_str());
+        const timers::StopwatchRead read = timers::readStopwatch(stateFile().snapshot(), noon);
+        const timers::StopwatchInfo info = timers::readStopwatchInfo(stateFile().snapshot(), noon);
+        EXPECT_EQ(timers::stopwatchElapsed(read, noon) == 0, c.lost);
+        EXPECT_EQ(info.startTime == "-", c.lost);
+        EXPECT_GE(info.dropped, 0);
+    }
+}
+
+// A hand-edited duration in the Settings file starts a countdown of at most
+// the page's longest time, not one that never ends or overflows.
+TEST(Countdown, StartKeepsTheDurationWithinTheRange) {
+    const std::vector<std::pair<int, int>> cases = {
+        {100, 100}, {4, 4}, {99999, 21599}, {2147483647, 21599}, {-2147483647, 0}};
+    for (const auto& [countDown, duration] : cases) {
+        SCOPED_TRACE(countDown);
+        test::ProgramFolder folder;
+        settings::openSettings().writeInteger(keys::kName, keys::kCountDown, countDown);
+        const int evening = 23 * 3600;
+        stateFile().update([&](settings::IniUpdate& state) {
+            timers::writeCountdownStart(state, settings::openSettings().snapshot(), evening, true);
+        });
+        const timers::CountdownRead read = timers::readCountdown(stateFile().snapshot());
+        EXPECT_EQ(read.limit - read.start, duration);
+        EXPECT_TRUE(timers::countdownTick(read, (evening + duration) % 86400).ended);
     }
 }
 
