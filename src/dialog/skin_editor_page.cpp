@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QLabel>
@@ -106,7 +107,17 @@ QFont fontChooserStart(const EditorFont& font) {
     // whatever style of some other face it happens to fall on.
     const QFontInfo shown(start);
     start.setFamily(shown.family());
-    start.setStyleName(shown.styleName());
+    // Of that face's styles, the one nearest the skin's weight with its slant;
+    // the names of styles differ from face to face ("Regular", "Book", ...).
+    const int weight = start.bold() ? QFont::Bold : QFont::Normal;
+    int nearest = -1;
+    for (const QString& style : QFontDatabase::styles(shown.family())) {
+        if (QFontDatabase::italic(shown.family(), style) != start.italic()) continue;
+        const int off = std::abs(QFontDatabase::weight(shown.family(), style) - weight);
+        if (nearest >= 0 && off >= nearest) continue;
+        nearest = off;
+        start.setStyleName(style);
+    }
     return start;
 }
 

@@ -39,9 +39,9 @@ class FileChooserTest : public QObject {
     // programs by their execute bit as well as by the Windows names.
     void everyFileAndEveryLinuxProgramIsListed() {
         TempDir dir;
-        const std::pair<const char*, bool> files[] = {
-            {"koktd", true},     {"notes", false}, {"setup.exe", false},
-            {"run.bat", false},  {"tune.wav", false}, {"script.sh", true}};
+        const std::pair<const char*, bool> files[] = {{"koktd", true},      {"notes", false},
+                                                      {"setup.exe", false}, {"run.bat", false},
+                                                      {"tune.wav", false},  {"script.sh", true}};
         for (const auto& [name, executable] : files) {
             kok::test::writeBytes(dir / name, "x");
             if (executable)

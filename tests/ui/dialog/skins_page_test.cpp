@@ -247,9 +247,10 @@ class SkinsPageTest : public QObject {
             }
         }
         auto* panel = part<QLabel>(p.page, "si_nt_web");
-        QVERIFY2(panel->text() != web && panel->text().contains(QChar(0x2026)),
+        const QStringList ends = panel->text().split(QChar(0x2026)); // the start … the end
+        QVERIFY2(ends.size() == 2 && !ends[0].isEmpty() && !ends[1].isEmpty(),
                  qPrintable(panel->text()));
-        QVERIFY(panel->text().startsWith("https://") && panel->text().endsWith("blue.html"));
+        QVERIFY(web.startsWith(ends[0]) && web.endsWith(ends[1]));
         QVERIFY(panel->fontMetrics().horizontalAdvance(panel->text()) <=
                 panel->contentsRect().width());
         p.click("si_nt_web");
