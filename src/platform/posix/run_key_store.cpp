@@ -134,8 +134,10 @@ constexpr std::string_view kExecReserved = " \t\n\r\"'\\><~|&;$*?#`()";
 // a command line, in which an argument with a reserved character is quoted
 // and, inside the quotes, '"', '`', '$' and '\' are escaped with a backslash.
 // '%' starts a field code in either, so a plain one is doubled.
-std::string execArgument(const std::string& arg) {
-    const bool quote = arg.empty() || arg.find_first_of(kExecReserved) != std::string::npos;
+// The program is always quoted, as the command line quotes it.
+std::string execArgument(const std::string& arg, bool program) {
+    const bool quote =
+        program || arg.empty() || arg.find_first_of(kExecReserved) != std::string::npos;
     std::string out = quote ? "\"" : "";
     for (char c : arg) {
         if (quote && (c == '"' || c == '`' || c == '$' || c == '\\')) out += '\\';
@@ -215,7 +217,7 @@ std::vector<std::string> execArguments(std::string_view exec) {
 std::string desktopExecEscape(std::string_view commandLine) {
     std::string exec;
     for (const std::string& arg : splitCommandLine(commandLine))
-        exec += (exec.empty() ? "" : " ") + execArgument(arg);
+        exec += exec.empty() ? execArgument(arg, true) : " " + execArgument(arg, false);
     return asStringValue(exec);
 }
 
