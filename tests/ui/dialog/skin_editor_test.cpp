@@ -242,7 +242,7 @@ class SkinEditorTest : public QObject {
                              scroll->verticalScrollBar()->isVisible());
         };
         QTest::mouseClick(part<QPushButton>(*page_, "b_new"), Qt::LeftButton);
-        QCOMPARE(bars(), std::pair(false, false));
+        QTRY_COMPARE(bars(), std::pair(false, false));
         QTemporaryDir pictures;
         const std::pair<QSize, std::pair<bool, bool>> faces[] = {{{150, 40}, {false, false}},
                                                                  {{400, 40}, {true, false}},
@@ -256,7 +256,7 @@ class SkinEditorTest : public QObject {
             choose(part<QComboBox>(*page_, "c_objects"), 1);
             files_.push_back(file);
             part<QPushButton>(*page_, "b_file")->click();
-            QCOMPARE(bars(), expected);
+            QTRY_COMPARE(bars(), expected);
         }
     }
 
