@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "clock/image_button.h"
+#include "dialog/plain_text.h"
 #include "platform/tick_timer.h"
 #include "skin/form_shaper.h"
 
@@ -88,6 +89,8 @@ void ClockForm::setupIndicators(QWidget* window) {
     p_messager->setFrameStyle(QFrame::Panel | QFrame::Raised);
     p_messager->setAutoFillBackground(true);
     p_messager->hide();
+    // What the labels show may come from files (a message, a skin's text).
+    dialog::keepLabelsPlain(window);
 }
 
 void ClockForm::setupTimers(QWidget* window) {

@@ -1,6 +1,10 @@
 #include "dialog/file_chooser.h"
 
+#include <QComboBox>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QRegularExpression>
+#include <QSortFilterProxyModel>
 #include <algorithm>
 #include <filesystem>
 
@@ -8,33 +12,111 @@
 #include "platform/sound_path.h"
 
 namespace kok::dialog {
+namespace {
+
+QString qs(const std::filesystem::path& p) {
+    return QString::fromStdString(p.string());
+}
+
+// The program chooser's lines, matched here rather than by the dialog's name
+// patterns: a program on Linux is a file with the execute bit, whatever its
+// name, which no pattern can say.
+class ProgramFilter final : public QSortFilterProxyModel {
+  public:
+    ProgramFilter(std::vector<FilterLine> lines, QObject* parent)
+        : QSortFilterProxyModel(parent), lines_(std::move(lines)) {
+        for (const FilterLine& line : lines_) {
+            std::vector<QRegularExpression> patterns;
+            for (const std::string& p : line.patterns)
+                patterns.emplace_back(
+                    QRegularExpression::wildcardToRegularExpression(QString::fromStdString(p)),
+                    QRegularExpression::CaseInsensitiveOption);
+            patterns_.push_back(std::move(patterns));
+        }
+    }
+    void chooseLine(int line) {
+        if (line < 0 || line >= int(lines_.size()) || line == line_) return;
+        line_ = line;
+        invalidateFilter();
+    }
+
+  protected:
+    bool filterAcceptsRow(int row, const QModelIndex& parent) const override {
+        const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (!files || lines_.empty()) return true;
+        const QFileInfo info = files->fileInfo(files->index(row, 0, parent));
+        if (info.isDir()) return true;
+        const auto& patterns = patterns_[std::size_t(line_)];
+        if (std::ranges::any_of(patterns, [&](const QRegularExpression& re) {
+                return re.match(info.fileName()).hasMatch();
+            }))
+            return true;
+        return lines_[std::size_t(line_)].admitsExecutables && info.isExecutable();
+    }
+
+  private:
+    std::vector<FilterLine> lines_;
+    std::vector<std::vector<QRegularExpression>> patterns_;
+    int line_ = 0;
+};
+
+void setUpProgramLines(QFileDialog& dialog, const std::string& filter) {
+    std::vector<FilterLine> lines = filterLines(filter);
+    QStringList names;
+    for (const FilterLine& line : lines)
+        names << QString::fromStdString(line.description) + QStringLiteral(" (*)");
+    auto* proxy = new ProgramFilter(std::move(lines), &dialog);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setProxyModel(proxy);
+    dialog.setNameFilters(names);
+    // The dialog's own signal comes only from the user's pick, and with the
+    // shortened names; its list of kinds says every change, by position.
+    if (auto* kinds = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo")))
+        QObject::connect(kinds, &QComboBox::currentIndexChanged, proxy, &ProgramFilter::chooseLine);
+}
+
+} // namespace
+
+ChooserStart chooserStart(FileKind kind, const QString& currentPath) {
+    const std::filesystem::path programDir = platform::executableDir();
+    if (fileChooserSetup(kind).startInSkins) return {qs(programDir / "SKINS"), {}};
+    if (currentPath.trimmed().isEmpty()) return {};
+    std::error_code ec;
+    const auto found = platform::resolveSoundPath(currentPath.toStdString(), programDir);
+    if (!found.empty() && std::filesystem::is_regular_file(found, ec))
+        return {qs(found.parent_path()), qs(found.filename())};
+    // A path the Windows way ("MEDIA\x.wav") starts beside the program.
+    std::string text = currentPath.toStdString();
+    std::replace(text.begin(), text.end(), '\\', '/');
+    std::filesystem::path path = text;
+    if (path.is_relative()) path = programDir / path;
+    if (std::filesystem::is_directory(path, ec)) return {qs(path), {}};
+    if (std::filesystem::is_directory(path.parent_path(), ec)) return {qs(path.parent_path()), {}};
+    return {};
+}
+
+std::unique_ptr<QFileDialog> makeFileChooser(QWidget* parent, FileKind kind,
+                                             const QString& currentPath) {
+    const FileChooserSetup setup = fileChooserSetup(kind);
+    const ChooserStart start = chooserStart(kind, currentPath);
+    auto dialog = std::make_unique<QFileDialog>(parent, QString::fromStdString(setup.title));
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    if (kind == FileKind::Program)
+        setUpProgramLines(*dialog, setup.filter);
+    else
+        dialog->setNameFilter(QString::fromStdString(fileDialogFilter(setup.filter)));
+    if (!start.folder.isEmpty()) dialog->setDirectory(start.folder);
+    // Never a leftover of the field's text: only a file that is there.
+    dialog->selectFile(start.fileName);
+    return dialog;
+}
 
 QString chooseFile(QWidget* parent, FileKind kind, const QString& currentPath) {
-    const FileChooserSetup setup = fileChooserSetup(kind);
-    QString folder;
-    if (setup.startInSkins) {
-        folder = QString::fromStdString((platform::executableDir() / "SKINS").string());
-    } else if (!currentPath.isEmpty()) {
-        // The folder part of the path, whether or not the file is there; a
-        // relative path (the Windows way, "MEDIA\x.wav") starts beside the program.
-        std::filesystem::path path = currentPath.toStdString();
-        const auto found = platform::resolveSoundPath(path.string(), platform::executableDir());
-        if (!found.empty()) {
-            path = found;
-        } else {
-            std::string text = path.string();
-            std::replace(text.begin(), text.end(), '\\', '/');
-            path = text;
-            if (path.is_relative()) path = platform::executableDir() / path;
-        }
-        folder = QString::fromStdString(path.parent_path().string());
-    }
-    QFileDialog dialog(parent, QString::fromStdString(setup.title), folder,
-                       QString::fromStdString(fileDialogFilter(setup.filter)));
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().constFirst();
+    const auto dialog = makeFileChooser(parent, kind, currentPath);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return {};
+    return dialog->selectedFiles().constFirst();
 }
 
 } // namespace kok::dialog

@@ -1,17 +1,31 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 
 #include "dialog/file_kinds.h"
 
+class QFileDialog;
 class QWidget;
 
 namespace kok::dialog {
 
-// The dialog's shared "open file" chooser. Returns the chosen file's full
-// path, or an empty text when the user cancels. `currentPath` is the path now
-// in the page's field; its folder is where the chooser starts (a skin always
-// starts in "SKINS" beside the program).
+// Where the chooser opens for the path now in a page's field: the folder of
+// a file that is there, with its name in the name box; else the folder the
+// path names, if that exists, with an empty name box. A command line that is
+// no path (a program with its arguments) opens nowhere in particular.
+struct ChooserStart {
+    QString folder;
+    QString fileName;
+};
+ChooserStart chooserStart(FileKind kind, const QString& currentPath);
+
+// The dialog's shared "open file" chooser, set up for a kind and ready to run.
+std::unique_ptr<QFileDialog> makeFileChooser(QWidget* parent, FileKind kind,
+                                             const QString& currentPath);
+
+// Runs the chooser. Returns the chosen file's full path, or an empty text when
+// the user cancels. A skin always starts in "SKINS" beside the program.
 QString chooseFile(QWidget* parent, FileKind kind, const QString& currentPath);
 
 } // namespace kok::dialog

@@ -21,20 +21,39 @@ FileChooserSetup fileChooserSetup(FileKind kind) {
     return {"", "Все файлы|*.*"};
 }
 
-std::string fileDialogFilter(std::string_view pairs) {
-    std::string out;
+std::vector<FilterLine> filterLines(std::string_view pairs) {
+    std::vector<FilterLine> lines;
     std::size_t at = 0;
     while (at <= pairs.size()) {
         const std::size_t bar = pairs.find('|', at);
         if (bar == std::string_view::npos) break; // a description without a pattern
         std::size_t end = pairs.find('|', bar + 1);
         if (end == std::string_view::npos) end = pairs.size();
-        std::string patterns(pairs.substr(bar + 1, end - bar - 1));
-        for (char& c : patterns)
-            if (c == ';') c = ' ';
-        if (!out.empty()) out += ";;";
-        out += std::string(pairs.substr(at, bar - at)) + " (" + patterns + ")";
+        FilterLine line{std::string(pairs.substr(at, bar - at)), {}, false};
+        const std::string_view patterns = pairs.substr(bar + 1, end - bar - 1);
+        for (std::size_t p = 0; p <= patterns.size();) {
+            std::size_t semi = patterns.find(';', p);
+            if (semi == std::string_view::npos) semi = patterns.size();
+            std::string pattern(patterns.substr(p, semi - p));
+            if (pattern == "*.*") pattern = "*";
+            line.admitsExecutables = line.admitsExecutables || pattern == "*.exe";
+            if (!pattern.empty()) line.patterns.push_back(std::move(pattern));
+            p = semi + 1;
+        }
+        lines.push_back(std::move(line));
         at = end + 1;
+    }
+    return lines;
+}
+
+std::string fileDialogFilter(std::string_view pairs) {
+    std::string out;
+    for (const FilterLine& line : filterLines(pairs)) {
+        if (!out.empty()) out += ";;";
+        out += line.description + " (";
+        for (std::size_t i = 0; i < line.patterns.size(); ++i)
+            out += (i ? " " : "") + line.patterns[i];
+        out += ")";
     }
     return out;
 }

@@ -17,6 +17,7 @@
 #include "dialog/info_page.h"
 #include "dialog/message_page.h"
 #include "dialog/options_page.h"
+#include "dialog/plain_text.h"
 #include "dialog/skin_editor_page.h"
 #include "dialog/skins_page.h"
 #include "dialog/stopwatch_page.h"
@@ -97,6 +98,7 @@ SettingsDialog::SettingsDialog(ClockLink& clock, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       ui_(std::make_unique<Ui::SettingsDialogForm>()), clock_(clock) {
     ui_->setupUi(this);
+    keepLabelsPlain(this);
     setFont(dialogFont(font()));
     setFixedSize(size());
     sectionButtons_ = {ui_->s_options, ui_->s_alarm, ui_->s_countdown, ui_->s_timer,
@@ -148,6 +150,7 @@ void SettingsDialog::buildPages() {
         DialogPage* page = makePage(Section(i), clock_);
         page->setObjectName(kSections[i].page);
         ui_->tabs->addWidget(page);
+        keepLabelsPlain(page); // before any page shows a text from a file
         // Enter in a field must not press a page's "!!!" or "..." button.
         for (QPushButton* b : page->findChildren<QPushButton*>())
             b->setAutoDefault(false);
@@ -175,6 +178,8 @@ SettingsDialog::Section SettingsDialog::currentSection() const {
 
 void SettingsDialog::openSection(Section section) {
     showSection(section);
+    // A minimised dialog comes back too: showing alone would leave it an icon.
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     show();
     raise();
     activateWindow();

@@ -1,10 +1,13 @@
 #include "dialog/skin_editor_page.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScrollArea>
@@ -12,6 +15,7 @@
 #include "dialog/file_chooser.h"
 #include "dialog/label_click.h"
 #include "dialog/number_arrows.h"
+#include "dialog/plain_text.h"
 #include "platform/message_box.h"
 #include "platform/paths.h"
 #include "skin/picture_decode.h"
@@ -86,7 +90,36 @@ QString chooseSkinFile(QWidget* parent) {
     return dialog.selectedFiles().constFirst();
 }
 
+// Whether the font chooser answered with the font it was opened on.
+bool sameChoice(const QFont& chosen, const QFont& initial) {
+    return chosen.family() == initial.family() && chosen.bold() == initial.bold() &&
+           chosen.italic() == initial.italic() && chosen.underline() == initial.underline() &&
+           chosen.strikeOut() == initial.strikeOut() && chosen.pointSize() == initial.pointSize();
+}
+
 } // namespace
+
+QFont fontChooserStart(const EditorFont& font) {
+    QFont start = indicatorFont(font);
+    start.setPointSize(std::clamp(font.font.size, 1, 100));
+    // The face a skin names may not be installed: the chooser opens on the
+    // one shown in its place, in the style the skin asks for, rather than on
+    // whatever style of some other face it happens to fall on.
+    const QFontInfo shown(start);
+    start.setFamily(shown.family());
+    // Of that face's styles, the one nearest the skin's weight with its slant;
+    // the names of styles differ from face to face ("Regular", "Book", ...).
+    const int weight = start.bold() ? QFont::Bold : QFont::Normal;
+    int nearest = -1;
+    for (const QString& style : QFontDatabase::styles(shown.family())) {
+        if (QFontDatabase::italic(shown.family(), style) != start.italic()) continue;
+        const int off = std::abs(QFontDatabase::weight(shown.family(), style) - weight);
+        if (nearest >= 0 && off >= nearest) continue;
+        nearest = off;
+        start.setStyleName(style);
+    }
+    return start;
+}
 
 QFont indicatorFont(const EditorFont& font) {
     QFont f = skin::skinFont(font.font, QFont());
@@ -110,11 +143,15 @@ SkinEditorPage::SkinEditorPage(QWidget* parent)
           return c.isValid() ? std::optional(c) : std::nullopt;
       }) {
     ui_->setupUi(this);
-    // A skin larger than the panel scrolls inside it, still at its real size.
-    auto* scroll = new QScrollArea(ui_->z_show);
-    scroll->setGeometry(ui_->z_preview->geometry());
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidget(ui_->z_preview);
+    keepLabelsPlain(this);
+    // A skin larger than the panel scrolls inside it, still at its real size;
+    // one that fits shows no scroll bar.
+    previewScroll_ = new QScrollArea(ui_->z_show);
+    previewScroll_->setObjectName("z_preview_scroll");
+    previewScroll_->setGeometry(ui_->z_preview->geometry());
+    previewScroll_->setFrameShape(QFrame::NoFrame);
+    previewScroll_->setWidgetResizable(true);
+    previewScroll_->setWidget(ui_->z_preview);
     fields_ = {ui_->e_a, ui_->e_b, ui_->e_x, ui_->e_y};
     arrows_ = {ui_->a_a, ui_->a_b, ui_->a_x, ui_->a_y};
     for (const char* item : kObjects)
@@ -307,10 +344,10 @@ void SkinEditorPage::b_fontClick() {
     const auto ind = chosenIndicator();
     if (!ind) return;
     EditorFont f = model_.font(*ind);
-    QFont initial = indicatorFont(f);
-    initial.setPointSize(std::clamp(f.font.size, 1, 100));
+    const QFont initial = fontChooserStart(f);
     const auto chosen = chooseFont_(initial);
-    if (!chosen) return;
+    // OK without a change keeps the skin's own face, even one not installed.
+    if (!chosen || sameChoice(*chosen, initial)) return;
     f.font.face = chosen->family().toStdString();
     f.font.bold = chosen->bold() ? 1 : 0;
     f.italic = chosen->italic();
@@ -404,11 +441,15 @@ void SkinEditorPage::showPreview() {
         pal.setColor(QPalette::WindowText, skin::skinColor(f.font.color));
         label->setPalette(pal);
     }
-    QRect used;
+    // The panel fills the view and grows past it only as far as the skin
+    // reaches, which is when the scroll bars come.
+    QSize reach;
     for (const QWidget* w : ui_->z_preview->findChildren<QWidget*>())
-        if (!w->isHidden()) used |= w->geometry();
-    const QWidget* view = ui_->z_preview->parentWidget();
-    ui_->z_preview->resize(used.size().expandedTo(view->size()).grownBy(QMargins(0, 0, 1, 1)));
+        if (!w->isHidden() && !w->geometry().isEmpty())
+            reach = reach.expandedTo(QSize(w->geometry().right() + 1, w->geometry().bottom() + 1));
+    ui_->z_preview->setMinimumSize(reach);
+    QEvent relayout(QEvent::LayoutRequest); // the scroll bars follow at once
+    QCoreApplication::sendEvent(previewScroll_, &relayout);
 }
 
 void SkinEditorPage::setSwatch(const QColor& color) {

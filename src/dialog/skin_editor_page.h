@@ -14,6 +14,7 @@
 
 class QLabel;
 class QLineEdit;
+class QScrollArea;
 class QSpinBox;
 
 namespace Ui {
@@ -73,6 +74,7 @@ class SkinEditorPage : public DialogPage {
 
     std::unique_ptr<Ui::SkinEditorPageForm> ui_;
     SkinEditorModel model_;
+    QScrollArea* previewScroll_ = nullptr;
     std::array<QPixmap, kSkinPictureCount> pixmaps_;
     std::array<QLineEdit*, 4> fields_{};
     std::array<QSpinBox*, 4> arrows_{};
@@ -86,5 +88,9 @@ class SkinEditorPage : public DialogPage {
 // What an indicator of the preview and of the Clock window shows: the skin
 // font with the chooser's other styles.
 QFont indicatorFont(const EditorFont& font);
+
+// The font the font chooser opens on for an indicator: the face shown for
+// the skin's face, in the skin's style and size.
+QFont fontChooserStart(const EditorFont& font);
 
 } // namespace kok::dialog

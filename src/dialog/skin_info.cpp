@@ -1,5 +1,7 @@
 #include "dialog/skin_info.h"
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 
 #include "platform/file_io.h"
@@ -35,6 +37,25 @@ std::optional<std::string> descriptionBytes(const SkinSource& source) {
 }
 
 } // namespace
+
+std::string mailLink(std::string_view address) {
+    const std::size_t query = address.find('?');
+    std::string link = "mailto:" + std::string(address.substr(0, query));
+    if (query == std::string_view::npos) return link;
+    std::string_view rest = address.substr(query + 1);
+    while (!rest.empty()) {
+        const std::size_t amp = rest.find('&');
+        const std::string_view field = rest.substr(0, amp);
+        const std::string_view name = field.substr(0, field.find('='));
+        if (name.size() == 7 && std::equal(name.begin(), name.end(), "subject", [](char a, char b) {
+                return std::tolower(static_cast<unsigned char>(a)) == b;
+            }))
+            return link + "?" + std::string(field);
+        if (amp == std::string_view::npos) break;
+        rest.remove_prefix(amp + 1);
+    }
+    return link;
+}
 
 bool isCompleteSkinFolder(std::string_view folder) {
     bool complete = true;

@@ -52,6 +52,11 @@ struct SkinReading {
 // descriptions are read from memory, so no file is left behind.
 SkinReading readSkin(const SkinSource& source, bool newChoice);
 
+// The address a skin's mail panel opens: "mailto:" and the address. A skin
+// comes from anyone, and some mail programs attach the local file an
+// "attach=" names, so of the query only a subject is kept.
+std::string mailLink(std::string_view address);
+
 // Whether every file of kSkinFolderFiles exists in `folder`.
 bool isCompleteSkinFolder(std::string_view folder);
 

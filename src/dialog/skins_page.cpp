@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 
 #include "dialog/file_chooser.h"
+#include "dialog/plain_text.h"
+#include "dialog/skin_check.h"
 #include "dialog/skin_info.h"
 #include "platform/message_box.h"
 #include "platform/shell_open.h"
@@ -41,6 +43,7 @@ SkinsPage::SkinsPage(QWidget* parent)
       chooseSkin_(
           [this](const QString& folder) { return chooseFile(this, FileKind::Skin, folder); }) {
     ui_->setupUi(this);
+    keepLabelsPlain(this);
     families_[Family9x] = {
         ui_->o_default_98,
         ui_->o_extended_98,
@@ -105,7 +108,7 @@ void SkinsPage::load(const settings::IniUpdate& file, SettingsGroup group) {
         source.builtinName = stored.name;
         source.folder = stored.path;
         f.folder = QString::fromStdString(source.folder);
-        f.external->setToolTip(f.folder);
+        f.external->setToolTip(plainToolTip(f.folder));
         QRadioButton* chosen = source.external               ? f.external
                                : source.builtinName == "def" ? f.simple
                                                              : f.extended;
@@ -143,7 +146,7 @@ void SkinsPage::beforeSave() {
 
 bool SkinsPage::changesRunningSkin() const {
     const FamilyControls& f = families_[settings::IsXpFamily() ? FamilyNt : Family9x];
-    return f.chosen.name->text() != f.current.name->text();
+    return panelText(f.chosen.name) != panelText(f.current.name);
 }
 
 void SkinsPage::enterReadOnly() {
@@ -166,17 +169,23 @@ void SkinsPage::lockerTick(int secondsLeft) {
 }
 
 bool SkinsPage::readDescription(Family family, const SkinSource& source, bool newChoice) {
-    const SkinReading reading = readSkin(source, newChoice);
+    SkinReading reading = readSkin(source, newChoice);
+    // A new skin is worn only after a restart: one whose pictures cannot be
+    // worn is refused now, not by a reset after that restart.
+    if (reading.success && newChoice && source.external && !isWearableSkin(source.folder)) {
+        reading.success = false;
+        reading.otherVersion = false;
+    }
     if (reading.info) {
         FamilyControls& f = families_[family];
         const SkinPanels& info = *reading.info;
         for (const Column* c : {&f.chosen, newChoice ? nullptr : &f.current}) {
             if (!c) continue;
-            c->name->setText(QString::fromStdString(info.name));
-            c->version->setText(QString::fromStdString(info.version));
-            c->author->setText(QString::fromStdString(info.author));
-            c->mail->setText(QString::fromStdString(info.mail));
-            c->web->setText(QString::fromStdString(info.web));
+            setPanelText(c->name, QString::fromStdString(info.name));
+            setPanelText(c->version, QString::fromStdString(info.version));
+            setPanelText(c->author, QString::fromStdString(info.author));
+            setPanelText(c->mail, QString::fromStdString(info.mail));
+            setPanelText(c->web, QString::fromStdString(info.web));
         }
     }
     if (reading.otherVersion) platform::showMessage(kSkinVersionWarning);
@@ -226,7 +235,7 @@ void SkinsPage::loadExternal(Family family) {
     source.folder = folder.toStdString();
     if (readDescription(family, source, true)) {
         f.folder = folder;
-        f.external->setToolTip(folder);
+        f.external->setToolTip(plainToolTip(folder));
         return;
     }
     fallBack(family);
@@ -257,9 +266,10 @@ bool SkinsPage::eventFilter(QObject* watched, QEvent* event) {
 void SkinsPage::openLink(QLabel* panel) {
     const QVariant tag = panel->property(kPanelTag);
     if (!tag.isValid()) return;
-    const QString shown = panel->text();
+    const QString shown = panelText(panel);
     if (shown.isEmpty() || shown == "-" || shown == " ") return;
-    const QString address = tag.toInt() == 1 ? shown : "mailto:" + shown;
+    const QString address =
+        tag.toInt() == 1 ? shown : QString::fromStdString(mailLink(shown.toStdString()));
     // Skins come from anyone: only web pages and mail may be opened, never a
     // program or a local file.
     if (platform::isOpenableAddress(address.toStdString())) open_(address);

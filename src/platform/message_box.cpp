@@ -42,6 +42,7 @@ void showMessage(std::string_view text, std::string_view caption) {
                     QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
                     QMessageBox::Ok);
     box.setObjectName("kok_message");
+    box.setTextFormat(Qt::PlainText); // messages carry paths and texts from files
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
     setExactTitle(box, caption);
     box.exec();

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kok::platform {
 
@@ -35,7 +36,15 @@ class XdgAutostartStore final : public RunKeyStore {
     std::filesystem::path folder_;
 };
 
-// Quotes a command line for the Exec key of a desktop entry, and back.
+// A command line the Windows way: blanks separate the arguments, double quotes
+// group them, and a backslash escapes a double quote (backslashes before a
+// quote are doubled); other backslashes are plain characters.
+std::vector<std::string> splitCommandLine(std::string_view commandLine);
+// The program always in quotes, the other arguments only where they need them.
+std::string joinCommandLine(const std::vector<std::string>& arguments);
+
+// A command line as the Exec key of a desktop entry, quoted by the rules of
+// the Desktop Entry specification, and back.
 std::string desktopExecEscape(std::string_view commandLine);
 std::string desktopExecUnescape(std::string_view exec);
 

@@ -8,7 +8,8 @@
 namespace kok::settings {
 
 std::string autostartCommandLine(const std::filesystem::path& executable) {
-    return "\"" + executable.string() + "\" " + std::string(kAutorunSwitch);
+    // Quoted so that a quote in the path stays part of it.
+    return platform::joinCommandLine({executable.string(), std::string(kAutorunSwitch)});
 }
 
 std::optional<bool> autostartEntryExists(const platform::RunKeyStore& store) {

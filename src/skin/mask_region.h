@@ -86,4 +86,13 @@ void forEachMaskBand(std::span<const std::uint8_t> file, const MaskHeader& h, Si
 
 std::vector<MaskRect> buildMaskBands(std::span<const std::uint8_t> file, const MaskHeader& header);
 
+// The smallest shape a person can still see and take hold of, each way.
+inline constexpr int kMinMaskSide = 8;
+
+// Whether a parsed mask cuts a window worth showing: its opaque pixels span
+// at least kMinMaskSide pixels each way. An all-white mask makes the window
+// vanish and a 1 × 1 one shrinks it to a dot; neither can be undone by the
+// user, who can no longer reach the clock.
+bool isUsableMask(std::span<const std::uint8_t> file, const MaskHeader& header);
+
 } // namespace kok::skin

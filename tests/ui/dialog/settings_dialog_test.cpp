@@ -1,8 +1,10 @@
+#include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
 #include <filesystem>
 
+#include "clock/clock_window.h"
 #include "dialog/settings_dialog.h"
 #include "settings/keys.h"
 #include "settings/settings_file.h"
@@ -57,6 +59,40 @@ class SettingsDialogTest : public QObject {
         QVERIFY(!ok->isEnabled() && !cancel->isEnabled());
         dialog.setMessageBarShowing(false);
         QVERIFY(ok->isEnabled() && cancel->isEnabled());
+    }
+
+    // The gear, a double click and the menu's entries open the dialog through
+    // openSection; a dialog the user minimised comes back in front.
+    void aMinimisedDialogComesBackWhenOpened() {
+        kok::test::ProgramFolder folder;
+        FakeClockLink clock;
+        SettingsDialog dialog(clock);
+        for (auto section :
+             {SettingsDialog::Options, SettingsDialog::Skins, SettingsDialog::Alarm}) {
+            dialog.openSection(SettingsDialog::Info);
+            dialog.showMinimized();
+            QVERIFY(dialog.isMinimized());
+            dialog.openSection(section);
+            QVERIFY(!dialog.isMinimized());
+            QVERIFY(dialog.isVisible());
+            QCOMPARE(dialog.currentSection(), section);
+        }
+    }
+
+    // No label of the dialog's pages or of the Clock window takes its text
+    // as markup: what they show may come from a file.
+    void everyLabelShowsPlainText() {
+        kok::test::ProgramFolder folder;
+        FakeClockLink clock;
+        SettingsDialog dialog(clock);
+        dialog.openSection(SettingsDialog::Skins);
+        kok::clock::ClockWindow window("");
+        for (QWidget* root : {static_cast<QWidget*>(&dialog), static_cast<QWidget*>(&window)}) {
+            const auto labels = root->findChildren<QLabel*>();
+            QVERIFY(labels.size() > 5);
+            for (const QLabel* label : labels)
+                QVERIFY2(label->textFormat() == Qt::PlainText, qPrintable(label->objectName()));
+        }
     }
 
     // Showing copies every alarm slot into the working copy; OK copies it

@@ -1,9 +1,13 @@
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontDatabase>
+#include <QFontDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -226,6 +230,57 @@ class SkinEditorTest : public QObject {
         QVERIFY(save->isEnabled());
         QCOMPARE(name->text(), QString("Проверка"));
         QCOMPARE(messages.texts.size(), 2);
+    }
+
+    // The preview scrolls only a skin larger than its panel: not while
+    // nothing is loaded, not for a face that fits.
+    void previewScrollsOnlyWhatDoesNotFit() {
+        page_->show();
+        auto* scroll = part<QScrollArea>(*page_, "z_preview_scroll");
+        const auto bars = [scroll] {
+            return std::pair(scroll->horizontalScrollBar()->isVisible(),
+                             scroll->verticalScrollBar()->isVisible());
+        };
+        QTest::mouseClick(part<QPushButton>(*page_, "b_new"), Qt::LeftButton);
+        QTRY_COMPARE(bars(), std::pair(false, false));
+        QTemporaryDir pictures;
+        const std::pair<QSize, std::pair<bool, bool>> faces[] = {{{150, 40}, {false, false}},
+                                                                 {{400, 40}, {true, false}},
+                                                                 {{100, 300}, {false, true}},
+                                                                 {{252, 124}, {false, false}}};
+        for (const auto& [size, expected] : faces) {
+            QImage face(size, QImage::Format_RGB32);
+            face.fill(Qt::gray);
+            const QString file = pictures.path() + "/face.bmp";
+            QVERIFY(face.save(file, "BMP"));
+            choose(part<QComboBox>(*page_, "c_objects"), 1);
+            files_.push_back(file);
+            part<QPushButton>(*page_, "b_file")->click();
+            QTRY_COMPARE(bars(), expected);
+        }
+    }
+
+    // A skin's face that is not installed: the font chooser opens on the
+    // face shown in its place, in the skin's style (here regular), and OK
+    // without a change leaves the indicator as it was.
+    void fontChooserOpensOnTheShownFaceAndOkAloneChangesNothing() {
+        QTest::mouseClick(part<QPushButton>(*page_, "b_new"), Qt::LeftButton);
+        choose(part<QComboBox>(*page_, "c_objects"), 6);
+        const auto before = page_->model().font(kok::dialog::SkinEditorModel::Indicator::Time);
+        QVERIFY(!QFontDatabase::families().contains(QString::fromStdString(before.font.face)));
+        const QFont shownBefore = part<QLabel>(*page_, "tt_time")->font();
+        QFont opened;
+        page_->setFontChooser([&opened](const QFont& initial) {
+            opened = initial;
+            const QFontDialog chooser(initial); // as it opens, OK pressed at once
+            return std::optional(chooser.currentFont());
+        });
+        part<QPushButton>(*page_, "b_font")->click();
+        QVERIFY2(QFontDatabase::families().contains(opened.family()), qPrintable(opened.family()));
+        QVERIFY(!opened.bold() && !opened.italic());
+        QCOMPARE(page_->model().font(kok::dialog::SkinEditorModel::Indicator::Time), before);
+        QCOMPARE(part<QLabel>(*page_, "tt_time")->font(), shownBefore);
+        QCOMPARE(part<QLabel>(*page_, "p_font")->text(), QString("MS Sans Serif"));
     }
 
   private:

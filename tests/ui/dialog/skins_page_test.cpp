@@ -1,12 +1,15 @@
+#include <QBuffer>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextDocument>
 #include <QtTest>
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
 
+#include "dialog/plain_text.h"
 #include "dialog/skin_info.h"
 #include "dialog/skins_page.h"
 #include "settings/autostart.h"
@@ -16,6 +19,7 @@
 #include "support/message_catcher.h"
 #include "support/program_folder.h"
 #include "support/qt_test_main.h"
+#include "unit/skin/mask_test_bitmap.h"
 
 using kok::dialog::SettingsGroup;
 using kok::dialog::SkinsPage;
@@ -52,7 +56,7 @@ class RunningFamily {
     std::optional<std::string> previous_;
 };
 
-// A skin folder with tiny pictures and the description lines `info`,
+// A skin folder with small pictures and the description lines `info`,
 // lacking the file `missing`. Returns the path of its "skin.ksf".
 QString makeSkin(const TempDir& dir, const std::string& info, std::string_view missing = {}) {
     for (std::string_view name : kok::dialog::kSkinFolderFiles) {
@@ -62,7 +66,7 @@ QString makeSkin(const TempDir& dir, const std::string& info, std::string_view m
             kok::test::writeBytes(dir / "skin.ksf", "[info]\r\n" + info);
             continue;
         }
-        QImage picture(4, 4, name == "mask.bmp" ? QImage::Format_Mono : QImage::Format_RGB32);
+        QImage picture(16, 16, name == "mask.bmp" ? QImage::Format_Mono : QImage::Format_RGB32);
         picture.fill(0);
         if (!picture.save(path, "BMP")) qFatal("cannot write %s", qPrintable(path));
     }
@@ -193,6 +197,8 @@ class SkinsPageTest : public QObject {
             {"web=/usr/bin/xterm", "si_9X_web", ""},
             {"web=javascript:alert(1)", "si_98_web", ""},
             {"mail=ann@example.org", "si_98_mail", "mailto:ann@example.org"},
+            {"mail=ann@example.org?attach=/etc/passwd&subject=Hi", "si_98_mail",
+             "mailto:ann@example.org?subject=Hi"},
             {"name=x", "si_9X_mail", ""}, // shows "-"
         };
         for (const Case& c : cases) {
@@ -203,6 +209,101 @@ class SkinsPageTest : public QObject {
             Page p("9X_SkinExt=1\r\n9X_SkinPath=" + skin.path().string() + "/\r\n");
             p.click(c.panel);
             QCOMPARE(p.opened, c.opened.isEmpty() ? QStringList{} : QStringList{c.opened});
+        }
+    }
+
+    // A skin's texts are shown as the characters they are, never as markup
+    // (an <img> would make the page load the file it names); a long address
+    // is cut in the middle, shown whole as its tooltip, and opens whole.
+    void skinTextsShowAsTheyAreAndLongOnesAreCutInTheMiddle() {
+        kok::test::ProgramFolder program;
+        TempDir skin;
+        const QString web = "https://skins.example.org/" + QString(60, 'x') + "/blue.html";
+        const std::pair<const char*, QString> fields[] = {
+            {"name", "<img src=\"/nonexistent/pipe\">"},
+            {"version", "<b>2</b>"},
+            {"author", "<i>Ann</i> &amp; co"},
+            {"mail", "<a href=\"file:///etc\">ann@example.org</a>"},
+            {"web", web},
+        };
+        std::string lines = "support=09.0\r\n";
+        for (const auto& [key, value] : fields)
+            lines += std::string(key) + "=" + value.toStdString() + "\r\n";
+        makeSkin(skin, lines);
+        Page p("XP_SkinExt=1\r\nXP_SkinPath=" + skin.path().string() + "/\r\n");
+        for (const char* column : {"si_xp_", "si_nt_"}) {
+            for (const auto& [key, value] : fields) {
+                const QString name = QString(column) + key;
+                auto* panel = part<QLabel>(p.page, qPrintable(name));
+                QCOMPARE(panel->textFormat(), Qt::PlainText);
+                const QString prefix = QString(key) == "version"  ? "версия = "
+                                       : QString(key) == "author" ? "автор = "
+                                                                  : "";
+                QCOMPARE(kok::dialog::panelText(panel), prefix + value);
+                // Cut or whole, the tooltip shows what the panel cannot.
+                QTextDocument tip;
+                tip.setHtml(panel->toolTip());
+                QCOMPARE(tip.toPlainText(), panel->text() == prefix + value ? "" : prefix + value);
+            }
+        }
+        auto* panel = part<QLabel>(p.page, "si_nt_web");
+        // The start, an ellipsis ("..." in a font without "…"), the end.
+        QStringList ends = panel->text().split(QChar(0x2026));
+        if (ends.size() == 1) ends = panel->text().split("...");
+        QVERIFY2(ends.size() == 2 && !ends[0].isEmpty() && !ends[1].isEmpty(),
+                 qPrintable(panel->text()));
+        QVERIFY(web.startsWith(ends[0]) && web.endsWith(ends[1]));
+        QVERIFY(panel->fontMetrics().horizontalAdvance(panel->text()) <=
+                panel->contentsRect().width());
+        p.click("si_nt_web");
+        QCOMPARE(p.opened, QStringList{web});
+    }
+
+    // A complete skin whose pictures cannot be worn is refused at once, with
+    // the load error and the fall-back, not by a reset after the restart.
+    void skinsWhosePicturesCannotBeWornAreRefused() {
+        using kok::skin::test::maskBmp;
+        const std::vector<std::string> dot(16, std::string(16, '.'));
+        std::vector<std::string> oneBlack = dot;
+        oneBlack[5][7] = '#';
+        const std::vector<std::string> bar(4, std::string(16, '#')); // 16 x 4
+        struct Case {
+            const char* what;
+            const char* file;
+            std::vector<std::uint8_t> bytes; // empty: the picture as made
+            bool accepted;
+        };
+        QByteArray png;
+        {
+            QBuffer out(&png);
+            out.open(QIODevice::WriteOnly);
+            QImage(16, 16, QImage::Format_RGB32).save(&out, "PNG");
+        }
+        const Case cases[] = {
+            {"a complete skin", "", {}, true},
+            {"a PNG named face.bmp", "face.bmp", {png.begin(), png.end()}, false},
+            {"a PNG named timer_at.bmp", "timer_at.bmp", {png.begin(), png.end()}, false},
+            {"a mask of 1 x 1", "mask.bmp", maskBmp({"#"}), false},
+            {"an all-white mask", "mask.bmp", maskBmp(dot), false},
+            {"a mask with one black pixel", "mask.bmp", maskBmp(oneBlack), false},
+            {"a mask only 4 pixels high", "mask.bmp", maskBmp(bar), false},
+            {"a 24-bit mask, worn rectangular", "mask.bmp", {}, true},
+        };
+        for (const Case& c : cases) {
+            kok::test::ProgramFolder program;
+            TempDir skin;
+            Page p;
+            p.chosenFile = makeSkin(skin, "support=09.0\r\nname=Odd\r\n");
+            if (!c.bytes.empty())
+                kok::test::writeBytes(skin / c.file, std::string(c.bytes.begin(), c.bytes.end()));
+            else if (std::string_view(c.file) == "mask.bmp")
+                QImage(16, 16, QImage::Format_RGB32)
+                    .save(QString::fromStdString((skin / c.file).string()), "BMP");
+            kok::test::MessageCatcher boxes;
+            p.click("b_load_xp");
+            QCOMPARE(boxes.texts, c.accepted ? QStringList{} : QStringList{kLoadError});
+            QVERIFY2(p("o_external_xp")->isChecked() == c.accepted, c.what);
+            QCOMPARE(p.text("si_nt_name"), c.accepted ? QString("Odd") : QString("Extended"));
         }
     }
 

@@ -91,3 +91,19 @@ TEST(SkinReader, BuiltinSkinsLeaveNoFileAndUnreadableDescriptionsFail) {
     EXPECT_FALSE(readSkin(external(folder), false).success);
     EXPECT_FALSE(readSkin(external(folder), false).info);
 }
+
+// A skin's mail link opens a message to its address and nothing more: no
+// attached file, no other recipient or body; a subject may stay.
+TEST(SkinReader, MailLinksKeepOnlyTheAddressAndASubject) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"ann@example.org", "mailto:ann@example.org"},
+        {"ann@example.org?attach=/etc/passwd", "mailto:ann@example.org"},
+        {"ann@example.org?attachment=~/.ssh/id_rsa&subject=Hi",
+         "mailto:ann@example.org?subject=Hi"},
+        {"ann@example.org?cc=b@x.org&SUBJECT=Skin&body=x", "mailto:ann@example.org?SUBJECT=Skin"},
+        {"ann@example.org?subject=A&attach=/etc/passwd", "mailto:ann@example.org?subject=A"},
+        {"ann@example.org?subjects=x&bcc=c@x.org", "mailto:ann@example.org"},
+    };
+    for (const auto& [address, link] : cases)
+        EXPECT_EQ(mailLink(address), link) << address;
+}

@@ -1,7 +1,10 @@
+#include <glib.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
+#include <vector>
 
 #include "settings/autostart.h"
 #include "settings/cp1251.h"
@@ -42,6 +45,50 @@ TEST(Autostart, PathsWithShellCharactersSurviveTheDesktopEntryQuoting) {
     const std::string exec = kok::platform::desktopExecEscape(cmd);
     EXPECT_EQ(exec, "\"/tmp/a\\\\$b\\\\`c\\\\\\\\d 100%%\" /autorun");
     EXPECT_EQ(kok::platform::desktopExecUnescape(exec), cmd);
+}
+
+// What a GLib desktop reads from the entry: the Exec value as a string, split
+// as a command line, with "%%" as a plain percent. Nothing when GLib refuses.
+std::optional<std::vector<std::string>> argvGlibReads(const fs::path& entry) {
+    GKeyFile* file = g_key_file_new();
+    std::optional<std::vector<std::string>> argv;
+    if (g_key_file_load_from_file(file, entry.c_str(), G_KEY_FILE_NONE, nullptr)) {
+        gchar* exec = g_key_file_get_string(file, "Desktop Entry", "Exec", nullptr);
+        gchar** words = nullptr;
+        if (exec && g_shell_parse_argv(exec, nullptr, &words, nullptr)) {
+            argv.emplace();
+            for (gchar** w = words; *w; ++w) {
+                std::string word = *w;
+                for (std::size_t at = 0; (at = word.find("%%", at)) != std::string::npos; ++at)
+                    word.erase(at, 1);
+                argv->push_back(word);
+            }
+            g_strfreev(words);
+        }
+        g_free(exec);
+    }
+    g_key_file_free(file);
+    return argv;
+}
+
+// Every character a folder may hold reaches the desktop as part of the
+// program's path, whatever the Exec line must escape for it.
+TEST(Autostart, GlibStartsTheProgramFromAFolderWithAnyReservedCharacter) {
+    const char* folders[] = {
+        "/opt/a\"b",       "/opt/my clocks", "/tmp/$HOME`id`", "/tmp/back\\slash\\", "/tmp/100%",
+        "/tmp/it's (new)", "/tmp/#~;&|<>*?", "/tmp/tab\there", "/tmp/new\nline",     "/tmp/\"\\\"",
+    };
+    for (const char* folder : folders) {
+        TempDir dir;
+        XdgAutostartStore store(dir / "autostart");
+        const fs::path exe = fs::path(folder) / "koktd";
+        ASSERT_TRUE(setAutostartEntry(store, true, exe));
+        const auto argv = argvGlibReads(store.entryPath("kOk DIAL TD"));
+        ASSERT_TRUE(argv) << folder << ": GLib refuses the entry";
+        EXPECT_EQ(*argv, (std::vector<std::string>{exe.string(), "/autorun"})) << folder;
+        EXPECT_EQ(store.read("kOk DIAL TD"), kok::settings::autostartCommandLine(exe)) << folder;
+        EXPECT_EQ(kok::platform::splitCommandLine(store.read("kOk DIAL TD")).front(), exe.string());
+    }
 }
 
 TEST(Autostart, AStoreThatRefusesWritesIsReportedWithoutThrowing) {
