@@ -1,7 +1,11 @@
 # Run by `cmake --install`: writes the menu entry with the installed
-# executable's absolute path. Expects KOKTD_APP_ID and KOKTD_ENTRY_TEMPLATE.
+# executable's absolute path, or the command's name in the system layout.
+# Expects KOKTD_APP_ID, KOKTD_ENTRY_TEMPLATE and KOKTD_FHS.
 get_filename_component(prefix "${CMAKE_INSTALL_PREFIX}" ABSOLUTE)
 set(executable "${prefix}/koktd")
+if(KOKTD_FHS)
+  set(executable koktd)
+endif()
 if(executable MATCHES "[\n\r]")
   message(FATAL_ERROR "The install prefix must not contain a line break: ${prefix}")
 endif()
