@@ -60,8 +60,9 @@ int main(int argc, char** argv) {
     preferXcbUnderWayland();
     keepQtDialogStateInMemory();
     // Decided once: beside the program when it is the user's, else per user.
-    kok::platform::useDataFolder(kok::platform::chooseDataFolder(
-        kok::platform::executableDir(), kok::platform::userDataDir(), kok::settings::kSettingsFileName));
+    kok::platform::useDataFolder(kok::platform::chooseDataFolder(kok::platform::executableDir(),
+                                                                 kok::platform::userDataDir(),
+                                                                 kok::settings::kSettingsFileName));
 
     kok::platform::InstanceLock instance(kInstanceName);
     QApplication app(argc, argv);

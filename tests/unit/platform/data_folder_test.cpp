@@ -33,17 +33,20 @@ TEST(DataFolder, PortableBesideTheProgramElsePerUser) {
         fs::create_directories(program);
         fs::create_directories(userHome);
         if (c.settingsThere) kok::platform::writeFileAtomically(program / "kOkTD.KiF", "[x]\r\n");
-        if (!c.programWritable) fs::permissions(program, fs::perms::owner_read | fs::perms::owner_exec);
-        if (!c.userWritable) fs::permissions(userHome, fs::perms::owner_read | fs::perms::owner_exec);
+        if (!c.programWritable)
+            fs::permissions(program, fs::perms::owner_read | fs::perms::owner_exec);
+        if (!c.userWritable)
+            fs::permissions(userHome, fs::perms::owner_read | fs::perms::owner_exec);
         const auto listing = [&] {
             std::string names;
-            for (const auto& e : fs::directory_iterator(program)) names += e.path().filename().string() + ";";
+            for (const auto& e : fs::directory_iterator(program))
+                names += e.path().filename().string() + ";";
             return names;
         };
         const std::string before = listing();
 
-        const DataFolder chosen =
-            kok::platform::chooseDataFolder(program, userHome / "koktd", kok::settings::kSettingsFileName);
+        const DataFolder chosen = kok::platform::chooseDataFolder(program, userHome / "koktd",
+                                                                  kok::settings::kSettingsFileName);
         EXPECT_EQ(chosen.perUser, c.perUser);
         EXPECT_EQ(chosen.dir, c.perUser ? userHome / "koktd" : program);
 
