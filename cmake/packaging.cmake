@@ -12,6 +12,7 @@ an hourly chime (a sound, call signs or the spoken hour) and a flashing
 message bar. Skins are folders of pictures; a skin editor is built in.")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_INSTALL_PREFIX /usr) # the prefix the files are installed with, under DESTDIR
 set(CPACK_SET_DESTDIR ON)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)

@@ -21,6 +21,9 @@ string(REPLACE "\$" "\\\$" quoted "${quoted}")
 string(REPLACE "%" "%%" quoted "\"${quoted}\"")
 string(REPLACE "\\" "\\\\" exec "${quoted}")
 string(REPLACE "\\" "\\\\" try_exec "${executable}")
+if(KOKTD_FHS)
+  set(exec koktd) # found on the PATH
+endif()
 
 file(READ "${KOKTD_ENTRY_TEMPLATE}" entry)
 string(REPLACE "@APP_ID@" "${KOKTD_APP_ID}" entry "${entry}")

@@ -59,7 +59,9 @@ TEST(DataFolder, PortableBesideTheProgramElsePerUser) {
         }
         kok::platform::useDataFolder({});
         EXPECT_EQ(saved, c.saves);
-        if (c.perUser) EXPECT_EQ(listing(), before) << "written into the program folder";
+        if (c.perUser) {
+            EXPECT_EQ(listing(), before) << "written into the program folder";
+        }
         if (c.perUser && c.saves) {
             struct stat st {};
             ASSERT_EQ(::stat((userHome / "koktd").c_str(), &st), 0);
