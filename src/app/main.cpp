@@ -49,7 +49,8 @@ QIcon appIcon() {
 // uninstall could not take back. A folder that cannot be made keeps it in
 // memory for the session instead.
 void keepQtDialogStateInMemory() {
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
+    for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, QStringLiteral("/dev/null"));
 }
 
 } // namespace

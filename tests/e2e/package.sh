@@ -87,7 +87,7 @@ e2e_press_ok
 SETTINGS="$XDG_DATA_HOME/koktd/kOkTD.KiF"
 [ -f "$SETTINGS" ] || e2e_fail "no Settings file in $XDG_DATA_HOME/koktd: $(find "$XDG_DATA_HOME" "$HOME")"
 for line in 0_Use=1 0_Hour=8 0_Minute=0; do
-    tr -d '\r' <"$SETTINGS" | grep -qx "$line" || e2e_fail "OK did not store $line in $SETTINGS"
+    tr -d '\r' <"$SETTINGS" | grep -qx "$line" || e2e_fail "OK did not store $line: $(tr -d '\r' <"$SETTINGS")"
 done
 [ "$(stat -c %a "$XDG_DATA_HOME/koktd")" = 700 ] || e2e_fail "$XDG_DATA_HOME/koktd is not private"
 [ "$(listing)" = "$BEFORE" ] || e2e_fail "written under the root: $(diff <(echo "$BEFORE") <(listing) | grep '^>')"
