@@ -35,6 +35,7 @@ struct DataFolder {
 // Beside the executable when the program folder can be written or already
 // holds a Settings file (portable use); otherwise the user's own folder, so
 // that a program folder shared by every user (/usr/lib/koktd) serves each.
+// Without a user's folder (no HOME) it stays beside the executable.
 DataFolder chooseDataFolder(const std::filesystem::path& programDir,
                             const std::filesystem::path& userDir,
                             std::string_view settingsFileName);

@@ -58,7 +58,7 @@ DataFolder chooseDataFolder(const std::filesystem::path& programDir,
                             const std::filesystem::path& userDir,
                             std::string_view settingsFileName) {
     std::error_code ec;
-    if (isWritableDir(programDir) ||
+    if (userDir.empty() || isWritableDir(programDir) ||
         std::filesystem::exists(programDir / std::string(settingsFileName), ec))
         return {programDir, false};
     return {userDir, true};
