@@ -31,6 +31,15 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_RPM_PACKAGE_LICENSE GPL-3.0-or-later)
 set(CPACK_RPM_PACKAGE_GROUP Applications/System)
 set(CPACK_RPM_PACKAGE_AUTOREQ ON)
+set(CPACK_RPM_PACKAGE_RELOCATABLE OFF)
+# Folders the system's own packages own.
+set(CPACK_RPM_EXCLUDE_FROM_AUTO_FILELIST_ADDITION
+  /usr/share/applications /usr/share/man /usr/share/man/man1 /usr/share/metainfo
+  /usr/share/icons /usr/share/icons/hicolor)
+foreach(size 16x16 22x22 24x24 32x32 48x48 64x64 128x128 256x256 scalable)
+  list(APPEND CPACK_RPM_EXCLUDE_FROM_AUTO_FILELIST_ADDITION
+    /usr/share/icons/hicolor/${size} /usr/share/icons/hicolor/${size}/apps)
+endforeach()
 set(CPACK_RPM_POST_INSTALL_SCRIPT_FILE ${PROJECT_SOURCE_DIR}/resources/desktop/debian/postinst)
 set(CPACK_RPM_POSTUN_INSTALL_SCRIPT_FILE ${PROJECT_SOURCE_DIR}/resources/desktop/debian/postrm)
 include(CPack)
