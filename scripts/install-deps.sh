@@ -14,6 +14,7 @@ BUILD_PACKAGES=(
 )
 TEST_PACKAGES=(
   make clang-format
+  lintian  # checks the Debian package that cpack builds
   libgtest-dev libgmock-dev libbenchmark-dev
   # fuzzing (clang's libFuzzer with sanitizers)
   clang-14 libclang-rt-14-dev

@@ -2,7 +2,9 @@
 # Removes what scripts/install.sh added (same KOKTD_PREFIX and XDG_DATA_HOME),
 # and the login autostart entry when it starts the installed program. Keeps
 # the Settings file kOkTD.KiF, the Timer state file kOkTD.timer, skins the
-# user made and installed files the user changed, unless --purge is given.
+# user made and installed files the user changed, unless --purge is given
+# (which also removes the autostart folder if that leaves it empty). Says what
+# it keeps.
 # Removes only folders the installs made or filled, once empty; folders of
 # anyone else stay.
 set -euo pipefail
@@ -74,6 +76,14 @@ if [ -f "$AUTOSTART_ENTRY" ] && [ "$(entry_program "$AUTOSTART_ENTRY")" = "$PREF
     rm -f -- "$AUTOSTART_ENTRY"
     echo "Removed the login autostart entry"
 fi
+AUTOSTART_DIR=$(dirname -- "$AUTOSTART_ENTRY")
+if [ -d "$AUTOSTART_DIR" ] && [ -z "$(ls -A -- "$AUTOSTART_DIR")" ]; then
+    if ((purge)); then
+        rmdir -- "$AUTOSTART_DIR" && echo "Removed the empty folder $AUTOSTART_DIR"
+    else
+        echo "Kept the empty folder $AUTOSTART_DIR (--purge removes it)"
+    fi
+fi
 
 if ((purge)); then
     # The user's files: settings, timer state, the dialog's alarm copy, what a
@@ -124,3 +134,12 @@ elif [ -d "$PREFIX" ]; then
 else
     echo "Done: $PREFIX is gone."
 fi
+
+# The user's files outside the program folder, which no uninstall removes.
+CONFIG_HOME=${XDG_CONFIG_HOME:-$HOME/.config}
+[ ! -e "$DATA_HOME/koktd" ] ||
+    echo "Kept $DATA_HOME/koktd: the settings of a clock whose program folder you cannot write (a system package)"
+[ ! -e "$CONFIG_HOME/koktd" ] || echo "Kept $CONFIG_HOME/koktd: your skin family setting (registry.ini)"
+[ ! -e "$CONFIG_HOME/QtProject.conf" ] ||
+    echo "Kept $CONFIG_HOME/QtProject.conf: the file dialogs' state of every Qt program (this clock no longer writes it)"
+exit 0

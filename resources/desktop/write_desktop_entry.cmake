@@ -1,7 +1,11 @@
 # Run by `cmake --install`: writes the menu entry with the installed
-# executable's absolute path. Expects KOKTD_APP_ID and KOKTD_ENTRY_TEMPLATE.
+# executable's absolute path, or the command's name in the system layout.
+# Expects KOKTD_APP_ID, KOKTD_ENTRY_TEMPLATE and KOKTD_FHS.
 get_filename_component(prefix "${CMAKE_INSTALL_PREFIX}" ABSOLUTE)
 set(executable "${prefix}/koktd")
+if(KOKTD_FHS)
+  set(executable koktd)
+endif()
 if(executable MATCHES "[\n\r]")
   message(FATAL_ERROR "The install prefix must not contain a line break: ${prefix}")
 endif()
@@ -17,6 +21,9 @@ string(REPLACE "\$" "\\\$" quoted "${quoted}")
 string(REPLACE "%" "%%" quoted "\"${quoted}\"")
 string(REPLACE "\\" "\\\\" exec "${quoted}")
 string(REPLACE "\\" "\\\\" try_exec "${executable}")
+if(KOKTD_FHS)
+  set(exec koktd) # found on the PATH
+endif()
 
 file(READ "${KOKTD_ENTRY_TEMPLATE}" entry)
 string(REPLACE "@APP_ID@" "${KOKTD_APP_ID}" entry "${entry}")

@@ -2,6 +2,7 @@
 #include <QFile>
 #include <QIcon>
 #include <QMessageBox>
+#include <QSettings>
 #include <cstdlib>
 #include <exception>
 #include <string>
@@ -12,6 +13,7 @@
 #include "platform/instance_lock.h"
 #include "platform/message_box.h"
 #include "platform/paths.h"
+#include "settings/keys.h"
 #include "settings/leftovers.h"
 #include "skin/picture_decode.h"
 
@@ -42,12 +44,26 @@ QIcon appIcon() {
     return icon;
 }
 
+// Qt's own dialogs keep their state (last folder, history, custom colours)
+// in ~/.config/QtProject.conf, a file shared with other Qt programs that an
+// uninstall could not take back. A folder that cannot be made keeps it in
+// memory for the session instead.
+void keepQtDialogStateInMemory() {
+    for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, QStringLiteral("/dev/null"));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     // Only the first argument counts, compared exactly.
     const std::string firstArgument = argc > 1 ? argv[1] : "";
     preferXcbUnderWayland();
+    keepQtDialogStateInMemory();
+    // Decided once: beside the program when it is the user's, else per user.
+    kok::platform::useDataFolder(kok::platform::chooseDataFolder(kok::platform::executableDir(),
+                                                                 kok::platform::userDataDir(),
+                                                                 kok::settings::kSettingsFileName));
 
     kok::platform::InstanceLock instance(kInstanceName);
     QApplication app(argc, argv);
@@ -63,7 +79,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("kOk DIAL TD");
     // Alone, this instance may clear what a crashed one left half-written; a
     // restarted clock whose predecessor is still ending leaves that to later.
-    if (!instance.otherRunning()) kok::settings::removeOwnLeftovers(kok::platform::executableDir());
+    if (!instance.otherRunning()) kok::settings::removeOwnLeftovers(kok::platform::dataDir());
 
     try {
         kok::clock::ClockWindow clockWindow(QString::fromStdString(firstArgument));

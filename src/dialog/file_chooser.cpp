@@ -5,6 +5,7 @@
 #include <QFileSystemModel>
 #include <QRegularExpression>
 #include <QSortFilterProxyModel>
+#include <QUrl>
 #include <algorithm>
 #include <filesystem>
 
@@ -80,7 +81,7 @@ void setUpProgramLines(QFileDialog& dialog, const std::string& filter) {
 
 ChooserStart chooserStart(FileKind kind, const QString& currentPath) {
     const std::filesystem::path programDir = platform::executableDir();
-    if (fileChooserSetup(kind).startInSkins) return {qs(programDir / "SKINS"), {}};
+    if (fileChooserSetup(kind).startInSkins) return {qs(platform::skinDirs().front()), {}};
     if (currentPath.trimmed().isEmpty()) return {};
     std::error_code ec;
     const auto found = platform::resolveSoundPath(currentPath.toStdString(), programDir);
@@ -108,6 +109,13 @@ std::unique_ptr<QFileDialog> makeFileChooser(QWidget* parent, FileKind kind,
     else
         dialog->setNameFilter(QString::fromStdString(fileDialogFilter(setup.filter)));
     if (!start.folder.isEmpty()) dialog->setDirectory(start.folder);
+    if (setup.startInSkins) {
+        // The user's skins and the program's side by side.
+        QList<QUrl> places = dialog->sidebarUrls();
+        for (const auto& dir : platform::skinDirs())
+            places.append(QUrl::fromLocalFile(qs(dir)));
+        dialog->setSidebarUrls(places);
+    }
     // Never a leftover of the field's text: only a file that is there.
     dialog->selectFile(start.fileName);
     return dialog;

@@ -25,7 +25,8 @@ std::unique_ptr<QFileDialog> makeFileChooser(QWidget* parent, FileKind kind,
                                              const QString& currentPath);
 
 // Runs the chooser. Returns the chosen file's full path, or an empty text when
-// the user cancels. A skin always starts in "SKINS" beside the program.
+// the user cancels. A skin always starts in a skin folder: the user's SKINS if
+// any, else the program's.
 QString chooseFile(QWidget* parent, FileKind kind, const QString& currentPath);
 
 } // namespace kok::dialog

@@ -81,8 +81,7 @@ PictureSize measureText(const EditorFont& font) {
 
 QString chooseSkinFile(QWidget* parent) {
     QFileDialog dialog(parent, QString::fromUtf8(kSaveTitle),
-                       qs((platform::executableDir() / "SKINS").string()),
-                       qs(fileDialogFilter(kSkinFilter)));
+                       qs(platform::skinDirToSave().string()), qs(fileDialogFilter(kSkinFilter)));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("ksf"));
     dialog.selectFile(QStringLiteral("skin.ksf"));

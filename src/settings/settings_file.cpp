@@ -6,7 +6,7 @@
 namespace kok::settings {
 
 std::filesystem::path programFilePath(std::string_view name) {
-    return platform::executableDir() / std::string(name);
+    return platform::dataDir() / std::string(name);
 }
 
 std::filesystem::path settingsFilePath() {

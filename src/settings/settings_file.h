@@ -6,7 +6,7 @@
 
 namespace kok::settings {
 
-// The files beside the executable.
+// The program's own files, in the folder chosen at start (platform::dataDir()).
 std::filesystem::path settingsFilePath();
 std::filesystem::path programFilePath(std::string_view name);
 

@@ -109,10 +109,12 @@ rmdir "$PREFIX/notes"
 echo "installing again and uninstalling keep the user's files"
 
 # --purge takes the user's files and the installed clock's autostart entry as
-# the program writes it, and with them every folder the installs made.
+# the program writes it, and with them every folder the installs made and the
+# autostart folder it empties.
 run bash "$ROOT/scripts/install.sh"
 printf '[Desktop Entry]\nType=Application\nName=kOk DIAL TD\nExec="%s/koktd" /autorun\n' "$PREFIX" >"$AUTOSTART"
 run bash "$ROOT/scripts/uninstall.sh" --purge
 [ ! -e "$AUTOSTART" ] || e2e_fail "the installed clock's autostart entry is left"
+[ ! -e "$XDG_CONFIG_HOME/autostart" ] || e2e_fail "--purge left the autostart folder it emptied"
 [ ! -e "$HOME/.local" ] || e2e_fail "left after --purge: $(cd "$HOME" && find .local)"
 echo "uninstall --purge removes everything"

@@ -224,4 +224,6 @@ convert "$E2E_WORK/screen.png" -crop "20x10+$((CX + 130))+$((CY + 30))" +repage 
 convert "$PICS/face.bmp" -crop 20x10+130+30 +repage "$E2E_WORK/notch_face.png"
 NOTCH=$(compare -metric AE "$E2E_WORK/notch_face.png" "$E2E_WORK/notch_clock.png" null: 2>&1) || true
 [ "$NOTCH" = 200 ] || fail "only $NOTCH of the notch's 200 pixels are cut away"
+# The choosers kept their state in memory, not in Qt's shared QtProject.conf.
+[ -z "$(find "$HOME" "$XDG_CONFIG_HOME" -name QtProject.conf)" ] || fail "the file choosers wrote QtProject.conf"
 echo "PASS"

@@ -6,6 +6,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/paths.h"
+
 namespace kok::platform {
 namespace {
 
@@ -69,6 +71,10 @@ void writeFileAtomically(const std::filesystem::path& linkOrFile, std::string_vi
     // included, like a file with the read-only attribute on Windows.
     if (exists && (::access(path.c_str(), W_OK) != 0 || (old.st_mode & 0222) == 0))
         throw WriteError(describe(path, "read-only", EACCES));
+    // The program's own folder is made on its first file (the user's folder
+    // may not be there yet); one without any write permission is read-only.
+    if (linkOrFile.parent_path() == dataDir() && !makeWritableDir(dataDir()))
+        throw WriteError(describe(path, "its folder cannot be written", EACCES));
 
     std::string tmpl = (path.parent_path() / ("." + path.filename().string() + ".XXXXXX")).string();
     const int fd = ::mkostemp(tmpl.data(), O_CLOEXEC);

@@ -1,5 +1,9 @@
 #include "platform/paths.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdlib>
 #include <string>
 #include <string_view>
@@ -10,6 +14,20 @@ namespace kok::platform {
 namespace {
 
 const std::filesystem::path* programDirOverride = nullptr;
+DataFolder chosenDataFolder;
+
+constexpr const char* kSkinsFolderName = "SKINS";
+
+bool isWritableDir(const std::filesystem::path& dir) {
+    struct stat st {};
+    return ::stat(dir.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && (st.st_mode & 0222) != 0 &&
+           ::access(dir.c_str(), W_OK) == 0;
+}
+
+bool isUsableUserDir(const std::filesystem::path& dir) {
+    std::error_code ec;
+    return std::filesystem::exists(dir, ec) && !std::filesystem::is_empty(dir, ec) && !ec;
+}
 
 } // namespace
 
@@ -34,6 +52,57 @@ ProgramDirOverride::ProgramDirOverride(std::filesystem::path dir)
 }
 ProgramDirOverride::~ProgramDirOverride() {
     programDirOverride = previous_;
+}
+
+DataFolder chooseDataFolder(const std::filesystem::path& programDir,
+                            const std::filesystem::path& userDir,
+                            std::string_view settingsFileName) {
+    std::error_code ec;
+    if (userDir.empty() || isWritableDir(programDir) ||
+        std::filesystem::exists(programDir / std::string(settingsFileName), ec))
+        return {programDir, false};
+    return {userDir, true};
+}
+
+std::filesystem::path userDataDir() {
+    if (const char* x = std::getenv("XDG_DATA_HOME"); x && *x && x[0] == '/')
+        return std::filesystem::path(x) / "koktd";
+    if (const char* h = std::getenv("HOME"); h && *h)
+        return std::filesystem::path(h) / ".local" / "share" / "koktd";
+    return {};
+}
+
+void useDataFolder(DataFolder folder) {
+    chosenDataFolder = std::move(folder);
+}
+
+std::filesystem::path dataDir() {
+    if (programDirOverride || chosenDataFolder.dir.empty()) return executableDir();
+    return chosenDataFolder.dir;
+}
+
+bool makeWritableDir(const std::filesystem::path& dir) {
+    struct stat st {};
+    if (::stat(dir.c_str(), &st) == 0) return isWritableDir(dir);
+    if (errno != ENOENT || dir.empty()) return false;
+    const std::filesystem::path parent = dir.parent_path();
+    if (parent == dir || !makeWritableDir(parent)) return false;
+    return (::mkdir(dir.c_str(), 0700) == 0 || errno == EEXIST) && isWritableDir(dir);
+}
+
+std::vector<std::filesystem::path> skinDirs() {
+    std::vector<std::filesystem::path> dirs;
+    if (!programDirOverride && chosenDataFolder.perUser &&
+        isUsableUserDir(chosenDataFolder.dir / kSkinsFolderName))
+        dirs.push_back(chosenDataFolder.dir / kSkinsFolderName);
+    dirs.push_back(executableDir() / kSkinsFolderName);
+    return dirs;
+}
+
+std::filesystem::path skinDirToSave() {
+    if (programDirOverride || !chosenDataFolder.perUser) return executableDir() / kSkinsFolderName;
+    const std::filesystem::path mine = chosenDataFolder.dir / kSkinsFolderName;
+    return makeWritableDir(mine) ? mine : executableDir() / kSkinsFolderName;
 }
 
 std::filesystem::path userConfigDir() {
