@@ -7,6 +7,7 @@
 
 #include "platform/file_io.h"
 #include "skin/font_height.h"
+#include "skin/picture_limits.h"
 #include "skin/windows_path.h"
 
 namespace kok::dialog {
@@ -167,7 +168,7 @@ bool SkinEditorModel::loadPicture(SkinPicture p, std::string bytes) {
 }
 
 bool SkinEditorModel::loadPictureFile(SkinPicture p, const std::filesystem::path& file) {
-    auto bytes = platform::readWholeFile(file);
+    auto bytes = platform::readWholeFile(file, skin::kMaxPictureFileBytes);
     return bytes && loadPicture(p, std::move(*bytes));
 }
 

@@ -1,17 +1,34 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 namespace kok::platform {
+
+// Where the lock files of one user may go, in this order. Every start of the
+// same user must find the same place, whatever its environment says: a clock
+// started after `su` or from cron, without XDG_RUNTIME_DIR, must still meet
+// the one started at login.
+struct LockFolders {
+    std::filesystem::path fixed;   // when set, the only place, taken as it is (tests)
+    std::filesystem::path runtime; // taken when it exists and is the user's alone
+    std::filesystem::path shared;  // a private "koktd-<uid>" is made in it
+    std::filesystem::path home;    // a private ".koktd" is made in it
+};
+
+// /run/user/<uid>, /tmp and the account's home folder; KOKTD_LOCK_DIR sets
+// `fixed`, so that tests run beside a user's own clock.
+LockFolders userLockFolders();
 
 // A named object shared by every running instance, like a named mutex that
 // each instance creates and never closes. The lock goes away with the last
 // process that holds it, however that process ends (a crash included).
 class InstanceLock {
   public:
-    // Joins the named object. `otherRunning()` tells whether another process
-    // held it already (or whether it could not be created at all).
-    explicit InstanceLock(const std::string& name);
+    // Joins the named object in the first of `folders` that can hold it.
+    // `otherRunning()` tells whether another process held it already (or
+    // whether no folder could hold it at all).
+    explicit InstanceLock(const std::string& name, const LockFolders& folders = userLockFolders());
     ~InstanceLock();
     InstanceLock(const InstanceLock&) = delete;
     InstanceLock& operator=(const InstanceLock&) = delete;

@@ -12,9 +12,11 @@ namespace {
 // The files the program replaces through a temporary file in its folder.
 constexpr std::array kWrittenFiles{kSettingsFileName, kAlarmWorkingCopyName, kTimerStateFileName,
                                    kMaskTempFileName, kSkinDescriptionTempFileName};
-// Files that earlier versions wrote while loading a built-in skin and removed
-// again; a crash could leave them behind.
-constexpr std::array kFormerTemporaries{kMaskTempFileName, kSkinDescriptionTempFileName};
+// Files that live only while an instance runs: the Alarm working copy, kept
+// while the dialog shows, and those that earlier versions wrote while loading
+// a built-in skin and removed again. A crash could leave them behind.
+constexpr std::array kWholeTemporaries{kAlarmWorkingCopyName, kMaskTempFileName,
+                                       kSkinDescriptionTempFileName};
 
 // What mkstemp puts in place of "XXXXXX".
 bool isTemporarySuffix(std::string_view s) {
@@ -26,8 +28,8 @@ bool isTemporarySuffix(std::string_view s) {
 } // namespace
 
 bool isOwnLeftover(std::string_view fileName) {
-    if (std::find(kFormerTemporaries.begin(), kFormerTemporaries.end(), fileName) !=
-        kFormerTemporaries.end())
+    if (std::find(kWholeTemporaries.begin(), kWholeTemporaries.end(), fileName) !=
+        kWholeTemporaries.end())
         return true;
     if (!fileName.starts_with('.')) return false;
     fileName.remove_prefix(1);

@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include "platform/file_io.h"
 #include "platform/paths.h"
 #include "platform/sound_device.h"
 #include "platform/sound_file.h"
@@ -18,13 +19,18 @@ std::shared_ptr<const platform::PcmClip> loadOnce(const char* resource) {
 } // namespace
 
 std::shared_ptr<const platform::PcmClip> loadWave(const std::string& path) {
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly)) return nullptr;
-    // A device or pipe has no size to check and might never end.
-    if (file.isSequential() || file.size() > qint64(platform::kMaxSoundFileBytes)) return nullptr;
-    const QByteArray bytes = file.readAll();
+    // Clips built into the program come from its resources; a file on disk
+    // goes through the common reader, which refuses a pipe or a device.
+    std::optional<std::string> bytes;
+    if (path.starts_with(":/")) {
+        QFile file(QString::fromStdString(path));
+        if (file.open(QIODevice::ReadOnly)) bytes = file.readAll().toStdString();
+    } else {
+        bytes = platform::readWholeFile(path, platform::kMaxSoundFileBytes);
+    }
+    if (!bytes) return nullptr;
     auto clip = platform::decodeSoundFile(
-        std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), std::size_t(bytes.size())));
+        std::span(reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size()));
     if (!clip) return nullptr;
     return std::make_shared<const platform::PcmClip>(std::move(*clip));
 }

@@ -11,9 +11,11 @@
 #include <QWindow>
 #include <span>
 
+#include "platform/file_io.h"
 #include "platform/message_box.h"
 #include "platform/paths.h"
 #include "skin/mask_region.h"
+#include "skin/picture_limits.h"
 
 namespace kok::skin {
 namespace {
@@ -116,11 +118,18 @@ void FormShaper::deactivate() {
 bool FormShaper::loadMask() {
     buffer_ = QByteArray();
     if (!mask_.ResName().isEmpty()) return loadMaskResource();
-    QFile f(mask_.PicFile());
-    if (!f.open(QIODevice::ReadOnly))
-        throw MaskFileError("cannot open the mask file " + mask_.PicFile().toStdString());
-    buffer_ = f.readAll();
-    if (buffer_.isNull()) buffer_ = QByteArray("", 0); // loaded, even if empty
+    const QString& path = mask_.PicFile();
+    std::optional<std::string> bytes;
+    // A built-in skin's mask is a resource; a file goes through the common
+    // reader, which refuses a pipe or a device in a skin folder.
+    if (path.startsWith(QLatin1String(":/"))) {
+        QFile f(path);
+        if (f.open(QIODevice::ReadOnly)) bytes = f.readAll().toStdString();
+    } else {
+        bytes = platform::readWholeFile(path.toStdString(), kMaxPictureFileBytes);
+    }
+    if (!bytes) throw MaskFileError("cannot open the mask file " + path.toStdString());
+    buffer_ = QByteArray(bytes->data(), qsizetype(bytes->size())); // loaded, even if empty
     return true;
 }
 

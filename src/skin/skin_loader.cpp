@@ -6,6 +6,7 @@
 #include "skin/builtin_skins.h"
 #include "skin/form_shaper.h"
 #include "skin/picture_decode.h"
+#include "skin/picture_limits.h"
 #include "skin/windows_path.h"
 
 namespace kok::skin {
@@ -31,7 +32,8 @@ constexpr std::array<Holder, 10> kHolders{{
 }};
 
 QPixmap pictureFile(const std::string& path) {
-    const std::optional<std::string> bytes = platform::readWholeFile(resolveWindowsPath(path));
+    const std::optional<std::string> bytes =
+        platform::readWholeFile(resolveWindowsPath(path), kMaxPictureFileBytes);
     QPixmap p;
     if (bytes) p = decodePicture(QByteArray::fromStdString(*bytes));
     if (p.isNull()) throw SkinLoadError("cannot load the picture " + path);

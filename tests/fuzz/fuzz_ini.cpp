@@ -1,8 +1,11 @@
 // Any bytes as an INI text: lookups and edits stay inside the text, and an
-// edited value reads back as written.
+// edited value reads back as written. Every value survives the way to UTF-8
+// and back byte for byte, as an unchanged value must on its way through the
+// dialog.
 #include <cstdlib>
 #include <string>
 
+#include "settings/cp1251.h"
 #include "settings/ini_document.h"
 
 using kok::settings::IniDocument;
@@ -27,7 +30,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)doc.value(section, key);
     (void)doc.hasSection(section);
     for (const std::string& k : doc.keys(section))
-        (void)doc.value(section, k);
+        if (const auto v = doc.value(section, k);
+            v && kok::settings::utf8ToCp1251(kok::settings::cp1251ToUtf8(*v)) != *v)
+            std::abort();
     doc.set(section, key, "v1");
     const auto back = doc.value(section, key);
     if (!back || *back != "v1") std::abort();

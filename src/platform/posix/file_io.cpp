@@ -42,15 +42,23 @@ std::filesystem::path finalTarget(std::filesystem::path path) {
 
 } // namespace
 
-std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+std::optional<std::string> readWholeFile(const std::filesystem::path& path, std::size_t maxBytes) {
+    // O_NONBLOCK: opening a pipe with no writer would wait for one for ever.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) return std::nullopt;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || std::uint64_t(st.st_size) > maxBytes) {
+        ::close(fd);
+        return std::nullopt;
+    }
     std::string out;
+    out.reserve(std::size_t(st.st_size));
     char buf[16384];
     for (;;) {
         const ssize_t n = ::read(fd, buf, sizeof buf);
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
+        // A file that grows past the cap while it is read is refused as well.
+        if (n < 0 || out.size() + std::size_t(n) > maxBytes) {
             ::close(fd);
             return std::nullopt;
         }
@@ -71,6 +79,9 @@ void writeFileAtomically(const std::filesystem::path& linkOrFile, std::string_vi
     // included, like a file with the read-only attribute on Windows.
     if (exists && (::access(path.c_str(), W_OK) != 0 || (old.st_mode & 0222) == 0))
         throw WriteError(describe(path, "read-only", EACCES));
+    // A device or pipe in a file's place is no file of ours to replace.
+    if (exists && !S_ISREG(old.st_mode))
+        throw WriteError(describe(path, "not a regular file", EINVAL));
     // The program's own folder is made on its first file (the user's folder
     // may not be there yet); one without any write permission is read-only.
     if (linkOrFile.parent_path() == dataDir() && !makeWritableDir(dataDir()))
@@ -81,6 +92,12 @@ void writeFileAtomically(const std::filesystem::path& linkOrFile, std::string_vi
     if (fd < 0) throw WriteError(describe(path, "cannot create a temporary file", errno));
 
     const mode_t mode = exists ? (old.st_mode & 07777) : 0644;
+    // The owner first: a change of owner clears the set-id bits the mode gives
+    // back. Only root may give a file away; anybody else keeps at least the
+    // group where they belong to it.
+    if (exists && (old.st_uid != ::geteuid() || old.st_gid != ::getegid()) &&
+        ::fchown(fd, old.st_uid, old.st_gid) != 0)
+        (void)!::fchown(fd, uid_t(-1), old.st_gid);
     bool ok = ::fchmod(fd, mode) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;
     int err = errno;
     if (::close(fd) != 0 && ok) {

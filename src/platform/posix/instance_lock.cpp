@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
-#include <optional>
+#include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -12,56 +12,74 @@
 namespace kok::platform {
 namespace {
 
-// A folder only we can enter: created 0700 if missing, and then taken only if
-// it is a real folder (not a link), ours, and closed to everybody else. In a
-// shared folder like /tmp another user could have made the name first, to
-// hold the lock against us or to see it.
-std::optional<std::filesystem::path> privateFolder(const std::filesystem::path& dir) {
-    if (::mkdir(dir.c_str(), 0700) == 0) ::chmod(dir.c_str(), 0700); // whatever the umask
+// A folder only we can enter: taken only if it is a real folder (not a
+// link), ours, and closed to everybody else. In a shared folder like /tmp
+// another user could have made the name first, to hold the lock against us
+// or to see it.
+bool isPrivateFolder(const std::filesystem::path& dir) {
     struct stat st {};
-    if (::lstat(dir.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::getuid() ||
-        (st.st_mode & 07777) != 0700)
-        return std::nullopt;
-    return dir;
+    return ::lstat(dir.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::getuid() &&
+           (st.st_mode & 077) == 0;
 }
 
-// The lock files live in the user's runtime folder, so each user has their own
-// instance. KOKTD_LOCK_DIR moves them (tests run beside a user's own clock).
-// Without a runtime folder, a folder of our own in /tmp; when somebody else
-// took that name, one in the home folder, which nobody else can take.
-std::optional<std::filesystem::path> lockDir() {
-    for (const char* var : {"KOKTD_LOCK_DIR", "XDG_RUNTIME_DIR"})
-        if (const char* v = std::getenv(var); v && *v) return v;
-    const auto uid = std::to_string(::getuid());
-    if (auto dir = privateFolder(std::filesystem::temp_directory_path() / ("koktd-" + uid)))
-        return dir;
-    if (const char* home = std::getenv("HOME"); home && *home)
-        return privateFolder(std::filesystem::path(home) / ".koktd");
-    return std::nullopt;
+// The same, created 0700 if missing.
+bool makePrivateFolder(const std::filesystem::path& dir) {
+    if (::mkdir(dir.c_str(), 0700) == 0) ::chmod(dir.c_str(), 0700); // whatever the umask
+    return isPrivateFolder(dir);
 }
 
 int openLockFile(const std::filesystem::path& p) {
     return ::open(p.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
 }
 
+// The gate and the lock file in `dir`; false when either cannot be opened.
+bool openLockFiles(const std::filesystem::path& dir, const std::string& stem, int& gate,
+                   int& lock) {
+    gate = openLockFile(dir / (stem + ".gate"));
+    lock = gate < 0 ? -1 : openLockFile(dir / (stem + ".lock"));
+    if (lock >= 0) return true;
+    if (gate >= 0) ::close(gate);
+    return false;
+}
+
 } // namespace
+
+LockFolders userLockFolders() {
+    LockFolders f;
+    if (const char* v = std::getenv("KOKTD_LOCK_DIR"); v && *v) f.fixed = v;
+    const uid_t uid = ::getuid();
+    f.runtime = "/run/user/" + std::to_string(uid);
+    f.shared = "/tmp";
+    if (const passwd* pw = ::getpwuid(uid); pw && pw->pw_dir && *pw->pw_dir) f.home = pw->pw_dir;
+    return f;
+}
 
 // Every instance holds a shared lock on <name>.lock for its whole life; a
 // probe for an exclusive lock tells whether anybody else holds it. The probe
 // and the change to the shared lock happen under a second, exclusive gate lock
 // so that two instances starting at the same moment cannot both miss each other.
-InstanceLock::InstanceLock(const std::string& name) {
-    const auto dir = lockDir();
-    if (!dir) {
+InstanceLock::InstanceLock(const std::string& name, const LockFolders& folders) {
+    const auto uid = std::to_string(::getuid());
+    const std::string stem = name + "." + uid;
+    int gate = -1;
+    bool opened = false;
+    if (!folders.fixed.empty()) {
+        opened = openLockFiles(folders.fixed, stem, gate, fd_);
+    } else {
+        // A folder that cannot hold the lock passes it on to the next one.
+        if (isPrivateFolder(folders.runtime))
+            opened = openLockFiles(folders.runtime, stem, gate, fd_);
+        const std::filesystem::path made[] = {
+            folders.shared.empty() ? folders.shared : folders.shared / ("koktd-" + uid),
+            folders.home.empty() ? folders.home : folders.home / ".koktd"};
+        for (const auto& dir : made)
+            if (!opened && !dir.empty() && makePrivateFolder(dir))
+                opened = openLockFiles(dir, stem, gate, fd_);
+    }
+    if (!opened) {
+        fd_ = -1;
         std::fputs("koktd: no private folder for the single-instance lock\n", stderr);
         return; // counts as another instance running
-    }
-    const auto uid = std::to_string(::getuid());
-    const int gate = openLockFile(*dir / (name + "." + uid + ".gate"));
-    fd_ = openLockFile(*dir / (name + "." + uid + ".lock"));
-    if (gate < 0 || fd_ < 0) {
-        if (gate >= 0) ::close(gate);
-        return; // cannot be created: counts as another instance running
     }
     ::flock(gate, LOCK_EX);
     otherRunning_ = ::flock(fd_, LOCK_EX | LOCK_NB) != 0;

@@ -29,8 +29,9 @@ class Env {
         value ? ::setenv(name, value, 1) : ::unsetenv(name);
     }
     ~Env() {
-        for (auto& [name, old] : saved_)
-            old ? ::setenv(name, old->c_str(), 1) : ::unsetenv(name);
+        // Newest first, so that a variable set twice gets its first value back.
+        for (auto it = saved_.rbegin(); it != saved_.rend(); ++it)
+            it->second ? ::setenv(it->first, it->second->c_str(), 1) : ::unsetenv(it->first);
     }
 
   private:
@@ -39,7 +40,7 @@ class Env {
 
 } // namespace
 
-// Without a runtime folder the lock goes to /tmp/koktd-<uid>, unless somebody
+// Without the user's runtime folder the lock goes to /tmp/koktd-<uid>, unless somebody
 // else got that name first: then to ~/.koktd, and if that is not ours either,
 // the lock is refused rather than kept where others can reach it.
 TEST(InstanceLock, FallbackFolderIsOursAloneOrNotUsed) {
@@ -76,17 +77,14 @@ TEST(InstanceLock, FallbackFolderIsOursAloneOrNotUsed) {
         SCOPED_TRACE(c.name);
         TempDir tmp, home, decoy;
         fs::permissions(decoy.path(), fs::perms::owner_all);
-        Env env;
-        env.set("KOKTD_LOCK_DIR", nullptr);
-        env.set("XDG_RUNTIME_DIR", nullptr);
-        env.set("TMPDIR", tmp.path().c_str());
-        env.set("HOME", home.path().c_str());
+        const kok::platform::LockFolders folders{
+            .fixed = {}, .runtime = tmp / "no-runtime", .shared = tmp.path(), .home = home.path()};
         const fs::path inTmp = tmp / ("koktd-" + uid), inHome = home / ".koktd";
         c.inTmp(inTmp, decoy.path());
         c.inHome(inHome, decoy.path());
 
-        const InstanceLock first("koktd-test");
-        const InstanceLock second("koktd-test");
+        const InstanceLock first("koktd-test", folders);
+        const InstanceLock second("koktd-test", folders);
         EXPECT_EQ(first.otherRunning(), c.expected == nullptr);
         EXPECT_TRUE(second.otherRunning());
         EXPECT_TRUE(fs::is_empty(decoy.path())) << "lock put where somebody else can reach it";
@@ -97,5 +95,45 @@ TEST(InstanceLock, FallbackFolderIsOursAloneOrNotUsed) {
         EXPECT_TRUE(S_ISDIR(st.st_mode));
         EXPECT_EQ(st.st_mode & 07777, 0700u);
         EXPECT_TRUE(fs::exists(dir / ("koktd-test." + uid + ".lock")));
+    }
+}
+
+// XDG_RUNTIME_DIR plays no part: a clock started without it (after su), or
+// with it pointing nowhere or at somebody else's folder, starts when alone and
+// meets a clock started at login with it set. One clock each time.
+TEST(InstanceLock, OnePlacePerUserWhateverTheRuntimeVariableSays) {
+    TempDir loginRuntime, others;
+    fs::permissions(loginRuntime.path(), fs::perms::owner_all);
+    fs::path othersFolder = "/";
+    if (::getuid() == 0) {
+        ASSERT_EQ(::chown(others.path().c_str(), 65534, 65534), 0);
+        othersFolder = others.path();
+    }
+    const struct {
+        const char* name;
+        std::optional<fs::path> runtime;
+    } cases[] = {{"unset", std::nullopt},
+                 {"pointing nowhere", fs::path("/nonexistent/koktd")},
+                 {"another user's folder", othersFolder}};
+    const std::string uid = std::to_string(::getuid());
+    int n = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string name =
+            "koktd-xdg-test-" + std::to_string(::getpid()) + "-" + std::to_string(++n);
+        Env env;
+        env.set("KOKTD_LOCK_DIR", nullptr);
+        env.set("XDG_RUNTIME_DIR", c.runtime ? c.runtime->c_str() : nullptr);
+        const InstanceLock alone(name);
+        EXPECT_FALSE(alone.otherRunning()) << "a clock started alone is refused";
+        env.set("XDG_RUNTIME_DIR", loginRuntime.path().c_str());
+        const InstanceLock atLogin(name);
+        EXPECT_TRUE(atLogin.otherRunning()) << "a second clock runs beside the first";
+        const kok::platform::LockFolders user = kok::platform::userLockFolders();
+        std::error_code ec;
+        for (const fs::path& dir :
+             {user.runtime, user.shared / ("koktd-" + uid), user.home / ".koktd"})
+            for (const char* ext : {".lock", ".gate"})
+                fs::remove(dir / (name + "." + uid + ext), ec);
     }
 }

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "dialog/alarm_working_copy.h"
 #include "settings/ini_file.h"
 #include "settings/keys.h"
 #include "support/child_process.h"
@@ -67,6 +68,33 @@ TEST(IniFile, RussianTextIsWindows1251OnDiskAndUtf8InMemory) {
     // Russian section names are found without regard to case too.
     ini.writeInteger("Часы", "Ключ", 5);
     EXPECT_EQ(ini.readInteger("ЧАСЫ", "КЛЮЧ", 0), 5);
+}
+
+// Every byte 0x80..0xFF of a value the user did not change, 0x98 (which the
+// code page leaves unassigned, and the second byte of a hand-typed UTF-8 "И")
+// included, comes back as it was after the dialog loads the alarms into its
+// working copy and OK copies them back.
+TEST(IniFile, UnchangedValuesKeepEveryHighByteThroughLoadAndOk) {
+    TempDir dir;
+    std::string high;
+    for (int b = 0x80; b <= 0xFF; ++b)
+        high += static_cast<char>(b);
+    const std::string line = "0_Message=" + high + "\r\n";
+    writeBytes(dir / "kOkTD.KiF", "[kOk:TD:Alarms]\r\n" + line + "1_App=\xD0\x98\r\n");
+    IniFile settings(dir / "kOkTD.KiF"), workingCopy(dir / "kOkTD.tmp");
+    const auto ok = [&] {
+        workingCopy.update(
+            [&](IniUpdate& to) { kok::dialog::copyAlarmSlots(settings.snapshot(), to, "01.01"); });
+        settings.update([&](IniUpdate& to) {
+            kok::dialog::copyAlarmSlots(workingCopy.snapshot(), to, "01.01");
+        });
+    };
+    ok();
+    const std::string once = readBytes(settings.path());
+    EXPECT_NE(once.find("\r\n" + line), std::string::npos) << "a high byte changed";
+    EXPECT_NE(once.find("\r\n1_App=\xD0\x98\r\n"), std::string::npos);
+    ok();
+    EXPECT_EQ(readBytes(settings.path()), once);
 }
 
 TEST(IniFile, LongTextsAreCutTo1023Characters) {

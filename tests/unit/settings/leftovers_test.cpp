@@ -47,9 +47,9 @@ TEST(Leftovers, OnlyTheProgramsOwnTemporaryFilesAreRemoved) {
     TempDir dir;
     crashWhileWriting(dir / std::string(kok::settings::kSettingsFileName));
     ASSERT_EQ(namesIn(dir.path()).size(), 1u) << "the crashed write left its temporary file";
-    const char* ours[] = {".kOkTD.tmp.a1B2c3", ".kOkTD.timer.000000",
-                          ".mask.tmp.ZzZzZz",  ".kOkTD.ksf.Q9w8E7",
-                          "mask.tmp",          "kOkTD.ksf"};
+    const char* ours[] = {
+        ".kOkTD.tmp.a1B2c3", ".kOkTD.timer.000000", ".mask.tmp.ZzZzZz", ".kOkTD.ksf.Q9w8E7",
+        "mask.tmp",          "kOkTD.ksf",           "kOkTD.tmp"};
     const std::set<std::string> others = {
         "kOkTD.KiF",          ".kOkTD.KiF.bak",    "kOkTD.KiF.a1B2c3",  ".kOkTD.KiF.a1B2c",
         ".kOkTD.KiF.a1B2c3d", ".kokTD.kif.a1B2c3", ".kOkTD.KiF.a1-2c3", ".notes.txt.a1B2c3",
@@ -63,7 +63,7 @@ TEST(Leftovers, OnlyTheProgramsOwnTemporaryFilesAreRemoved) {
     fs::create_directory(dir / ".kOkTD.KiF.dir123");
     fs::create_symlink(dir / "kOkTD.KiF", dir / ".kOkTD.tmp.link12");
 
-    EXPECT_EQ(kok::settings::removeOwnLeftovers(dir.path()), 7);
+    EXPECT_EQ(kok::settings::removeOwnLeftovers(dir.path()), 8);
     EXPECT_EQ(namesIn(dir.path()), others);
     EXPECT_EQ(kok::settings::removeOwnLeftovers(dir / "missing"), 0);
 }
