@@ -21,6 +21,9 @@ class ClockSurface;
 namespace kok::settings {
 class IniFile;
 }
+namespace kok::signal {
+class WarningLock;
+}
 
 namespace kok::timers {
 
@@ -28,7 +31,7 @@ namespace kok::timers {
 struct TimerParts {
     platform::TickTimer* tt_countdown = nullptr;
     platform::TickTimer* tt_timer = nullptr;
-    QTimer* tt_locker = nullptr; // the warning lock the countdown's warnings start
+    signal::WarningLock* tt_locker = nullptr; // the warning lock the countdown's warnings start
     QAction* mt_start_cdn = nullptr;
     QAction* mt_start_tmr = nullptr;
     QAction* mt_mode_stop = nullptr;

@@ -12,6 +12,7 @@
 #include "settings/keys.h"
 #include "settings/settings_file.h"
 #include "signals/message_bar.h"
+#include "support/clock_window_inside.h"
 #include "support/form_part.h"
 #include "support/program_folder.h"
 #include "support/qt_test_main.h"
@@ -20,6 +21,7 @@
 #include "timers/timer_state.h"
 
 using kok::clock::ClockWindow;
+using kok::test::inside;
 
 // The countdown and the stopwatch in a real clock window, with the test clock
 // held still between steps; a show-time load (hide and show) stands in for
@@ -159,14 +161,14 @@ class AlarmFiringTest : public QObject {
         // whole milliseconds, moves on to just past that instant.
         const auto runCheck = [&] {
             clock.advanceMs((check->delay().count() + 999) / 1000);
-            QMetaObject::invokeMethod(check, "timeout");
+            QVERIFY(QMetaObject::invokeMethod(check, "timeout"));
         };
         const auto nextLandsOn = [&](std::int64_t boundaryMs) {
             const std::int64_t atUs = msOfDay(clock.now()) * 1000 + check->delay().count();
             return atUs > boundaryMs * 1000 && atUs <= boundaryMs * 1000 + 1000;
         };
         const std::int64_t period = accuracy * 1000;
-        for (int checks = 0; !w.messageBar().showing(); ++checks) {
+        for (int checks = 0; !inside(w).messageBar().showing(); ++checks) {
             QVERIFY2(checks < 20, "the alarm did not show");
             const std::int64_t now = msOfDay(clock.now());
             QVERIFY2(nextLandsOn((now / period + 1) * period), qPrintable(QString::number(now)));
@@ -178,7 +180,7 @@ class AlarmFiringTest : public QObject {
 
         clock.advanceMs(2500);
         w.p_messagerClick();
-        QTRY_VERIFY(!w.messageBar().showing());
+        QTRY_VERIFY(!inside(w).messageBar().showing());
         QVERIFY(nextLandsOn(eight + 61000)); // 08:01:01
         runCheck();
         QVERIFY(nextLandsOn((eight + 61000) / period * period + period));
@@ -198,7 +200,7 @@ class AlarmFiringTest : public QObject {
         });
         ClockWindow w("");
         int shown = 0;
-        connect(&w.messageBar(), &kok::signal::MessageBar::showingChanged, this,
+        connect(&inside(w).messageBar(), &kok::signal::MessageBar::showingChanged, this,
                 [&](bool showing) { shown += showing ? 1 : 0; });
         w.show();
         QTRY_COMPARE_WITH_TIMEOUT(shown, 1, 4000);
