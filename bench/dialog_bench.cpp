@@ -73,8 +73,12 @@ int main(int argc, char** argv) {
     while (!clock.isVisible() || !clock.windowHandle()->isExposed())
         QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     // The skin-choice lock keeps OK off for six seconds after start.
-    for (int i = 0; i < 6; ++i)
-        QMetaObject::invokeMethod(&dialog, "tt_lockerTimer");
+    for (int i = 0; i < 6; ++i) {
+        if (!QMetaObject::invokeMethod(&dialog, "tt_lockerTimer")) {
+            std::fprintf(stderr, "the dialog has no tt_lockerTimer\n");
+            return 1;
+        }
+    }
 
     PaintWatch watch;
     dialog.installEventFilter(&watch);

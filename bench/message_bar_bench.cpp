@@ -10,6 +10,7 @@
 #include "platform/file_io.h"
 #include "platform/paths.h"
 #include "signals/message_bar.h"
+#include "support/clock_window_inside.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -26,7 +27,7 @@ int main(int argc, char** argv) {
         w.show();
         QElapsedTimer elapsed;
         elapsed.start();
-        w.messageBar().ShowMessageBar(0);
+        kok::test::inside(w).messageBar().ShowMessageBar(0);
         std::printf("%-13s on %dx%d: placed in %lld ms\n", name, screen.width(), screen.height(),
                     static_cast<long long>(elapsed.elapsed()));
     }

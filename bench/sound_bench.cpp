@@ -8,10 +8,55 @@
 #include <sys/resource.h>
 #include <vector>
 
+#include "platform/posix/pulse_tone.h"
 #include "platform/sound_device.h"
 #include "signals/sound.h"
 
 namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double msSince(Clock::time_point t0) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - t0).count();
+}
+
+// How quickly a tone got going: from the call to the stream being open, and
+// to its first samples being accepted by the server, plus the server's
+// reported playback latency at that moment.
+struct ToneStartTiming {
+    double openMs = -1;
+    double firstWriteMs = -1;
+    double serverLatencyMs = -1;
+};
+
+// Plays tones as the program's sound device does, noting when each got going.
+class TimedToneDevice final : public kok::platform::SoundDevice, kok::platform::ToneStartProbe {
+  public:
+    explicit TimedToneDevice(kok::platform::SoundDevice& real) : real_(real) {}
+
+    void playTone(std::span<const std::int16_t> samples, int sampleRate) override {
+        last = {};
+        t0_ = Clock::now();
+        kok::platform::playPulseTone(samples, sampleRate, this);
+    }
+    void startClip(std::shared_ptr<const kok::platform::PcmClip> clip, bool loop) override {
+        real_.startClip(std::move(clip), loop);
+    }
+    void playClipAndWait(std::shared_ptr<const kok::platform::PcmClip> clip) override {
+        real_.playClipAndWait(std::move(clip));
+    }
+    bool clipPlaying() const override { return real_.clipPlaying(); }
+
+    ToneStartTiming last;
+
+  private:
+    void streamOpened() override { last.openMs = msSince(t0_); }
+    void firstSamplesAccepted() override { last.firstWriteMs = msSince(t0_); }
+    void serverLatency(double ms) override { last.serverLatencyMs = ms; }
+
+    kok::platform::SoundDevice& real_;
+    Clock::time_point t0_;
+};
 
 double cpuMs() {
     rusage u{};
@@ -29,18 +74,21 @@ double median(std::vector<double> v) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    using Clock = std::chrono::steady_clock;
     constexpr int kRuns = 10;
 
     std::vector<double> open, firstWrite, latency, held;
-    for (int i = 0; i < kRuns; ++i) {
-        const auto t0 = Clock::now();
-        kok::signal::PlayTone(1000, 50);
-        held.push_back(std::chrono::duration<double, std::milli>(Clock::now() - t0).count());
-        const auto t = kok::platform::lastToneStartTiming();
-        open.push_back(t.openMs);
-        firstWrite.push_back(t.firstWriteMs);
-        latency.push_back(t.serverLatencyMs);
+    TimedToneDevice device(kok::platform::soundDevice());
+    {
+        const kok::platform::SoundDeviceOverride timed(device);
+        for (int i = 0; i < kRuns; ++i) {
+            const auto t0 = Clock::now();
+            kok::signal::PlayTone(1000, 50);
+            held.push_back(msSince(t0));
+            const ToneStartTiming t = device.last;
+            open.push_back(t.openMs);
+            firstWrite.push_back(t.firstWriteMs);
+            latency.push_back(t.serverLatencyMs);
+        }
     }
     if (median(firstWrite) < 0) {
         std::printf("sound device: no audio server, tones are silent\n");
@@ -59,7 +107,7 @@ int main(int argc, char** argv) {
     const double cpu0 = cpuMs();
     const auto t0 = Clock::now();
     kok::signal::PlayBeepType(3);
-    const double wall = std::chrono::duration<double, std::milli>(Clock::now() - t0).count();
+    const double wall = msSince(t0);
     const double cpu = cpuMs() - cpu0;
     std::printf("PlayBeepType(3): %.0f ms wall (2250 nominal), %.1f ms CPU = %.2f %% of one core"
                 "   (aim < 5 %%)\n",

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QString>
-#include <QTimer>
 #include <algorithm>
 
 #include "alarms/event_firing.h"
@@ -15,6 +14,7 @@
 #include "settings/settings_file.h"
 #include "signals/message_bar.h"
 #include "signals/warn_signal.h"
+#include "signals/warning_lock.h"
 
 namespace kok::alarm {
 namespace {
@@ -57,7 +57,7 @@ void AlarmController::tt_alarmTimer() {
     ui_.tt_alarm->start(clock::untilNextTick(now, periodSeconds_));
     const AlarmSettings& alarms = currentSettings();
     const CheckOutcome outcome =
-        check_.evaluate(alarms, now, ui_.tt_locker->isActive(), bar_.showing());
+        check_.evaluate(alarms, now, ui_.tt_locker->running(), bar_.showing());
     CheckOutcome done = outcome;
     if (!outcome.consume.empty()) {
         try {
@@ -122,7 +122,7 @@ void AlarmController::onBarDismissed() {
     // may just have stopped the check.
     showMissedAlarm();
     // A check that the reload stopped (no slot on) stays stopped.
-    if (!ui_.tt_locker->isActive() || !ui_.tt_alarm->isActive()) return;
+    if (!ui_.tt_locker->running() || !ui_.tt_alarm->isActive()) return;
     // Second 1 of the next minute, just past its start like every check.
     ui_.tt_alarm->start(clock::untilNextTick(platform::clock().now(), 60) +
                         std::chrono::seconds(1));

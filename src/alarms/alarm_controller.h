@@ -12,7 +12,6 @@
 #include "platform/file_io.h"
 
 class QAction;
-class QTimer;
 namespace kok::platform {
 class TickTimer;
 }
@@ -25,7 +24,8 @@ class IniFile;
 }
 namespace kok::signal {
 class MessageBar;
-}
+class WarningLock;
+} // namespace kok::signal
 
 namespace kok::alarm {
 
@@ -34,7 +34,7 @@ class EventFiring;
 // The parts of the Clock window the alarm slots drive.
 struct AlarmParts {
     platform::TickTimer* tt_alarm = nullptr;
-    QTimer* tt_locker = nullptr;
+    signal::WarningLock* tt_locker = nullptr;
     std::array<QAction*, kSlotCount> ma{}; // ma_0 .. ma_9
     // Hidden together when a slot's switch cannot be stored.
     QAction* m_alarms = nullptr;

@@ -10,6 +10,7 @@
 #include "settings/settings_file.h"
 #include "signals/message_bar.h"
 #include "signals/sound.h"
+#include "signals/warning_lock.h"
 #include "signals/wave_playback.h"
 
 namespace kok::alarm {
@@ -42,8 +43,7 @@ void EventFiring::FireEvent(int event, bool isReminder) {
     // The next alarm check falls outside this minute, and no pre-warning
     // sounds within the next minute.
     if (ui_.tt_alarm->isActive()) ui_.tt_alarm->start(std::chrono::minutes(1));
-    ui_.tt_locker->stop();
-    ui_.tt_locker->start();
+    ui_.tt_locker->restart();
 }
 
 // Each action runs on its own: a sound that cannot be found plays the default

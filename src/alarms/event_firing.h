@@ -12,16 +12,17 @@ class TickTimer;
 
 namespace kok::signal {
 class MessageBar;
-}
+class WarningLock;
+} // namespace kok::signal
 
 namespace kok::alarm {
 
 // The parts of the Clock window a firing drives.
 struct FiringParts {
-    QTimer* tt_reminder = nullptr;           // the one pending reminder
-    QAction* m_noremind = nullptr;           // visible while a reminder is pending
-    platform::TickTimer* tt_alarm = nullptr; // the alarm check, pushed out of the minute
-    QTimer* tt_locker = nullptr;             // the warning lock, restarted
+    QTimer* tt_reminder = nullptr;            // the one pending reminder
+    QAction* m_noremind = nullptr;            // visible while a reminder is pending
+    platform::TickTimer* tt_alarm = nullptr;  // the alarm check, pushed out of the minute
+    signal::WarningLock* tt_locker = nullptr; // the warning lock, restarted
 };
 
 // What happens when an alarm slot or the countdown fires, or a reminder of

@@ -10,6 +10,7 @@
 #include "clock/image_button.h"
 #include "dialog/plain_text.h"
 #include "platform/tick_timer.h"
+#include "signals/warning_lock.h"
 #include "skin/form_shaper.h"
 
 namespace kok::clock {
@@ -102,7 +103,7 @@ void ClockForm::setupTimers(QWidget* window) {
     tt_timer = makeTick(window, "tt_timer");
     tt_reminder = makeTimer(window, "tt_reminder", 5 * 60000, true);
     tt_flash = makeTimer(window, "tt_flash", 250);
-    tt_locker = makeTimer(window, "tt_locker", 60000);
+    tt_locker = new signal::WarningLock(window);
     tt_move = makeTimer(window, "tt_move", 10);
     tt_priority = makeTimer(window, "tt_priority", 1000);
     tt_hide = makeTimer(window, "tt_hide", 10000, true);

@@ -19,6 +19,10 @@ namespace kok::skin {
 class FormShaper;
 }
 
+namespace kok::signal {
+class WarningLock;
+}
+
 namespace kok::clock {
 
 class ImageButton;
@@ -86,7 +90,7 @@ struct ClockForm {
     platform::TickTimer* tt_timer = nullptr;
     QTimer* tt_reminder = nullptr;
     QTimer* tt_flash = nullptr;
-    QTimer* tt_locker = nullptr;
+    signal::WarningLock* tt_locker = nullptr; // the one warning lock
     QTimer* tt_move = nullptr;
     QTimer* tt_priority = nullptr;
     QTimer* tt_hide = nullptr;

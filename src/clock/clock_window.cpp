@@ -41,7 +41,7 @@ ClockWindow::ClockWindow(QString firstArgument, QWidget* parent)
     setContextMenuPolicy(Qt::PreventContextMenu);
     resize(200, 200);
     ui_.setupUi(this);
-    messageBar_ = std::make_unique<signal::MessageBar>(this, *this, ui_.p_messager, ui_.tt_flash,
+    messageBar_ = std::make_unique<signal::MessageBar>(*this, ui_.p_messager, ui_.tt_flash,
                                                        ui_.hk_esc, ui_.hk_enter);
     firing_ = std::make_unique<alarm::EventFiring>(
         alarm::FiringParts{ui_.tt_reminder, ui_.m_noremind, ui_.tt_alarm, ui_.tt_locker},
@@ -63,7 +63,6 @@ ClockWindow::~ClockWindow() = default;
 void ClockWindow::connectComponents() {
     connect(ui_.tt_time, &platform::TickTimer::timeout, this, &ClockWindow::tt_timeTimer);
     connect(ui_.tt_rebooter, &QTimer::timeout, this, &ClockWindow::tt_rebooterTimer);
-    connect(ui_.tt_locker, &QTimer::timeout, this, &ClockWindow::tt_lockerTimer);
     connect(ui_.tt_move, &QTimer::timeout, this, &ClockWindow::tt_moveTimer);
     connect(ui_.tt_priority, &QTimer::timeout, this, &ClockWindow::tt_priorityTimer);
     connect(ui_.tt_hide, &QTimer::timeout, this, &ClockWindow::tt_hideTimer);
@@ -280,10 +279,6 @@ void ClockWindow::tt_rebooterTimer() {
     ui_.tt_rebooter->stop();
     menuAutoPopup_ = true;
     app::RestartProgram();
-}
-
-void ClockWindow::tt_lockerTimer() {
-    ui_.tt_locker->stop();
 }
 
 void ClockWindow::m_closeClick() {

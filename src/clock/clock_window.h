@@ -8,6 +8,7 @@
 #include "clock/clock_form.h"
 #include "clock/clock_surface.h"
 #include "dialog/clock_link.h"
+#include "signals/bar_window.h"
 #include "signals/hourly_chime.h"
 
 namespace kok::settings {
@@ -26,6 +27,9 @@ class SettingsDialog;
 namespace kok::signal {
 class MessageBar;
 }
+namespace kok::test {
+class ClockWindowInside;
+}
 
 namespace kok::clock {
 
@@ -33,7 +37,10 @@ namespace kok::clock {
 // entry that shows the time and carries the skin. It is a form: it creates
 // the named components (ClockForm) and wires them, and each handler hands its
 // work to the part of the program that owns it.
-class ClockWindow : public QWidget, public ClockSurface, public dialog::ClockLink {
+class ClockWindow : public QWidget,
+                    public ClockSurface,
+                    public signal::BarWindow,
+                    public dialog::ClockLink {
     Q_OBJECT
 
   public:
@@ -48,26 +55,7 @@ class ClockWindow : public QWidget, public ClockSurface, public dialog::ClockLin
     // The dialog the menu opens; none until set.
     void setSettingsDialog(dialog::SettingsDialog* dialog);
 
-    signal::MessageBar& messageBar() { return *messageBar_; }
-
-    // Whether the right mouse button opens the menu (off during the autostart
-    // delay and while the Message bar shows).
-    bool menuAutoPopup() const { return menuAutoPopup_; }
-    void setMenuAutoPopup(bool on) { menuAutoPopup_ = on; }
-
-    // Whether the skin has a second indicator.
-    bool hasSecondIndicator() const;
-    // The pictures the skin gave the buttons.
-    const skin::ButtonPictures& buttonPictures() const { return ui_.ir; }
-    // The skin shows the uptime item only when it has a second indicator. An
-    // item lost to a failed write stays hidden.
-    void setSystemMenuVisible(bool visible);
-    // Gives every flagged button its idle picture and clears its flag.
-    void resetButtonsToIdle();
-
     // ClockSurface
-    void takeSkinOff() override;
-    void putSkinBack() override;
     void reshow() override;
     void setIndicatorText(Indicator which, const QString& text) override;
     void setTimerButtonRunning(bool running) override;
@@ -75,6 +63,16 @@ class ClockWindow : public QWidget, public ClockSurface, public dialog::ClockLin
     void showTimerText(const QString& text) override;
     void setClockTickRunning(bool running) override;
     void setUptimeDisplayEnabled(bool enabled) override;
+
+    // BarWindow
+    void takeSkinOff() override;
+    void putSkinBack() override;
+    void setBarColour(const QColor& background) override;
+    QSize barSize() const override { return size(); }
+    void placeBar(const QRect& geometry) override { setGeometry(geometry); }
+    void showBar() override;
+    void raiseBar() override;
+    void repaintBar() override { repaint(); }
 
     // ClockLink
     QPoint clockPosition() const override { return pos(); }
@@ -131,7 +129,6 @@ class ClockWindow : public QWidget, public ClockSurface, public dialog::ClockLin
   private slots:
     void tt_timeTimer();
     void tt_rebooterTimer();
-    void tt_lockerTimer();
     void tt_moveTimer();
     void tt_priorityTimer();
     void tt_hideTimer();
@@ -139,6 +136,9 @@ class ClockWindow : public QWidget, public ClockSurface, public dialog::ClockLin
     void tt_shaderTimer();
 
   private:
+    // Tests look at the parts inside.
+    friend class test::ClockWindowInside;
+
     void connectComponents();
     void connectMenu();
     void connectButtons();
@@ -168,7 +168,15 @@ class ClockWindow : public QWidget, public ClockSurface, public dialog::ClockLin
     void popupMenu(QPoint globalPos);
     void openSection(int section);
 
+    // Whether the skin has a second indicator.
+    bool hasSecondIndicator() const;
+    // The skin shows the uptime item only when it has a second indicator. An
+    // item lost to a failed write stays hidden.
+    void setSystemMenuVisible(bool visible);
+
     // Button pictures.
+    // Gives every flagged button its idle picture and clears its flag.
+    void resetButtonsToIdle();
     QPixmap idlePicture(const ImageButton* button) const;
     void showButtonOver(ImageButton* button, const QPixmap& over);
     void showButtonPressed(ImageButton* button, const QPixmap& pressed);
@@ -181,6 +189,8 @@ class ClockWindow : public QWidget, public ClockSurface, public dialog::ClockLin
     signal::HourlyChime hourlyChime_;
     dialog::SettingsDialog* dialog_ = nullptr;
     QString firstArgument_;
+    // Whether the right mouse button opens the menu (off during the autostart
+    // delay and while the Message bar shows).
     bool menuAutoPopup_ = true;
     bool timerButtonRunning_ = false;
     QPoint dragOrigin_;

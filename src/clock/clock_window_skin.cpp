@@ -1,5 +1,5 @@
 // Putting the skin on the Clock window, taking it off for the Message bar and
-// putting it back.
+// putting it back, and the rest of what the bar does to the window.
 
 #include <QLabel>
 
@@ -86,6 +86,21 @@ void ClockWindow::putSkinBack() {
     hide();
     applySkinOrRestart(); // switches the shape on again
     if (!app::terminationRequested()) show();
+}
+
+void ClockWindow::setBarColour(const QColor& background) {
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, background);
+    setPalette(pal);
+}
+
+void ClockWindow::showBar() {
+    if (isHidden()) show();
+}
+
+void ClockWindow::raiseBar() {
+    raise();
+    activateWindow();
 }
 
 } // namespace kok::clock

@@ -46,14 +46,4 @@ class SoundDeviceOverride {
     SoundDevice* previous_;
 };
 
-// How quickly the last tone got going, for the benchmark: from the call to the
-// stream being open, and to its first samples being accepted by the server,
-// plus the server's reported playback latency at that moment.
-struct ToneStartTiming {
-    double openMs = -1;
-    double firstWriteMs = -1;
-    double serverLatencyMs = -1;
-};
-ToneStartTiming lastToneStartTiming();
-
 } // namespace kok::platform

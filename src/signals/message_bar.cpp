@@ -11,8 +11,8 @@
 #include <chrono>
 #include <thread>
 
-#include "clock/clock_surface.h"
 #include "settings/settings_file.h"
+#include "signals/bar_window.h"
 #include "signals/wave_playback.h"
 #include "skin/skin_font.h"
 
@@ -34,10 +34,9 @@ QFont messageFont(const MessageBarLook& look, const QFont& base) {
 
 } // namespace
 
-MessageBar::MessageBar(QWidget* window, clock::ClockSurface& surface, QLabel* panel,
-                       QTimer* tt_flash, QAction* hk_esc, QAction* hk_enter)
-    : window_(window), surface_(surface), panel_(panel), flash_(tt_flash), esc_(hk_esc),
-      enter_(hk_enter) {
+MessageBar::MessageBar(BarWindow& window, QLabel* panel, QTimer* tt_flash, QAction* hk_esc,
+                       QAction* hk_enter)
+    : window_(window), panel_(panel), flash_(tt_flash), esc_(hk_esc), enter_(hk_enter) {
     // The message comes from the Settings file: shown as typed, never as
     // markup that could format it or load pictures.
     panel_->setTextFormat(Qt::PlainText);
@@ -57,15 +56,13 @@ void MessageBar::ShowMessageBar(int event) {
     panel_->setText(QString::fromStdString(readEventMessage(ini, event)));
     emit showingChanged(true);
 
-    QPalette pal = window_->palette();
-    pal.setColor(QPalette::Window, colorBG_);
-    window_->setPalette(pal);
+    window_.setBarColour(colorBG_);
     setPanelColours(colorBG_, colorFG_);
 
-    surface_.takeSkinOff();
+    window_.takeSkinOff();
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    const BarGrowth growth =
-        barGrowth(look.placement, look.height, screen.width(), screen.height(), window_->height());
+    const BarGrowth growth = barGrowth(look.placement, look.height, screen.width(), screen.height(),
+                                       window_.barSize().height());
     const bool full = look.placement == BarPlacement::Full;
     panel_->setFrameStyle(full ? QFrame::NoFrame : QFrame::Panel | QFrame::Raised);
     flash_->stop();
@@ -77,12 +74,11 @@ void MessageBar::ShowMessageBar(int event) {
     panel_->raise();
     // A hidden window shows first: its show-time load puts it at its stored
     // place, which the growth then overrides.
-    if (window_->isHidden()) window_->show();
+    window_.showBar();
     grow(growth, screen.topLeft());
 
-    window_->raise();
-    window_->activateWindow();
-    window_->repaint();
+    window_.raiseBar();
+    window_.repaintBar();
 }
 
 void MessageBar::grow(const BarGrowth& growth, QPoint screenOrigin) {
@@ -91,9 +87,10 @@ void MessageBar::grow(const BarGrowth& growth, QPoint screenOrigin) {
     for (;;) {
         const int step = growth.stepAt(clock.elapsed());
         const BarRect r = growth.at(step);
-        window_->setGeometry(screenOrigin.x() + r.x, screenOrigin.y() + r.y, r.w, std::max(0, r.h));
-        panel_->setGeometry(0, 0, window_->width(), window_->height());
-        window_->repaint();
+        window_.placeBar(
+            QRect(screenOrigin.x() + r.x, screenOrigin.y() + r.y, r.w, std::max(0, r.h)));
+        panel_->setGeometry(QRect(QPoint(0, 0), window_.barSize()));
+        window_.repaintBar();
         if (step >= growth.steps) return;
         // No events are handled while the bar grows, as no timer may fire
         // into a half-placed bar.
@@ -118,7 +115,7 @@ void MessageBar::p_messagerClick() {
     StopSound();
     panel_->hide();
     flash_->stop();
-    surface_.putSkinBack();
+    window_.putSkinBack();
     emit dismissed();
 }
 

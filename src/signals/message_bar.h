@@ -8,13 +8,10 @@
 class QAction;
 class QLabel;
 class QTimer;
-class QWidget;
-
-namespace kok::clock {
-class ClockSurface;
-}
 
 namespace kok::signal {
+
+class BarWindow;
 
 // The Message bar: when an event fires, the Clock window itself becomes a
 // strip at the top of the screen, a strip opening from the middle, or the
@@ -24,10 +21,9 @@ class MessageBar : public QObject {
     Q_OBJECT
 
   public:
-    // `window` is moved, resized and coloured; `surface` takes its skin off
-    // and puts it back; `panel` is the window's child that shows the text.
-    MessageBar(QWidget* window, clock::ClockSurface& surface, QLabel* panel, QTimer* tt_flash,
-               QAction* hk_esc, QAction* hk_enter);
+    // `window` becomes the bar; `panel` is its child that shows the text.
+    MessageBar(BarWindow& window, QLabel* panel, QTimer* tt_flash, QAction* hk_esc,
+               QAction* hk_enter);
 
     // Turns the window into the bar of `event` (alarm slots 0..9, the
     // countdown from 10 on); returns once it is placed and shown. The keys do
@@ -57,8 +53,7 @@ class MessageBar : public QObject {
     // Shows every step of the growth that its time reached, ending on the last.
     void grow(const BarGrowth& growth, QPoint screenOrigin);
 
-    QWidget* window_;
-    clock::ClockSurface& surface_;
+    BarWindow& window_;
     QLabel* panel_;
     QTimer* flash_;
     QAction* esc_;

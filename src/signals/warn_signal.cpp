@@ -1,10 +1,9 @@
 #include "signals/warn_signal.h"
 
-#include <QTimer>
-
 #include "settings/keys.h"
 #include "settings/settings_file.h"
 #include "signals/sound.h"
+#include "signals/warning_lock.h"
 #include "signals/wave_playback.h"
 
 namespace kok::signal {
@@ -35,13 +34,8 @@ void PlayWarnSignal(const std::function<void()>& startLock,
     StopSound();
 }
 
-void PlayWarnSignal(QTimer& locker, const std::function<void()>& repaintNow) {
-    // The lock is switched on; one that runs already keeps its course.
-    PlayWarnSignal(
-        [&locker] {
-            if (!locker.isActive()) locker.start();
-        },
-        repaintNow);
+void PlayWarnSignal(WarningLock& lock, const std::function<void()>& repaintNow) {
+    PlayWarnSignal([&lock] { lock.start(); }, repaintNow);
 }
 
 } // namespace kok::signal

@@ -2,9 +2,9 @@
 
 #include <functional>
 
-class QTimer;
-
 namespace kok::signal {
+
+class WarningLock;
 
 // The pre-warning before an alarm or the end of the countdown. `startLock`
 // starts the 60-second warning lock; `repaintNow` redraws the clock at once
@@ -14,7 +14,7 @@ namespace kok::signal {
 void PlayWarnSignal(const std::function<void()>& startLock,
                     const std::function<void()>& repaintNow);
 
-// The same, starting `locker` as the warning lock.
-void PlayWarnSignal(QTimer& locker, const std::function<void()>& repaintNow);
+// The same, switching `lock` on.
+void PlayWarnSignal(WarningLock& lock, const std::function<void()>& repaintNow);
 
 } // namespace kok::signal

@@ -22,6 +22,9 @@ namespace kok::settings {
 class IniFile;
 class IniUpdate;
 } // namespace kok::settings
+namespace kok::signal {
+class WarningLock;
+}
 
 namespace kok::timers {
 
@@ -29,7 +32,7 @@ namespace kok::timers {
 struct TimerParts {
     platform::TickTimer* tt_countdown = nullptr;
     platform::TickTimer* tt_timer = nullptr;
-    QTimer* tt_locker = nullptr; // the warning lock the countdown's warnings start
+    signal::WarningLock* tt_locker = nullptr; // the warning lock the countdown's warnings start
     QAction* mt_start_cdn = nullptr;
     QAction* mt_start_tmr = nullptr;
     QAction* mt_mode_stop = nullptr;

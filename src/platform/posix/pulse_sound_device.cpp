@@ -13,6 +13,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/posix/pulse_tone.h"
 #include "platform/sound_device.h"
 
 namespace kok::platform {
@@ -33,10 +34,6 @@ constexpr int kClipSliceMs = 20;
 // end of a sound is heard even on a slow output (a wireless headset holds a few
 // hundred milliseconds); only a sink that buffers seconds is not waited for.
 constexpr double kMaxDrainWaitMs = 1000;
-
-double msSince(SteadyClock::time_point t0) {
-    return std::chrono::duration<double, std::milli>(SteadyClock::now() - t0).count();
-}
 
 pa_sample_format_t paFormat(SampleFormat f) {
     switch (f) {
@@ -111,9 +108,6 @@ class Stream {
     pa_sample_spec spec_{};
     pa_simple* s_ = nullptr;
 };
-
-std::mutex timingMutex;
-ToneStartTiming toneTiming;
 
 // Plays clips one at a time on its own thread.
 class ClipPlayer {
@@ -217,28 +211,7 @@ class ClipPlayer {
 class PulseSoundDevice final : public SoundDevice {
   public:
     void playTone(std::span<const std::int16_t> samples, int sampleRate) override {
-        const auto t0 = SteadyClock::now();
-        const auto length = std::chrono::microseconds(std::int64_t(samples.size()) * 1000000 /
-                                                      std::max(1, sampleRate));
-        ToneStartTiming timing;
-        Stream stream(SampleFormat::S16, sampleRate, 1, kToneBufferMs, "tone");
-        timing.openMs = msSince(t0);
-        if (stream) {
-            // The first few milliseconds go alone, so that the server starts playing at once.
-            const std::size_t head = std::min(samples.size(), std::size_t(sampleRate / 200));
-            bool ok = stream.write(samples.data(), head * 2);
-            timing.firstWriteMs = msSince(t0);
-            timing.serverLatencyMs = stream.latencyMs();
-            if (ok && head < samples.size())
-                ok = stream.write(samples.data() + head, (samples.size() - head) * 2);
-            if (ok) stream.finish();
-        }
-        {
-            std::lock_guard lock(timingMutex);
-            toneTiming = timing;
-        }
-        // Without a server (or if it failed us) the tone still takes its time.
-        std::this_thread::sleep_until(t0 + length);
+        playPulseTone(samples, sampleRate);
     }
 
     void startClip(std::shared_ptr<const PcmClip> clip, bool loop) override {
@@ -259,6 +232,28 @@ SoundDevice* current = nullptr;
 
 } // namespace
 
+void playPulseTone(std::span<const std::int16_t> samples, int sampleRate, ToneStartProbe* probe) {
+    const auto t0 = SteadyClock::now();
+    const auto length =
+        std::chrono::microseconds(std::int64_t(samples.size()) * 1000000 / std::max(1, sampleRate));
+    Stream stream(SampleFormat::S16, sampleRate, 1, kToneBufferMs, "tone");
+    if (probe) probe->streamOpened();
+    if (stream) {
+        // The first few milliseconds go alone, so that the server starts playing at once.
+        const std::size_t head = std::min(samples.size(), std::size_t(sampleRate / 200));
+        bool ok = stream.write(samples.data(), head * 2);
+        if (probe) {
+            probe->firstSamplesAccepted();
+            probe->serverLatency(stream.latencyMs());
+        }
+        if (ok && head < samples.size())
+            ok = stream.write(samples.data() + head, (samples.size() - head) * 2);
+        if (ok) stream.finish();
+    }
+    // Without a server (or if it failed us) the tone still takes its time.
+    std::this_thread::sleep_until(t0 + length);
+}
+
 SoundDevice& soundDevice() {
     static PulseSoundDevice device;
     return current ? *current : device;
@@ -269,11 +264,6 @@ SoundDeviceOverride::SoundDeviceOverride(SoundDevice& device) : previous_(curren
 }
 SoundDeviceOverride::~SoundDeviceOverride() {
     current = previous_;
-}
-
-ToneStartTiming lastToneStartTiming() {
-    std::lock_guard lock(timingMutex);
-    return toneTiming;
 }
 
 } // namespace kok::platform

@@ -22,6 +22,8 @@
 #include "settings/ini_file.h"
 #include "settings/settings_file.h"
 #include "signals/message_bar.h"
+#include "signals/warning_lock.h"
+#include "support/clock_window_inside.h"
 #include "support/form_part.h"
 #include "support/message_catcher.h"
 #include "support/program_folder.h"
@@ -34,6 +36,7 @@ using kok::clock::ClockWindow;
 using kok::clock::ImageButton;
 using kok::dialog::SettingsDialog;
 using kok::settings::IniFile;
+using kok::test::inside;
 
 namespace {
 
@@ -154,11 +157,11 @@ class ClockWindowTest : public QObject {
     void autorunArmsTheRestartAndHoldsTheMenu() {
         ClockWindow w(QStringLiteral("/autorun"));
         QVERIFY(part<QTimer>(w, "tt_rebooter")->isActive());
-        QVERIFY(!w.menuAutoPopup());
+        QVERIFY(!inside(w).menuAutoPopup());
         part<QTimer>(w, "tt_rebooter")->stop(); // the test must not restart itself
         ClockWindow plain(QStringLiteral("/AUTORUN"));
         QVERIFY(!part<QTimer>(plain, "tt_rebooter")->isActive());
-        QVERIFY(plain.menuAutoPopup());
+        QVERIFY(inside(plain).menuAutoPopup());
     }
 
     void leftoverTimerStateIsDeletedWhenNothingRuns() {
@@ -232,9 +235,9 @@ class ClockWindowTest : public QObject {
     void systemItemFollowsTheSkin() {
         ClockWindow w(""); // the built-in "ext" skin has two indicators
         QVERIFY(part<QAction>(w, "m_system")->isVisible());
-        w.setSystemMenuVisible(false);
+        inside(w).setSystemMenuVisible(false);
         QVERIFY(!part<QAction>(w, "m_system")->isVisible());
-        w.setSystemMenuVisible(true);
+        inside(w).setSystemMenuVisible(true);
         QVERIFY(part<QAction>(w, "m_system")->isVisible());
     }
 
@@ -297,7 +300,7 @@ class ClockWindowTest : public QObject {
         SettingsDialog dialog(w);
         w.setSettingsDialog(&dialog);
         for (int i = 0; i < 6; ++i) // the skin-choice lock
-            QMetaObject::invokeMethod(&dialog, "tt_lockerTimer");
+            QVERIFY(QMetaObject::invokeMethod(&dialog, "tt_lockerTimer"));
         const std::string before = kok::test::readBytes(settingsPath);
 
         part<QAction>(w, "m_settings")->trigger();
@@ -357,7 +360,7 @@ class ClockWindowTest : public QObject {
 
         // A right click starts no drag but stores the position too.
         ini.writeInteger("kOk:TD", "PosX", 1);
-        w.setMenuAutoPopup(false);
+        inside(w).setMenuAutoPopup(false);
         sendMouse(part<QLabel>(w, "t_time"), QEvent::MouseButtonPress, Qt::RightButton, grip);
         QVERIFY(!part<QTimer>(w, "tt_move")->isActive());
         sendMouse(part<QLabel>(w, "t_time"), QEvent::MouseButtonRelease, Qt::RightButton, grip);
@@ -412,21 +415,21 @@ class ClockWindowTest : public QObject {
         w.show();
         auto* check = part<kok::platform::TickTimer>(w, "tt_alarm");
         clock.set(2026, 12, 9, 9, 0, 0);
-        QMetaObject::invokeMethod(check, "timeout");
-        QVERIFY(w.messageBar().showing());
+        QVERIFY(QMetaObject::invokeMethod(check, "timeout"));
+        QVERIFY(inside(w).messageBar().showing());
         QCOMPARE(part<QLabel>(w, "p_messager")->text(), QString("Missed"));
         QCOMPARE(kok::settings::openSettings().readInteger("kOk:TD:Alarms", "0_Use", -1), 0);
         QTest::qWait(300);
         QVERIFY(!std::filesystem::exists(started));
 
-        part<QTimer>(w, "tt_locker")->start();
+        part<kok::signal::WarningLock>(w, "tt_locker")->start();
         w.p_messagerClick();
         QVERIFY(!check->isActive());
     }
 
     void failedWritesAreReportedOrHideTheItem() {
         ClockWindow w("");
-        w.setSystemMenuVisible(true);
+        inside(w).setSystemMenuVisible(true);
         w.show();
         makeSettingsUnwritable();
 
@@ -448,7 +451,7 @@ class ClockWindowTest : public QObject {
 
         part<QAction>(w, "m_system")->trigger();
         QVERIFY(!part<QAction>(w, "m_system")->isVisible());
-        w.setSystemMenuVisible(true); // a skin applied later does not bring it back
+        inside(w).setSystemMenuVisible(true); // a skin applied later does not bring it back
         QVERIFY(!part<QAction>(w, "m_system")->isVisible());
     }
 
@@ -456,7 +459,7 @@ class ClockWindowTest : public QObject {
         writeSettings({{"SystemTime", 1}}, "kOk:TD:Indicator");
         writeSettings({{"asZero", 1}}, "kOk:TD:Indicator");
         ClockWindow w("");
-        w.setSystemMenuVisible(true);
+        inside(w).setSystemMenuVisible(true);
         w.show();
         QVERIFY(part<QAction>(w, "m_system")->isChecked());
         QVERIFY(part<QTimer>(w, "tt_system")->isActive());
@@ -473,7 +476,7 @@ class ClockWindowTest : public QObject {
     void buttonPictures() {
         ClockWindow w("");
         // The built-in skin's pictures of one button all differ.
-        const auto& pics = w.buttonPictures();
+        const auto& pics = inside(w).buttonPictures();
         const QImage timer[] = {pics.timer_of.toImage(), pics.timer_on.toImage(),
                                 pics.timer_at.toImage(), pics.timer_dn.toImage()};
         for (int i = 0; i < 4; ++i)
@@ -489,54 +492,54 @@ class ClockWindowTest : public QObject {
         for (auto* b : {part<ImageButton>(w, "i_settings"), part<ImageButton>(w, "i_close"),
                         part<ImageButton>(w, "i_timer")})
             b->notIdle = true;
-        w.resetButtonsToIdle();
-        QVERIFY(shows(part<ImageButton>(w, "i_settings"), w.buttonPictures().settings_of));
-        QVERIFY(shows(part<ImageButton>(w, "i_close"), w.buttonPictures().close_of));
-        QVERIFY(shows(part<ImageButton>(w, "i_timer"), w.buttonPictures().timer_of));
+        inside(w).resetButtonsToIdle();
+        QVERIFY(shows(part<ImageButton>(w, "i_settings"), inside(w).buttonPictures().settings_of));
+        QVERIFY(shows(part<ImageButton>(w, "i_close"), inside(w).buttonPictures().close_of));
+        QVERIFY(shows(part<ImageButton>(w, "i_timer"), inside(w).buttonPictures().timer_of));
 
         hover(part<ImageButton>(w, "i_close"));
-        QVERIFY(shows(part<ImageButton>(w, "i_close"), w.buttonPictures().close_on));
+        QVERIFY(shows(part<ImageButton>(w, "i_close"), inside(w).buttonPictures().close_on));
         QVERIFY(part<QTimer>(w, "tt_shader")->isActive());
         QTest::qWait(30);
         const int left = part<QTimer>(w, "tt_shader")->remainingTime();
         hover(part<ImageButton>(w, "i_settings")); // the other goes back; the shader keeps counting
-        QVERIFY(shows(part<ImageButton>(w, "i_settings"), w.buttonPictures().settings_on));
-        QVERIFY(shows(part<ImageButton>(w, "i_close"), w.buttonPictures().close_of));
+        QVERIFY(shows(part<ImageButton>(w, "i_settings"), inside(w).buttonPictures().settings_on));
+        QVERIFY(shows(part<ImageButton>(w, "i_close"), inside(w).buttonPictures().close_of));
         QVERIFY(part<QTimer>(w, "tt_shader")->remainingTime() <= left);
 
         sendMouse(part<ImageButton>(w, "i_settings"), QEvent::MouseButtonPress, Qt::LeftButton,
                   QPoint(2, 2));
-        QVERIFY(shows(part<ImageButton>(w, "i_settings"), w.buttonPictures().settings_dn));
+        QVERIFY(shows(part<ImageButton>(w, "i_settings"), inside(w).buttonPictures().settings_dn));
         QVERIFY(!part<QTimer>(w, "tt_move")->isActive()); // buttons start no drag
         sendMouse(part<ImageButton>(w, "i_settings"), QEvent::MouseButtonRelease, Qt::LeftButton,
                   QPoint(2, 2));
-        QVERIFY(shows(part<ImageButton>(w, "i_settings"), w.buttonPictures().settings_of));
+        QVERIFY(shows(part<ImageButton>(w, "i_settings"), inside(w).buttonPictures().settings_of));
 
         // Moving over the face resets a hovered button.
         hover(part<ImageButton>(w, "i_close"));
         hover(part<QLabel>(w, "t_time"));
-        QVERIFY(shows(part<ImageButton>(w, "i_close"), w.buttonPictures().close_of));
+        QVERIFY(shows(part<ImageButton>(w, "i_close"), inside(w).buttonPictures().close_of));
 
         // Left by the pointer another way, a button returns with the shader.
         hover(part<ImageButton>(w, "i_timer"));
-        QVERIFY(shows(part<ImageButton>(w, "i_timer"), w.buttonPictures().timer_at));
+        QVERIFY(shows(part<ImageButton>(w, "i_timer"), inside(w).buttonPictures().timer_at));
         QVERIFY(QMetaObject::invokeMethod(&w, "tt_shaderTimer"));
         QVERIFY(!part<QTimer>(w, "tt_shader")->isActive());
-        QVERIFY(shows(part<ImageButton>(w, "i_timer"), w.buttonPictures().timer_of));
+        QVERIFY(shows(part<ImageButton>(w, "i_timer"), inside(w).buttonPictures().timer_of));
 
         // While the stopwatch runs the timer button's idle picture is "on".
         w.setTimerButtonRunning(true);
         QVERIFY(QMetaObject::invokeMethod(&w, "tt_shaderTimer"));
-        QVERIFY(shows(part<ImageButton>(w, "i_timer"), w.buttonPictures().timer_on));
-        QVERIFY(shows(part<ImageButton>(w, "i_settings"), w.buttonPictures().settings_of));
+        QVERIFY(shows(part<ImageButton>(w, "i_timer"), inside(w).buttonPictures().timer_on));
+        QVERIFY(shows(part<ImageButton>(w, "i_settings"), inside(w).buttonPictures().settings_of));
         sendMouse(part<ImageButton>(w, "i_timer"), QEvent::MouseButtonPress, Qt::LeftButton,
                   QPoint(2, 2));
-        QVERIFY(shows(part<ImageButton>(w, "i_timer"), w.buttonPictures().timer_dn));
+        QVERIFY(shows(part<ImageButton>(w, "i_timer"), inside(w).buttonPictures().timer_dn));
         sendMouse(part<ImageButton>(w, "i_timer"), QEvent::MouseButtonRelease, Qt::LeftButton,
                   QPoint(2, 2));
-        QVERIFY(shows(part<ImageButton>(w, "i_timer"), w.buttonPictures().timer_on));
+        QVERIFY(shows(part<ImageButton>(w, "i_timer"), inside(w).buttonPictures().timer_on));
         w.setTimerButtonRunning(false);
-        QVERIFY(shows(part<ImageButton>(w, "i_timer"), w.buttonPictures().timer_of));
+        QVERIFY(shows(part<ImageButton>(w, "i_timer"), inside(w).buttonPictures().timer_of));
     }
 
     void commandsOpenTheirSection() {

@@ -15,6 +15,7 @@
 #include "settings/keys.h"
 #include "settings/settings_file.h"
 #include "signals/message_bar.h"
+#include "support/clock_window_inside.h"
 #include "support/form_part.h"
 #include "support/message_catcher.h"
 #include "support/program_folder.h"
@@ -25,6 +26,7 @@
 
 using kok::clock::ClockWindow;
 using kok::dialog::SettingsDialog;
+using kok::test::inside;
 namespace keys = kok::settings::timer;
 
 namespace {
@@ -47,11 +49,11 @@ struct ClockWithDialog {
     ClockWithDialog() {
         clock.setSettingsDialog(&dialog);
         for (int i = 0; i < 6; ++i)
-            QMetaObject::invokeMethod(&dialog, "tt_lockerTimer");
+            QVERIFY(QMetaObject::invokeMethod(&dialog, "tt_lockerTimer"));
         clock.show();
     }
     void tick(const char* timer) {
-        QMetaObject::invokeMethod(part<kok::platform::TickTimer>(clock, timer), "timeout");
+        QVERIFY(QMetaObject::invokeMethod(part<kok::platform::TickTimer>(clock, timer), "timeout"));
     }
     void ok() { part<QPushButton>(dialog, "c_ok")->click(); }
 };
@@ -342,14 +344,14 @@ class AlarmFiringTest : public QObject {
         // whole milliseconds, moves on to just past that instant.
         const auto runCheck = [&] {
             clock.advanceMs((check->delay().count() + 999) / 1000);
-            QMetaObject::invokeMethod(check, "timeout");
+            QVERIFY(QMetaObject::invokeMethod(check, "timeout"));
         };
         const auto nextLandsOn = [&](std::int64_t boundaryMs) {
             const std::int64_t atUs = msOfDay(clock.now()) * 1000 + check->delay().count();
             return atUs > boundaryMs * 1000 && atUs <= boundaryMs * 1000 + 1000;
         };
         const std::int64_t period = accuracy * 1000;
-        for (int checks = 0; !w.messageBar().showing(); ++checks) {
+        for (int checks = 0; !inside(w).messageBar().showing(); ++checks) {
             QVERIFY2(checks < 20, "the alarm did not show");
             const std::int64_t now = msOfDay(clock.now());
             QVERIFY2(nextLandsOn((now / period + 1) * period), qPrintable(QString::number(now)));
@@ -361,7 +363,7 @@ class AlarmFiringTest : public QObject {
 
         clock.advanceMs(2500);
         w.p_messagerClick();
-        QTRY_VERIFY(!w.messageBar().showing());
+        QTRY_VERIFY(!inside(w).messageBar().showing());
         QVERIFY(nextLandsOn(eight + 61000)); // 08:01:01
         runCheck();
         QVERIFY(nextLandsOn((eight + 61000) / period * period + period));
@@ -381,7 +383,7 @@ class AlarmFiringTest : public QObject {
         });
         ClockWindow w("");
         int shown = 0;
-        connect(&w.messageBar(), &kok::signal::MessageBar::showingChanged, this,
+        connect(&inside(w).messageBar(), &kok::signal::MessageBar::showingChanged, this,
                 [&](bool showing) { shown += showing ? 1 : 0; });
         w.show();
         QTRY_COMPARE_WITH_TIMEOUT(shown, 1, 4000);

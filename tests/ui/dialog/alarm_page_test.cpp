@@ -30,7 +30,7 @@ struct AlarmDialog {
     explicit AlarmDialog(const std::string& settings = {}) {
         if (!settings.empty()) kok::test::writeBytes(keys::settingsFilePath(), settings);
         for (int i = 0; i < 6; ++i)
-            QMetaObject::invokeMethod(&dialog, "tt_lockerTimer");
+            QVERIFY(QMetaObject::invokeMethod(&dialog, "tt_lockerTimer"));
         dialog.openSection(SettingsDialog::Alarm);
     }
     QLineEdit* edit(const char* name) { return part<QLineEdit>(dialog, name); }
@@ -192,7 +192,7 @@ class AlarmPageTest : public QObject {
         const QColor normal = d.edit("e_message_alarm")->palette().color(QPalette::Text);
         QVERIFY(normal != QColor(Qt::red));
         for (int count = 1; count <= 6; ++count) {
-            QMetaObject::invokeMethod(&d.dialog, "tt_focusTimer");
+            QVERIFY(QMetaObject::invokeMethod(&d.dialog, "tt_focusTimer"));
             const QColor now = d.edit("e_message_alarm")->palette().color(QPalette::Text);
             QCOMPARE(now, count % 2 ? QColor(Qt::red) : normal);
         }

@@ -221,7 +221,7 @@ class CountdownPageTest : public QObject {
         FakeClockLink clock;
         SettingsDialog dialog(clock);
         for (int i = 0; i < 6; ++i)
-            QMetaObject::invokeMethod(&dialog, "tt_lockerTimer");
+            QVERIFY(QMetaObject::invokeMethod(&dialog, "tt_lockerTimer"));
         dialog.openSection(SettingsDialog::Countdown);
         part<QCheckBox>(dialog, "o_cdn_on")->click();
         typeInto(part<QLineEdit>(dialog, "e_secs"), "3661");

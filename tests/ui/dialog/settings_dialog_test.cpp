@@ -25,7 +25,7 @@ const std::string kWriteFailure(keys::kWriteFailureText);
 
 void openLock(SettingsDialog& dialog) {
     for (int i = 0; i < 6; ++i)
-        QMetaObject::invokeMethod(&dialog, "tt_lockerTimer");
+        QVERIFY(QMetaObject::invokeMethod(&dialog, "tt_lockerTimer"));
 }
 
 fs::path workingCopy() {
@@ -48,10 +48,10 @@ class SettingsDialogTest : public QObject {
         auto* cancel = part<QPushButton>(dialog, "c_cancel");
         QVERIFY(dialog.tt_locker->isActive());
         for (int i = 0; i < 5; ++i) {
-            QMetaObject::invokeMethod(&dialog, "tt_lockerTimer");
+            QVERIFY(QMetaObject::invokeMethod(&dialog, "tt_lockerTimer"));
             QVERIFY(!ok->isEnabled());
         }
-        QMetaObject::invokeMethod(&dialog, "tt_lockerTimer");
+        QVERIFY(QMetaObject::invokeMethod(&dialog, "tt_lockerTimer"));
         QVERIFY(ok->isEnabled());
         QVERIFY(!dialog.tt_locker->isActive());
 

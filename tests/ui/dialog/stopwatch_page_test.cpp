@@ -111,7 +111,7 @@ class StopwatchPageTest : public QObject {
                    "Dropped=0\r\n");
         SettingsDialog dialog(clock);
         for (int i = 0; i < 6; ++i)
-            QMetaObject::invokeMethod(&dialog, "tt_lockerTimer");
+            QVERIFY(QMetaObject::invokeMethod(&dialog, "tt_lockerTimer"));
         dialog.openSection(SettingsDialog::Timer);
         dialog.showClockTime("10:12:05");
         dialog.showStopwatchTime("00:12:05");

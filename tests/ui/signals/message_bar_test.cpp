@@ -15,12 +15,14 @@
 #include "settings/settings_file.h"
 #include "signals/message_bar.h"
 #include "skin/form_shaper.h"
+#include "support/clock_window_inside.h"
 #include "support/form_part.h"
 #include "support/qt_test_main.h"
 #include "support/temp_dir.h"
 
 using kok::clock::ClockWindow;
 using kok::signal::MessageBar;
+using kok::test::inside;
 
 namespace {
 
@@ -84,7 +86,7 @@ class MessageBarTest : public QObject {
         const int oldHeight = w.height();
         QElapsedTimer elapsed;
         elapsed.start();
-        w.messageBar().ShowMessageBar(event);
+        inside(w).messageBar().ShowMessageBar(event);
         const qint64 ms = elapsed.elapsed();
 
         QRect expected(0, 0, screen.width(), height);
@@ -104,7 +106,7 @@ class MessageBarTest : public QObject {
         QCOMPARE(panel->frameStyle() == QFrame::NoFrame, kind == "full");
         QCOMPARE(part<QTimer>(w, "tt_flash")->isActive(), kind != "full");
         QVERIFY(!part<kok::skin::FormShaper>(w, "f_shape")->ShapeActive());
-        QVERIFY(!w.menuAutoPopup());
+        QVERIFY(!inside(w).menuAutoPopup());
     }
 
     // Each tick swaps background and text; the phase carries over to the next bar.
@@ -112,7 +114,7 @@ class MessageBarTest : public QObject {
         writeSettingsText("[kOk:TD:Message]\r\nColorBG=255\r\nColorFG=65280\r\nFrequency=100\r\n");
         ClockWindow w(QString{});
         w.show();
-        MessageBar& bar = w.messageBar();
+        MessageBar& bar = inside(w).messageBar();
         bar.ShowMessageBar(0);
         auto* panel = part<QLabel>(w, "p_messager");
         const QColor red(255, 0, 0), green(0, 255, 0);
@@ -149,12 +151,12 @@ class MessageBarTest : public QObject {
         QCOMPARE(w.pos(), QPoint(40, 30));
         kok::dialog::SettingsDialog dialog(w);
         for (int i = 0; i < 6; ++i) // the skin-choice lock keeps OK off at first
-            QMetaObject::invokeMethod(&dialog, "tt_lockerTimer");
+            QVERIFY(QMetaObject::invokeMethod(&dialog, "tt_lockerTimer"));
         w.setSettingsDialog(&dialog);
         auto* ok = part<QPushButton>(dialog, "c_ok");
         auto* cancel = part<QPushButton>(dialog, "c_cancel");
         QVERIFY(ok->isEnabled());
-        MessageBar& bar = w.messageBar();
+        MessageBar& bar = inside(w).messageBar();
         QSignalSpy dismissed(&bar, &MessageBar::dismissed);
         auto* panel = part<QLabel>(w, "p_messager");
         const auto dismiss = [&] {
@@ -187,7 +189,7 @@ class MessageBarTest : public QObject {
         QCOMPARE(w.size(), skinSize);
         QCOMPARE(w.pos(), QPoint(40, 30));
         QVERIFY(w.isVisible());
-        QVERIFY(w.menuAutoPopup());
+        QVERIFY(inside(w).menuAutoPopup());
         QVERIFY(ok->isEnabled());
         QVERIFY(cancel->isEnabled());
 
@@ -206,7 +208,7 @@ class MessageBarTest : public QObject {
         writeSettingsText("[kOk:TD:Alarms]\r\n0_Message=" + message.toStdString() + "\r\n");
         ClockWindow w(QString{});
         w.show();
-        w.messageBar().ShowMessageBar(0);
+        inside(w).messageBar().ShowMessageBar(0);
         auto* panel = part<QLabel>(w, "p_messager");
         QCOMPARE(panel->text(), message);
         const QImage shown = panel->grab().toImage();
@@ -223,9 +225,9 @@ class MessageBarTest : public QObject {
         w.show();
         kok::dialog::SettingsDialog dialog(w);
         w.setSettingsDialog(&dialog);
-        w.messageBar().ShowMessageBar(0);
-        w.messageBar().ShowMessageBar(10); // a second bar over the first
-        w.messageBar().armDismissal();
+        inside(w).messageBar().ShowMessageBar(0);
+        inside(w).messageBar().ShowMessageBar(10); // a second bar over the first
+        inside(w).messageBar().armDismissal();
         w.p_messagerClick();
         QVERIFY(!part<QPushButton>(dialog, "c_ok")->isEnabled());
         QVERIFY(part<QPushButton>(dialog, "c_cancel")->isEnabled());

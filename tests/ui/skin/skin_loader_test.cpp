@@ -16,6 +16,7 @@
 #include "skin/builtin_skins.h"
 #include "skin/form_shaper.h"
 #include "skin/skin_loader.h"
+#include "support/clock_window_inside.h"
 #include "support/form_part.h"
 #include "support/message_catcher.h"
 #include "support/program_folder.h"
@@ -23,6 +24,7 @@
 
 using namespace kok;
 using kok::clock::ImageButton;
+using kok::test::inside;
 namespace skins = kok::settings::skins;
 
 namespace {
@@ -74,11 +76,11 @@ class SkinLoaderTest : public QObject {
         QCOMPARE(part<ImageButton>(w, "i_timer")->geometry(), QRect(80, 2, 11, 11));
         QCOMPARE(part<ImageButton>(w, "i_settings")->geometry(), QRect(92, 3, 19, 19));
         QCOMPARE(part<ImageButton>(w, "i_close")->geometry(), QRect(112, 2, 11, 11));
-        QCOMPARE(w.buttonPictures().timer_at.size(), QSize(11, 11));
+        QCOMPARE(inside(w).buttonPictures().timer_at.size(), QSize(11, 11));
         QCOMPARE(skin::loadSkin(chosen(settings::IsXpFamily()), shaper(w)).mask.size(),
                  QSize(125, 27));
-        QVERIFY(w.buttonPictures().settings_on.toImage() !=
-                w.buttonPictures().settings_of.toImage());
+        QVERIFY(inside(w).buttonPictures().settings_on.toImage() !=
+                inside(w).buttonPictures().settings_of.toImage());
         // Fonts: em sizes from the negative heights, bold, white.
         QCOMPARE(part<QLabel>(w, "t_time")->font().pixelSize(), 11);
         QVERIFY(part<QLabel>(w, "t_time")->font().bold());
@@ -104,7 +106,7 @@ class SkinLoaderTest : public QObject {
         QVERIFY(part<QLabel>(w, "t_timer")->isHidden()); // "type" 0
         QVERIFY(!part<QAction>(w, "m_system")->isVisible());
         QCOMPARE(part<ImageButton>(w, "i_timer")->geometry(), QRect(15, 0, 11, 18));
-        QCOMPARE(w.buttonPictures().close_dn.size(), QSize(16, 18));
+        QCOMPARE(inside(w).buttonPictures().close_dn.size(), QSize(16, 18));
         QVERIFY(nothingWrittenButSettings());
     }
 

@@ -10,6 +10,7 @@
 #include "settings/ini_file.h"
 #include "settings/settings_file.h"
 #include "signals/warn_signal.h"
+#include "signals/warning_lock.h"
 #include "signals/wave_playback.h"
 #include "support/core_app.h"
 #include "support/program_folder.h"
@@ -59,21 +60,23 @@ TEST_F(WarnSignal, ARunningLockKeepsItsCourse) {
     writeSettings("[kOk:TD]\r\nWarnBeep=1\r\n");
     test::coreApp();
     test::CaptureSoundDevice device;
-    QTimer locker;
-    locker.setSingleShot(true);
-    locker.setTimerType(Qt::PreciseTimer);
-    locker.setInterval(60000);
-    locker.start();
+    signal::WarningLock lock(nullptr);
+    auto* locker = lock.findChild<QTimer*>("tt_locker");
+    ASSERT_NE(locker, nullptr);
+    locker->setTimerType(Qt::PreciseTimer);
+    lock.start();
     std::this_thread::sleep_for(50ms);
-    const int before = locker.remainingTime();
+    const int before = locker->remainingTime();
     ASSERT_LT(before, 59980);
-    signal::PlayWarnSignal(locker, {});
-    EXPECT_TRUE(locker.isActive());
-    EXPECT_LE(locker.remainingTime(), before) << "the lock was started afresh";
-    locker.stop();
-    signal::PlayWarnSignal(locker, {});
-    EXPECT_TRUE(locker.isActive());
-    EXPECT_GT(locker.remainingTime(), 58000);
+    signal::PlayWarnSignal(lock, {});
+    EXPECT_TRUE(lock.running());
+    EXPECT_LE(locker->remainingTime(), before) << "the lock was started afresh";
+    lock.restart(); // as a firing does
+    EXPECT_GT(locker->remainingTime(), before);
+    locker->stop();
+    signal::PlayWarnSignal(lock, {});
+    EXPECT_TRUE(lock.running());
+    EXPECT_GT(locker->remainingTime(), 58000);
 }
 
 TEST_F(WarnSignal, ClipFormLoopsPreThenCutsItOff) {
