@@ -181,7 +181,7 @@ class TimersWithDialogTest : public QObject {
         kok::test::TestClock clock(2026, 12, 8, 12, 0, 0);
         ClockWithDialog w;
         int bars = 0;
-        connect(&w.clock.messageBar(), &kok::signal::MessageBar::showingChanged, this,
+        connect(&inside(w.clock).messageBar(), &kok::signal::MessageBar::showingChanged, this,
                 [&](bool showing) { bars += showing ? 1 : 0; });
 
         w.dialog.openSection(SettingsDialog::Countdown);
@@ -197,9 +197,9 @@ class TimersWithDialogTest : public QObject {
         QVERIFY(part<QPushButton>(w.dialog, "b_change")->isVisible());
         clock.set(2026, 12, 8, 12, 1, 40);
         w.tick("tt_countdown");
-        QVERIFY(w.clock.messageBar().showing());
+        QVERIFY(inside(w.clock).messageBar().showing());
         w.clock.p_messagerClick();
-        QTRY_VERIFY(!w.clock.messageBar().showing());
+        QTRY_VERIFY(!inside(w.clock).messageBar().showing());
         w.ok();
         QVERIFY(!w.clock.countdownRunning());
         QVERIFY(!part<kok::platform::TickTimer>(w.clock, "tt_countdown")->isActive());
@@ -295,7 +295,7 @@ class TimersWithDialogTest : public QObject {
         ClockWithDialog again;
         QVERIFY(again.clock.countdownRunning());
         again.tick("tt_countdown");
-        QVERIFY(!again.clock.messageBar().showing());
+        QVERIFY(!inside(again.clock).messageBar().showing());
         QCOMPARE(indicator(again.clock), QString("00:08:00"));
     }
 
