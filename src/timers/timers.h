@@ -27,8 +27,6 @@ class Timers {
 
     Countdown& countdown() { return countdown_; }
     Stopwatch& stopwatch() { return stopwatch_; }
-    const Countdown& countdown() const { return countdown_; }
-    const Stopwatch& stopwatch() const { return stopwatch_; }
 
   private:
     void settle();
