@@ -8,7 +8,6 @@
 #include "clock/clock_surface.h"
 #include "clock/time_text.h"
 #include "platform/clock.h"
-#include "platform/file_io.h"
 #include "platform/tick_timer.h"
 #include "settings/keys.h"
 #include "settings/settings_file.h"
@@ -97,12 +96,8 @@ void AlarmController::showMissedAlarm() {
 
 // The slots are parsed again only when the file has changed.
 const AlarmSettings& AlarmController::currentSettings() {
-    const auto stamp = platform::fileStamp(settings::settingsFilePath());
-    if (!cached_ || stamp != cachedStamp_) {
-        cached_ = readAlarmSettings(settings::openSettings().snapshot());
-        cachedStamp_ = stamp;
-    }
-    return *cached_;
+    return settings_.get(settings::settingsFilePath(),
+                         [] { return readAlarmSettings(settings::openSettings().snapshot()); });
 }
 
 void AlarmController::ma_0Click(int slot) {

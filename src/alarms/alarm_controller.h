@@ -4,12 +4,11 @@
 #include <array>
 #include <deque>
 #include <functional>
-#include <optional>
 #include <string>
 
 #include "alarms/alarm_check.h"
 #include "alarms/alarm_slots.h"
-#include "platform/file_io.h"
+#include "platform/file_cache.h"
 
 class QAction;
 namespace kok::platform {
@@ -75,8 +74,7 @@ class AlarmController : public QObject {
     AlarmCheck check_;
     std::deque<int> missed_; // missed once-alarms not shown yet
     int periodSeconds_ = 5;
-    std::optional<AlarmSettings> cached_;
-    std::optional<platform::FileStamp> cachedStamp_;
+    platform::FileCache<AlarmSettings> settings_;
 };
 
 } // namespace kok::alarm

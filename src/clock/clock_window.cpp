@@ -79,16 +79,16 @@ void ClockWindow::connectComponents() {
 
 void ClockWindow::setSettingsDialog(dialog::SettingsDialog* dialog) {
     dialog_ = dialog;
-    timers_->setStopwatchShown([this](const QString& reading, const QString& timeOfDay) {
+    timers_->stopwatch().setShown([this](const QString& reading, const QString& timeOfDay) {
         if (!settingsDialogVisible()) return;
         dialog_->showStopwatchTime(reading);
         dialog_->showClockTime(timeOfDay);
     });
     // Showing the dialog refreshes its pages; while it shows, they follow.
-    timers_->setStopwatchChanged([this] {
+    timers_->stopwatch().setChanged([this] {
         if (settingsDialogVisible()) dialog_->refreshStopwatchPage();
     });
-    timers_->setCountdownChanged([this] {
+    timers_->countdown().setChanged([this] {
         if (settingsDialogVisible()) dialog_->refreshCountdownPage();
     });
     if (dialog_)
@@ -100,60 +100,40 @@ void ClockWindow::p_messagerClick() {
     messageBar_->p_messagerClick();
 }
 
-void ClockWindow::m_noremindClick() {
-    firing_->m_noremindClick();
-}
-
-void ClockWindow::ma_0Click(int slot) {
-    alarms_->ma_0Click(slot);
-}
-
 void ClockWindow::loadAlarms(const settings::IniFile& ini) {
     alarms_->load(ini);
 }
 
 void ClockWindow::setCountdownRestart(bool fresh) {
-    timers_->setCountdownRestart(fresh);
+    timers_->countdown().setRestart(fresh);
 }
 
 bool ClockWindow::countdownRunning() const {
-    return timers_->countdownRunning();
+    return timers_->countdown().running();
 }
 
 bool ClockWindow::stopwatchTicking() const {
-    return timers_->stopwatchTicking();
+    return timers_->stopwatch().ticking();
 }
 
 bool ClockWindow::stopwatchPaused() const {
-    return timers_->stopwatchPaused();
+    return timers_->stopwatch().paused();
 }
 
 void ClockWindow::pauseStopwatch() {
-    timers_->PauseStopwatch();
+    timers_->stopwatch().PauseStopwatch();
 }
 
 void ClockWindow::resumeStopwatch() {
-    timers_->ResumeStopwatch();
+    timers_->stopwatch().ResumeStopwatch();
 }
 
-void ClockWindow::mt_start_cdnClick() {
-    timers_->mt_start_cdnClick();
-}
-
-void ClockWindow::mt_start_tmrClick() {
-    timers_->mt_start_tmrClick();
-}
-
-void ClockWindow::mt_mode_stopClick() {
-    timers_->mt_mode_stopClick();
-}
-
-void ClockWindow::mt_mode_pauseClick() {
-    timers_->mt_mode_pauseClick();
+void ClockWindow::toggleStopwatch() {
+    timers_->stopwatch().mt_start_tmrClick();
 }
 
 void ClockWindow::i_timerClick() {
-    timers_->i_timerClick();
+    timers_->stopwatch().i_timerClick();
 }
 
 // A tick's text is painted in the pass of the event loop that follows the

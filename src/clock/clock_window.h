@@ -86,13 +86,12 @@ class ClockWindow : public QWidget,
     bool stopwatchPaused() const override;
     void pauseStopwatch() override;
     void resumeStopwatch() override;
-    void toggleStopwatch() override { mt_start_tmrClick(); }
+    void toggleStopwatch() override;
 
   public slots:
     // Commands of the popup menu and the buttons.
     void m_settingsClick();
     void m_skinClick();
-    void m_datetimeClick();
     void m_systemClick();
     void m_magnetClick();
     void ma_settingsClick();
@@ -104,13 +103,7 @@ class ClockWindow : public QWidget,
     void m_closeClick();
     void m_rebootClick();
 
-    // Commands whose work belongs to the alarms, the timers and the Message bar.
-    void m_noremindClick();
-    void ma_0Click(int slot);
-    void mt_start_cdnClick();
-    void mt_start_tmrClick();
-    void mt_mode_stopClick();
-    void mt_mode_pauseClick();
+    // The buttons whose work belongs to the stopwatch and the Message bar.
     void i_timerClick();
     void p_messagerClick();
 
@@ -141,6 +134,7 @@ class ClockWindow : public QWidget,
 
     void connectComponents();
     void connectMenu();
+    void connectOwnedItems();
     void connectButtons();
     void FormCreate();
     void FormShow();

@@ -5,6 +5,7 @@
 
 #include "clock/clock_window.h"
 #include "clock/image_button.h"
+#include "timers/timers.h"
 
 namespace kok::clock {
 
@@ -28,7 +29,8 @@ void ClockWindow::connectButtons() {
     connect(ui_.i_settings, &ImageButton::clicked, this, &ClockWindow::m_settingsClick);
     connect(ui_.i_close, &ImageButton::clicked, this, &ClockWindow::m_closeClick);
     connect(ui_.i_timer, &ImageButton::clicked, this, &ClockWindow::i_timerClick);
-    connect(ui_.i_timer, &ImageButton::doubleClicked, this, &ClockWindow::mt_start_tmrClick);
+    connect(ui_.i_timer, &ImageButton::doubleClicked, &timers_->stopwatch(),
+            &timers::Stopwatch::mt_start_tmrClick);
 }
 
 // The timer button's idle picture tells whether the stopwatch runs.

@@ -6,6 +6,8 @@
 #include <QMenu>
 #include <QTimer>
 
+#include "alarms/alarm_controller.h"
+#include "alarms/event_firing.h"
 #include "clock/clock_window.h"
 #include "clock/uptime.h"
 #include "dialog/settings_dialog.h"
@@ -14,6 +16,7 @@
 #include "settings/autostart.h"
 #include "settings/keys.h"
 #include "settings/settings_file.h"
+#include "timers/timers.h"
 
 namespace kok::clock {
 
@@ -24,17 +27,11 @@ void ClockWindow::connectMenu() {
     const std::pair<QAction*, void (ClockWindow::*)()> handlers[] = {
         {ui_.m_settings, &ClockWindow::m_settingsClick},
         {ui_.m_skin, &ClockWindow::m_skinClick},
-        {ui_.m_datetime, &ClockWindow::m_datetimeClick},
         {ui_.m_system, &ClockWindow::m_systemClick},
         {ui_.m_magnet, &ClockWindow::m_magnetClick},
-        {ui_.m_noremind, &ClockWindow::m_noremindClick},
         {ui_.ma_settings, &ClockWindow::ma_settingsClick},
         {ui_.mt_settings_cdn, &ClockWindow::mt_settings_cdnClick},
         {ui_.mt_settings_tmr, &ClockWindow::mt_settings_tmrClick},
-        {ui_.mt_start_cdn, &ClockWindow::mt_start_cdnClick},
-        {ui_.mt_start_tmr, &ClockWindow::mt_start_tmrClick},
-        {ui_.mt_mode_stop, &ClockWindow::mt_mode_stopClick},
-        {ui_.mt_mode_pause, &ClockWindow::mt_mode_pauseClick},
         {ui_.m_hide_10, &ClockWindow::m_hide_10Click},
         {ui_.m_hide_60, &ClockWindow::m_hide_60Click},
         {ui_.m_reboot, &ClockWindow::m_rebootClick},
@@ -43,8 +40,29 @@ void ClockWindow::connectMenu() {
     };
     for (const auto& [action, handler] : handlers)
         connect(action, &QAction::triggered, this, handler);
+    connectOwnedItems();
+}
+
+// Items whose work belongs to another part reach it directly.
+void ClockWindow::connectOwnedItems() {
+    alarm::AlarmController* alarms = alarms_.get();
     for (int slot = 0; slot < int(ui_.ma_slots.size()); ++slot)
-        connect(ui_.ma_slots[slot], &QAction::triggered, this, [this, slot] { ma_0Click(slot); });
+        connect(ui_.ma_slots[slot], &QAction::triggered, alarms,
+                [alarms, slot] { alarms->ma_0Click(slot); });
+    connect(ui_.m_noremind, &QAction::triggered, firing_.get(),
+            &alarm::EventFiring::m_noremindClick);
+    timers::Countdown* countdown = &timers_->countdown();
+    timers::Stopwatch* stopwatch = &timers_->stopwatch();
+    connect(ui_.mt_start_cdn, &QAction::triggered, countdown,
+            &timers::Countdown::mt_start_cdnClick);
+    connect(ui_.mt_start_tmr, &QAction::triggered, stopwatch,
+            &timers::Stopwatch::mt_start_tmrClick);
+    connect(ui_.mt_mode_stop, &QAction::triggered, stopwatch,
+            &timers::Stopwatch::mt_mode_stopClick);
+    connect(ui_.mt_mode_pause, &QAction::triggered, stopwatch,
+            &timers::Stopwatch::mt_mode_pauseClick);
+    connect(ui_.m_datetime, &QAction::triggered, this,
+            [] { platform::openDateTimeSettings(settings::IsXpFamily()); });
 }
 
 void ClockWindow::popupMenu(QPoint globalPos) {
@@ -93,10 +111,6 @@ void ClockWindow::mt_settings_tmrClick() {
 }
 void ClockWindow::m_infoClick() {
     openSection(Section::Info);
-}
-
-void ClockWindow::m_datetimeClick() {
-    platform::openDateTimeSettings(settings::IsXpFamily());
 }
 
 // Runs after the menu has toggled the check mark. The show-time load then

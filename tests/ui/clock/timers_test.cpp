@@ -3,6 +3,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -154,6 +155,37 @@ class TimersTest : public QObject {
         part<QAction>(w, "mt_start_cdn")->trigger();
         QVERIFY(part<kok::platform::TickTimer>(w, "tt_time")->isActive());
         QCOMPARE(indicator(w, "t_time"), QString("12:00:00"));
+    }
+
+    // The stopwatch's tick reads the state file again only when its identity
+    // changed: an edit in place that moves the modification time shows at the
+    // next tick; one that keeps inode, size and time is not read.
+    void stopwatchTickRereadsOnlyAChangedStateFile() {
+        kok::test::FixedTimeZone zone;
+        kok::test::ProgramFolder folder;
+        kok::test::TestClock clock(2026, 12, 8, 10, 5, 0);
+        ClockWindow w("");
+        w.show();
+        part<QAction>(w, "mt_start_tmr")->trigger();
+        clock.set(2026, 12, 8, 10, 9, 0);
+        const auto path = kok::timers::timerStatePath();
+        const auto editInPlace = [&](const std::string& from, const std::string& to,
+                                     std::chrono::seconds timeMoves) {
+            const auto modified = std::filesystem::last_write_time(path);
+            std::string bytes = kok::test::readBytes(path);
+            bytes.replace(bytes.find(from), from.size(), to);
+            kok::test::writeBytes(path, bytes);
+            std::filesystem::last_write_time(path, modified + timeMoves);
+        };
+        const auto tick = [&] {
+            QMetaObject::invokeMethod(part<kok::platform::TickTimer>(w, "tt_timer"), "timeout");
+            return indicator(w);
+        };
+        QCOMPARE(tick(), QString("00:04:00"));
+        editInPlace("StartMinute=5\r\n", "StartMinute=7\r\n", std::chrono::seconds(1));
+        QCOMPARE(tick(), QString("00:02:00"));
+        editInPlace("StartMinute=7\r\n", "StartMinute=1\r\n", std::chrono::seconds(0));
+        QCOMPARE(tick(), QString("00:02:00"));
     }
 };
 

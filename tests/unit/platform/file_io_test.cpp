@@ -30,7 +30,8 @@ bool refusedWithinASecond(const std::function<bool()>& refuses) {
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(1);
     int status = 0;
     while (std::chrono::steady_clock::now() < end) {
-        if (::waitpid(pid, &status, WNOHANG) == pid) return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+        if (::waitpid(pid, &status, WNOHANG) == pid)
+            return WIFEXITED(status) && WEXITSTATUS(status) == 0;
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     ::kill(pid, SIGKILL);
@@ -67,7 +68,9 @@ TEST(FileIo, SpecialAndOversizedFilesAreRefusedAtOnce) {
         {"skin.ksf", kok::platform::kMaxTextFileBytes,
          [](const fs::path& f) { return !kok::platform::readWholeFile(f); }},
         {"face.bmp", kok::skin::kMaxPictureFileBytes,
-         [](const fs::path& f) { return !kok::platform::readWholeFile(f, kok::skin::kMaxPictureFileBytes); }},
+         [](const fs::path& f) {
+             return !kok::platform::readWholeFile(f, kok::skin::kMaxPictureFileBytes);
+         }},
         {"alarm.wav", kok::platform::kMaxSoundFileBytes,
          [](const fs::path& f) { return kok::signal::loadWave(f.string()) == nullptr; }},
     };
@@ -77,7 +80,8 @@ TEST(FileIo, SpecialAndOversizedFilesAreRefusedAtOnce) {
         Plant plant;
     } specials[] = {
         {"pipe", [](const fs::path& f, std::size_t) { ASSERT_EQ(::mkfifo(f.c_str(), 0644), 0); }},
-        {"link to /dev/zero", [](const fs::path& f, std::size_t) { fs::create_symlink("/dev/zero", f); }},
+        {"link to /dev/zero",
+         [](const fs::path& f, std::size_t) { fs::create_symlink("/dev/zero", f); }},
         {"folder", [](const fs::path& f, std::size_t) { fs::create_directory(f); }},
         {"one byte past the cap",
          [](const fs::path& f, std::size_t cap) {

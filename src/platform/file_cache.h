@@ -1,0 +1,33 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <utility>
+
+#include "platform/file_io.h"
+
+namespace kok::platform {
+
+// What was read from a file, read again only when the file's identity (inode,
+// size, modification time) has changed: a replacing write and an edit in
+// place both show at the next look, and an unchanged file costs one stat.
+template <class T> class FileCache {
+  public:
+    template <class Read> const T& get(const std::filesystem::path& path, Read&& read) {
+        // Stamped before the read: a change during it shows at the next look.
+        const std::optional<FileStamp> stamp = fileStamp(path);
+        if (!value_ || stamp != stamp_) {
+            value_.emplace(std::forward<Read>(read)());
+            stamp_ = stamp;
+        }
+        return *value_;
+    }
+    // The next look reads the file whatever its identity.
+    void forget() { value_.reset(); }
+
+  private:
+    std::optional<T> value_;
+    std::optional<FileStamp> stamp_;
+};
+
+} // namespace kok::platform

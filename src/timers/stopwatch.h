@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <utility>
+
+class QAction;
+namespace kok::platform {
+class TickTimer;
+}
+namespace kok::clock {
+class ClockSurface;
+}
+namespace kok::settings {
+class IniUpdate;
+}
+
+namespace kok::timers {
+
+class TimerStateFile;
+
+struct StopwatchParts {
+    platform::TickTimer* tt_timer = nullptr;
+    QAction* mt_start_tmr = nullptr;
+    QAction* mt_mode_stop = nullptr;
+    QAction* mt_mode_pause = nullptr;
+    QAction* m_timers = nullptr;
+};
+
+// The Stopwatch: counts the time since its start, less its pauses, on the
+// timer indicator; the timer button starts and stops it or pauses and
+// resumes it, by the mode chosen in the menu. Its switch and the button mode
+// are in the Settings file, its times in the Timer state file.
+class Stopwatch : public QObject {
+    Q_OBJECT
+
+  public:
+    // `settle` runs after every start and stop from the menu or the button:
+    // the clock's display follows whether any timer is started.
+    Stopwatch(StopwatchParts parts, TimerStateFile& state, clock::ClockSurface& surface,
+              std::function<void()> settle, QObject* parent = nullptr);
+
+    // The stopwatch part of the show-time load, with the button mode.
+    void load(const settings::IniUpdate& settings);
+    // Running or paused.
+    bool started() const { return started_; }
+    // Whether its tick runs (started and not paused).
+    bool ticking() const;
+    bool paused() const { return started_ && runState_ == Paused; }
+    // The reading and the time of day at every tick, for the dialog's
+    // stopwatch page (the clock's own tick stops while the stopwatch takes
+    // its indicator).
+    void setShown(std::function<void(const QString&, const QString&)> shown) {
+        shown_ = std::move(shown);
+    }
+    // Every start, stop, pause and resume, for the dialog's stopwatch page.
+    void setChanged(std::function<void()> changed) { changed_ = std::move(changed); }
+
+    void mt_start_tmrClick();
+    void tt_timerTimer();
+    void PauseStopwatch();
+    void ResumeStopwatch();
+    void i_timerClick();
+    void mt_mode_stopClick();
+    void mt_mode_pauseClick();
+
+  private:
+    enum RunState { Stopped = 0, Paused = 1, Running = 2 };
+
+    bool StartStopwatch(bool fresh);
+    void setMode(bool stopMode);
+    void notifyChanged();
+
+    StopwatchParts ui_;
+    TimerStateFile& state_;
+    clock::ClockSurface& surface_;
+    std::function<void()> settle_;
+    std::function<void(const QString&, const QString&)> shown_;
+    std::function<void()> changed_;
+    bool started_ = false; // running or paused
+    RunState runState_ = Stopped;
+};
+
+} // namespace kok::timers

@@ -1,0 +1,28 @@
+#include "timers/timer_parts.h"
+
+#include <QAction>
+#include <string>
+
+#include "clock/time_text.h"
+#include "platform/clock.h"
+#include "platform/message_box.h"
+#include "platform/tick_timer.h"
+#include "settings/keys.h"
+
+namespace kok::timers {
+namespace {
+
+constexpr std::string_view kTimersUnusable = "\nИспользование таймеров будет невозможно.";
+
+} // namespace
+
+void startTick(platform::TickTimer& timer) {
+    timer.start(clock::untilNextTick(platform::clock().now()));
+}
+
+void timersUnusable(QAction& m_timers) {
+    m_timers.setVisible(false);
+    platform::showMessage(std::string(settings::kWriteFailureText) + std::string(kTimersUnusable));
+}
+
+} // namespace kok::timers

@@ -1,0 +1,30 @@
+#pragma once
+
+class QAction;
+namespace kok::platform {
+class TickTimer;
+}
+namespace kok::signal {
+class WarningLock;
+}
+
+namespace kok::timers {
+
+// The parts of the Clock window the countdown and the stopwatch drive.
+struct TimerParts {
+    platform::TickTimer* tt_countdown = nullptr;
+    platform::TickTimer* tt_timer = nullptr;
+    signal::WarningLock* tt_locker = nullptr; // the warning lock the countdown's warnings start
+    QAction* mt_start_cdn = nullptr;
+    QAction* mt_start_tmr = nullptr;
+    QAction* mt_mode_stop = nullptr;
+    QAction* mt_mode_pause = nullptr;
+    QAction* m_timers = nullptr; // hidden when the timers cannot be stored
+};
+
+// Both timers tick just after the second boundary, with the clock.
+void startTick(platform::TickTimer& timer);
+// A timer that cannot store its times: the timers menu goes, with a message.
+void timersUnusable(QAction& m_timers);
+
+} // namespace kok::timers
