@@ -6,8 +6,8 @@
 #include <algorithm>
 
 #include "alarms/event_firing.h"
-#include "clock/clock_surface.h"
-#include "clock/time_text.h"
+#include "face/clock_surface.h"
+#include "face/time_text.h"
 #include "platform/clock.h"
 #include "platform/file_io.h"
 #include "platform/tick_timer.h"

@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "clock/clock_form.h"
-#include "clock/clock_surface.h"
 #include "dialog/clock_link.h"
+#include "face/clock_surface.h"
 #include "signals/hourly_chime.h"
 
 namespace kok::settings {

@@ -11,7 +11,7 @@
 #include <chrono>
 #include <thread>
 
-#include "clock/clock_surface.h"
+#include "face/clock_surface.h"
 #include "settings/settings_file.h"
 #include "signals/wave_playback.h"
 #include "skin/skin_font.h"

@@ -4,8 +4,8 @@
 #include <QTimer>
 
 #include "alarms/event_firing.h"
-#include "clock/clock_surface.h"
-#include "clock/time_text.h"
+#include "face/clock_surface.h"
+#include "face/time_text.h"
 #include "platform/clock.h"
 #include "platform/message_box.h"
 #include "platform/tick_timer.h"
