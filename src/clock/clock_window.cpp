@@ -12,8 +12,7 @@
 
 #include "alarms/alarm_controller.h"
 #include "alarms/event_firing.h"
-#include "app/restart.h"
-#include "dialog/settings_dialog.h"
+#include "face/program_control.h"
 #include "face/time_text.h"
 #include "platform/clock.h"
 #include "platform/file_io.h"
@@ -74,11 +73,14 @@ void ClockWindow::connectComponents() {
             [this](bool showing) { menuAutoPopup_ = !showing; });
     connect(messageBar_.get(), &signal::MessageBar::dismissed, alarms_.get(),
             &alarm::AlarmController::onBarDismissed);
+    connect(messageBar_.get(), &signal::MessageBar::showingChanged, this, [this](bool showing) {
+        if (dialog_) dialog_->setMessageBarShowing(showing);
+    });
     connectMenu();
     connectButtons();
 }
 
-void ClockWindow::setSettingsDialog(dialog::SettingsDialog* dialog) {
+void ClockWindow::setSettingsDialog(face::SettingsView* dialog) {
     dialog_ = dialog;
     timers_->setStopwatchShown([this](const QString& reading, const QString& timeOfDay) {
         if (!settingsDialogVisible()) return;
@@ -92,9 +94,6 @@ void ClockWindow::setSettingsDialog(dialog::SettingsDialog* dialog) {
     timers_->setCountdownChanged([this] {
         if (settingsDialogVisible()) dialog_->refreshCountdownPage();
     });
-    if (dialog_)
-        connect(messageBar_.get(), &signal::MessageBar::showingChanged, dialog_,
-                &dialog::SettingsDialog::setMessageBarShowing, Qt::UniqueConnection);
 }
 
 void ClockWindow::p_messagerClick() {
@@ -199,7 +198,7 @@ void ClockWindow::showEvent(QShowEvent* event) {
 
 void ClockWindow::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
-    app::requestTermination();
+    face::program().requestTermination();
 }
 
 void ClockWindow::FormShow() {
@@ -279,7 +278,7 @@ void ClockWindow::tt_timeTimer() {
 void ClockWindow::tt_rebooterTimer() {
     ui_.tt_rebooter->stop();
     menuAutoPopup_ = true;
-    app::RestartProgram();
+    face::program().restartProgram();
 }
 
 void ClockWindow::tt_lockerTimer() {
@@ -287,11 +286,11 @@ void ClockWindow::tt_lockerTimer() {
 }
 
 void ClockWindow::m_closeClick() {
-    app::requestTermination();
+    face::program().requestTermination();
 }
 
 void ClockWindow::m_rebootClick() {
-    app::RestartProgram();
+    face::program().restartProgram();
 }
 
 void ClockWindow::reshow() {

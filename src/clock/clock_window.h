@@ -8,6 +8,7 @@
 #include "clock/clock_form.h"
 #include "dialog/clock_link.h"
 #include "face/clock_surface.h"
+#include "face/settings_view.h"
 #include "signals/hourly_chime.h"
 
 namespace kok::settings {
@@ -19,9 +20,6 @@ class EventFiring;
 } // namespace kok::alarm
 namespace kok::timers {
 class Timers;
-}
-namespace kok::dialog {
-class SettingsDialog;
 }
 namespace kok::signal {
 class MessageBar;
@@ -46,7 +44,7 @@ class ClockWindow : public QWidget, public ClockSurface, public dialog::ClockLin
     void setCountdownRestart(bool fresh) override;
 
     // The dialog the menu opens; none until set.
-    void setSettingsDialog(dialog::SettingsDialog* dialog);
+    void setSettingsDialog(face::SettingsView* dialog);
 
     signal::MessageBar& messageBar() { return *messageBar_; }
 
@@ -179,7 +177,7 @@ class ClockWindow : public QWidget, public ClockSurface, public dialog::ClockLin
     std::unique_ptr<alarm::AlarmController> alarms_;
     std::unique_ptr<timers::Timers> timers_;
     signal::HourlyChime hourlyChime_;
-    dialog::SettingsDialog* dialog_ = nullptr;
+    face::SettingsView* dialog_ = nullptr;
     QString firstArgument_;
     bool menuAutoPopup_ = true;
     bool timerButtonRunning_ = false;

@@ -8,7 +8,6 @@
 
 #include "clock/clock_window.h"
 #include "clock/uptime.h"
-#include "dialog/settings_dialog.h"
 #include "platform/datetime_applet.h"
 #include "platform/uptime.h"
 #include "settings/autostart.h"
@@ -18,7 +17,7 @@
 namespace kok::clock {
 
 namespace keys = kok::settings;
-using Section = dialog::SettingsDialog::Section;
+using Section = face::SettingsView::Section;
 
 void ClockWindow::connectMenu() {
     const std::pair<QAction*, void (ClockWindow::*)()> handlers[] = {
@@ -73,10 +72,6 @@ void ClockWindow::openSection(int section) {
 void ClockWindow::m_settingsClick() {
     activateWindow();
     openSection(Section::Options);
-    if (dialog_) {
-        dialog_->raise();
-        dialog_->activateWindow();
-    }
 }
 
 void ClockWindow::m_skinClick() {
