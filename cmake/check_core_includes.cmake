@@ -1,13 +1,47 @@
 # Fails when a source of the core library includes window code: QtGui,
-# QtWidgets or another GUI module of Qt. (Headers named without their module,
-# such as <QWidget>, are not on the core's include path and fail to compile.)
-#   cmake -DLIST_FILE=<file with the sources, ;-separated> -P check_core_includes.cmake
+# QtWidgets or another GUI module of Qt, a header of the window library, or a
+# form's generated ui_*.h. (Headers named without their module, such as
+# <QWidget>, are not on the core's include path and fail to compile.)
+#   cmake -DLIST_FILE=<file with the core's sources, ;-separated>
+#         [-DUI_LIST_FILE=<file with the window library's sources>]
+#         -DSOURCE_ROOT=<the folder quoted includes start from> -P check_core_includes.cmake
+cmake_policy(VERSION 3.25)
 file(READ "${LIST_FILE}" files)
+set(ui_headers "")
+if(UI_LIST_FILE AND EXISTS "${UI_LIST_FILE}")
+  file(READ "${UI_LIST_FILE}" ui_sources)
+  foreach(f IN LISTS ui_sources)
+    if(f MATCHES "\\.h$")
+      get_filename_component(f "${f}" REALPATH)
+      list(APPEND ui_headers "${f}")
+    endif()
+  endforeach()
+endif()
 set(bad "")
 foreach(f IN LISTS files)
   file(STRINGS "${f}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]Qt(Gui|Widgets|OpenGL|OpenGLWidgets|PrintSupport|Svg|Multimedia)[/>\"]")
   foreach(l IN LISTS lines)
     string(APPEND bad "\n  ${f}: ${l}")
+  endforeach()
+  # A quoted include names a file beside the source or below the source root.
+  get_filename_component(dir "${f}" DIRECTORY)
+  file(STRINGS "${f}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"[^\"]+\"")
+  foreach(l IN LISTS lines)
+    string(REGEX REPLACE "^[^\"]*\"([^\"]+)\".*$" "\\1" name "${l}")
+    get_filename_component(base "${name}" NAME)
+    set(ui_header FALSE)
+    if(base MATCHES "^ui_.*\\.h$")
+      set(ui_header TRUE)
+    endif()
+    foreach(root IN ITEMS "${dir}" "${SOURCE_ROOT}")
+      get_filename_component(resolved "${root}/${name}" REALPATH)
+      if(resolved IN_LIST ui_headers)
+        set(ui_header TRUE)
+      endif()
+    endforeach()
+    if(ui_header)
+      string(APPEND bad "\n  ${f}: ${l} (a header of the window library)")
+    endif()
   endforeach()
 endforeach()
 if(bad)

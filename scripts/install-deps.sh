@@ -21,7 +21,7 @@ TEST_PACKAGES=(
   # end-to-end tests and screenshots
   xvfb xdotool x11-utils bc x11-xserver-utils imagemagick faketime
   tesseract-ocr tesseract-ocr-rus  # reads the text of a message box from its picture
-  python3  # reads widget places from the dialog's form files
+  python3  # reads widget places from the dialog's form files; checks the folders' includes
   openbox  # a window manager that places windows without a position of their own
   # the install's checks: menu entry and metainfo validators, starting the entry
   desktop-file-utils appstream libglib2.0-bin

@@ -81,6 +81,8 @@ int main(int argc, char** argv) {
     // restarted clock whose predecessor is still ending leaves that to later.
     if (!instance.otherRunning()) kok::settings::removeOwnLeftovers(kok::platform::dataDir());
 
+    kok::app::ProgramServices services;
+    const kok::face::ProgramControlInstall handedIn(services);
     try {
         kok::clock::ClockWindow clockWindow(QString::fromStdString(firstArgument));
         kok::dialog::SettingsDialog settingsDialog(clockWindow);

@@ -1,10 +1,10 @@
 #pragma once
 
-class QWidget;
+#include "face/program_control.h"
 
 namespace kok::app {
 
-inline constexpr const char* kRebootSwitch = "/reboot";
+using face::kRebootSwitch;
 
 inline constexpr const char* kSkinResetMessage = "Произошла ошибка во время загрузки темы.\n"
                                                  "Нажмите «ОК» для перезапуска программы\n"
@@ -28,5 +28,16 @@ void RestartWithDefaultSkin(QWidget* clockWindow, bool fallbackFailed);
 // Tells the application to end once the current handler has finished.
 void requestTermination();
 bool terminationRequested();
+
+// The functions above as the control the parts below the program's top reach.
+class ProgramServices final : public face::ProgramControl {
+  public:
+    void restartProgram() override { RestartProgram(); }
+    void restartWithDefaultSkin(QWidget* clockWindow, bool fallbackFailed) override {
+        RestartWithDefaultSkin(clockWindow, fallbackFailed);
+    }
+    void requestTermination() override { app::requestTermination(); }
+    bool terminationRequested() const override { return app::terminationRequested(); }
+};
 
 } // namespace kok::app

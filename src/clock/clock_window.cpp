@@ -12,9 +12,8 @@
 
 #include "alarms/alarm_controller.h"
 #include "alarms/event_firing.h"
-#include "app/restart.h"
-#include "clock/time_text.h"
-#include "dialog/settings_dialog.h"
+#include "face/program_control.h"
+#include "face/time_text.h"
 #include "platform/clock.h"
 #include "platform/file_io.h"
 #include "platform/tick_timer.h"
@@ -73,11 +72,14 @@ void ClockWindow::connectComponents() {
             [this](bool showing) { menuAutoPopup_ = !showing; });
     connect(messageBar_.get(), &signal::MessageBar::dismissed, alarms_.get(),
             &alarm::AlarmController::onBarDismissed);
+    connect(messageBar_.get(), &signal::MessageBar::showingChanged, this, [this](bool showing) {
+        if (dialog_) dialog_->setMessageBarShowing(showing);
+    });
     connectMenu();
     connectButtons();
 }
 
-void ClockWindow::setSettingsDialog(dialog::SettingsDialog* dialog) {
+void ClockWindow::setSettingsDialog(face::SettingsView* dialog) {
     dialog_ = dialog;
     timers_->stopwatch().setShown([this](const QString& reading, const QString& timeOfDay) {
         if (!settingsDialogVisible()) return;
@@ -91,9 +93,6 @@ void ClockWindow::setSettingsDialog(dialog::SettingsDialog* dialog) {
     timers_->countdown().setChanged([this] {
         if (settingsDialogVisible()) dialog_->refreshCountdownPage();
     });
-    if (dialog_)
-        connect(messageBar_.get(), &signal::MessageBar::showingChanged, dialog_,
-                &dialog::SettingsDialog::setMessageBarShowing, Qt::UniqueConnection);
 }
 
 void ClockWindow::p_messagerClick() {
@@ -178,7 +177,7 @@ void ClockWindow::showEvent(QShowEvent* event) {
 
 void ClockWindow::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
-    app::requestTermination();
+    face::program().requestTermination();
 }
 
 void ClockWindow::FormShow() {
@@ -258,15 +257,15 @@ void ClockWindow::tt_timeTimer() {
 void ClockWindow::tt_rebooterTimer() {
     ui_.tt_rebooter->stop();
     menuAutoPopup_ = true;
-    app::RestartProgram();
+    face::program().restartProgram();
 }
 
 void ClockWindow::m_closeClick() {
-    app::requestTermination();
+    face::program().requestTermination();
 }
 
 void ClockWindow::m_rebootClick() {
-    app::RestartProgram();
+    face::program().restartProgram();
 }
 
 void ClockWindow::reshow() {

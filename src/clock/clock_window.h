@@ -6,8 +6,9 @@
 #include <memory>
 
 #include "clock/clock_form.h"
-#include "clock/clock_surface.h"
 #include "dialog/clock_link.h"
+#include "face/clock_surface.h"
+#include "face/settings_view.h"
 #include "signals/bar_window.h"
 #include "signals/hourly_chime.h"
 
@@ -20,9 +21,6 @@ class EventFiring;
 } // namespace kok::alarm
 namespace kok::timers {
 class Timers;
-}
-namespace kok::dialog {
-class SettingsDialog;
 }
 namespace kok::signal {
 class MessageBar;
@@ -53,7 +51,7 @@ class ClockWindow : public QWidget,
     void setCountdownRestart(bool fresh) override;
 
     // The dialog the menu opens; none until set.
-    void setSettingsDialog(dialog::SettingsDialog* dialog);
+    void setSettingsDialog(face::SettingsView* dialog);
 
     // ClockSurface
     void reshow() override;
@@ -181,7 +179,7 @@ class ClockWindow : public QWidget,
     std::unique_ptr<alarm::AlarmController> alarms_;
     std::unique_ptr<timers::Timers> timers_;
     signal::HourlyChime hourlyChime_;
-    dialog::SettingsDialog* dialog_ = nullptr;
+    face::SettingsView* dialog_ = nullptr;
     QString firstArgument_;
     // Whether the right mouse button opens the menu (off during the autostart
     // delay and while the Message bar shows).

@@ -10,7 +10,6 @@
 #include "alarms/event_firing.h"
 #include "clock/clock_window.h"
 #include "clock/uptime.h"
-#include "dialog/settings_dialog.h"
 #include "platform/datetime_applet.h"
 #include "platform/uptime.h"
 #include "settings/autostart.h"
@@ -21,7 +20,7 @@
 namespace kok::clock {
 
 namespace keys = kok::settings;
-using Section = dialog::SettingsDialog::Section;
+using Section = face::SettingsView::Section;
 
 void ClockWindow::connectMenu() {
     const std::pair<QAction*, void (ClockWindow::*)()> handlers[] = {
@@ -91,10 +90,6 @@ void ClockWindow::openSection(int section) {
 void ClockWindow::m_settingsClick() {
     activateWindow();
     openSection(Section::Options);
-    if (dialog_) {
-        dialog_->raise();
-        dialog_->activateWindow();
-    }
 }
 
 void ClockWindow::m_skinClick() {

@@ -13,7 +13,6 @@
 #include "clock/clock_window.h"
 #include "clock/image_button.h"
 #include "clock/move_step.h"
-#include "dialog/settings_dialog.h"
 #include "platform/message_box.h"
 #include "settings/keys.h"
 #include "settings/settings_file.h"
@@ -66,7 +65,7 @@ void ClockWindow::tt_moveTimer() {
 }
 
 bool ClockWindow::settingsDialogVisible() const {
-    return dialog_ && dialog_->isVisible();
+    return dialog_ && dialog_->isOpen();
 }
 
 QPoint ClockWindow::visiblePosition(QPoint stored) const {

@@ -3,9 +3,9 @@
 
 #include <QLabel>
 
-#include "app/restart.h"
 #include "clock/clock_window.h"
 #include "clock/image_button.h"
+#include "face/program_control.h"
 #include "settings/autostart.h"
 #include "settings/settings_file.h"
 #include "skin/form_shaper.h"
@@ -74,8 +74,8 @@ void ClockWindow::applySkinOrRestart() {
     // An instance that a restart started with the built-in skin, failing
     // again, would only restart for ever.
     const bool fallbackFailed =
-        firstArgument_ == QLatin1String(app::kRebootSwitch) && choice.isFallback();
-    app::RestartWithDefaultSkin(this, fallbackFailed);
+        firstArgument_ == QLatin1String(face::kRebootSwitch) && choice.isFallback();
+    face::program().restartWithDefaultSkin(this, fallbackFailed);
 }
 
 void ClockWindow::takeSkinOff() {
@@ -85,7 +85,7 @@ void ClockWindow::takeSkinOff() {
 void ClockWindow::putSkinBack() {
     hide();
     applySkinOrRestart(); // switches the shape on again
-    if (!app::terminationRequested()) show();
+    if (!face::program().terminationRequested()) show();
 }
 
 void ClockWindow::setBarColour(const QColor& background) {

@@ -1,6 +1,6 @@
 #include "clock/uptime.h"
 
-#include "clock/time_text.h"
+#include "face/time_text.h"
 
 namespace kok::clock {
 

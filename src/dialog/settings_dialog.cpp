@@ -8,7 +8,6 @@
 #include <filesystem>
 
 #include "alarms/alarm_slots.h"
-#include "app/restart.h"
 #include "dialog/alarm_page.h"
 #include "dialog/alarm_working_copy.h"
 #include "dialog/clock_link.h"
@@ -21,6 +20,7 @@
 #include "dialog/skin_editor_page.h"
 #include "dialog/skins_page.h"
 #include "dialog/stopwatch_page.h"
+#include "face/program_control.h"
 #include "platform/clock.h"
 #include "platform/message_box.h"
 #include "settings/keys.h"
@@ -66,30 +66,6 @@ std::filesystem::path workingCopyPath() {
 
 std::string today() {
     return alarm::dateText(platform::clock().now());
-}
-
-DialogPage* makePage(SettingsDialog::Section section, ClockLink& clock) {
-    switch (section) {
-    case SettingsDialog::Options:
-        return new OptionsPage(clock);
-    case SettingsDialog::Alarm:
-        return new AlarmPage;
-    case SettingsDialog::Countdown:
-        return new CountdownPage(clock);
-    case SettingsDialog::Timer:
-        return new StopwatchPage(clock);
-    case SettingsDialog::Message:
-        return new MessagePage;
-    case SettingsDialog::Skins:
-        return new SkinsPage;
-    case SettingsDialog::Editor:
-        return new SkinEditorPage;
-    case SettingsDialog::Info:
-        return new InfoPage;
-    case SettingsDialog::SectionCount:
-        break;
-    }
-    return new DialogPage;
 }
 
 } // namespace
@@ -143,11 +119,36 @@ template <class Fn> void SettingsDialog::forEachPage(Fn fn) const {
         if (page) fn(*page);
 }
 
+// The pages the dialog passes calls to are kept by their own type.
+DialogPage* SettingsDialog::makePage(Section section) {
+    switch (section) {
+    case Options:
+        return optionsPage_ = new OptionsPage(clock_);
+    case Alarm:
+        return new AlarmPage;
+    case Countdown:
+        return countdownPage_ = new CountdownPage(clock_);
+    case Timer:
+        return stopwatchPage_ = new StopwatchPage(clock_);
+    case Message:
+        return new MessagePage;
+    case Skins:
+        return new SkinsPage;
+    case Editor:
+        return new SkinEditorPage;
+    case Info:
+        return new InfoPage;
+    case SectionCount:
+        break;
+    }
+    return new DialogPage;
+}
+
 void SettingsDialog::buildPages() {
     if (pagesBuilt_) return;
     pagesBuilt_ = true;
     for (int i = 0; i < SectionCount; ++i) {
-        DialogPage* page = makePage(Section(i), clock_);
+        DialogPage* page = makePage(Section(i));
         page->setObjectName(kSections[i].page);
         ui_->tabs->addWidget(page);
         keepLabelsPlain(page); // before any page shows a text from a file
@@ -275,7 +276,7 @@ void SettingsDialog::c_okClick() {
         platform::showMessage(std::string(settings::kWriteFailureText) + kSaveCancelledLine);
     bool restart = false;
     forEachPage([&](const DialogPage& page) { restart = restart || page.changesRunningSkin(); });
-    if (restart) app::RestartProgram();
+    if (restart) face::program().restartProgram();
     hide();
     // A countdown that runs now runs on; one switched on here starts from its
     // full time. The countdown page may say otherwise.
@@ -324,32 +325,28 @@ void SettingsDialog::setMessageBarShowing(bool showing) {
     updateButtons();
 }
 
-void SettingsDialog::showClockPosition(QPoint position) {
-    if (pagesBuilt_) static_cast<OptionsPage*>(pages_[Options])->showClockPosition(position);
+bool SettingsDialog::isOpen() const {
+    return isVisible();
 }
 
-StopwatchPage* SettingsDialog::stopwatchPage() const {
-    return qobject_cast<StopwatchPage*>(pages_[Timer]);
+void SettingsDialog::showClockPosition(QPoint position) {
+    if (optionsPage_) optionsPage_->showClockPosition(position);
 }
 
 void SettingsDialog::showStopwatchTime(const QString& text) {
-    if (StopwatchPage* page = stopwatchPage()) page->showStopwatchTime(text);
+    if (stopwatchPage_) stopwatchPage_->showStopwatchTime(text);
 }
 
 void SettingsDialog::showClockTime(const QString& text) {
-    if (StopwatchPage* page = stopwatchPage()) page->showClockTime(text);
+    if (stopwatchPage_) stopwatchPage_->showClockTime(text);
 }
 
 void SettingsDialog::refreshStopwatchPage() {
-    if (StopwatchPage* page = stopwatchPage()) page->refresh();
-}
-
-CountdownPage* SettingsDialog::countdownPage() const {
-    return qobject_cast<CountdownPage*>(pages_[Countdown]);
+    if (stopwatchPage_) stopwatchPage_->refresh();
 }
 
 void SettingsDialog::refreshCountdownPage() {
-    if (CountdownPage* page = countdownPage()) page->showCountdownRunning();
+    if (countdownPage_) countdownPage_->showCountdownRunning();
 }
 
 } // namespace kok::dialog

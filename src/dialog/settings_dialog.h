@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "dialog/dialog_page.h"
+#include "face/settings_view.h"
 
 class QPushButton;
 class QTimer;
@@ -18,6 +19,7 @@ namespace kok::dialog {
 
 class ClockLink;
 class CountdownPage;
+class OptionsPage;
 class StopwatchPage;
 
 // The Settings dialog: created hidden at start and afterwards only shown and
@@ -25,30 +27,24 @@ class StopwatchPage;
 // pages; showing it loads every page from the Settings file, OK saves every
 // page in one update of the file. The pages are built the first time the
 // dialog shows, so that creating it at start-up costs next to nothing.
-class SettingsDialog : public QDialog {
+class SettingsDialog : public QDialog, public face::SettingsView {
     Q_OBJECT
 
   public:
-    enum Section { Options, Alarm, Countdown, Timer, Message, Skins, Editor, Info, SectionCount };
-
     explicit SettingsDialog(ClockLink& clock, QWidget* parent = nullptr);
     ~SettingsDialog() override;
 
-    // Shows the dialog on a section and brings it to the front.
-    void openSection(Section section);
     Section currentSection() const;
-    // The Clock window's position while it is dragged.
-    void showClockPosition(QPoint position);
-    // The stopwatch's reading at every tick, for its page's live field.
-    void showStopwatchTime(const QString& text);
-    // The clock's time at every tick, for the stopwatch page's current-time field.
-    void showClockTime(const QString& text);
-    // The stopwatch started, stopped, paused or resumed; the countdown started
-    // or stopped: their pages show it.
-    void refreshStopwatchPage();
-    void refreshCountdownPage();
-    // OK and Cancel are off while the Message bar shows.
-    void setMessageBarShowing(bool showing);
+
+    // SettingsView
+    void openSection(Section section) override;
+    bool isOpen() const override;
+    void showClockPosition(QPoint position) override;
+    void showStopwatchTime(const QString& text) override;
+    void showClockTime(const QString& text) override;
+    void refreshStopwatchPage() override;
+    void refreshCountdownPage() override;
+    void setMessageBarShowing(bool showing) override;
     // The program's folder could not be written: nothing can be saved until
     // the program ends.
     bool isReadOnly() const { return readOnly_; }
@@ -77,6 +73,7 @@ class SettingsDialog : public QDialog {
     void FormHide();
     void showSection(Section section);
     void buildPages();
+    DialogPage* makePage(Section section);
     void createAlarmWorkingCopy(const settings::IniUpdate& file);
     // Writes every page into the Settings file in one update; false when
     // nothing could be saved.
@@ -84,14 +81,15 @@ class SettingsDialog : public QDialog {
     void enterReadOnly();
     void updateButtons();
     template <class Fn> void forEachPage(Fn fn) const;
-    // None until the pages are built.
-    StopwatchPage* stopwatchPage() const;
-    CountdownPage* countdownPage() const;
 
     std::unique_ptr<Ui::SettingsDialogForm> ui_;
     ClockLink& clock_;
     std::array<QPushButton*, SectionCount> sectionButtons_{};
     std::array<DialogPage*, SectionCount> pages_{};
+    // The pages the dialog passes the clock's calls to; none until built.
+    OptionsPage* optionsPage_ = nullptr;
+    CountdownPage* countdownPage_ = nullptr;
+    StopwatchPage* stopwatchPage_ = nullptr;
     Section current_ = Options;
     bool pagesBuilt_ = false;
     bool readOnly_ = false;

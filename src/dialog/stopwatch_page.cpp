@@ -1,9 +1,9 @@
 #include "dialog/stopwatch_page.h"
 
-#include "clock/time_text.h"
 #include "dialog/clock_link.h"
 #include "dialog/label_click.h"
 #include "dialog/stopwatch_reading.h"
+#include "face/time_text.h"
 #include "platform/clock.h"
 #include "settings/ini_file.h"
 #include "settings/keys.h"

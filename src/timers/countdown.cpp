@@ -3,7 +3,7 @@
 #include <QAction>
 
 #include "alarms/event_firing.h"
-#include "clock/clock_surface.h"
+#include "face/clock_surface.h"
 #include "platform/clock.h"
 #include "platform/tick_timer.h"
 #include "settings/event_keys.h"

@@ -2,8 +2,8 @@
 
 #include <QAction>
 
-#include "clock/clock_surface.h"
-#include "clock/time_text.h"
+#include "face/clock_surface.h"
+#include "face/time_text.h"
 #include "platform/clock.h"
 #include "platform/tick_timer.h"
 #include "settings/keys.h"

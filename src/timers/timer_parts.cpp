@@ -3,7 +3,7 @@
 #include <QAction>
 #include <string>
 
-#include "clock/time_text.h"
+#include "face/time_text.h"
 #include "platform/clock.h"
 #include "platform/message_box.h"
 #include "platform/tick_timer.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "clock/time_text.h"
+#include "face/time_text.h"
 #include "platform/file_io.h"
 #include "settings/keys.h"
 #include "settings/settings_file.h"

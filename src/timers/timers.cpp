@@ -1,6 +1,6 @@
 #include "timers/timers.h"
 
-#include "clock/clock_surface.h"
+#include "face/clock_surface.h"
 #include "settings/ini_file.h"
 
 namespace kok::timers {

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QtTest>
 
+#include "app/restart.h"
 #include "support/qt_test_main.h"
 #include "support/temp_dir.h"
 
@@ -10,6 +11,10 @@ int main(int argc, char** argv) {
     const kok::test::TempDir config;
     qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config.path().string()));
     QApplication app(argc, argv);
+    // The windows under test restart and end the program through the same
+    // services as in the program's entry.
+    kok::app::ProgramServices services;
+    const kok::face::ProgramControlInstall handedIn(services);
     int failed = 0;
     for (const auto& make : kok::test::qtTests()) {
         const auto test = make();

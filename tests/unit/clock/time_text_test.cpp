@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "clock/time_text.h"
+#include "face/time_text.h"
 
 using kok::clock::FormatDuration;
 using kok::clock::idleIndicatorText;

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "clock/time_text.h"
 #include "dialog/stopwatch_reading.h"
+#include "face/time_text.h"
 #include "settings/ini_file.h"
 #include "support/program_folder.h"
 #include "support/test_clock.h"

@@ -1,4 +1,4 @@
-#include "clock/time_text.h"
+#include "face/time_text.h"
 
 #include <cstdio>
 

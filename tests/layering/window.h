@@ -1,0 +1,3 @@
+#pragma once
+
+// Stands for a header of the window library in the layering check's test.
