@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
 #include <string_view>
 
 namespace kok::skin {
@@ -44,13 +45,13 @@ inline constexpr std::array<std::string_view, kSkinPictureCount + 1> kSkinFolder
 }();
 
 // "face.bmp", "timer_at.bmp", ...
-constexpr std::string_view pictureFileName(SkinPicture picture) {
-    return kSkinPictureFiles[std::size_t(picture)];
+inline std::string pictureFileName(SkinPicture picture) {
+    return std::string(kSkinPictureFiles[std::size_t(picture)]);
 }
 
 // The picture's name without ".bmp": "face", "timer_at", ...
 constexpr std::string_view pictureStem(SkinPicture picture) {
-    std::string_view name = pictureFileName(picture);
+    std::string_view name = kSkinPictureFiles[std::size_t(picture)];
     name.remove_suffix(std::string_view(".bmp").size());
     return name;
 }
