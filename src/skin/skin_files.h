@@ -30,9 +30,9 @@ inline constexpr int kSkinPictureCount = 12;
 // An external skin's picture files, by SkinPicture. A built-in skin names its
 // resources "<skin>_" followed by the same name without ".bmp".
 inline constexpr std::array<std::string_view, kSkinPictureCount> kSkinPictureFiles = {
-    "face.bmp",        "mask.bmp",        "timer_of.bmp",    "timer_at.bmp",
-    "timer_dn.bmp",    "timer_on.bmp",    "settings_of.bmp", "settings_on.bmp",
-    "settings_dn.bmp", "close_of.bmp",    "close_on.bmp",    "close_dn.bmp"};
+    "face.bmp",        "mask.bmp",     "timer_of.bmp",    "timer_at.bmp",
+    "timer_dn.bmp",    "timer_on.bmp", "settings_of.bmp", "settings_on.bmp",
+    "settings_dn.bmp", "close_of.bmp", "close_on.bmp",    "close_dn.bmp"};
 
 inline constexpr std::string_view kSkinDescriptionFile = "skin.ksf";
 
