@@ -243,7 +243,7 @@ void AlarmPage::o_alarm_onClick() {
 }
 
 void AlarmPage::numberChange(QLineEdit* field, QSpinBox* arrows, std::string_view suffix) {
-    const std::optional<int> value = fieldInteger(utf8(field->text()));
+    const std::optional<int> value = fieldInteger(field);
     if (!value) {
         field->setText(QStringLiteral("0")); // runs this handler again, which writes it
         return;
@@ -254,7 +254,7 @@ void AlarmPage::numberChange(QLineEdit* field, QSpinBox* arrows, std::string_vie
 }
 
 void AlarmPage::dateChange(QLineEdit* field, QSpinBox* arrows) {
-    const std::optional<int> value = fieldInteger(utf8(field->text()));
+    const std::optional<int> value = fieldInteger(field);
     if (!value) {
         field->setText(QStringLiteral("1"));
         return;
