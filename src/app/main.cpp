@@ -90,7 +90,10 @@ int main(int argc, char** argv) {
         if (!kok::app::terminationRequested()) clockWindow.show();
         app.exec();
     } catch (const std::exception& e) {
-        QMessageBox::critical(nullptr, "kOk DIAL TD", QString::fromUtf8(e.what()));
+        // The text may name a file from a skin: plain text, never markup.
+        QMessageBox box(QMessageBox::Critical, "kOk DIAL TD", QString::fromUtf8(e.what()));
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
     }
     return 0;
 }

@@ -11,6 +11,7 @@
 #include "dialog/number_arrows.h"
 #include "platform/clock.h"
 #include "platform/process.h"
+#include "platform/qt_text.h"
 #include "settings/ini_file.h"
 #include "settings/keys.h"
 #include "settings/settings_file.h"
@@ -24,13 +25,8 @@ namespace {
 namespace keys = settings::alarms;
 namespace defaults = settings::alarms::dialog;
 
-std::string utf8(const QString& text) {
-    return text.toStdString();
-}
-
-QString text(std::string_view utf8Text) {
-    return QString::fromUtf8(utf8Text.data(), qsizetype(utf8Text.size()));
-}
+using platform::qText;
+using platform::utf8;
 
 } // namespace
 
@@ -196,7 +192,7 @@ void AlarmPage::c_alarmsChange() {
         return number(suffix, fallback) != 0;
     };
     const auto string = [&](std::string_view suffix, std::string_view fallback) {
-        return text(copy.readString(keys::kName, keys::slotKey(n, suffix), fallback));
+        return qText(copy.readString(keys::kName, keys::slotKey(n, suffix), fallback));
     };
 
     ui_->o_alarm_on->setChecked(flag(keys::kUse, defaults::kUse));
@@ -204,8 +200,8 @@ void AlarmPage::c_alarmsChange() {
     ui_->e_min_alarm->setText(QString::number(number(keys::kMinute, defaults::kMinute)));
     const std::string date = copy.readString(keys::kName, keys::slotKey(n, keys::kDate),
                                              alarm::dateText(platform::clock().now()));
-    ui_->e_day->setText(text(alarmDateDay(date)));
-    ui_->e_month->setText(text(alarmDateMonth(date)));
+    ui_->e_day->setText(qText(alarmDateDay(date)));
+    ui_->e_month->setText(qText(alarmDateMonth(date)));
     ui_->e_pre->setText(QString::number(number(keys::kWarn, defaults::kWarn)));
     ui_->e_after_alarm->setText(QString::number(number(keys::kRemind, defaults::kRemind)));
 
@@ -247,7 +243,7 @@ void AlarmPage::o_alarm_onClick() {
 }
 
 void AlarmPage::numberChange(QLineEdit* field, QSpinBox* arrows, std::string_view suffix) {
-    const std::optional<int> value = fieldInteger(utf8(field->text()));
+    const std::optional<int> value = fieldInteger(field);
     if (!value) {
         field->setText(QStringLiteral("0")); // runs this handler again, which writes it
         return;
@@ -258,7 +254,7 @@ void AlarmPage::numberChange(QLineEdit* field, QSpinBox* arrows, std::string_vie
 }
 
 void AlarmPage::dateChange(QLineEdit* field, QSpinBox* arrows) {
-    const std::optional<int> value = fieldInteger(utf8(field->text()));
+    const std::optional<int> value = fieldInteger(field);
     if (!value) {
         field->setText(QStringLiteral("1"));
         return;

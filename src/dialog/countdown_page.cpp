@@ -23,10 +23,6 @@ namespace {
 namespace keys = settings::timer;
 namespace defaults = settings::timer::dialog;
 
-std::optional<int> number(const QLineEdit* field) {
-    return fieldInteger(field->text().toStdString());
-}
-
 } // namespace
 
 CountdownPage::CountdownPage(ClockLink& clock, QWidget* parent)
@@ -72,8 +68,8 @@ CountdownPage::CountdownPage(ClockLink& clock, QWidget* parent)
 CountdownPage::~CountdownPage() = default;
 
 void CountdownPage::e_timeformatChange() {
-    const std::optional<int> h = number(ui_->e_hrs_cdn), m = number(ui_->e_min_cdn),
-                             s = number(ui_->e_sec_cdn);
+    const std::optional<int> h = fieldInteger(ui_->e_hrs_cdn), m = fieldInteger(ui_->e_min_cdn),
+                             s = fieldInteger(ui_->e_sec_cdn);
     if (h && m) {
         const QSignalBlocker quiet(ui_->a_sec_cdn);
         ui_->a_sec_cdn->setMinimum(secondsMinimum(*h, *m));
@@ -94,7 +90,7 @@ void CountdownPage::e_timeformatChange() {
 }
 
 void CountdownPage::e_secsChange() {
-    const std::optional<int> total = number(ui_->e_secs);
+    const std::optional<int> total = fieldInteger(ui_->e_secs);
     if (total) followField(ui_->a_secs, *total);
     if (durationGuard_) return;
     fieldsTypedLast_ = false;
@@ -125,11 +121,11 @@ void CountdownPage::settleTotal() {
 }
 
 void CountdownPage::numberChange(QLineEdit* field, QSpinBox* arrows) {
-    if (const std::optional<int> value = number(field)) followField(arrows, *value);
+    if (const std::optional<int> value = fieldInteger(field)) followField(arrows, *value);
 }
 
 void CountdownPage::settleNumber(QLineEdit* field, QSpinBox* arrows) {
-    const std::optional<int> value = number(field);
+    const std::optional<int> value = fieldInteger(field);
     field->setText(
         QString::number(value ? std::clamp(*value, arrows->minimum(), arrows->maximum()) : 0));
 }
@@ -244,9 +240,7 @@ void CountdownPage::load(const settings::IniUpdate& file, SettingsGroup group) {
 void CountdownPage::save(settings::IniUpdate& file, SettingsGroup group) const {
     if (group != SettingsGroup::Timer) return;
     const auto integer = [&](std::string_view key, const QLineEdit* field) {
-        const std::optional<int> value = number(field);
-        if (!value) throw InvalidField(field->objectName().toStdString());
-        file.writeInteger(keys::kName, key, *value);
+        file.writeInteger(keys::kName, key, savedInteger(field));
     };
     const auto flag = [&](std::string_view key, const QAbstractButton* box) {
         file.writeFlag(keys::kName, key, box->isChecked());

@@ -10,13 +10,14 @@
 #include <filesystem>
 
 #include "platform/paths.h"
+#include "platform/qt_text.h"
 #include "platform/sound_path.h"
 
 namespace kok::dialog {
 namespace {
 
 QString qs(const std::filesystem::path& p) {
-    return QString::fromStdString(p.string());
+    return platform::qText(p.string());
 }
 
 // The program chooser's lines, matched here rather than by the dialog's name

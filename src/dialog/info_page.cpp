@@ -7,6 +7,7 @@
 #include "dialog/label_click.h"
 #include "dialog/page_fonts.h"
 #include "dialog/product_info.h"
+#include "platform/qt_text.h"
 #include "platform/shell_open_ui.h"
 #include "ui_info_page.h"
 
@@ -19,9 +20,7 @@ const QColor kClickedColor(0, 0, 0);
 constexpr int kLinkPixels = 11;
 constexpr int kTitlePixels = 29;
 
-QString text(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
+using platform::qText;
 
 void setTextColor(QWidget* w, const QColor& color) {
     QPalette pal = w->palette();
@@ -38,8 +37,8 @@ void fitToText(QLabel* label) {
 }
 
 QString mailAddress() {
-    const QByteArray subject = QUrl::toPercentEncoding('"' + text(product::kName) + '"');
-    return "mailto:" + text(product::kMail) + "?subject=" + QString::fromLatin1(subject);
+    const QByteArray subject = QUrl::toPercentEncoding('"' + qText(product::kName) + '"');
+    return "mailto:" + qText(product::kMail) + "?subject=" + QString::fromLatin1(subject);
 }
 
 } // namespace
@@ -51,22 +50,22 @@ InfoPage::InfoPage(QWidget* parent)
     setMouseTracking(true);
 
     ui_->t_title->setFont(pageFont("Arial Black", kTitlePixels));
-    ui_->t_version->setText("ВЕРСИЯ " + text(product::kVersion));
-    ui_->t_id->setText("ID: " + text(product::kBuildId));
-    ui_->t_author->setText(text(product::kAuthorCaption));
-    ui_->t_name->setText(text(product::kAuthorName));
-    ui_->t_nick->setText("( " + text(product::kAuthorNick) + " )");
-    ui_->t_mail->setText(text(product::kMail));
-    ui_->t_web->setText(text(product::kWebSite));
+    ui_->t_version->setText("ВЕРСИЯ " + qText(product::kVersion));
+    ui_->t_id->setText("ID: " + qText(product::kBuildId));
+    ui_->t_author->setText(qText(product::kAuthorCaption));
+    ui_->t_name->setText(qText(product::kAuthorName));
+    ui_->t_nick->setText("( " + qText(product::kAuthorNick) + " )");
+    ui_->t_mail->setText(qText(product::kMail));
+    ui_->t_web->setText(qText(product::kWebSite));
     QFont credit = pageFont("Arial", kLinkPixels);
     credit.setBold(true);
     ui_->t_name->setFont(credit);
     ui_->t_nick->setFont(credit);
 
     links_ = {{{ui_->t_mail, mailAddress()},
-               {ui_->t_web, text(product::kWebSite)},
-               {ui_->t_info, text(product::kProductPage)},
-               {ui_->t_skins, text(product::kSkinsPage)}}};
+               {ui_->t_web, qText(product::kWebSite)},
+               {ui_->t_info, qText(product::kProductPage)},
+               {ui_->t_skins, qText(product::kSkinsPage)}}};
     for (Link& link : links_) {
         QFont f = credit;
         f.setUnderline(link.label == ui_->t_mail || link.label == ui_->t_web);
@@ -97,7 +96,7 @@ bool InfoPage::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     if (watched == ui_->t_id && click) {
-        open_(text(product::kIdsPage));
+        open_(qText(product::kIdsPage));
         return true;
     }
     for (Link& link : links_) {

@@ -35,17 +35,12 @@ int toBgr(const QColor& c) {
 
 // A read-only number field moved by its arrows. Either side follows the
 // other; a stored value outside the arrows' range stays in the field as it is.
+// Only the page writes these fields, always a number, so their fallback of 0
+// for no integer is never seen.
 void bindArrows(QLineEdit* field, QSpinBox* arrows) {
     attachArrows(arrows, field);
     QObject::connect(field, &QLineEdit::textChanged, arrows,
-                     [arrows](const QString& text) { followField(arrows, text.toInt()); });
-}
-
-int fieldValue(const QLineEdit* field) {
-    bool ok = false;
-    const int value = field->text().toInt(&ok);
-    if (!ok) throw InvalidField(field->objectName().toStdString());
-    return value;
+                     [field, arrows] { followField(arrows, fieldInteger(field).value_or(0)); });
 }
 
 // Sets a radio as the file says. Turning one on turns its group's others off;
@@ -155,9 +150,9 @@ void MessagePage::save(settings::IniUpdate& file, SettingsGroup group) const {
         return;
     }
     if (group != SettingsGroup::Message) return;
-    const int size = fieldValue(ui_->e_font);
-    const int height = fieldValue(ui_->e_height);
-    const int frequency = fieldValue(ui_->e_speed);
+    const int size = savedInteger(ui_->e_font);
+    const int height = savedInteger(ui_->e_height);
+    const int frequency = savedInteger(ui_->e_speed);
     file.writeFlag(keys::kName, keys::kAtCenter, ui_->o_center->isChecked());
     file.writeFlag(keys::kName, keys::kAtFull, ui_->o_full->isChecked());
     file.writeFlag(keys::kName, keys::kAtTop, ui_->o_top->isChecked());
@@ -205,7 +200,7 @@ void MessagePage::setHeightField(int height, bool editable) {
 
 void MessagePage::updatePreviewFont() {
     const char* face = ui_->o_smallfonts->isChecked() ? "Small Fonts" : "Arial Black";
-    const int pixels = -skin::FontHeightFromSize(ui_->e_font->text().toInt());
+    const int pixels = -skin::FontHeightFromSize(fieldInteger(ui_->e_font).value_or(0));
     ui_->p_preview->setFont(pageFont(face, pixels));
 }
 

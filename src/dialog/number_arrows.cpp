@@ -4,6 +4,10 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 
+#include "dialog/dialog_page.h"
+#include "dialog/field_integer.h"
+#include "platform/qt_text.h"
+
 namespace kok::dialog {
 
 void attachArrows(QSpinBox* arrows, QLineEdit* field) {
@@ -18,6 +22,16 @@ void attachArrows(QSpinBox* arrows, QLineEdit* field) {
 void followField(QSpinBox* arrows, int value) {
     const QSignalBlocker quiet(arrows);
     arrows->setValue(value);
+}
+
+std::optional<int> fieldInteger(const QLineEdit* field) {
+    return fieldInteger(platform::utf8(field->text()));
+}
+
+int savedInteger(const QLineEdit* field) {
+    const std::optional<int> value = fieldInteger(field);
+    if (!value) throw InvalidField(platform::utf8(field->objectName()));
+    return *value;
 }
 
 } // namespace kok::dialog

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 class QLineEdit;
 class QSpinBox;
 
@@ -13,5 +15,13 @@ void attachArrows(QSpinBox* arrows, QLineEdit* field);
 // Puts the arrows at a typed value without reporting it, so that the next
 // step starts from there (kept within the arrows' range).
 void followField(QSpinBox* arrows, int value);
+
+// The integer a number field holds, by the dialog's one rule for them (see
+// field_integer.h); none when it holds none, and the page chooses what then.
+std::optional<int> fieldInteger(const QLineEdit* field);
+
+// The integer a number field holds for saving; throws InvalidField when it
+// holds none, which fails the save.
+int savedInteger(const QLineEdit* field);
 
 } // namespace kok::dialog

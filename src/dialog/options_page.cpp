@@ -16,7 +16,6 @@
 #include "platform/run_key_store.h"
 #include "settings/autostart.h"
 #include "settings/ini_file.h"
-#include "settings/ini_integer.h"
 #include "settings/keys.h"
 #include "signals/voice_pack.h"
 #include "signals/wave_playback.h"
@@ -34,16 +33,6 @@ const std::string kVoicePackHint =
     "необходима специальная библиотека (файл «kOkvoice.dll», ~500Кб),\n"
     "которую можно скачать с сайта " +
     std::string(product::kWebSite) + " ...";
-
-std::optional<int> fieldInteger(const QLineEdit* field) {
-    return settings::parseIniInteger(field->text().toStdString());
-}
-
-int requireInteger(const QLineEdit* field) {
-    const std::optional<int> value = fieldInteger(field);
-    if (!value) throw InvalidField(field->objectName().toStdString());
-    return *value;
-}
 
 // Loading a flag into a radio: turning one on turns its group's others off,
 // turning one off leaves them alone, so a file with several kinds at 1 shows
@@ -163,8 +152,8 @@ void OptionsPage::load(const settings::IniUpdate& file, SettingsGroup group) {
 void OptionsPage::save(settings::IniUpdate& file, SettingsGroup group) const {
     switch (group) {
     case SettingsGroup::Main: {
-        const int x = requireInteger(ui_->e_xx);
-        const int y = requireInteger(ui_->e_yy);
+        const int x = savedInteger(ui_->e_xx);
+        const int y = savedInteger(ui_->e_yy);
         file.writeInteger(main_keys::kName, main_keys::kPosX, x);
         file.writeInteger(main_keys::kName, main_keys::kPosY, y);
         file.writeFlag(main_keys::kName, main_keys::kPriority, ui_->o_priority->isChecked());
@@ -220,8 +209,9 @@ void OptionsPage::autostartToggled(bool on) {
     ui_->o_autostart->setEnabled(false);
 }
 
-// Every change moves the clock at once; a text that is no integer gives way
-// to where the clock is.
+// Every change moves the clock at once. A text that is no integer gives way
+// to where the clock is: this page's own fallback, where the other pages put
+// a fixed number in its place.
 void OptionsPage::positionEdited(QLineEdit* field, QSpinBox* arrows, bool horizontal) {
     const QPoint at = clock_.clockPosition();
     const std::optional<int> value = fieldInteger(field);

@@ -3,22 +3,21 @@
 #include <QByteArray>
 #include <span>
 
-#include "dialog/skin_info.h"
 #include "platform/file_io.h"
 #include "skin/mask_bitmap.h"
 #include "skin/mask_region.h"
 #include "skin/picture_decode.h"
+#include "skin/skin_files.h"
 #include "skin/windows_path.h"
 
 namespace kok::dialog {
 
 bool isWearableSkin(std::string_view folder) {
-    for (std::string_view name : kSkinFolderFiles) {
-        if (!name.ends_with(".bmp")) continue;
+    for (std::string_view name : skin::kSkinPictureFiles) {
         const auto bytes = platform::readWholeFile(
             skin::resolveWindowsPath(std::string(folder) + std::string(name)));
         if (!bytes || skin::decodePicture(QByteArray::fromStdString(*bytes)).isNull()) return false;
-        if (name != "mask.bmp") continue;
+        if (name != skin::pictureFileName(skin::SkinPicture::Mask)) continue;
         const std::span<const std::uint8_t> file(
             reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size());
         const skin::MaskParseResult mask = skin::parseMask(file);

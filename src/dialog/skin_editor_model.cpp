@@ -15,10 +15,6 @@ namespace {
 
 using skin::SkinRect;
 
-constexpr std::array<const char*, kSkinPictureCount> kFileNames = {
-    "face",        "mask",        "timer_of",    "timer_at", "timer_dn", "timer_on",
-    "settings_of", "settings_on", "settings_dn", "close_of", "close_on", "close_dn"};
-
 // Opening reads the mask first and the face second; saving writes the face
 // first and the timer button's pictures in another order.
 constexpr SkinPicture kOpenOrder[] = {
@@ -63,10 +59,6 @@ EditorFont startFont(int bgr) {
 }
 
 } // namespace
-
-std::string pictureFileName(SkinPicture picture) {
-    return std::string(kFileNames[std::size_t(picture)]) + ".bmp";
-}
 
 bool isButton(EditorObject object) {
     return object >= EditorObject::TimerButton && object <= EditorObject::CloseButton;
@@ -140,8 +132,7 @@ bool isReservedSkinName(std::string_view name) {
 }
 
 bool isSkinFileName(std::string_view fileName) {
-    constexpr std::string_view kName = "skin.ksf";
-    return std::ranges::equal(fileName, kName, [](char a, char b) {
+    return std::ranges::equal(fileName, skin::kSkinDescriptionFile, [](char a, char b) {
         return std::tolower(static_cast<unsigned char>(a)) == b;
     });
 }
@@ -300,7 +291,7 @@ skin::SkinDescription SkinEditorModel::description() const {
 
 bool SkinEditorModel::save(const std::filesystem::path& folder) const {
     try {
-        skin::saveSkinDescription((folder / "skin.ksf").string(), description());
+        skin::saveSkinDescription((folder / skin::kSkinDescriptionFile).string(), description());
         for (SkinPicture p : kSaveOrder)
             platform::writeFileAtomically(folder / pictureFileName(p), picture(p).bytes);
     } catch (const platform::WriteError&) {

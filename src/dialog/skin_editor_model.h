@@ -14,28 +14,14 @@
 #include <string_view>
 
 #include "skin/skin_description.h"
+#include "skin/skin_files.h"
 
 namespace kok::dialog {
 
-// The picture holders, in the order the editor lists them.
-enum class SkinPicture {
-    Face,
-    Mask,
-    TimerOf,
-    TimerAt,
-    TimerDn,
-    TimerOn,
-    SettingsOf,
-    SettingsOn,
-    SettingsDn,
-    CloseOf,
-    CloseOn,
-    CloseDn
-};
-inline constexpr int kSkinPictureCount = 12;
-
-// "face.bmp", "timer_at.bmp", ...
-std::string pictureFileName(SkinPicture picture);
+// The picture holders: the skin's twelve pictures, in the editor's order.
+using skin::kSkinPictureCount;
+using skin::pictureFileName;
+using skin::SkinPicture;
 
 // The entries of the object list, by index.
 enum class EditorObject {

@@ -18,6 +18,7 @@
 #include "dialog/plain_text.h"
 #include "platform/message_box.h"
 #include "platform/paths.h"
+#include "platform/qt_text.h"
 #include "skin/picture_decode.h"
 #include "skin/skin_font.h"
 #include "ui_skin_editor_page.h"
@@ -67,9 +68,7 @@ int toBgr(const QColor& c) {
     return c.red() | c.green() << 8 | c.blue() << 16;
 }
 
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
+using platform::qText;
 
 // The label the Clock window sizes its indicators by.
 PictureSize measureText(const EditorFont& font) {
@@ -81,7 +80,8 @@ PictureSize measureText(const EditorFont& font) {
 
 QString chooseSkinFile(QWidget* parent) {
     QFileDialog dialog(parent, QString::fromUtf8(kSaveTitle),
-                       qs(platform::skinDirToSave().string()), qs(fileDialogFilter(kSkinFilter)));
+                       qText(platform::skinDirToSave().string()),
+                       qText(fileDialogFilter(kSkinFilter)));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("ksf"));
     dialog.selectFile(QStringLiteral("skin.ksf"));
@@ -303,7 +303,7 @@ void SkinEditorPage::c_objectsChange() {
         ui_->b_font->setEnabled(true);
         const EditorFont& f = model_.font(*ind);
         setSwatch(skin::skinColor(f.font.color));
-        ui_->p_font->setText(qs(f.font.face));
+        ui_->p_font->setText(qText(f.font.face));
     }
     ui_->c_state->setCurrentIndex(0);
     c_stateChange();
@@ -357,7 +357,7 @@ void SkinEditorPage::b_fontClick() {
     f.setPointSize(std::clamp(points, 1, 100));
     model_.setFont(*ind, f); // the colour stays the swatch's
     showFields(model_.objectRect(object()));
-    ui_->p_font->setText(qs(f.font.face));
+    ui_->p_font->setText(qText(f.font.face));
     showPreview();
 }
 
@@ -401,11 +401,11 @@ void SkinEditorPage::showFileStatus(std::optional<SkinPicture> holder) {
 
 void SkinEditorPage::showInfo() {
     const SkinInfo info = model_.info; // each field writes back as it is set
-    ui_->e_author->setText(qs(info.author));
-    ui_->e_name->setText(qs(info.name));
-    ui_->e_version->setText(qs(info.version));
-    ui_->e_mail->setText(qs(info.mail));
-    ui_->e_web->setText(qs(info.web));
+    ui_->e_author->setText(qText(info.author));
+    ui_->e_name->setText(qText(info.name));
+    ui_->e_version->setText(qText(info.version));
+    ui_->e_mail->setText(qText(info.mail));
+    ui_->e_web->setText(qText(info.web));
 }
 
 void SkinEditorPage::decodePictures() {

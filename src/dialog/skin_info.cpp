@@ -7,6 +7,7 @@
 #include "platform/file_io.h"
 #include "skin/builtin_skins.h"
 #include "skin/skin_description.h"
+#include "skin/skin_files.h"
 #include "skin/windows_path.h"
 
 namespace kok::dialog {
@@ -29,7 +30,7 @@ SkinPanels infoOf(const skin::SkinDescription& d) {
 // A missing file reads as empty, so every key shows its default.
 std::optional<std::string> descriptionBytes(const SkinSource& source) {
     if (!source.external) return skin::builtinSkinDescription(source.builtinName).toStdString();
-    const auto path = fileIn(source.folder, "skin.ksf");
+    const auto path = fileIn(source.folder, skin::kSkinDescriptionFile);
     std::error_code ec;
     if (!std::filesystem::exists(path, ec)) return std::string();
     if (std::filesystem::is_directory(path, ec)) return std::nullopt;
@@ -39,8 +40,12 @@ std::optional<std::string> descriptionBytes(const SkinSource& source) {
 } // namespace
 
 std::string mailLink(std::string_view address) {
+    // Only the address itself: a '%' could spell an encoded '?' that a mail
+    // client decodes into fields of its own (attach=...), so it ends it too.
     const std::size_t query = address.find('?');
-    std::string link = "mailto:" + std::string(address.substr(0, query));
+    std::string_view to = address.substr(0, query);
+    to = to.substr(0, to.find_first_of("%#&"));
+    std::string link = "mailto:" + std::string(to);
     if (query == std::string_view::npos) return link;
     std::string_view rest = address.substr(query + 1);
     while (!rest.empty()) {
@@ -59,7 +64,7 @@ std::string mailLink(std::string_view address) {
 
 bool isCompleteSkinFolder(std::string_view folder) {
     bool complete = true;
-    for (std::string_view name : kSkinFolderFiles) {
+    for (std::string_view name : skin::kSkinFolderFiles) {
         std::error_code ec;
         complete = std::filesystem::is_regular_file(fileIn(folder, name), ec) && complete;
     }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,12 +11,6 @@ struct SkinPanels {
     std::string name, version, author, mail, web;
     bool operator==(const SkinPanels&) const = default;
 };
-
-// The files a folder must hold to be a complete external skin.
-inline constexpr std::array<std::string_view, 13> kSkinFolderFiles = {
-    "skin.ksf",        "mask.bmp",        "face.bmp",       "close_of.bmp", "close_on.bmp",
-    "close_dn.bmp",    "timer_of.bmp",    "timer_on.bmp",   "timer_dn.bmp", "timer_at.bmp",
-    "settings_of.bmp", "settings_on.bmp", "settings_dn.bmp"};
 
 // The format version this program reads; skins made for another one may
 // show wrongly, so the user is warned.
@@ -48,7 +41,7 @@ struct SkinReading {
 };
 
 // Reads the description of `source`. A new choice of an external skin must
-// also be complete (every file of kSkinFolderFiles in its folder). Built-in
+// also be complete (every file of skin::kSkinFolderFiles in its folder). Built-in
 // descriptions are read from memory, so no file is left behind.
 SkinReading readSkin(const SkinSource& source, bool newChoice);
 
@@ -57,7 +50,7 @@ SkinReading readSkin(const SkinSource& source, bool newChoice);
 // "attach=" names, so of the query only a subject is kept.
 std::string mailLink(std::string_view address);
 
-// Whether every file of kSkinFolderFiles exists in `folder`.
+// Whether every file of skin::kSkinFolderFiles exists in `folder`.
 bool isCompleteSkinFolder(std::string_view folder);
 
 } // namespace kok::dialog

@@ -5,6 +5,7 @@
 #include "dialog/stopwatch_reading.h"
 #include "face/time_text.h"
 #include "platform/clock.h"
+#include "platform/qt_text.h"
 #include "settings/ini_file.h"
 #include "settings/keys.h"
 #include "settings/settings_file.h"
@@ -16,9 +17,7 @@ namespace {
 
 namespace keys = settings::timer;
 
-QString qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
+using platform::qText;
 
 QString missedText(int dropped) {
     return QString::fromStdString(timers::stopwatchText(dropped));
@@ -73,12 +72,12 @@ void StopwatchPage::refresh() {
         ui_->v_start->setText(QString::fromStdString(info.startTime));
         ui_->v_timer->setText(QString::fromStdString(timers::stopwatchText(info.elapsed)));
         // A pause has no current time, and its missed time is not known yet.
-        ui_->v_current->setText(paused ? qs(kPausedValue)
+        ui_->v_current->setText(paused ? qText(kPausedValue)
                                        : QString::fromStdString(clock::timeText(now)));
-        ui_->v_missed->setText(paused ? qs(kPausedValue) : missedText(info.dropped));
+        ui_->v_missed->setText(paused ? qText(kPausedValue) : missedText(info.dropped));
     } else {
         for (QLabel* v : {ui_->v_start, ui_->v_current, ui_->v_missed, ui_->v_timer})
-            v->setText(qs(kNoValue));
+            v->setText(qText(kNoValue));
     }
     setSaveButtonsEnabled(ticking);
     ui_->b_pause_timer->setEnabled(ticking);
@@ -111,7 +110,7 @@ void StopwatchPage::b_save0Click(int slot) {
 void StopwatchPage::b_clearClick() {
     dropFocus(ui_->b_clear);
     for (QLabel* label : savedLabels_)
-        label->setText(qs(keys::dialog::kSaved));
+        label->setText(qText(keys::dialog::kSaved));
     try {
         settings::openSettings().update([](settings::IniUpdate& file) {
             for (int i = 1; i <= keys::kSavedCount; ++i)

@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <xcb/xcb.h>
 
+#include "platform/qt_text.h"
+
 namespace kok::platform {
 namespace {
 
@@ -37,10 +39,7 @@ void setExactTitle(const QWidget& window, std::string_view title) {
 } // namespace
 
 void showMessage(std::string_view text, std::string_view caption) {
-    QMessageBox box(QMessageBox::NoIcon,
-                    QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())),
-                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
-                    QMessageBox::Ok);
+    QMessageBox box(QMessageBox::NoIcon, qText(caption), qText(text), QMessageBox::Ok);
     box.setObjectName("kok_message");
     box.setTextFormat(Qt::PlainText); // messages carry paths and texts from files
     box.setWindowFlag(Qt::WindowStaysOnTopHint);

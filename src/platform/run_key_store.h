@@ -44,7 +44,7 @@ std::vector<std::string> splitCommandLine(std::string_view commandLine);
 std::string joinCommandLine(const std::vector<std::string>& arguments);
 
 // A command line as the Exec key of a desktop entry, quoted by the rules of
-// the Desktop Entry specification, and back.
+// the freedesktop Desktop Entry rules, and back.
 std::string desktopExecEscape(std::string_view commandLine);
 std::string desktopExecUnescape(std::string_view exec);
 

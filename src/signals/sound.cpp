@@ -7,7 +7,6 @@
 #include <thread>
 
 #include "platform/sound_device.h"
-#include "signals/speaker.h"
 #include "signals/tone_synth.h"
 
 namespace kok::signal {
@@ -18,14 +17,6 @@ constexpr unsigned kSystemToneMinHz = 37;
 constexpr unsigned kSystemToneMaxHz = 32767;
 constexpr int kEventWaitThresholdMs = 1000;
 
-// Where the speaker's ports cannot be reached, the speaker path still keeps
-// its timing and stays silent.
-class AbsentSpeakerPort final : public SpeakerPort {
-  public:
-    std::uint8_t in(std::uint16_t) override { return 0; }
-    void out(std::uint16_t, std::uint8_t) override {}
-};
-
 void systemTone(std::uint16_t frequency, int durationMs) {
     if (durationMs <= 0 || frequency < kSystemToneMinHz || frequency > kSystemToneMaxHz) return;
     const auto samples = synthesiseTone(frequency, durationMs);
@@ -34,18 +25,10 @@ void systemTone(std::uint16_t frequency, int durationMs) {
 
 } // namespace
 
-// No speaker ports to drive here: tones are synthesised on the sound card.
-const bool IsNtPlatform = true;
-
 void PlayTone(std::uint16_t frequency, int durationMs) {
     if (durationMs < -1) durationMs = 0;
-    if (IsNtPlatform) {
-        // A never-ending tone (-1) has no caller and no sensible form here.
-        systemTone(frequency, durationMs);
-        return;
-    }
-    AbsentSpeakerPort port;
-    SpeakerTone(port, frequency, durationMs);
+    // A never-ending tone (-1) has no caller and no sensible form here.
+    systemTone(frequency, durationMs);
 }
 
 void WaitMs(int ms) {
@@ -89,30 +72,20 @@ std::vector<BeepStep> beepSequence(int type) {
 }
 
 void PlaySteps(const std::vector<BeepStep>& steps) {
-    if (IsNtPlatform) {
-        // The steps go out as one stream, so that pauses last exactly as long
-        // as written instead of growing by a stream start each. Callers only
-        // pass pauses well under a second, which hold the caller as the tones
-        // do, so they see no difference.
-        std::vector<std::int16_t> samples;
-        for (const BeepStep& step : steps) {
-            if (step.frequency) {
-                const auto tone = synthesiseTone(step.frequency, step.durationMs);
-                samples.insert(samples.end(), tone.begin(), tone.end());
-            } else {
-                samples.resize(samples.size() +
-                               std::size_t(step.durationMs) * kToneSampleRate / 1000);
-            }
-        }
-        if (!samples.empty()) platform::soundDevice().playTone(samples, kToneSampleRate);
-        return;
-    }
+    // The steps go out as one stream, so that pauses last exactly as long as
+    // written instead of growing by a stream start each. Callers only pass
+    // pauses well under a second, which hold the caller as the tones do, so
+    // they see no difference.
+    std::vector<std::int16_t> samples;
     for (const BeepStep& step : steps) {
-        if (step.frequency)
-            PlayTone(step.frequency, step.durationMs);
-        else
-            WaitMs(step.durationMs);
+        if (step.frequency) {
+            const auto tone = synthesiseTone(step.frequency, step.durationMs);
+            samples.insert(samples.end(), tone.begin(), tone.end());
+        } else {
+            samples.resize(samples.size() + std::size_t(step.durationMs) * kToneSampleRate / 1000);
+        }
     }
+    if (!samples.empty()) platform::soundDevice().playTone(samples, kToneSampleRate);
 }
 
 void PlayBeepType(int type) {

@@ -5,12 +5,8 @@
 
 namespace kok::signal {
 
-// Which way tones go, fixed for the process before anything runs: the system's
-// tone call (the NT family, and every platform that is not Windows, where the
-// tone is synthesised on the sound card) or the PC speaker's ports.
-extern const bool IsNtPlatform;
-
-// One tone; returns when it has ended. A duration below -1 counts as 0.
+// One tone, synthesised on the sound card (there are no speaker ports to
+// drive here); returns when it has ended. A duration below -1 counts as 0.
 void PlayTone(std::uint16_t frequency, int durationMs);
 
 // Waits `ms` milliseconds. A wait longer than 1000 ms keeps handling the

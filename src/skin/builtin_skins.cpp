@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFile>
 
+#include "platform/qt_text.h"
+
 // The pictures live in a static library, so their resource file must be
 // registered by name or the linker leaves it out.
 static void registerSkinResources() {
@@ -14,7 +16,7 @@ namespace kok::skin {
 QString builtinSkinResourcePath(std::string_view name) {
     static const bool registered = (registerSkinResources(), true);
     (void)registered;
-    const QString wanted = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    const QString wanted = platform::qText(name);
     // The compiled-in folder never changes; listing it costs more than all
     // the lookups of a skin together, so it is listed once.
     static const QDir dir(":/skins");

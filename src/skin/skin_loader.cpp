@@ -7,29 +7,39 @@
 #include "skin/form_shaper.h"
 #include "skin/picture_decode.h"
 #include "skin/picture_limits.h"
+#include "skin/skin_files.h"
 #include "skin/windows_path.h"
 
 namespace kok::skin {
 namespace {
 
 struct Holder {
-    const char* name; // file name without ".bmp", resource suffix after "_"
+    SkinPicture picture;
     QPixmap ButtonPictures::*pixmap;
 };
 
 // The button pictures in their loading order.
 constexpr std::array<Holder, 10> kHolders{{
-    {"settings_of", &ButtonPictures::settings_of},
-    {"settings_on", &ButtonPictures::settings_on},
-    {"settings_dn", &ButtonPictures::settings_dn},
-    {"close_of", &ButtonPictures::close_of},
-    {"close_on", &ButtonPictures::close_on},
-    {"close_dn", &ButtonPictures::close_dn},
-    {"timer_of", &ButtonPictures::timer_of},
-    {"timer_on", &ButtonPictures::timer_on},
-    {"timer_dn", &ButtonPictures::timer_dn},
-    {"timer_at", &ButtonPictures::timer_at},
+    {SkinPicture::SettingsOf, &ButtonPictures::settings_of},
+    {SkinPicture::SettingsOn, &ButtonPictures::settings_on},
+    {SkinPicture::SettingsDn, &ButtonPictures::settings_dn},
+    {SkinPicture::CloseOf, &ButtonPictures::close_of},
+    {SkinPicture::CloseOn, &ButtonPictures::close_on},
+    {SkinPicture::CloseDn, &ButtonPictures::close_dn},
+    {SkinPicture::TimerOf, &ButtonPictures::timer_of},
+    {SkinPicture::TimerOn, &ButtonPictures::timer_on},
+    {SkinPicture::TimerDn, &ButtonPictures::timer_dn},
+    {SkinPicture::TimerAt, &ButtonPictures::timer_at},
 }};
+
+std::string fileIn(const std::string& dir, std::string_view name) {
+    return dir + std::string(name);
+}
+
+// A built-in skin's resource for a picture: "def_face", "ext_timer_at", ...
+std::string resourceOf(const std::string& skinName, SkinPicture picture) {
+    return skinName + "_" + std::string(pictureStem(picture));
+}
 
 QPixmap pictureFile(const std::string& path) {
     const std::optional<std::string> bytes =
@@ -60,23 +70,26 @@ void switchShapeOn(FormShaper& shaper, const std::string& maskPath) {
 // Returns the description.
 std::string loadExternal(LoadedSkin& skin, FormShaper& shaper) {
     const std::string& dir = skin.choice.path;
-    skin.face = pictureFile(dir + "face.bmp");
-    switchShapeOn(shaper, resolveWindowsPath(dir + "mask.bmp").string());
+    skin.face = pictureFile(fileIn(dir, pictureFileName(SkinPicture::Face)));
+    switchShapeOn(shaper,
+                  resolveWindowsPath(fileIn(dir, pictureFileName(SkinPicture::Mask))).string());
     for (const Holder& h : kHolders)
-        skin.pictures.*h.pixmap = pictureFile(dir + h.name + ".bmp");
-    return platform::readWholeFile(resolveWindowsPath(dir + "skin.ksf")).value_or(std::string());
+        skin.pictures.*h.pixmap = pictureFile(fileIn(dir, pictureFileName(h.picture)));
+    return platform::readWholeFile(resolveWindowsPath(fileIn(dir, kSkinDescriptionFile)))
+        .value_or(std::string());
 }
 
 // Everything comes from the program's resources: nothing is written, so the
 // program runs from a folder it cannot write to.
 std::string loadBuiltin(LoadedSkin& skin, FormShaper& shaper) {
     const std::string& name = skin.choice.name;
-    skin.face = embeddedPicture(name + "_face");
-    skin.mask = decodePicture(embedded(name + "_mask"));
+    skin.face = embeddedPicture(resourceOf(name, SkinPicture::Face));
+    skin.mask = decodePicture(embedded(resourceOf(name, SkinPicture::Mask)));
     if (skin.mask.isNull()) throw SkinLoadError("cannot read the built-in mask of " + name);
-    switchShapeOn(shaper, builtinSkinResourcePath(name + "_mask").toStdString());
+    switchShapeOn(shaper,
+                  builtinSkinResourcePath(resourceOf(name, SkinPicture::Mask)).toStdString());
     for (const Holder& h : kHolders)
-        skin.pictures.*h.pixmap = embeddedPicture(name + "_" + h.name);
+        skin.pictures.*h.pixmap = embeddedPicture(resourceOf(name, h.picture));
     return builtinSkinDescription(name).toStdString();
 }
 

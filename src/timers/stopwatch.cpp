@@ -5,6 +5,7 @@
 #include "face/clock_surface.h"
 #include "face/time_text.h"
 #include "platform/clock.h"
+#include "platform/qt_text.h"
 #include "platform/tick_timer.h"
 #include "settings/keys.h"
 #include "settings/settings_file.h"
@@ -19,10 +20,6 @@ namespace keys = settings::timer;
 
 constexpr const char* kStartCaption = "Запустить таймер прямого отсчёта";
 constexpr const char* kStopCaption = "Остановить таймер прямого отсчёта";
-
-QString text(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 } // namespace
 
@@ -70,7 +67,7 @@ bool Stopwatch::StartStopwatch(bool fresh) {
     if (!surface_.hasTimerIndicator()) surface_.setClockTickRunning(false);
     // A pause stays in force across loads and restarts.
     const StopwatchRead s = readStopwatch(state_.snapshot(), now.secondOfDay());
-    surface_.showTimerText(text(stopwatchText(stopwatchElapsed(s, now.secondOfDay()))));
+    surface_.showTimerText(platform::qText(stopwatchText(stopwatchElapsed(s, now.secondOfDay()))));
     if (s.pausedAt) {
         runState_ = Paused;
         ui_.tt_timer->stop();
@@ -86,9 +83,9 @@ void Stopwatch::tt_timerTimer() {
     const platform::LocalTime now = platform::clock().now();
     startTick(*ui_.tt_timer);
     const StopwatchRead s = readStopwatch(state_.snapshot(), now.secondOfDay());
-    const QString shown = text(stopwatchText(stopwatchElapsed(s, now.secondOfDay())));
+    const QString shown = platform::qText(stopwatchText(stopwatchElapsed(s, now.secondOfDay())));
     surface_.showTimerText(shown);
-    if (shown_) shown_(shown, text(clock::timeText(now)));
+    if (shown_) shown_(shown, platform::qText(clock::timeText(now)));
 }
 
 void Stopwatch::PauseStopwatch() {
@@ -97,7 +94,7 @@ void Stopwatch::PauseStopwatch() {
     runState_ = Paused;
     surface_.setTimerButtonRunning(false);
     const platform::LocalTime now = platform::clock().now();
-    // Not stored, the pause holds until the next load only.
+    // A state file that cannot be written keeps the pause until the next load only.
     state_.write([&](settings::IniUpdate& state) { writePause(state, now); });
     notifyChanged();
 }

@@ -15,6 +15,7 @@
 #include "settings/autostart.h"
 #include "settings/keys.h"
 #include "settings/settings_file.h"
+#include "skin/skin_files.h"
 #include "support/form_part.h"
 #include "support/message_catcher.h"
 #include "support/program_folder.h"
@@ -59,7 +60,7 @@ class RunningFamily {
 // A skin folder with small pictures and the description lines `info`,
 // lacking the file `missing`. Returns the path of its "skin.ksf".
 QString makeSkin(const TempDir& dir, const std::string& info, std::string_view missing = {}) {
-    for (std::string_view name : kok::dialog::kSkinFolderFiles) {
+    for (std::string_view name : kok::skin::kSkinFolderFiles) {
         if (name == missing) continue;
         const QString path = QString::fromStdString((dir / std::string(name)).string());
         if (name == "skin.ksf") {

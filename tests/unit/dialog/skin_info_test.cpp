@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "dialog/skin_info.h"
+#include "skin/skin_files.h"
 #include "support/program_folder.h"
 
 using namespace kok::dialog;
@@ -14,7 +15,7 @@ namespace {
 // A folder with every file of a skin except `missing`; the description's
 // [info] lines are `info`.
 std::string skinFolder(const TempDir& dir, std::string_view missing, const std::string& info) {
-    for (std::string_view name : kSkinFolderFiles)
+    for (std::string_view name : kok::skin::kSkinFolderFiles)
         if (name != missing) writeBytes(dir / std::string(name), name == "skin.ksf" ? info : "BM");
     return dir.path().string() + "/";
 }
@@ -28,7 +29,7 @@ SkinSource external(const std::string& folder) {
 // A new external skin needs all thirteen files; any one missing fails it,
 // while the skin in use is only described.
 TEST(SkinReader, EveryFileOfANewExternalSkinMustExist) {
-    for (std::string_view missing : kSkinFolderFiles) {
+    for (std::string_view missing : kok::skin::kSkinFolderFiles) {
         TempDir dir;
         const std::string folder = skinFolder(dir, missing, "[info]\r\nsupport=09.0\r\n");
         EXPECT_FALSE(isCompleteSkinFolder(folder)) << missing;
@@ -103,6 +104,8 @@ TEST(SkinReader, MailLinksKeepOnlyTheAddressAndASubject) {
         {"ann@example.org?cc=b@x.org&SUBJECT=Skin&body=x", "mailto:ann@example.org?SUBJECT=Skin"},
         {"ann@example.org?subject=A&attach=/etc/passwd", "mailto:ann@example.org?subject=A"},
         {"ann@example.org?subjects=x&bcc=c@x.org", "mailto:ann@example.org"},
+        {"ann@example.org%3Fattach=/etc/passwd", "mailto:ann@example.org"},
+        {"ann@example.org#x&attach=/etc/passwd", "mailto:ann@example.org"},
     };
     for (const auto& [address, link] : cases)
         EXPECT_EQ(mailLink(address), link) << address;

@@ -1,0 +1,20 @@
+#pragma once
+
+// The program keeps its texts as UTF-8 in std::string; Qt keeps them in
+// QString. These two cross between them, and are the only ones that do.
+
+#include <QString>
+#include <string>
+#include <string_view>
+
+namespace kok::platform {
+
+inline QString qText(std::string_view utf8Text) {
+    return QString::fromUtf8(utf8Text.data(), qsizetype(utf8Text.size()));
+}
+
+inline std::string utf8(const QString& text) {
+    return text.toStdString();
+}
+
+} // namespace kok::platform
