@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of reading the local time once per call, as the clock does on every
 // tick: clock().now() (which looks for a changed time zone each time) against
 // the bare localtime_r conversion that keeps the zone read at start.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Settings dialog's first opening (double click to painted) and OK, in ms.
 # Usage: bench/dialog.sh [build-dir]. Prints figures; never fails on them.
 set -euo pipefail

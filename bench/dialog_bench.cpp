@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Settings dialog as a user meets it: the time from a double click on the
 // clock face to the dialog's first paint (the first opening builds the pages),
 // the same for later openings, and the time OK takes (saving every page in one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts a program and tells how long it took to put its first window on the
 // screen: mapped, and painted. "Painted" is the first moment the screen where
 // the window is differs from what was there before the start, so a program

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving 200 settings at once: one IniFile::update() against 200 one-key
 // writes, each a full read and an atomic, fsynced rewrite of the file. Runs
 // on a Settings-sized file in a temporary folder on disk. Prints both times

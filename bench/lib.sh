@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared start of the whole-program benchmarks. Source it with the build folder
 # in BUILD; it makes a private work folder ($WORK, removed at exit) that the
 # program takes for its lock, configuration and runtime folders, and starts a

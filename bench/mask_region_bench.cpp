@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Parsing a 2048 x 2048 random-noise mask and building its window region:
 // ours (word-wise runs, row bands, one QRegion::setRects) against Qt's own
 // QRegion(QBitmap) and against the plain rule of one union per run.

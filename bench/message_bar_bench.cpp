@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time from the firing's call to a placed Message bar, for each placement, on
 // the screen the program runs on (bench/message_bar.sh uses 1920 x 1080).
 #include <QApplication>

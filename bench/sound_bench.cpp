@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sound figures: how soon a tone gets going, and what a beep pattern costs.
 // Prints figures; never fails. Run it with an audio server (bench/sound_bench.sh
 // starts a private one); without one it reports that the device is silent.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the sound benchmark against a private PulseAudio server with a null sink
 # (recorded at low latency, as a real card would play). Prints figures only.
 #   bench/sound_bench.sh [build-dir]

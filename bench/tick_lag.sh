@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Tick lag: how long after the wall clock's second the shown second changes,
 # read from the window's pixels every 0.25 ms (bench_tick_lag), idle and with
 # both cores busy, for the clock and for the minimal Qt clock in the same run.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Watches a rectangle of an X window and tells how long after each wall-clock
 // second the picture in it changed: the lag of a clock's shown second.
 // Usage: bench_tick_lag WINDOW X Y W H TICKS

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a source of the core library includes window code: QtGui,
 # QtWidgets or another GUI module of Qt, a header of the window library, or a
 # form's generated ui_*.h. (Headers named without their module, such as

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Packages, built offline from the build folder: `cpack -G DEB` (and `-G RPM`
 # where rpmbuild is). They install with the prefix /usr, so the files take
 # the system layout (resources/desktop/CMakeLists.txt).

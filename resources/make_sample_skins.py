@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the three sample skins that ship in the program folder's SKINS/ and
 writes each as a folder of resources/sample_skins/: skin.ksf and the twelve
 pictures. Standard library only; the output is committed (the build copies it

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the two built-in skins, "def" and "ext", and writes their pictures
 and descriptions into resources/skins/. Standard library only; the output is
 committed, so run this again only after changing a drawing:

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Prints which folders of src/ include which, and fails on a cycle.
 
 Folders depend one way: an interface or helper used from below lives below

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a C++ file of the project differs from .clang-format; with --fix
 # it formats them in place.
 set -euo pipefail

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck shell=bash disable=SC2034
 # Shared by install.sh and uninstall.sh (sourced): where the program folder
 # is, where the desktop looks for menu entries, and the record of what an

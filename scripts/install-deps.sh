@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what building, running and testing kOk DIAL TD needs on Debian 12;
 # with --build, only what building and running the program needs.
 # Quick when everything is there already.

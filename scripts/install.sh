@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs kOk DIAL TD for the current user. Builds it first (installing the
 # build dependencies) unless KOKTD_BUILD_DIR names an existing build; installs
 # the program folder into KOKTD_PREFIX (default ~/.local/opt/koktd); registers

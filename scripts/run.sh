@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what building needs, builds the program (without the tests), and
 # starts the clock from build/bin, where it keeps its settings file.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the dependencies, checks the formatting, builds with warnings as
 # errors, and runs every test: unit, widget and end-to-end tests through ctest.
 set -euo pipefail

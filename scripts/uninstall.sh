@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Removes what scripts/install.sh added (same KOKTD_PREFIX and XDG_DATA_HOME),
 # and the login autostart entry when it starts the installed program. Keeps
 # the Settings file kOkTD.KiF, the Timer state file kOkTD.timer, skins the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor for start-up and tick-lag figures: the least a Qt frameless,
 // always-on-top clock can be, linked the same way as the real one (Widgets and
 // Multimedia), whose second changes with the wall clock's.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the icon's PNG sizes from the SVG into icons/. Its output is
 # committed, so that building needs no SVG renderer; run it again after
 # editing the SVG (needs rsvg-convert, package librsvg2-bin).

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Run by `cmake --install`: writes the menu entry with the installed
 # executable's absolute path, or the command's name in the system layout.
 # Expects KOKTD_APP_ID, KOKTD_ENTRY_TEMPLATE and KOKTD_FHS.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Makes the program's sound clips: the embedded pre-warning, silence and
 // stand-in sound, the MEDIA sounds shipped beside the executable, and the
 // call-sign beeps of the voice pack.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the voice pack "kOkvoice.dll": the hours spoken in Russian by espeak-ng
 # and the call-sign beeps, as wave clips named kok_*, packed by Qt's rcc into a
 # binary resource file that the program opens at run time. Needs sox.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The skin's three image buttons: idle, over and pressed pictures, and the
 // commands they run.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The popup menu's commands that belong to the window itself, and the wiring
 // of the others.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Placement of the Clock window: dragging with edge snapping, storing the
 // position, keeping the window in front, hiding it for a while.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Putting the skin on the Clock window, taking it off for the Message bar and
 // putting it back, and the rest of what the bar does to the window.
 

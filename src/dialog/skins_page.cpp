@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialog/skins_page.h"
 
 #include <QFileInfo>

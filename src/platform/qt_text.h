@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The program keeps its texts as UTF-8 in std::string; Qt keeps them in

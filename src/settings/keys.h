@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Every section, key and default of the Settings file "kOkTD.KiF", in one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "skin/skin_choice.h"
 
 #include "settings/ini_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "skin/skin_description.h"
 
 #include "platform/file_io.h"

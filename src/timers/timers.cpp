@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "timers/timers.h"
 
 #include "face/clock_surface.h"

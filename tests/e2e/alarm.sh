@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # An alarm at a faked time: with Accuracy 5 its checks fall on the wall
 # clock's multiples of 5 s, so it shows within half a second of its minute's
 # start, as a strip across the top of the screen; starts its program, plays its looped

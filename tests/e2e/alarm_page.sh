@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # An alarm set on the alarm page as a user does it: the clock's popup menu
 # opens the page from its alarm submenu, slot 0 gets the next minute typed
 # into its hour and minute fields, OK stores it, and the alarm fires at that

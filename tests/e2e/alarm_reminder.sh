@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # An alarm with a pre-warning and a reminder, at a faked time: the warning
 # beeps sound in the warning minute before the alarm, the Message bar shows
 # at the alarm minute, Esc dismisses it, and one minute after the firing (the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The clock window: borderless and on top, at its default place with no
 # settings (70 px left of the right edge, at the top), at the stored place
 # otherwise, and its time indicator changes every second.

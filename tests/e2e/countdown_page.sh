@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A countdown set on its settings page: 10 seconds typed into the total, OK,
 # then started from the popup menu; the Message bar shows at its end. Then a
 # countdown that ends while the dialog is open: after the bar and OK it does

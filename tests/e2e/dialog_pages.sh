@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every page of the Settings dialog saves through OK: one change on each of
 # the options, alarm, countdown, stopwatch, message and skins pages, made
 # with the mouse or the keyboard, and after OK exactly the keys those changes

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # First start in a program folder that holds only what the install puts there:
 # the clock shows the "ext" skin at its default place and writes nothing; the
 # first right click stores its place, and only that, in a new Settings file;

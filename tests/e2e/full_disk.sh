@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A full disk during OK: the program folder is on a small tmpfs (the program
 # finds its files beside its executable, so the executable goes there too),
 # the disk fills up while the Settings dialog is open, and OK says that the

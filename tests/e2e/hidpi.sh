@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The clock on a screen scaled by 2: the window is the skin doubled at its
 # default place, cut to the mask doubled, its pictures doubled pixel by pixel
 # (no smoothing across the edge of the shape); the pointer over a cut-away

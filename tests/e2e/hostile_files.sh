@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A pipe or a link to /dev/zero in place of the Settings file or the Timer
 # state file (read at the start while the stopwatch runs) neither stops the
 # start nor fills the memory: the clock shows its window at the default place

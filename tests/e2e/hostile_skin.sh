@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A skin from anywhere cannot freeze the clock: its name is markup whose <img>
 # names a FIFO. The clock wears the skin, the skins page shows its name as
 # text, nothing opens the FIFO, and the clock keeps ticking all the while.

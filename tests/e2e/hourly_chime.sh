@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The hourly chime of the real clock, heard on a private PulseAudio server:
 # the speaker call sign (1000 Hz, 750 ms) at a faked 08:00:00, the spoken
 # hour at 13:00:00, and the call signs starting at 59:55.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The user's install, in a home folder of its own with a blank in its path:
 # scripts/install.sh refuses folders that are not its own and menu entries of
 # others before installing anything; it installs the built program and

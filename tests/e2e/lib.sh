@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared helpers for the end-to-end scripts. Source it; it sets `set -euo pipefail`.
 #   e2e_start_xvfb [WxH]      starts a private Xvfb (1024x768 unless given) and exports DISPLAY
 #   e2e_make_install DIR      copies the built program and the files it ships with into DIR

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package, for every user of one machine: cpack builds it from the
 # build folder with computed dependencies, and lintian finds no error in it.
 # It is unpacked into a throwaway root and its maintainer script run there. An

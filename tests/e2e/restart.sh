@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Ending and restarting: the close button ends the clock without writing
 # anything; a skin that fails to load while the settings file is read-only
 # ends the clock with a message and starts no successor.

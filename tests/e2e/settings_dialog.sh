@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Settings dialog as a user drives it: a double click on the clock opens it
 # on the options page; OK stores a changed chime option and changes nothing
 # else; the autostart box creates and removes the desktop entry at once; a

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One clock at a time: a second start is refused with exit code 1 after the
 # message is confirmed; "/reboot" passes; "/autorun" restarts exactly once;
 # a crashed clock does not keep later starts out, and the next start clears

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A skin made in the skin editor as a user makes one: twelve pictures loaded
 # through the "..." chooser, the buttons placed with the X and Y arrows, the
 # skin saved, then chosen on the skins page for the running family; OK

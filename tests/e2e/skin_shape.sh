@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The window takes the shape and size of its skin: the built-in "ext" with an
 # empty Settings file, "def" when chosen, and a broken external skin leads to
 # the reset message and a restart with "ext".

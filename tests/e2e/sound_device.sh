@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The sound really leaves the program: beep pattern 2 and a shipped wave file are
 # recorded from a private PulseAudio server's null sink and measured; without a
 # server the program stays silent, quiet and on time.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Helpers for the sound checks; source after lib.sh.
 #   e2e_start_pulse          a private PulseAudio server with a null sink "rec"; exports PULSE_SERVER
 #   e2e_start_recording F    records the sink's monitor into F (raw s16le mono 44100 Hz)

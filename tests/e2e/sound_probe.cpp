@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays through the program's real sound device, for the end-to-end sound check:
 //   sound_probe beep <pattern>      a beep pattern, returns when it has ended
 //   sound_probe wave <path> <ms>    a wave file (path as the settings write it), then waits

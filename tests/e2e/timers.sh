@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The countdown started from the popup menu counts down on the timer
 # indicator and shows the Message bar at its end; the stopwatch started with
 # the timer button goes on counting from its start across a restart from the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The clock follows a change of the system time zone without a restart.
 # Each clock runs in a private mount namespace where a file of ours is bound
 # over /etc/localtime; rewriting that file in place is a change of the system

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Under a window manager that places windows itself (openbox, which centres
 # a window that names no position), the clock starts at its stored place:
 # the top-left corner, where snapping puts it, as well as any other.

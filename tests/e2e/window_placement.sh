@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Dragging, the popup menu and hiding, against the real program in Xvfb:
 #  - a drag that ends near the right edge lands on it (magnet on by default),
 #    one that ends near the top-left corner lands in it, and PosX/PosY follow;

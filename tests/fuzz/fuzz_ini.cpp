@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as an INI text: lookups and edits stay inside the text, and an
 // edited value reads back as written. Every value survives the way to UTF-8
 // and back byte for byte, as an unchanged value must on its way through the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a mask file: the parser must accept or refuse them without
 // reading outside the data, and an accepted mask's bands must cover exactly
 // the black pixels a plain bit-by-bit walk finds.

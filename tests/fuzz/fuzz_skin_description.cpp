@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a skin description: reading takes defaults for what it cannot
 // use, and writing what was read gives a file that reads back the same.
 #include <cstdlib>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a sound file: the decoder stays inside the data, and what it
 // accepts is a whole number of frames in a format the sound device plays.
 #include <cstdlib>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets with clang into build-fuzz/ and runs each for a
 # bounded time on a copy of the committed seed corpus.
 #   tests/fuzz/run.sh [seconds per target, default 20]

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `cmake --install` into a folder whose path needs quoting in a menu entry;
 # what the desktop reads from it must pass the desktop's own validators, the
 # entry must start the installed executable, and each icon must have its size.

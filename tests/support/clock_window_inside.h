@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Clock window's inner parts that tests and benchmarks look at, kept out
 // of the window's own interface: `inside(w).messageBar()`.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A fresh, empty folder that the program takes for its own (settings, sounds) while it lives.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A settable process clock for tests: one instant, shown as local time in the process's zone.

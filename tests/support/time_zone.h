@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A fixed local time zone (Europe/Berlin's rules) for tests, with its 2026 daylight-saving days.

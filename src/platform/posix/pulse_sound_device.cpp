@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound device on PulseAudio (or PipeWire's PulseAudio service) through
 // its simple, blocking API: a tone gets a short-lived stream on the calling
 // thread, clips play on one background thread. Streams exist only while

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/run_key_store.h"
 
 #include <stdexcept>
