@@ -31,9 +31,8 @@ using platform::utf8;
 
 } // namespace
 
-AlarmPage::AlarmPage(QWidget* parent)
-    : DialogPage(parent), ui_(std::make_unique<Ui::AlarmPageForm>()),
-      workingCopy_(settings::programFilePath(settings::kAlarmWorkingCopyName)) {
+AlarmPage::AlarmPage(const AlarmWorkingCopy& workingCopy, QWidget* parent)
+    : DialogPage(parent), ui_(std::make_unique<Ui::AlarmPageForm>()), workingCopy_(workingCopy) {
     ui_->setupUi(this);
     weekDays_ = {ui_->o_wd0, ui_->o_wd1, ui_->o_wd2, ui_->o_wd3,
                  ui_->o_wd4, ui_->o_wd5, ui_->o_wd6};
@@ -166,8 +165,7 @@ int AlarmPage::slot() const {
 // could not make the working copy, and OK cannot save then anyway.
 void AlarmPage::writeText(std::string_view suffix, const std::string& value) {
     try {
-        settings::IniFile(workingCopy_)
-            .writeString(keys::kName, keys::slotKey(slot(), suffix), value);
+        workingCopy_.write(keys::slotKey(slot(), suffix), value);
     } catch (const settings::WriteError&) {
     }
 }
@@ -184,7 +182,7 @@ void AlarmPage::activate() {
 // enabled states follow and the loaded values are written back unchanged.
 void AlarmPage::c_alarmsChange() {
     loading_ = true;
-    const settings::IniUpdate copy = settings::IniFile(workingCopy_).snapshot();
+    const settings::IniUpdate copy = workingCopy_.read();
     const int n = slot();
     const auto number = [&](std::string_view suffix, int fallback) {
         return copy.readInteger(keys::kName, keys::slotKey(n, suffix), fallback);

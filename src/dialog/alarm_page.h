@@ -7,6 +7,7 @@
 #include <memory>
 #include <string_view>
 
+#include "dialog/alarm_working_copy.h"
 #include "dialog/dialog_page.h"
 #include "dialog/file_kinds.h"
 
@@ -30,7 +31,8 @@ class AlarmPage : public DialogPage {
     Q_OBJECT
 
   public:
-    explicit AlarmPage(QWidget* parent = nullptr);
+    // The page edits the dialog's working copy of the slots.
+    explicit AlarmPage(const AlarmWorkingCopy& workingCopy, QWidget* parent = nullptr);
     ~AlarmPage() override;
 
     void load(const settings::IniUpdate& file, SettingsGroup group) override;
@@ -68,7 +70,7 @@ class AlarmPage : public DialogPage {
     int beepPattern() const;
 
     std::unique_ptr<Ui::AlarmPageForm> ui_;
-    std::filesystem::path workingCopy_;
+    const AlarmWorkingCopy& workingCopy_;
     std::array<QCheckBox*, 7> weekDays_{};    // index = week day, 0 = Sunday
     std::array<QRadioButton*, 4> patterns_{}; // pattern 1 to 4
     QPalette messagePalette_;

@@ -6,6 +6,7 @@
 
 #include "settings/ini_file.h"
 #include "settings/keys.h"
+#include "settings/settings_file.h"
 
 namespace kok::dialog {
 namespace {
@@ -62,6 +63,33 @@ void copyAlarmSlots(const settings::IniUpdate& from, settings::IniUpdate& to,
                                from.readString(keys::kName, key, std::get<std::string>(k.value)));
         }
     }
+}
+
+std::filesystem::path AlarmWorkingCopy::path() {
+    return settings::programFilePath(settings::kAlarmWorkingCopyName);
+}
+
+void AlarmWorkingCopy::create(const settings::IniUpdate& settings, std::string_view today) const {
+    remove();
+    settings::IniFile(path()).update(
+        [&](settings::IniUpdate& copy) { copyAlarmSlots(settings, copy, today); });
+}
+
+settings::IniUpdate AlarmWorkingCopy::read() const {
+    return settings::IniFile(path()).snapshot();
+}
+
+void AlarmWorkingCopy::write(std::string_view key, const std::string& value) const {
+    settings::IniFile(path()).writeString(settings::alarms::kName, key, value);
+}
+
+void AlarmWorkingCopy::copyBack(settings::IniUpdate& settings, std::string_view today) const {
+    copyAlarmSlots(read(), settings, today);
+}
+
+void AlarmWorkingCopy::remove() const {
+    std::error_code ignored;
+    std::filesystem::remove(path(), ignored);
 }
 
 } // namespace kok::dialog

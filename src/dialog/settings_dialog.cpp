@@ -61,10 +61,6 @@ constexpr SettingsGroup kSaveOrder[] = {
     SettingsGroup::Main,   SettingsGroup::Skins, SettingsGroup::Hour,   SettingsGroup::Indicator,
     SettingsGroup::Alarms, SettingsGroup::Timer, SettingsGroup::Message};
 
-std::filesystem::path workingCopyPath() {
-    return settings::programFilePath(settings::kAlarmWorkingCopyName);
-}
-
 std::string today() {
     return alarm::dateText(platform::clock().now());
 }
@@ -126,7 +122,7 @@ DialogPage* SettingsDialog::makePage(Section section) {
     case Options:
         return optionsPage_ = new OptionsPage(clock_);
     case Alarm:
-        return new AlarmPage;
+        return new AlarmPage(alarmWorkingCopy_);
     case Countdown:
         return countdownPage_ = new CountdownPage(clock_);
     case Timer:
@@ -218,20 +214,15 @@ void SettingsDialog::FormShow() {
 }
 
 void SettingsDialog::createAlarmWorkingCopy(const settings::IniUpdate& file) {
-    std::error_code ignored;
-    std::filesystem::remove(workingCopyPath(), ignored); // a copy a crash left starts over
     try {
-        settings::IniFile(workingCopyPath()).update([&](settings::IniUpdate& copy) {
-            copyAlarmSlots(file, copy, today());
-        });
+        alarmWorkingCopy_.create(file, today());
     } catch (const settings::WriteError&) {
         enterReadOnly();
     }
 }
 
 void SettingsDialog::FormHide() {
-    std::error_code ignored;
-    std::filesystem::remove(workingCopyPath(), ignored);
+    alarmWorkingCopy_.remove();
     // The alarm submenu comes back unless settings cannot be changed at all.
     clock_.setAlarmMenuVisible(!readOnly_);
 }
@@ -256,12 +247,11 @@ void SettingsDialog::enterReadOnly() {
 
 bool SettingsDialog::saveAll() {
     try {
-        const settings::IniUpdate copy = settings::IniFile(workingCopyPath()).snapshot();
         const std::string date = today();
         settings::openSettings().update([&](settings::IniUpdate& file) {
             for (SettingsGroup group : kSaveOrder) {
                 forEachPage([&](const DialogPage& page) { page.save(file, group); });
-                if (group == SettingsGroup::Alarms) copyAlarmSlots(copy, file, date);
+                if (group == SettingsGroup::Alarms) alarmWorkingCopy_.copyBack(file, date);
             }
         });
         return true;

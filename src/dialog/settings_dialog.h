@@ -6,6 +6,7 @@
 #include <array>
 #include <memory>
 
+#include "dialog/alarm_working_copy.h"
 #include "dialog/dialog_page.h"
 #include "face/settings_view.h"
 
@@ -85,6 +86,7 @@ class SettingsDialog : public QDialog, public face::SettingsView {
 
     std::unique_ptr<Ui::SettingsDialogForm> ui_;
     ClockLink& clock_;
+    AlarmWorkingCopy alarmWorkingCopy_; // the alarm page edits it
     std::array<QPushButton*, SectionCount> sectionButtons_{};
     std::array<DialogPage*, SectionCount> pages_{};
     // The pages the dialog passes the clock's calls to; none until built.
