@@ -6,6 +6,7 @@
 #include "alarms/event_firing.h"
 #include "face/clock_surface.h"
 #include "platform/clock.h"
+#include "platform/qt_text.h"
 #include "platform/tick_timer.h"
 #include "settings/event_keys.h"
 #include "settings/keys.h"
@@ -66,7 +67,7 @@ bool Countdown::StartCountdown(bool fresh) {
     }
     if (fresh) {
         const CountdownRead c = readCountdown(state_.snapshot());
-        surface_.showTimerText(QString::fromStdString(
+        surface_.showTimerText(platform::qText(
             countdownText(countdownRemaining(c, now.secondOfDay()),
                           s.readFlag(keys::kName, keys::kAsTime, keys::kAsTimeDefault))));
     }
@@ -80,7 +81,7 @@ void Countdown::tt_countdownTimer() {
     const platform::LocalTime now = platform::clock().now();
     startTick(*ui_.tt_countdown);
     const CountdownTick tick = countdownTick(readCountdown(state_.snapshot()), now.secondOfDay());
-    surface_.showTimerText(QString::fromStdString(tick.text));
+    surface_.showTimerText(platform::qText(tick.text));
     // Each warning starts the lock, so that an alarm's warning stays silent.
     for (int i = 0; i < tick.warnings; ++i)
         signal::PlayWarnSignal(*ui_.tt_locker, repaintNow_);
