@@ -156,8 +156,8 @@ void AlarmPage::loaded() {
 
 std::array<AlarmPage::TextField, 3> AlarmPage::textFields() const {
     return {{
-        {ui_->e_sound_alarm, keys::kFile, fieldCaption(ui_->o_sound_alarm)},
-        {ui_->e_app_alarm, keys::kApp, fieldCaption(ui_->o_app_alarm)},
+        {ui_->e_sound_alarm, keys::kFile, fieldCaption(ui_->o_sound_alarm->text())},
+        {ui_->e_app_alarm, keys::kApp, fieldCaption(ui_->o_app_alarm->text())},
         {ui_->e_message_alarm, keys::kMessage, tr("сообщение будильника")},
     }};
 }
@@ -384,7 +384,8 @@ void AlarmPage::browse(QPushButton* button, QLineEdit* field, const QAbstractBut
                        FileKind kind) {
     dropFocus(button);
     const QString chosen = chooseFile(this, kind, field->text());
-    if (!chosen.isEmpty() && acceptChosenPath(chosen, fieldCaption(label))) field->setText(chosen);
+    if (!chosen.isEmpty() && acceptStorable(chosen, fieldCaption(label->text())))
+        field->setText(chosen);
 }
 
 // Stored at once in the Settings file: it stays even when the dialog is

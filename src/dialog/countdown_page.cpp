@@ -184,14 +184,14 @@ void CountdownPage::t_app_cdnClick() {
 void CountdownPage::b_sound_cdnClick() {
     dropFocus(ui_->b_sound_cdn);
     const QString chosen = chooseFile(this, FileKind::Wave, ui_->e_sound_cdn->text());
-    if (!chosen.isEmpty() && acceptChosenPath(chosen, fieldCaption(ui_->o_sound_cdn)))
+    if (!chosen.isEmpty() && acceptStorable(chosen, fieldCaption(ui_->o_sound_cdn->text())))
         ui_->e_sound_cdn->setText(chosen);
 }
 
 void CountdownPage::b_app_cdnClick() {
     dropFocus(ui_->b_app_cdn);
     const QString chosen = chooseFile(this, FileKind::Program, ui_->e_app_cdn->text());
-    if (!chosen.isEmpty() && acceptChosenPath(chosen, fieldCaption(ui_->o_app_cdn)))
+    if (!chosen.isEmpty() && acceptStorable(chosen, fieldCaption(ui_->o_app_cdn->text())))
         ui_->e_app_cdn->setText(chosen);
 }
 
@@ -259,12 +259,12 @@ void CountdownPage::save(settings::IniUpdate& file, SettingsGroup group) const {
     integer(keys::kRemind, ui_->e_after_cdn);
     flag(keys::kSound, ui_->o_sound_cdn);
     flag(keys::kLoop, ui_->o_loop_cdn);
-    text(keys::kFile, ui_->e_sound_cdn, fieldCaption(ui_->o_sound_cdn));
+    text(keys::kFile, ui_->e_sound_cdn, fieldCaption(ui_->o_sound_cdn->text()));
     flag(keys::kBeep, ui_->o_beep_cdn);
     flag(keys::kAsTime, ui_->o_time);
     file.writeInteger(keys::kName, keys::kType, beepType());
     flag(keys::kStart, ui_->o_app_cdn);
-    text(keys::kApp, ui_->e_app_cdn, fieldCaption(ui_->o_app_cdn));
+    text(keys::kApp, ui_->e_app_cdn, fieldCaption(ui_->o_app_cdn->text()));
     text(keys::kMessage, ui_->e_message_cdn, tr("сообщение таймера"));
 }
 

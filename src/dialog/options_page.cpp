@@ -168,7 +168,7 @@ void OptionsPage::save(settings::IniUpdate& file, SettingsGroup group) const {
         file.writeFlag(hour_keys::kName, hour_keys::kSound, ui_->o_hour_sb->isChecked());
         file.writeFlag(hour_keys::kName, hour_keys::kBeep, ui_->o_hour_pc->isChecked());
         file.writeString(hour_keys::kName, hour_keys::kFile,
-                         storableText(ui_->e_snd, fieldCaption(ui_->o_hour_snd)));
+                         storableText(ui_->e_snd, fieldCaption(ui_->o_hour_snd->text())));
         break;
     case SettingsGroup::Indicator:
         file.writeFlag(indicator_keys::kName, indicator_keys::kSystemTime,
@@ -252,7 +252,7 @@ void OptionsPage::playChime() {
 void OptionsPage::chooseChimeFile() {
     dropFocus(ui_->b_snd);
     const QString path = chooseFile(this, FileKind::Wave, ui_->e_snd->text());
-    if (!path.isEmpty() && acceptChosenPath(path, fieldCaption(ui_->o_hour_snd)))
+    if (!path.isEmpty() && acceptStorable(path, fieldCaption(ui_->o_hour_snd->text())))
         ui_->e_snd->setText(path);
 }
 

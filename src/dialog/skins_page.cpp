@@ -227,7 +227,7 @@ void SkinsPage::loadExternal(Family family) {
     // Only the folder counts: its description is always "skin.ksf".
     QString folder = QFileInfo(file).absolutePath();
     if (!folder.endsWith('/')) folder += '/';
-    if (!acceptChosenPath(folder, fieldCaption(f.external))) return;
+    if (!acceptStorable(folder, fieldCaption(f.external->text()))) return;
     if (!f.external->isChecked()) {
         f.external->setChecked(true);
         if (selects(family, f.external)) externalClicked(family);

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialog/storable_text.h"
 
-#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QLineEdit>
 
@@ -38,15 +37,15 @@ std::string storableText(QLineEdit* field, const QString& caption) {
     return platform::utf8(text);
 }
 
-bool acceptChosenPath(const QString& path, const QString& caption) {
-    const QString bad = unstorableCharacters(path);
+bool acceptStorable(const QString& text, const QString& caption) {
+    const QString bad = unstorableCharacters(text);
     if (bad.isEmpty()) return true;
     platform::showMessage(platform::utf8(UnstorableText(nullptr, caption, bad).message()));
     return false;
 }
 
-QString fieldCaption(const QAbstractButton* label) {
-    QString caption = label->text().simplified();
+QString fieldCaption(const QString& label) {
+    QString caption = label.simplified();
     while (caption.endsWith(':') || caption.endsWith('^') || caption.endsWith(' '))
         caption.chop(1);
     return caption;

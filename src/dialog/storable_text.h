@@ -6,7 +6,6 @@
 
 #include "dialog/dialog_page.h"
 
-class QAbstractButton;
 class QLineEdit;
 
 namespace kok::dialog {
@@ -38,12 +37,13 @@ QString unstorableCharacters(const QString& text);
 // naming the field by `caption`.
 std::string storableText(QLineEdit* field, const QString& caption);
 
-// A path a file chooser returned: true when it can be stored; otherwise says
-// so at once and the field keeps what it had.
-bool acceptChosenPath(const QString& path, const QString& caption);
+// A text about to be taken (a path a file chooser returned, a skin's
+// information): true when it can be stored; otherwise says so at once, and
+// the caller keeps what it had.
+bool acceptStorable(const QString& text, const QString& caption);
 
-// The caption of the check box or option that labels a field, as the field's
-// name: without the colon or arrows after it and without runs of blanks.
-QString fieldCaption(const QAbstractButton* label);
+// The caption of the label, check box or option beside a field, as the
+// field's name: without the colon or arrows after it and runs of blanks.
+QString fieldCaption(const QString& label);
 
 } // namespace kok::dialog
