@@ -10,9 +10,9 @@ class QLineEdit;
 
 namespace kok::dialog {
 
-// The Settings file and the Alarm working copy are Windows-1251: a text with
-// characters that code page cannot hold would be stored with '?' in their
-// place. Such a text is refused instead, naming the field and the characters.
+// The Settings file, the Alarm working copy and skin files are Windows-1251:
+// a text with characters that code page cannot hold would be stored with
+// '?' in their place. It is refused instead, naming the field and the characters.
 
 // Thrown by a page's save(): OK then saves nothing, as for any invalid field.
 class UnstorableText : public InvalidField {
