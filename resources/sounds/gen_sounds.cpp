@@ -61,6 +61,23 @@ struct Mix {
         }
     }
 
+    // A hard beep: odd partials of a square wave up to the Nyquist limit,
+    // with short fades so that it does not click.
+    void buzz(double at, double freq, double seconds, double gain) {
+        static constexpr double partials[][2] = {{1.0, 1.0}, {3.0, 1.0 / 3}, {5.0, 1.0 / 5}};
+        const std::size_t start = std::size_t(at * rate);
+        const std::size_t n = std::size_t(seconds * rate);
+        const double fade = 0.003 * rate;
+        for (std::size_t k = 0; k < n && start + k < s.size(); ++k) {
+            const double env = std::min({1.0, double(k) / fade, double(n - 1 - k) / fade});
+            double v = 0;
+            for (const auto& p : partials)
+                if (freq * p[0] < rate / 2.0)
+                    v += p[1] * std::sin(kTwoPi * freq * p[0] * double(k) / rate);
+            s[start + k] += gain * env * v / 1.2;
+        }
+    }
+
     PcmClip toS16() const {
         PcmClip c{rate, 1, SampleFormat::S16, {}};
         for (double v : s) {
@@ -98,11 +115,22 @@ PcmClip standIn() {
     return m.toS16();
 }
 
-// MEDIA/LOGOFF.wav: a falling third on two bells, the default alarm sound.
+// MEDIA/LOGOFF.wav, the default alarm sound: four seconds of the alarm
+// clock's beep-beep-beep-beep, each burst louder and a little higher than the
+// last, from a murmur to nearly full scale, so that it wakes a sleeper without
+// making one jump at the first beep. 16 kHz keeps the file small; the hard
+// tone (a sine with odd partials) cuts through bedding better than a bell.
 PcmClip logoff() {
-    Mix m(44100, 1.6);
-    m.bell(0.00, 659.26, 0.35, 0.35); // E5
-    m.bell(0.30, 523.25, 0.35, 0.45); // C5
+    constexpr int kBursts = 8;
+    constexpr double kBurstSeconds = 0.5, kBeepSeconds = 0.07, kBeepGap = 0.11;
+    Mix m(16000, kBursts * kBurstSeconds);
+    for (int burst = 0; burst < kBursts; ++burst) {
+        const double rise = double(burst) / (kBursts - 1); // 0 .. 1
+        const double gain = 0.1 * std::pow(0.85 / 0.1, rise);
+        const double freq = 1760.0 * std::pow(2.0, rise * 4 / 12); // A6 up a major third
+        for (int beep = 0; beep < 4; ++beep)
+            m.buzz(burst * kBurstSeconds + beep * kBeepGap, freq, kBeepSeconds, gain);
+    }
     return m.toS16();
 }
 

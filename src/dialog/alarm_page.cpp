@@ -10,7 +10,9 @@
 #include "dialog/file_chooser.h"
 #include "dialog/label_click.h"
 #include "dialog/number_arrows.h"
+#include "dialog/storable_text.h"
 #include "platform/clock.h"
+#include "platform/message_box.h"
 #include "platform/process.h"
 #include "platform/qt_text.h"
 #include "settings/ini_file.h"
@@ -94,25 +96,25 @@ AlarmPage::AlarmPage(const AlarmWorkingCopy& workingCopy, QWidget* parent)
             activate();
         });
     connect(ui_->o_app_alarm, &QCheckBox::toggled, this, &AlarmPage::o_app_alarmClick);
-    const std::pair<QLineEdit*, std::string_view> texts[] = {
-        {ui_->e_sound_alarm, keys::kFile},
-        {ui_->e_app_alarm, keys::kApp},
-        {ui_->e_message_alarm, keys::kMessage},
-    };
-    for (auto [field, suffix] : texts)
-        connect(field, &QLineEdit::textChanged, this, [this, suffix](const QString& value) {
-            writeText(suffix, utf8(value));
-            activate();
-        });
+    // A text the working copy cannot hold is not written: the copy keeps the
+    // last one it could, and leaving the slot or OK is refused until it is fixed.
+    for (const TextField& t : textFields())
+        connect(t.field, &QLineEdit::textChanged, this,
+                [this, suffix = t.suffix](const QString& value) {
+                    if (unstorableCharacters(value).isEmpty()) writeText(suffix, utf8(value));
+                    activate();
+                });
     ui_->e_message_alarm->installEventFilter(this);
 
     connect(ui_->t_sound_alarm, &QPushButton::clicked, this, &AlarmPage::t_sound_alarmClick);
     connect(ui_->t_beep_alarm, &QPushButton::clicked, this, &AlarmPage::t_beep_alarmClick);
     connect(ui_->t_app_alarm, &QPushButton::clicked, this, &AlarmPage::t_app_alarmClick);
-    connect(ui_->b_sound_alarm, &QPushButton::clicked, this,
-            [this] { browse(ui_->b_sound_alarm, ui_->e_sound_alarm, FileKind::Wave); });
-    connect(ui_->b_app_alarm, &QPushButton::clicked, this,
-            [this] { browse(ui_->b_app_alarm, ui_->e_app_alarm, FileKind::Program); });
+    connect(ui_->b_sound_alarm, &QPushButton::clicked, this, [this] {
+        browse(ui_->b_sound_alarm, ui_->e_sound_alarm, ui_->o_sound_alarm, FileKind::Wave);
+    });
+    connect(ui_->b_app_alarm, &QPushButton::clicked, this, [this] {
+        browse(ui_->b_app_alarm, ui_->e_app_alarm, ui_->o_app_alarm, FileKind::Program);
+    });
     // "10 сек" is stored only by OK.
     connect(ui_->o_accuracy_1, &QRadioButton::clicked, this, [this] { accuracyClick(1); });
     connect(ui_->o_accuracy_5, &QRadioButton::clicked, this, [this] { accuracyClick(5); });
@@ -137,6 +139,7 @@ void AlarmPage::load(const settings::IniUpdate& file, SettingsGroup group) {
 
 void AlarmPage::save(settings::IniUpdate& file, SettingsGroup group) const {
     if (group != SettingsGroup::Alarms) return;
+    checkTexts();
     const int accuracy = ui_->o_accuracy_1->isChecked()    ? 1
                          : ui_->o_accuracy_10->isChecked() ? 10
                                                            : 5;
@@ -148,7 +151,20 @@ void AlarmPage::loaded() {
         const QSignalBlocker quiet(ui_->c_alarms);
         ui_->c_alarms->setCurrentIndex(0);
     }
-    c_alarmsChange();
+    showSlot();
+}
+
+std::array<AlarmPage::TextField, 3> AlarmPage::textFields() const {
+    return {{
+        {ui_->e_sound_alarm, keys::kFile, fieldCaption(ui_->o_sound_alarm->text())},
+        {ui_->e_app_alarm, keys::kApp, fieldCaption(ui_->o_app_alarm->text())},
+        {ui_->e_message_alarm, keys::kMessage, tr("сообщение будильника")},
+    }};
+}
+
+void AlarmPage::checkTexts() const {
+    for (const TextField& t : textFields())
+        storableText(t.field, t.caption);
 }
 
 void AlarmPage::flash(int count) {
@@ -178,9 +194,27 @@ void AlarmPage::activate() {
     if (!loading_) ui_->o_alarm_on->setChecked(true);
 }
 
+// The slot shown stays while one of its texts cannot be stored: the copy
+// does not hold it, so leaving would lose it.
+void AlarmPage::c_alarmsChange() {
+    try {
+        checkTexts();
+    } catch (const UnstorableText& refused) {
+        {
+            const QSignalBlocker quiet(ui_->c_alarms);
+            ui_->c_alarms->setCurrentIndex(shownSlot_);
+        }
+        platform::showMessage(utf8(refused.message()));
+        refused.field()->setFocus();
+        return;
+    }
+    showSlot();
+}
+
 // Setting each control runs its handler as a user's change would, so the
 // enabled states follow and the loaded values are written back unchanged.
-void AlarmPage::c_alarmsChange() {
+void AlarmPage::showSlot() {
+    shownSlot_ = slot();
     loading_ = true;
     const settings::IniUpdate copy = workingCopy_.read();
     const int n = slot();
@@ -346,10 +380,12 @@ void AlarmPage::t_app_alarmClick() {
     platform::startCommandLine(utf8(ui_->e_app_alarm->text()));
 }
 
-void AlarmPage::browse(QPushButton* button, QLineEdit* field, FileKind kind) {
+void AlarmPage::browse(QPushButton* button, QLineEdit* field, const QAbstractButton* label,
+                       FileKind kind) {
     dropFocus(button);
     const QString chosen = chooseFile(this, kind, field->text());
-    if (!chosen.isEmpty()) field->setText(chosen);
+    if (!chosen.isEmpty() && acceptStorable(chosen, fieldCaption(label->text())))
+        field->setText(chosen);
 }
 
 // Stored at once in the Settings file: it stays even when the dialog is

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QPalette>
+#include <QString>
 #include <array>
 #include <filesystem>
 #include <memory>
@@ -11,6 +12,7 @@
 #include "dialog/dialog_page.h"
 #include "dialog/file_kinds.h"
 
+class QAbstractButton;
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
@@ -58,10 +60,22 @@ class AlarmPage : public DialogPage {
     void t_sound_alarmClick();
     void t_beep_alarmClick();
     void t_app_alarmClick();
-    void browse(QPushButton* button, QLineEdit* field, FileKind kind);
+    // The chooser for a field labelled by `label`.
+    void browse(QPushButton* button, QLineEdit* field, const QAbstractButton* label, FileKind kind);
     void accuracyClick(int seconds);
 
     int slot() const;
+    // The slot's text fields with their keys and their names in messages.
+    struct TextField {
+        QLineEdit* field;
+        std::string_view suffix;
+        QString caption;
+    };
+    std::array<TextField, 3> textFields() const;
+    // Throws UnstorableText when a text field holds what cannot be stored.
+    void checkTexts() const;
+    // Loads the chosen slot into the page.
+    void showSlot();
     void writeNumber(std::string_view suffix, int value);
     void writeText(std::string_view suffix, const std::string& value);
     // A change to a slot makes it active, unless the slot is being loaded.
@@ -75,6 +89,7 @@ class AlarmPage : public DialogPage {
     std::array<QRadioButton*, 4> patterns_{}; // pattern 1 to 4
     QPalette messagePalette_;
     bool loading_ = false;
+    int shownSlot_ = 0; // the slot the fields show
 };
 
 } // namespace kok::dialog

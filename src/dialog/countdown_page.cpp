@@ -11,6 +11,7 @@
 #include "dialog/file_chooser.h"
 #include "dialog/label_click.h"
 #include "dialog/number_arrows.h"
+#include "dialog/storable_text.h"
 #include "platform/process.h"
 #include "settings/ini_file.h"
 #include "settings/keys.h"
@@ -183,13 +184,15 @@ void CountdownPage::t_app_cdnClick() {
 void CountdownPage::b_sound_cdnClick() {
     dropFocus(ui_->b_sound_cdn);
     const QString chosen = chooseFile(this, FileKind::Wave, ui_->e_sound_cdn->text());
-    if (!chosen.isEmpty()) ui_->e_sound_cdn->setText(chosen);
+    if (!chosen.isEmpty() && acceptStorable(chosen, fieldCaption(ui_->o_sound_cdn->text())))
+        ui_->e_sound_cdn->setText(chosen);
 }
 
 void CountdownPage::b_app_cdnClick() {
     dropFocus(ui_->b_app_cdn);
     const QString chosen = chooseFile(this, FileKind::Program, ui_->e_app_cdn->text());
-    if (!chosen.isEmpty()) ui_->e_app_cdn->setText(chosen);
+    if (!chosen.isEmpty() && acceptStorable(chosen, fieldCaption(ui_->o_app_cdn->text())))
+        ui_->e_app_cdn->setText(chosen);
 }
 
 bool CountdownPage::eventFilter(QObject* watched, QEvent* event) {
@@ -246,8 +249,8 @@ void CountdownPage::save(settings::IniUpdate& file, SettingsGroup group) const {
     const auto flag = [&](std::string_view key, const QAbstractButton* box) {
         file.writeFlag(keys::kName, key, box->isChecked());
     };
-    const auto text = [&](std::string_view key, const QLineEdit* field) {
-        file.writeString(keys::kName, key, field->text().toStdString());
+    const auto text = [&](std::string_view key, QLineEdit* field, const QString& caption) {
+        file.writeString(keys::kName, key, storableText(field, caption));
     };
     flag(keys::kUse, ui_->o_cdn_on);
     integer(keys::kCountDown, ui_->e_secs);
@@ -256,13 +259,13 @@ void CountdownPage::save(settings::IniUpdate& file, SettingsGroup group) const {
     integer(keys::kRemind, ui_->e_after_cdn);
     flag(keys::kSound, ui_->o_sound_cdn);
     flag(keys::kLoop, ui_->o_loop_cdn);
-    text(keys::kFile, ui_->e_sound_cdn);
+    text(keys::kFile, ui_->e_sound_cdn, fieldCaption(ui_->o_sound_cdn->text()));
     flag(keys::kBeep, ui_->o_beep_cdn);
     flag(keys::kAsTime, ui_->o_time);
     file.writeInteger(keys::kName, keys::kType, beepType());
     flag(keys::kStart, ui_->o_app_cdn);
-    text(keys::kApp, ui_->e_app_cdn);
-    text(keys::kMessage, ui_->e_message_cdn);
+    text(keys::kApp, ui_->e_app_cdn, fieldCaption(ui_->o_app_cdn->text()));
+    text(keys::kMessage, ui_->e_message_cdn, tr("сообщение таймера"));
 }
 
 void CountdownPage::loaded() {

@@ -12,6 +12,7 @@
 #include "dialog/label_click.h"
 #include "dialog/number_arrows.h"
 #include "dialog/product_info.h"
+#include "dialog/storable_text.h"
 #include "platform/message_box.h"
 #include "platform/paths.h"
 #include "platform/run_key_store.h"
@@ -166,7 +167,8 @@ void OptionsPage::save(settings::IniUpdate& file, SettingsGroup group) const {
         file.writeFlag(hour_keys::kName, hour_keys::kWave, ui_->o_hour_snd->isChecked());
         file.writeFlag(hour_keys::kName, hour_keys::kSound, ui_->o_hour_sb->isChecked());
         file.writeFlag(hour_keys::kName, hour_keys::kBeep, ui_->o_hour_pc->isChecked());
-        file.writeString(hour_keys::kName, hour_keys::kFile, ui_->e_snd->text().toStdString());
+        file.writeString(hour_keys::kName, hour_keys::kFile,
+                         storableText(ui_->e_snd, fieldCaption(ui_->o_hour_snd->text())));
         break;
     case SettingsGroup::Indicator:
         file.writeFlag(indicator_keys::kName, indicator_keys::kSystemTime,
@@ -250,7 +252,8 @@ void OptionsPage::playChime() {
 void OptionsPage::chooseChimeFile() {
     dropFocus(ui_->b_snd);
     const QString path = chooseFile(this, FileKind::Wave, ui_->e_snd->text());
-    if (!path.isEmpty()) ui_->e_snd->setText(path);
+    if (!path.isEmpty() && acceptStorable(path, fieldCaption(ui_->o_hour_snd->text())))
+        ui_->e_snd->setText(path);
 }
 
 } // namespace kok::dialog

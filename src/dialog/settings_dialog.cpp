@@ -24,6 +24,7 @@
 #include "face/program_control.h"
 #include "platform/clock.h"
 #include "platform/message_box.h"
+#include "platform/qt_text.h"
 #include "settings/keys.h"
 #include "settings/settings_file.h"
 #include "ui_settings_dialog.h"
@@ -245,7 +246,7 @@ void SettingsDialog::enterReadOnly() {
     }
 }
 
-bool SettingsDialog::saveAll() {
+SettingsDialog::SaveOutcome SettingsDialog::saveAll() {
     try {
         const std::string date = today();
         settings::openSettings().update([&](settings::IniUpdate& file) {
@@ -254,16 +255,30 @@ bool SettingsDialog::saveAll() {
                 if (group == SettingsGroup::Alarms) alarmWorkingCopy_.copyBack(file, date);
             }
         });
-        return true;
+        return SaveOutcome::Saved;
     } catch (const settings::WriteError&) {
+    } catch (const UnstorableText& refused) {
+        refuseUnstorable(refused);
+        return SaveOutcome::Refused;
     } catch (const InvalidField&) {
     }
-    return false;
+    return SaveOutcome::Failed;
+}
+
+// The text stays in its field, shown, for the user to change: closing would
+// lose it and every other change made in the dialog.
+void SettingsDialog::refuseUnstorable(const UnstorableText& refused) {
+    platform::showMessage(platform::utf8(refused.message()));
+    for (int i = 0; i < SectionCount; ++i)
+        if (pages_[i] && pages_[i]->isAncestorOf(refused.field())) showSection(Section(i));
+    refused.field()->setFocus();
 }
 
 void SettingsDialog::c_okClick() {
     forEachPage([](DialogPage& page) { page.beforeSave(); });
-    if (!saveAll())
+    const SaveOutcome outcome = saveAll();
+    if (outcome == SaveOutcome::Refused) return;
+    if (outcome == SaveOutcome::Failed)
         platform::showMessage(std::string(settings::kWriteFailureText) + kSaveCancelledLine);
     bool restart = false;
     forEachPage([&](const DialogPage& page) { restart = restart || page.changesRunningSkin(); });

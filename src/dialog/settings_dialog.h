@@ -8,6 +8,7 @@
 
 #include "dialog/alarm_working_copy.h"
 #include "dialog/dialog_page.h"
+#include "dialog/storable_text.h"
 #include "face/settings_view.h"
 
 class QPushButton;
@@ -77,9 +78,12 @@ class SettingsDialog : public QDialog, public face::SettingsView {
     void buildPages();
     DialogPage* makePage(Section section);
     void createAlarmWorkingCopy(const settings::IniUpdate& file);
-    // Writes every page into the Settings file in one update; false when
-    // nothing could be saved.
-    bool saveAll();
+    enum class SaveOutcome { Saved, Failed, Refused };
+    // Writes every page into the Settings file in one update. Failed: it
+    // could not be written; Refused: a field holds what it cannot store
+    // (already said, the dialog stays open). Either way nothing is saved.
+    SaveOutcome saveAll();
+    void refuseUnstorable(const UnstorableText& refused);
     void enterReadOnly();
     void updateButtons();
     template <class Fn> void forEachPage(Fn fn) const;

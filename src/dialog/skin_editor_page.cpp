@@ -17,6 +17,7 @@
 #include "dialog/label_click.h"
 #include "dialog/number_arrows.h"
 #include "dialog/plain_text.h"
+#include "dialog/storable_text.h"
 #include "platform/message_box.h"
 #include "platform/paths.h"
 #include "platform/qt_text.h"
@@ -252,7 +253,24 @@ void SkinEditorPage::b_loadClick() {
     ui_->b_load->setEnabled(true);
 }
 
+// The skin file is Windows-1251 like the Settings file: information it
+// cannot hold is refused before a file is chosen.
+bool SkinEditorPage::infoStorable() {
+    const std::pair<QLineEdit*, QLabel*> info[] = {{ui_->e_name, ui_->t_name},
+                                                   {ui_->e_version, ui_->t_version},
+                                                   {ui_->e_author, ui_->t_author},
+                                                   {ui_->e_mail, ui_->t_mail},
+                                                   {ui_->e_web, ui_->t_web}};
+    for (const auto& [field, label] : info) {
+        if (acceptStorable(field->text(), fieldCaption(label->text()))) continue;
+        field->setFocus();
+        return false;
+    }
+    return true;
+}
+
 void SkinEditorPage::b_saveClick() {
+    if (!infoStorable()) return;
     const QString file = chooseSaveFile_();
     if (file.isEmpty()) return;
     const QFileInfo info(file);

@@ -56,6 +56,7 @@ class SkinEditorPage : public DialogPage {
     void b_newClick();
     void b_loadClick();
     void b_saveClick();
+    bool infoStorable();
     void c_objectsChange();
     void c_stateChange();
     void b_fileClick();

@@ -8,6 +8,7 @@
 #include "dialog/plain_text.h"
 #include "dialog/skin_check.h"
 #include "dialog/skin_info.h"
+#include "dialog/storable_text.h"
 #include "platform/message_box.h"
 #include "platform/shell_open.h"
 #include "platform/shell_open_ui.h"
@@ -223,14 +224,15 @@ void SkinsPage::loadExternal(Family family) {
     f.load->setEnabled(true);
     const QString file = chooseSkin_(f.folder);
     if (file.isEmpty()) return;
+    // Only the folder counts: its description is always "skin.ksf".
+    QString folder = QFileInfo(file).absolutePath();
+    if (!folder.endsWith('/')) folder += '/';
+    if (!acceptStorable(folder, fieldCaption(f.external->text()))) return;
     if (!f.external->isChecked()) {
         f.external->setChecked(true);
         if (selects(family, f.external)) externalClicked(family);
     }
     ui_->t_warning->hide();
-    // Only the folder counts: its description is always "skin.ksf".
-    QString folder = QFileInfo(file).absolutePath();
-    if (!folder.endsWith('/')) folder += '/';
     SkinSource source;
     source.external = true;
     source.folder = folder.toStdString();

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 namespace kok::settings {
 namespace {
@@ -31,8 +32,13 @@ void appendUtf8(std::string& out, char32_t cp) {
     } else if (cp < 0x800) {
         out += static_cast<char>(0xC0 | (cp >> 6));
         out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
+    } else if (cp < 0x10000) {
         out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
         out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (cp & 0x3F));
     }
@@ -84,6 +90,18 @@ std::string utf8ToCp1251(std::string_view utf8) {
     out.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();)
         out += encodeOne(decodeUtf8(utf8, i));
+    return out;
+}
+
+std::string cp1251Unstorable(std::string_view utf8) {
+    std::u32string seen;
+    std::string out;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const char32_t cp = decodeUtf8(utf8, i);
+        if (cp == U'?' || encodeOne(cp) != '?' || seen.find(cp) != std::u32string::npos) continue;
+        seen += cp;
+        appendUtf8(out, cp);
+    }
     return out;
 }
 

@@ -10,6 +10,9 @@ namespace kok::settings {
 // Characters that 1251 cannot hold are written as '?'.
 std::string utf8ToCp1251(std::string_view utf8);
 std::string cp1251ToUtf8(std::string_view cp1251);
+// The characters of a UTF-8 text that 1251 cannot hold, each once in the
+// order they first come, as UTF-8; empty when the text is written as it is.
+std::string cp1251Unstorable(std::string_view utf8);
 
 // Case folding of a single 1251 byte (ASCII and Cyrillic letters), for the
 // case-insensitive section and key names.

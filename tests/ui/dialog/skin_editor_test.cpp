@@ -180,6 +180,14 @@ class SkinEditorTest : public QObject {
         QCOMPARE(name->text(), QString());
         QVERIFY(messages.texts.value(0).startsWith("Использование «Default» или «Extended»"));
         messages.texts.clear();
+        name->setText(
+            "Проверка ☕"); // the skin file cannot hold it: refused before a file is chosen
+        saveAs_ = saved.path() + "/skin.ksf";
+        save->click();
+        QCOMPARE(messages.texts.value(0),
+                 QString("Поле «НАЗВАНИЕ» содержит символы, которые нельзя сохранить: ☕"));
+        QVERIFY(!QFile::exists(saveAs_));
+        messages.texts.clear();
         name->setText("Проверка");
         choose(objects, 0);
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include "settings/cp1251.h"
 #include "settings/ini_document.h"
 #include "settings/ini_integer.h"
 
@@ -145,4 +146,16 @@ TEST(IniInteger, DecimalHexAndGarbage) {
     for (const char* bad : {"", "abc", "0x", "12a", " 1", "1 ", "2147483648", "-2147483649",
                             "0x123456789", "$", "--1", "0x-1", "1.5"})
         EXPECT_EQ(parseIniInteger(bad), std::nullopt) << bad;
+}
+
+// What the file's code page cannot hold is named, each character once; what
+// it can (every byte's character, the '?' typed and the U+0098 control) is not.
+TEST(Cp1251, NamesOnlyTheCharactersItCannotHold) {
+    using kok::settings::cp1251ToUtf8;
+    using kok::settings::cp1251Unstorable;
+    EXPECT_EQ(cp1251Unstorable("Café ☕ Ёж? №€\u0098 ☕ 🍵é"), "é☕🍵");
+    for (int b = 1; b < 256; ++b) {
+        const std::string one = cp1251ToUtf8(std::string(1, char(b)));
+        EXPECT_EQ(cp1251Unstorable(one), "") << b;
+    }
 }

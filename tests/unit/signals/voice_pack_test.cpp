@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <string>
@@ -72,15 +73,26 @@ TEST(VoicePack, ThirteenIsSpeechOfPlausibleLength) {
     EXPECT_GT(clip->seconds(), signal::voiceClip("kok_hour")->seconds());
 }
 
-TEST(MediaSounds, ShippedBesideTheProgramAndPleasantlyShort) {
+// The hourly sound is short and pleasant; the alarm sound lasts a few seconds
+// and grows louder, so that it wakes a sleeper without a start.
+TEST(MediaSounds, ShippedBesideTheProgramTheAlarmOneRising) {
     const auto dir = std::filesystem::path(KOKTD_BIN_DIR);
     for (const char* name : {"MEDIA\\LOGOFF.wAv", "MEDIA\\NOTIFY.wAv"}) {
         const auto file = platform::resolveSoundPath(name, dir);
         ASSERT_FALSE(file.empty()) << name;
         const auto clip = signal::loadWave(file.string());
         ASSERT_TRUE(clip) << name;
-        EXPECT_GT(clip->seconds(), 0.5) << name;
-        EXPECT_LT(clip->seconds(), 3.0) << name;
-        EXPECT_GT(rms(*clip, 0, clip->frames() / 4), 1000) << name << " is audible";
+        ASSERT_EQ(clip->channels, 1) << name;
+        ASSERT_EQ(clip->format, platform::SampleFormat::S16) << name;
+        const bool alarm = std::string(name).find("LOGOFF") != std::string::npos;
+        EXPECT_GT(clip->seconds(), alarm ? 3.0 : 0.5) << name;
+        EXPECT_LT(clip->seconds(), alarm ? 5.0 : 3.0) << name;
+        const std::size_t second = std::size_t(clip->sampleRate);
+        const double first = rms(*clip, 0, std::min(second, clip->frames()));
+        EXPECT_GT(first, alarm ? 600 : 1000) << name << " is audible from the start";
+        if (!alarm) continue;
+        const double last = rms(*clip, clip->frames() - second, clip->frames());
+        EXPECT_GT(last, 4 * first) << "the alarm grows louder";
+        EXPECT_GT(last, 6000) << "and ends loud";
     }
 }
