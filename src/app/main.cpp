@@ -8,8 +8,8 @@
 #include <exception>
 #include <string>
 
+#include "app/language_choice.h"
 #include "app/restart.h"
-#include "app/ui_language.h"
 #include "clock/clock_window.h"
 #include "dialog/settings_dialog.h"
 #include "platform/instance_lock.h"

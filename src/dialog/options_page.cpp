@@ -14,6 +14,7 @@
 #include "dialog/product_info.h"
 #include "platform/message_box.h"
 #include "platform/paths.h"
+#include "platform/qt_text.h"
 #include "platform/run_key_store.h"
 #include "platform/translate.h"
 #include "settings/autostart.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/ui_language.h"
+#include "app/language_choice.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
