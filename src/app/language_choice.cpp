@@ -20,13 +20,12 @@ UiLanguage chooseUiLanguage(const QStringList& uiLanguages) {
 
 void installTranslators(QCoreApplication& app) {
     auto* translator = new QTranslator(&app);
-    const bool loaded =
-        chooseUiLanguage(QLocale::system().uiLanguages()) == UiLanguage::Russian
-            // Without Qt's Russian the program's own texts stay Russian and
-            // only Qt's buttons and choosers speak English.
-            ? translator->load(QStringLiteral("qtbase_ru"),
-                               QLibraryInfo::path(QLibraryInfo::TranslationsPath))
-            : translator->load(QStringLiteral(":/i18n/koktd_en.qm"));
+    const bool loaded = chooseUiLanguage(QLocale::system().uiLanguages()) == UiLanguage::Russian
+                            // Without Qt's Russian the program's own texts stay Russian and
+                            // only Qt's buttons and choosers speak English.
+                            ? translator->load(QStringLiteral("qtbase_ru"),
+                                               QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+                            : translator->load(QStringLiteral(":/i18n/koktd_en.qm"));
     if (loaded)
         app.installTranslator(translator);
     else
