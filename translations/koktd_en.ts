@@ -110,6 +110,14 @@
         <source>СИГНАЛ:</source>
         <translation>BEEP:</translation>
     </message>
+    <message>
+        <source>!!!</source>
+        <translation>!!!</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
 </context>
 <context>
     <name>ClockMenu</name>
@@ -256,6 +264,14 @@
         <source>ЗАПУСТИТЬ ПРОГРАММУ:</source>
         <translation>RUN PROGRAM:</translation>
     </message>
+    <message>
+        <source>!!!</source>
+        <translation>!!!</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
 </context>
 <context>
     <name>FileChooser</name>
@@ -383,6 +399,10 @@
     <message>
         <source>ВЬIВОДИТЬ ЗВУК ПРЕДУПРЕЖДЕНИЯ ЧЕРЕЗ ДИНАМИК ПК</source>
         <translation>PLAY THE WARNING SOUND THROUGH THE PC SPEAKER</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
     </message>
 </context>
 <context>
@@ -571,6 +591,14 @@ The timers cannot be used.</translation>
     <message>
         <source>ВО ВРЕМЯ НЕАКТИВНОСТИ - ПОКАЗАТЬ  &lt;&lt;  -- : -- : --  &gt;&gt;</source>
         <translation>WHILE IDLE - SHOW  &lt;&lt;  -- : -- : --  &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>!!!</source>
+        <translation>!!!</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
     </message>
 </context>
 <context>
@@ -795,6 +823,10 @@ The timers cannot be used.</translation>
     <message>
         <source>WEB:</source>
         <translation>WEB:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
     </message>
 </context>
 <context>
