@@ -12,6 +12,8 @@ BUILD_PACKAGES=(
   qt6-multimedia-dev  # CMake asks for it; only the start-up benchmark's reference clock links it
   espeak-ng sox  # speech for the voice pack, trimmed
   fonts-dejavu-core fonts-dejavu-extra  # the dialog and the sample skins use DejaVu Sans Condensed
+  qt6-tools-dev qt6-l10n-tools  # lupdate and lrelease, and CMake's Qt6LinguistTools
+  qt6-translations-l10n  # Qt's own Russian (qtbase_ru.qm) for its choosers and buttons
 )
 TEST_PACKAGES=(
   make clang-format
@@ -22,6 +24,7 @@ TEST_PACKAGES=(
   # end-to-end tests and screenshots
   xvfb xdotool x11-utils bc x11-xserver-utils imagemagick faketime
   tesseract-ocr tesseract-ocr-rus  # reads the text of a message box from its picture
+  dbus-daemon at-spi2-core python3-pyatspi  # reads the menu's and the dialog's texts through accessibility
   python3  # reads widget places from the dialog's form files; checks the folders' includes
   openbox  # a window manager that places windows without a position of their own
   # the install's checks: menu entry and metainfo validators, starting the entry

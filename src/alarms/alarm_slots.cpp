@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "alarms/alarm_slots.h"
+#include "platform/translate.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -42,8 +43,10 @@ std::string dateText(const platform::LocalTime& t) {
 }
 
 std::string menuCaption(int slot, const AlarmSlot& s) {
-    return std::to_string(slot) + ".   " + std::to_string(s.captionHour) + " ч " +
-           std::to_string(s.minute) + " м ";
+    return std::to_string(slot) + ".   " + std::to_string(s.captionHour) +
+           platform::trText("ClockMenu", QT_TRANSLATE_NOOP("ClockMenu", " ч ")) +
+           std::to_string(s.minute) +
+           platform::trText("ClockMenu", QT_TRANSLATE_NOOP("ClockMenu", " м "));
 }
 
 bool dueOn(const AlarmSlot& s, const platform::LocalTime& day) {

@@ -8,12 +8,14 @@
 #include <exception>
 #include <string>
 
+#include "app/language_choice.h"
 #include "app/restart.h"
 #include "clock/clock_window.h"
 #include "dialog/settings_dialog.h"
 #include "platform/instance_lock.h"
 #include "platform/message_box.h"
 #include "platform/paths.h"
+#include "platform/translate.h"
 #include "settings/keys.h"
 #include "settings/leftovers.h"
 #include "skin/picture_decode.h"
@@ -21,7 +23,8 @@
 namespace {
 
 constexpr const char* kInstanceName = "KTD_5_10_x";
-constexpr const char* kAlreadyRunning = "Программа \"kOk DIAL TD\" уже запущена!";
+constexpr const char* kAlreadyRunning =
+    QT_TRANSLATE_NOOP("Messages", "Программа \"kOk DIAL TD\" уже запущена!");
 
 // Under Wayland a client cannot keep itself on top or place itself; XWayland can.
 void preferXcbUnderWayland() {
@@ -68,13 +71,14 @@ int main(int argc, char** argv) {
 
     kok::platform::InstanceLock instance(kInstanceName);
     QApplication app(argc, argv);
+    kok::app::installTranslators(app);
     app.setQuitOnLastWindowClosed(false);
     QGuiApplication::setDesktopFileName(QStringLiteral(KOKTD_APP_ID));
     QApplication::setWindowIcon(appIcon());
 
     if (firstArgument != kok::app::kRebootSwitch && instance.otherRunning()) {
         QApplication::setApplicationName(QString());
-        kok::platform::showMessage(kAlreadyRunning);
+        kok::platform::showMessage(kok::platform::trText("Messages", kAlreadyRunning));
         return 1;
     }
     QApplication::setApplicationName("kOk DIAL TD");

@@ -7,6 +7,7 @@
 #include "platform/message_box.h"
 #include "platform/paths.h"
 #include "platform/process.h"
+#include "platform/translate.h"
 #include "settings/autostart.h"
 #include "settings/settings_file.h"
 #include "skin/skin_choice.h"
@@ -32,7 +33,7 @@ void RestartWithDefaultSkin(QWidget* clockWindow, bool fallbackFailed) {
     const bool xpFamily = settings::IsXpFamily();
     // Ended only after the message: a queued quit would close the box at once.
     const auto end = [](const char* message) {
-        platform::showMessage(message);
+        platform::showMessage(platform::trText("Messages", message));
         requestTermination();
     };
     if (fallbackFailed) return end(kSkinResetFailedMessage);

@@ -1,20 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QtGlobal>
+
 #include "face/program_control.h"
 
 namespace kok::app {
 
 using face::kRebootSwitch;
 
-inline constexpr const char* kSkinResetMessage = "Произошла ошибка во время загрузки темы.\n"
-                                                 "Нажмите «ОК» для перезапуска программы\n"
-                                                 "и загрузки параметров темы по умолчанию.";
-inline constexpr const char* kSkinResetFailedMessage =
-    "Произошла ошибка загрузки темы и сохранения её настроек.\n"
-    "Возможно, программа запущена с диска, запись на который запрещена\n"
-    "или файл настроек имеет аттрибут «только для чтения».\n"
-    "Работа программы будет прекращена.";
+// Shown through platform::trText("Messages", …).
+inline constexpr const char* kSkinResetMessage =
+    QT_TRANSLATE_NOOP("Messages", "Произошла ошибка во время загрузки темы.\n"
+                                  "Нажмите «ОК» для перезапуска программы\n"
+                                  "и загрузки параметров темы по умолчанию.");
+inline constexpr const char* kSkinResetFailedMessage = QT_TRANSLATE_NOOP(
+    "Messages", "Произошла ошибка загрузки темы и сохранения её настроек.\n"
+                "Возможно, программа запущена с диска, запись на который запрещена\n"
+                "или файл настроек имеет аттрибут «только для чтения».\n"
+                "Работа программы будет прекращена.");
 
 // Starts a fresh instance with "/reboot" and ends this one.
 void RestartProgram();

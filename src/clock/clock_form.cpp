@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
@@ -39,8 +40,9 @@ QLabel* makeIndicator(QWidget* window, const char* name) {
     return l;
 }
 
+// Captions are marked QT_TRANSLATE_NOOP("ClockMenu", …) where they are given.
 QAction* addItem(QMenu* menu, const char* name, const char* caption) {
-    QAction* a = menu->addAction(QString::fromUtf8(caption));
+    QAction* a = menu->addAction(QCoreApplication::translate("ClockMenu", caption));
     a->setObjectName(name);
     return a;
 }
@@ -52,7 +54,7 @@ QAction* addSeparator(QMenu* menu, const char* name) {
 }
 
 QAction* addSubmenu(QMenu* menu, const char* name, const char* caption) {
-    auto* sub = new QMenu(QString::fromUtf8(caption), menu);
+    auto* sub = new QMenu(QCoreApplication::translate("ClockMenu", caption), menu);
     sub->setObjectName(QString::fromUtf8(name) + "_menu");
     QAction* a = menu->addMenu(sub);
     a->setObjectName(name);
@@ -119,22 +121,26 @@ void ClockForm::setupMenu(QWidget* window) {
     menu = new QMenu(window);
     menu->setObjectName("menu");
 
-    m_settings = addItem(menu, "m_settings", "Настройки");
+    m_settings = addItem(menu, "m_settings", QT_TRANSLATE_NOOP("ClockMenu", "Настройки"));
     menu->setDefaultAction(m_settings);
-    m_skin = addItem(menu, "m_skin", "Выбор темы интерфейса");
-    m_datetime = addItem(menu, "m_datetime", "Корректировка даты и времени");
-    m_system = addItem(menu, "m_system", "Показывать время работы Windows");
+    m_skin = addItem(menu, "m_skin", QT_TRANSLATE_NOOP("ClockMenu", "Выбор темы интерфейса"));
+    m_datetime =
+        addItem(menu, "m_datetime", QT_TRANSLATE_NOOP("ClockMenu", "Корректировка даты и времени"));
+    m_system = addItem(menu, "m_system",
+                       QT_TRANSLATE_NOOP("ClockMenu", "Показывать время работы Windows"));
     m_system->setCheckable(true);
     m_system->setVisible(false); // until a skin with a second indicator says otherwise
-    m_magnet = addItem(menu, "m_magnet", "Использовать прилипание к краям экрана");
+    m_magnet = addItem(menu, "m_magnet",
+                       QT_TRANSLATE_NOOP("ClockMenu", "Использовать прилипание к краям экрана"));
     m_magnet->setCheckable(true);
     m_separator_1 = addSeparator(menu, "m_separator_1");
-    m_noremind = addItem(menu, "m_noremind", "Отменить ближайшее напоминание");
+    m_noremind = addItem(menu, "m_noremind",
+                         QT_TRANSLATE_NOOP("ClockMenu", "Отменить ближайшее напоминание"));
     m_noremind->setVisible(false);
 
-    m_alarms = addSubmenu(menu, "m_alarms", "Будильники");
+    m_alarms = addSubmenu(menu, "m_alarms", QT_TRANSLATE_NOOP("ClockMenu", "Будильники"));
     QMenu* alarms = m_alarms->menu();
-    ma_settings = addItem(alarms, "ma_settings", "Настройки");
+    ma_settings = addItem(alarms, "ma_settings", QT_TRANSLATE_NOOP("ClockMenu", "Настройки"));
     alarms->setDefaultAction(ma_settings);
     addSeparator(alarms, "ma_separator");
     for (int slot = 0; slot < int(ma_slots.size()); ++slot) {
@@ -145,16 +151,25 @@ void ClockForm::setupMenu(QWidget* window) {
         ma_slots[slot] = a;
     }
 
-    m_timers = addSubmenu(menu, "m_timers", "Таймеры");
+    m_timers = addSubmenu(menu, "m_timers", QT_TRANSLATE_NOOP("ClockMenu", "Таймеры"));
     QMenu* timers = m_timers->menu();
-    mt_settings_cdn = addItem(timers, "mt_settings_cdn", "Настройки таймера обратного отсчёта");
-    mt_settings_tmr = addItem(timers, "mt_settings_tmr", "Настройки таймера прямого отсчёта");
+    mt_settings_cdn =
+        addItem(timers, "mt_settings_cdn",
+                QT_TRANSLATE_NOOP("ClockMenu", "Настройки таймера обратного отсчёта"));
+    mt_settings_tmr = addItem(timers, "mt_settings_tmr",
+                              QT_TRANSLATE_NOOP("ClockMenu", "Настройки таймера прямого отсчёта"));
     addSeparator(timers, "mt_separator_1");
-    mt_start_cdn = addItem(timers, "mt_start_cdn", "Запустить таймер обратного отсчёта");
-    mt_start_tmr = addItem(timers, "mt_start_tmr", "Запустить таймер прямого отсчёта");
+    mt_start_cdn = addItem(timers, "mt_start_cdn",
+                           QT_TRANSLATE_NOOP("ClockMenu", "Запустить таймер обратного отсчёта"));
+    mt_start_tmr = addItem(timers, "mt_start_tmr",
+                           QT_TRANSLATE_NOOP("ClockMenu", "Запустить таймер прямого отсчёта"));
     addSeparator(timers, "mt_separator_2");
-    mt_mode_stop = addItem(timers, "mt_mode_stop", "Режим кнопки таймера: остановка и сброс");
-    mt_mode_pause = addItem(timers, "mt_mode_pause", "Режим кнопки таймера: пауза и продолжение");
+    mt_mode_stop =
+        addItem(timers, "mt_mode_stop",
+                QT_TRANSLATE_NOOP("ClockMenu", "Режим кнопки таймера: остановка и сброс"));
+    mt_mode_pause =
+        addItem(timers, "mt_mode_pause",
+                QT_TRANSLATE_NOOP("ClockMenu", "Режим кнопки таймера: пауза и продолжение"));
     auto* modes = new QActionGroup(timers);
     modes->setObjectName("mt_mode");
     for (QAction* a : {mt_mode_stop, mt_mode_pause}) {
@@ -163,12 +178,12 @@ void ClockForm::setupMenu(QWidget* window) {
     }
 
     m_separator_2 = addSeparator(menu, "m_separator_2");
-    m_hide_10 = addItem(menu, "m_hide_10", "Скрыть на 10 секунд");
-    m_hide_60 = addItem(menu, "m_hide_60", "Скрыть на 60 секунд");
+    m_hide_10 = addItem(menu, "m_hide_10", QT_TRANSLATE_NOOP("ClockMenu", "Скрыть на 10 секунд"));
+    m_hide_60 = addItem(menu, "m_hide_60", QT_TRANSLATE_NOOP("ClockMenu", "Скрыть на 60 секунд"));
     addSeparator(menu, "m_separator_3");
-    m_reboot = addItem(menu, "m_reboot", "Перезапуск");
-    m_info = addItem(menu, "m_info", "Информация");
-    m_close = addItem(menu, "m_close", "Выход");
+    m_reboot = addItem(menu, "m_reboot", QT_TRANSLATE_NOOP("ClockMenu", "Перезапуск"));
+    m_info = addItem(menu, "m_info", QT_TRANSLATE_NOOP("ClockMenu", "Информация"));
+    m_close = addItem(menu, "m_close", QT_TRANSLATE_NOOP("ClockMenu", "Выход"));
 }
 
 // A hidden menu of its own keeps the two shortcuts out of the popup menu; the

@@ -15,6 +15,7 @@
 #include "clock/image_button.h"
 #include "clock/move_step.h"
 #include "platform/message_box.h"
+#include "platform/translate.h"
 #include "settings/keys.h"
 #include "settings/settings_file.h"
 
@@ -26,7 +27,7 @@ namespace keys = kok::settings;
 constexpr int kHideShortMs = 10000;
 constexpr int kHideLongMs = 60000;
 constexpr std::string_view kPositionNotSaved =
-    "\nСохранение положения программы на экране невозможно.";
+    QT_TRANSLATE_NOOP("Messages", "\nСохранение положения программы на экране невозможно.");
 
 } // namespace
 
@@ -88,8 +89,8 @@ void ClockWindow::storePosition() {
             ini.writeInteger(keys::main_section::kName, keys::main_section::kPosY, y());
         });
     } catch (const settings::WriteError&) {
-        platform::showMessage(std::string(keys::kWriteFailureText) +
-                              std::string(kPositionNotSaved));
+        platform::showMessage(platform::trText("Messages", keys::kWriteFailureText) +
+                              platform::trText("Messages", kPositionNotSaved));
     }
 }
 

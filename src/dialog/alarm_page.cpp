@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialog/alarm_page.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QSpinBox>
 #include <QTimer>
@@ -42,7 +43,7 @@ AlarmPage::AlarmPage(const AlarmWorkingCopy& workingCopy, QWidget* parent)
     messagePalette_ = ui_->e_message_alarm->palette();
 
     for (int slot = 0; slot < keys::kSlotCount; ++slot)
-        ui_->c_alarms->addItem(QStringLiteral("БУДИЛЬНИК #%1").arg(slot));
+        ui_->c_alarms->addItem(QCoreApplication::translate("AlarmPage", "БУДИЛЬНИК #%1").arg(slot));
     ui_->c_alarms->setMaxVisibleItems(keys::kSlotCount);
     connect(ui_->c_alarms, &QComboBox::currentIndexChanged, this, &AlarmPage::c_alarmsChange);
     connect(ui_->o_alarm_on, &QCheckBox::toggled, this, &AlarmPage::o_alarm_onClick);

@@ -1,25 +1,41 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialog/file_kinds.h"
+#include "platform/translate.h"
 
 namespace kok::dialog {
+namespace {
+
+std::string chooserText(std::string_view source) {
+    return platform::trText("FileChooser", source);
+}
+
+} // namespace
 
 FileChooserSetup fileChooserSetup(FileKind kind) {
     switch (kind) {
     case FileKind::Wave:
-        return {"Укажите звуковой файл формата wave...",
-                "Звуковые файлы формата wave|*.wav|Все файлы|*.*"};
+        return {
+            chooserText(QT_TRANSLATE_NOOP("FileChooser", "Укажите звуковой файл формата wave...")),
+            chooserText(QT_TRANSLATE_NOOP("FileChooser",
+                                          "Звуковые файлы формата wave|*.wav|Все файлы|*.*"))};
     case FileKind::Program:
-        return {"Укажите программу...", "Поддерживаемые форматы|*.exe;*.com;*.bat|Программы|*.exe;"
-                                        "*.com|Пакеты|*.bat|Все файлы|*.*"};
+        return {chooserText(QT_TRANSLATE_NOOP("FileChooser", "Укажите программу...")),
+                chooserText(QT_TRANSLATE_NOOP(
+                    "FileChooser", "Поддерживаемые форматы|*.exe;*.com;*.bat|Программы|*.exe;"
+                                   "*.com|Пакеты|*.bat|Все файлы|*.*"))};
     case FileKind::Bitmap:
-        return {"Укажите точечный рисунок формата bmp...",
-                "Точечные рисунки формата bmp|*.bmp|Все файлы|*.*"};
+        return {chooserText(
+                    QT_TRANSLATE_NOOP("FileChooser", "Укажите точечный рисунок формата bmp...")),
+                chooserText(QT_TRANSLATE_NOOP("FileChooser",
+                                              "Точечные рисунки формата bmp|*.bmp|Все файлы|*.*"))};
     case FileKind::Skin:
-        return {"Укажите файл интерфейсной темы «skin.ksf»...", std::string(kSkinFilter), true};
+        return {chooserText(QT_TRANSLATE_NOOP("FileChooser",
+                                              "Укажите файл интерфейсной темы «skin.ksf»...")),
+                chooserText(kSkinFilter), true};
     case FileKind::Any:
         break;
     }
-    return {"", "Все файлы|*.*"};
+    return {"", chooserText(QT_TRANSLATE_NOOP("FileChooser", "Все файлы|*.*"))};
 }
 
 std::vector<FilterLine> filterLines(std::string_view pairs) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QtGlobal>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,7 +23,8 @@ struct FileChooserSetup {
 FileChooserSetup fileChooserSetup(FileKind kind);
 
 // The filter of the skin-saving chooser: only files named "skin.ksf".
-inline constexpr std::string_view kSkinFilter = "Файлы темы kOk DIAL TD|skin.ksf";
+inline constexpr std::string_view kSkinFilter =
+    QT_TRANSLATE_NOOP("FileChooser", "Файлы темы kOk DIAL TD|skin.ksf");
 
 // One line of a chooser's filter. "*.*" stands for every file, as it does
 // where the filters come from; on Linux most files have no dot, so it

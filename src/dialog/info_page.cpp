@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialog/info_page.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QTimer>
 #include <QUrl>
@@ -51,10 +52,11 @@ InfoPage::InfoPage(QWidget* parent)
     setMouseTracking(true);
 
     ui_->t_title->setFont(pageFont("Arial Black", kTitlePixels));
-    ui_->t_version->setText("ВЕРСИЯ " + qText(product::kVersion));
+    ui_->t_version->setText(
+        QCoreApplication::translate("InfoPage", "ВЕРСИЯ %1").arg(qText(product::kVersion)));
     ui_->t_id->setText("ID: " + qText(product::kBuildId));
-    ui_->t_author->setText(qText(product::kAuthorCaption));
-    ui_->t_name->setText(qText(product::kAuthorName));
+    ui_->t_author->setText(QCoreApplication::translate("InfoPage", "АВТОР"));
+    ui_->t_name->setText(QCoreApplication::translate("InfoPage", "Команда kOk DIAL TD"));
     ui_->t_nick->setText("( " + qText(product::kAuthorNick) + " )");
     ui_->t_mail->setText(qText(product::kMail));
     ui_->t_web->setText(qText(product::kWebSite));

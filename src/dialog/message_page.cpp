@@ -11,6 +11,7 @@
 #include "dialog/number_arrows.h"
 #include "dialog/page_fonts.h"
 #include "platform/message_box.h"
+#include "platform/translate.h"
 #include "settings/ini_file.h"
 #include "settings/keys.h"
 #include "skin/font_height.h"
@@ -23,8 +24,9 @@ namespace {
 namespace keys = settings::message;
 namespace main_keys = settings::main_section;
 
-constexpr std::string_view kSameColors = "Использование одного и того же цвета\n"
-                                         "для цветов фона и текста недопустимо.";
+constexpr std::string_view kSameColors =
+    QT_TRANSLATE_NOOP("Messages", "Использование одного и того же цвета\n"
+                                  "для цветов фона и текста недопустимо.");
 constexpr int kSmallFontsSize = 7;
 constexpr int kArialBlackSize = 20;
 constexpr int kTopBarHeight = 18;
@@ -217,7 +219,7 @@ void MessagePage::chooseColor(int index) {
     if (!chosen) return;
     const int bgr = toBgr(*chosen);
     if (bgr == colors_[1 - index]) {
-        platform::showMessage(kSameColors);
+        platform::showMessage(platform::trText("Messages", kSameColors));
         return;
     }
     colors_[index] = bgr;

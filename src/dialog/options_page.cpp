@@ -15,7 +15,9 @@
 #include "dialog/storable_text.h"
 #include "platform/message_box.h"
 #include "platform/paths.h"
+#include "platform/qt_text.h"
 #include "platform/run_key_store.h"
+#include "platform/translate.h"
 #include "settings/autostart.h"
 #include "settings/ini_file.h"
 #include "settings/keys.h"
@@ -30,11 +32,11 @@ namespace main_keys = settings::main_section;
 namespace hour_keys = settings::hour;
 namespace indicator_keys = settings::indicator;
 
-const std::string kVoicePackHint =
-    "Для активации дополнительных функций ежечасного оповещения\n"
-    "необходима специальная библиотека (файл «kOkvoice.dll», ~500Кб),\n"
-    "которую можно скачать с сайта " +
-    std::string(product::kWebSite) + " ...";
+// %1 is the web site.
+constexpr const char* kVoicePackHint = QT_TRANSLATE_NOOP(
+    "Messages", "Для активации дополнительных функций ежечасного оповещения\n"
+                "необходима специальная библиотека (файл «kOkvoice.dll», ~500Кб),\n"
+                "которую можно скачать с сайта %1 ...");
 
 // Loading a flag into a radio: turning one on turns its group's others off,
 // turning one off leaves them alone, so a file with several kinds at 1 shows
@@ -200,7 +202,9 @@ void OptionsPage::showClockPosition(QPoint position) {
 }
 
 bool OptionsPage::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ui_->miniHelp && isClick(watched, event)) platform::showMessage(kVoicePackHint);
+    if (watched == ui_->miniHelp && isClick(watched, event))
+        platform::showMessage(platform::utf8(
+            platform::trQ("Messages", kVoicePackHint).arg(platform::qText(product::kWebSite))));
     return DialogPage::eventFilter(watched, event);
 }
 

@@ -13,8 +13,6 @@ inline constexpr std::string_view kVersion = "10.0";
 // "KTD.5." followed by the version.
 inline constexpr std::string_view kBuildId = "KTD.5.10.0";
 
-inline constexpr std::string_view kAuthorCaption = "АВТОР";
-inline constexpr std::string_view kAuthorName = "Команда kOk DIAL TD";
 inline constexpr std::string_view kAuthorNick = "koktd";
 
 inline constexpr std::string_view kMail = "koktd@example.org";

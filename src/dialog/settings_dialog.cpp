@@ -25,6 +25,7 @@
 #include "platform/clock.h"
 #include "platform/message_box.h"
 #include "platform/qt_text.h"
+#include "platform/translate.h"
 #include "settings/keys.h"
 #include "settings/settings_file.h"
 #include "ui_settings_dialog.h"
@@ -32,9 +33,12 @@
 namespace kok::dialog {
 namespace {
 
-constexpr const char* kCaptionPrefix = "kOk DIAL TD ::: настройки ::: ";
-constexpr const char* kReadOnlyLine = "\nИзменение настроек будет невозможно.";
-constexpr const char* kSaveCancelledLine = "\nСохранение настроек отменено.";
+constexpr const char* kCaptionPrefix =
+    QT_TRANSLATE_NOOP("SettingsDialog", "kOk DIAL TD ::: настройки ::: ");
+constexpr const char* kReadOnlyLine =
+    QT_TRANSLATE_NOOP("Messages", "\nИзменение настроек будет невозможно.");
+constexpr const char* kSaveCancelledLine =
+    QT_TRANSLATE_NOOP("Messages", "\nСохранение настроек отменено.");
 constexpr int kLockSeconds = 6;
 
 struct SectionInfo {
@@ -44,14 +48,17 @@ struct SectionInfo {
 };
 
 constexpr std::array<SectionInfo, SettingsDialog::SectionCount> kSections = {{
-    {"tab_options", "параметры программы", false},
-    {"tab_alarm", "будильники", false},
-    {"tab_countdown", "таймер обратного отсчёта", false},
-    {"tab_timer", "таймер прямого отсчёта", false},
-    {"tab_message", "сообщение о времени", false},
-    {"tab_skins", "интерфейсные темы", false},
-    {"tab_editor", "kOk DIAL TD ::: редактор интерфейсных тем", true},
-    {"tab_info", "kOk DIAL TD ::: информация о программе и её авторе", true},
+    {"tab_options", QT_TRANSLATE_NOOP("SettingsDialog", "параметры программы"), false},
+    {"tab_alarm", QT_TRANSLATE_NOOP("SettingsDialog", "будильники"), false},
+    {"tab_countdown", QT_TRANSLATE_NOOP("SettingsDialog", "таймер обратного отсчёта"), false},
+    {"tab_timer", QT_TRANSLATE_NOOP("SettingsDialog", "таймер прямого отсчёта"), false},
+    {"tab_message", QT_TRANSLATE_NOOP("SettingsDialog", "сообщение о времени"), false},
+    {"tab_skins", QT_TRANSLATE_NOOP("SettingsDialog", "интерфейсные темы"), false},
+    {"tab_editor", QT_TRANSLATE_NOOP("SettingsDialog", "kOk DIAL TD ::: редактор интерфейсных тем"),
+     true},
+    {"tab_info",
+     QT_TRANSLATE_NOOP("SettingsDialog", "kOk DIAL TD ::: информация о программе и её авторе"),
+     true},
 }};
 
 // Showing loads the groups in this order; OK saves them in the other.
@@ -165,9 +172,9 @@ void SettingsDialog::showSection(Section section) {
     sectionButtons_[section]->setChecked(true);
     if (pagesBuilt_) ui_->tabs->setCurrentIndex(section);
     const SectionInfo& info = kSections[section];
-    setWindowTitle(info.ownCaption
-                       ? QString::fromUtf8(info.caption)
-                       : QString::fromUtf8(kCaptionPrefix) + QString::fromUtf8(info.caption));
+    setWindowTitle(info.ownCaption ? platform::trQ("SettingsDialog", info.caption)
+                                   : platform::trQ("SettingsDialog", kCaptionPrefix) +
+                                         platform::trQ("SettingsDialog", info.caption));
     if (section == Alarm || section == Countdown) startFlash();
 }
 
@@ -241,7 +248,8 @@ void SettingsDialog::enterReadOnly() {
     if (first || isVisible()) {
         // After the show has finished, so that the box comes over the dialog.
         QTimer::singleShot(0, this, [] {
-            platform::showMessage(std::string(settings::kWriteFailureText) + kReadOnlyLine);
+            platform::showMessage(platform::trText("Messages", settings::kWriteFailureText) +
+                                  platform::trText("Messages", kReadOnlyLine));
         });
     }
 }
@@ -279,7 +287,8 @@ void SettingsDialog::c_okClick() {
     const SaveOutcome outcome = saveAll();
     if (outcome == SaveOutcome::Refused) return;
     if (outcome == SaveOutcome::Failed)
-        platform::showMessage(std::string(settings::kWriteFailureText) + kSaveCancelledLine);
+        platform::showMessage(platform::trText("Messages", settings::kWriteFailureText) +
+                              platform::trText("Messages", kSaveCancelledLine));
     bool restart = false;
     forEachPage([&](const DialogPage& page) { restart = restart || page.changesRunningSkin(); });
     if (restart) face::program().restartProgram();

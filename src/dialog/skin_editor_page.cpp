@@ -21,6 +21,7 @@
 #include "platform/message_box.h"
 #include "platform/paths.h"
 #include "platform/qt_text.h"
+#include "platform/translate.h"
 #include "skin/picture_decode.h"
 #include "skin/skin_font.h"
 #include "ui_skin_editor_page.h"
@@ -32,27 +33,40 @@ using Field = SkinEditorModel::Field;
 using Indicator = SkinEditorModel::Indicator;
 
 constexpr const char* kObjects[kEditorObjectCount] = {
-    "ОКНО",           "ТЕКСТУРА КОЖИ",     "МАСКА ВИДИМОСТИ",  "КНОПКА ТАЙМЕРА", "КНОПКА НАСТРОЕК",
-    "КНОПКА ВЬIХОДА", "ИНДИКАТОР ВРЕМЕНИ", "ИНДИКАТОР ТАЙМЕРА"};
-constexpr const char* kStates[] = {"ОБЬIЧНЬIЙ", "ПОДСВЕЧЕННЬIЙ", "НАЖАТЬIЙ", "АКТИВНЬIЙ"};
+    QT_TRANSLATE_NOOP("SkinEditorPage", "ОКНО"),
+    QT_TRANSLATE_NOOP("SkinEditorPage", "ТЕКСТУРА КОЖИ"),
+    QT_TRANSLATE_NOOP("SkinEditorPage", "МАСКА ВИДИМОСТИ"),
+    QT_TRANSLATE_NOOP("SkinEditorPage", "КНОПКА ТАЙМЕРА"),
+    QT_TRANSLATE_NOOP("SkinEditorPage", "КНОПКА НАСТРОЕК"),
+    QT_TRANSLATE_NOOP("SkinEditorPage", "КНОПКА ВЬIХОДА"),
+    QT_TRANSLATE_NOOP("SkinEditorPage", "ИНДИКАТОР ВРЕМЕНИ"),
+    QT_TRANSLATE_NOOP("SkinEditorPage", "ИНДИКАТОР ТАЙМЕРА")};
+constexpr const char* kStates[] = {QT_TRANSLATE_NOOP("SkinEditorPage", "ОБЬIЧНЬIЙ"),
+                                   QT_TRANSLATE_NOOP("SkinEditorPage", "ПОДСВЕЧЕННЬIЙ"),
+                                   QT_TRANSLATE_NOOP("SkinEditorPage", "НАЖАТЬIЙ"),
+                                   QT_TRANSLATE_NOOP("SkinEditorPage", "АКТИВНЬIЙ")};
 
-constexpr const char* kLoaded = "[ OK ]";
-constexpr const char* kNotLoaded = "[ ФАЙЛ  НЕ  ЗАГРУЖЕН ]";
+constexpr const char* kLoaded = QT_TRANSLATE_NOOP("SkinEditorPage", "[ OK ]");
+constexpr const char* kNotLoaded = QT_TRANSLATE_NOOP("SkinEditorPage", "[ ФАЙЛ  НЕ  ЗАГРУЖЕН ]");
 constexpr const char* kIndicatorText = "00:00:00";
-constexpr const char* kSaveTitle = "Укажате каталог для сохранения темы...";
+constexpr const char* kSaveTitle =
+    QT_TRANSLATE_NOOP("SkinEditorPage", "Укажате каталог для сохранения темы...");
 
-constexpr const char* kReservedNameMessage =
+constexpr const char* kReservedNameMessage = QT_TRANSLATE_NOOP(
+    "Messages",
     "Использование «Default» или «Extended» в качестве названия запрещено.\nВведите другое "
-    "имя или введите его по-другому (иным регистром букв)...";
-constexpr const char* kOpenFailedMessage =
+    "имя или введите его по-другому (иным регистром букв)...");
+constexpr const char* kOpenFailedMessage = QT_TRANSLATE_NOOP(
+    "Messages",
     "Произошла ошибка во время загрузки\nнекоторых файлов темы интерфейса.\nВозможно они не "
-    "существуют либо\nимеют неподдерживаемый формат.\nОткрытие темы прервано.";
-constexpr const char* kWrongFileMessage =
-    "Тема должна быть сохранена ТОЛЬКО в файл с именем «skin.ksf»...";
-constexpr const char* kSavedMessage = "Интерфейсная тема была успешно сохранена в каталоге:\n";
-constexpr const char* kSaveFailedMessage =
-    "Возникла проблема при попытке записать файл темы на диск.\nПопробуйте сохранить "
-    "интерфейсную тему в другой каталог...";
+    "существуют либо\nимеют неподдерживаемый формат.\nОткрытие темы прервано.");
+constexpr const char* kWrongFileMessage = QT_TRANSLATE_NOOP(
+    "Messages", "Тема должна быть сохранена ТОЛЬКО в файл с именем «skin.ksf»...");
+constexpr const char* kSavedMessage =
+    QT_TRANSLATE_NOOP("Messages", "Интерфейсная тема была успешно сохранена в каталоге:\n");
+constexpr const char* kSaveFailedMessage = QT_TRANSLATE_NOOP(
+    "Messages", "Возникла проблема при попытке записать файл темы на диск.\nПопробуйте сохранить "
+                "интерфейсную тему в другой каталог...");
 // No handler of its own is asked for here; this is what the platform says.
 constexpr const char* kBadBitmapMessage = "Bitmap image is not valid";
 
@@ -81,9 +95,9 @@ PictureSize measureText(const EditorFont& font) {
 }
 
 QString chooseSkinFile(QWidget* parent) {
-    QFileDialog dialog(parent, QString::fromUtf8(kSaveTitle),
+    QFileDialog dialog(parent, platform::trQ("SkinEditorPage", kSaveTitle),
                        qText(platform::skinDirToSave().string()),
-                       qText(fileDialogFilter(kSkinFilter)));
+                       qText(fileDialogFilter(platform::trText("FileChooser", kSkinFilter))));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("ksf"));
     dialog.selectFile(QStringLiteral("skin.ksf"));
@@ -156,7 +170,7 @@ SkinEditorPage::SkinEditorPage(QWidget* parent)
     fields_ = {ui_->e_a, ui_->e_b, ui_->e_x, ui_->e_y};
     arrows_ = {ui_->a_a, ui_->a_b, ui_->a_x, ui_->a_y};
     for (const char* item : kObjects)
-        ui_->c_objects->addItem(QString::fromUtf8(item));
+        ui_->c_objects->addItem(platform::trQ("SkinEditorPage", item));
     ui_->c_objects->setCurrentIndex(-1);
     setSwatch(palette().color(QPalette::Button));
     ui_->p_color->installEventFilter(this);
@@ -242,7 +256,7 @@ void SkinEditorPage::b_loadClick() {
     decodePictures();
     if (result == SkinEditorModel::OpenResult::PictureFailed) {
         c_objectsChange();
-        platform::showMessage(kOpenFailedMessage);
+        platform::showMessage(platform::trText("Messages", kOpenFailedMessage));
     } else {
         // Filled while Open is disabled, so a built-in skin's name is allowed.
         showInfo();
@@ -275,14 +289,14 @@ void SkinEditorPage::b_saveClick() {
     if (file.isEmpty()) return;
     const QFileInfo info(file);
     if (!isSkinFileName(info.fileName().toStdString())) {
-        platform::showMessage(kWrongFileMessage);
+        platform::showMessage(platform::trText("Messages", kWrongFileMessage));
         return;
     }
     const QString folder = QDir::toNativeSeparators(info.absolutePath() + QLatin1Char('/'));
     if (model_.save(folder.toStdString()))
-        platform::showMessage(kSavedMessage + folder.toStdString());
+        platform::showMessage(platform::trText("Messages", kSavedMessage) + folder.toStdString());
     else
-        platform::showMessage(kSaveFailedMessage);
+        platform::showMessage(platform::trText("Messages", kSaveFailedMessage));
 }
 
 void SkinEditorPage::c_objectsChange() {
@@ -301,7 +315,7 @@ void SkinEditorPage::c_objectsChange() {
 
     ui_->c_state->clear();
     for (int s = 0; s < stateCount(obj); ++s)
-        ui_->c_state->addItem(QString::fromUtf8(kStates[s]));
+        ui_->c_state->addItem(platform::trQ("SkinEditorPage", kStates[s]));
     showFields(model_.objectRect(obj));
     const bool places = isButton(obj) || isIndicator(obj);
     for (std::size_t i = 0; i < fields_.size(); ++i) {
@@ -400,7 +414,7 @@ void SkinEditorPage::e_nameChange(const QString& text) {
     model_.info.name = text.toStdString();
     if (!ui_->b_load->isEnabled() || !isReservedSkinName(model_.info.name)) return;
     ui_->e_name->clear();
-    platform::showMessage(kReservedNameMessage);
+    platform::showMessage(platform::trText("Messages", kReservedNameMessage));
 }
 
 void SkinEditorPage::showFields(const skin::SkinRect& r) {
@@ -415,7 +429,7 @@ void SkinEditorPage::showFields(const skin::SkinRect& r) {
 
 void SkinEditorPage::showFileStatus(std::optional<SkinPicture> holder) {
     const bool loaded = holder && model_.picture(*holder).loaded;
-    ui_->p_file->setText(QString::fromUtf8(loaded ? kLoaded : kNotLoaded));
+    ui_->p_file->setText(platform::trQ("SkinEditorPage", loaded ? kLoaded : kNotLoaded));
 }
 
 void SkinEditorPage::showInfo() {

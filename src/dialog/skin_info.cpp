@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "platform/file_io.h"
+#include "platform/translate.h"
 #include "skin/builtin_skins.h"
 #include "skin/skin_description.h"
 #include "skin/skin_files.h"
@@ -24,7 +25,11 @@ const skin::SkinInfoDefaults kPanelDefaults{
     .author = "-", .name = "-", .version = "0.0", .mail = "-", .web = "-"};
 
 SkinPanels infoOf(const skin::SkinDescription& d) {
-    return {d.name, "версия = " + d.version, "автор = " + d.author, d.mail, d.web};
+    // The name, mail and web address are the skin's own.
+    return {d.name,
+            platform::trText("SkinsPage", QT_TRANSLATE_NOOP("SkinsPage", "версия = ")) + d.version,
+            platform::trText("SkinsPage", QT_TRANSLATE_NOOP("SkinsPage", "автор = ")) + d.author,
+            d.mail, d.web};
 }
 
 // The description's bytes; nothing when a file that is there cannot be read.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QtGlobal>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,13 +18,14 @@ struct SkinPanels {
 // show wrongly, so the user is warned.
 inline constexpr std::string_view kSupportedSkinVersion = "09.0";
 
-inline constexpr std::string_view kSkinVersionWarning =
-    "Указанная тема интерфейса поддерживается другой версией программы.\n"
-    "Это может вызвать некорректное отображение некоторых компонентов темы.";
+// Shown through platform::trText("Messages", …).
+inline constexpr std::string_view kSkinVersionWarning = QT_TRANSLATE_NOOP(
+    "Messages", "Указанная тема интерфейса поддерживается другой версией программы.\n"
+                "Это может вызвать некорректное отображение некоторых компонентов темы.");
 inline constexpr std::string_view kSkinLoadError =
-    "Ошибка чтения параметров темы. Загрузка прекращена.\n"
-    "Указанный файл, не является файлом интерфейсной темы\n"
-    "либо не поддерживается текущей версией программы.";
+    QT_TRANSLATE_NOOP("Messages", "Ошибка чтения параметров темы. Загрузка прекращена.\n"
+                                  "Указанный файл, не является файлом интерфейсной темы\n"
+                                  "либо не поддерживается текущей версией программы.");
 
 // Where a skin's description comes from: a folder (its "skin.ksf"), or the
 // built-in skin of that name ("def" or "ext").

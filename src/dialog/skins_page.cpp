@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialog/skins_page.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMouseEvent>
 
@@ -12,6 +13,7 @@
 #include "platform/message_box.h"
 #include "platform/shell_open.h"
 #include "platform/shell_open_ui.h"
+#include "platform/translate.h"
 #include "settings/autostart.h"
 #include "settings/ini_file.h"
 #include "settings/keys.h"
@@ -190,7 +192,8 @@ bool SkinsPage::readDescription(Family family, const SkinSource& source, bool ne
             setPanelText(c->web, QString::fromStdString(info.web));
         }
     }
-    if (reading.otherVersion) platform::showMessage(kSkinVersionWarning);
+    if (reading.otherVersion)
+        platform::showMessage(platform::trText("Messages", kSkinVersionWarning));
     return reading.success;
 }
 
@@ -210,9 +213,12 @@ void SkinsPage::builtinClicked(Family family, bool simple) {
 }
 
 void SkinsPage::externalClicked(Family family) {
-    ui_->t_warning->setText(family == Family9x
-                                ? "<<<   ЗАГРУЗИТЕ ФАЙЛ ВНЕШНЕЙ ТЕМЬI для ШiNDOШS серии 9X   >>>"
-                                : "<<<   ЗАГРУЗИТЕ ФАЙЛ ВНЕШНЕЙ ТЕМЬI для ШiNDOШS серии NT   >>>");
+    ui_->t_warning->setText(
+        family == Family9x
+            ? QCoreApplication::translate(
+                  "SkinsPage", "<<<   ЗАГРУЗИТЕ ФАЙЛ ВНЕШНЕЙ ТЕМЬI для ШiNDOШS серии 9X   >>>")
+            : QCoreApplication::translate(
+                  "SkinsPage", "<<<   ЗАГРУЗИТЕ ФАЙЛ ВНЕШНЕЙ ТЕМЬI для ШiNDOШS серии NT   >>>"));
     ui_->t_warning->show();
     emit attentionRequested();
 }
@@ -242,7 +248,7 @@ void SkinsPage::loadExternal(Family family) {
         return;
     }
     fallBack(family);
-    platform::showMessage(kSkinLoadError);
+    platform::showMessage(platform::trText("Messages", kSkinLoadError));
 }
 
 void SkinsPage::fallBack(Family family) {

@@ -5,6 +5,7 @@
 // place. Where two readers use different defaults for the same key, each has
 // its own constant, named after the reader.
 
+#include <QtGlobal>
 #include <string>
 #include <string_view>
 
@@ -18,9 +19,10 @@ inline constexpr std::string_view kTimerStateFileName = "kOkTD.timer";
 inline constexpr std::string_view kMaskTempFileName = "mask.tmp";
 inline constexpr std::string_view kSkinDescriptionTempFileName = "kOkTD.ksf";
 
-inline constexpr std::string_view kWriteFailureText =
-    "Возникла проблема при попытке записать файл на диск.\n"
-    "Возможно, программа запущена с диска, запись на который запрещена.";
+// Shown through platform::trText("Messages", …).
+inline constexpr std::string_view kWriteFailureText = QT_TRANSLATE_NOOP(
+    "Messages", "Возникла проблема при попытке записать файл на диск.\n"
+                "Возможно, программа запущена с диска, запись на который запрещена.");
 
 namespace main_section {
 inline constexpr std::string_view kName = "kOk:TD";

@@ -8,6 +8,7 @@
 #include "platform/clock.h"
 #include "platform/qt_text.h"
 #include "platform/tick_timer.h"
+#include "platform/translate.h"
 #include "settings/event_keys.h"
 #include "settings/keys.h"
 #include "settings/settings_file.h"
@@ -21,8 +22,10 @@ namespace {
 
 namespace keys = settings::timer;
 
-constexpr const char* kStartCaption = "Запустить таймер обратного отсчёта";
-constexpr const char* kStopCaption = "Остановить таймер обратного отсчёта";
+constexpr const char* kStartCaption =
+    QT_TRANSLATE_NOOP("ClockMenu", "Запустить таймер обратного отсчёта");
+constexpr const char* kStopCaption =
+    QT_TRANSLATE_NOOP("ClockMenu", "Остановить таймер обратного отсчёта");
 
 } // namespace
 
@@ -45,7 +48,7 @@ void Countdown::load(const settings::IniUpdate& settings) {
     ui_.tt_countdown->stop();
     if (running_) { // the dialog has just switched it off
         setRunning(false);
-        ui_.mt_start_cdn->setText(kStartCaption);
+        ui_.mt_start_cdn->setText(platform::trQ("ClockMenu", kStartCaption));
     }
 }
 
@@ -71,7 +74,7 @@ bool Countdown::StartCountdown(bool fresh) {
             countdownText(countdownRemaining(c, now.secondOfDay()),
                           s.readFlag(keys::kName, keys::kAsTime, keys::kAsTimeDefault))));
     }
-    ui_.mt_start_cdn->setText(kStopCaption);
+    ui_.mt_start_cdn->setText(platform::trQ("ClockMenu", kStopCaption));
     if (!surface_.hasTimerIndicator()) surface_.setClockTickRunning(false);
     startTick(*ui_.tt_countdown);
     return true;
@@ -115,7 +118,7 @@ void Countdown::mt_start_cdnClick() {
     }
     setRunning(started);
     if (!on) {
-        ui_.mt_start_cdn->setText(kStartCaption);
+        ui_.mt_start_cdn->setText(platform::trQ("ClockMenu", kStartCaption));
         surface_.reshow();
     }
     if (!running_) ui_.tt_countdown->stop();

@@ -8,6 +8,7 @@
 #include "platform/clock.h"
 #include "platform/qt_text.h"
 #include "platform/tick_timer.h"
+#include "platform/translate.h"
 #include "settings/keys.h"
 #include "settings/settings_file.h"
 #include "timers/timer_parts.h"
@@ -19,8 +20,10 @@ namespace {
 
 namespace keys = settings::timer;
 
-constexpr const char* kStartCaption = "Запустить таймер прямого отсчёта";
-constexpr const char* kStopCaption = "Остановить таймер прямого отсчёта";
+constexpr const char* kStartCaption =
+    QT_TRANSLATE_NOOP("ClockMenu", "Запустить таймер прямого отсчёта");
+constexpr const char* kStopCaption =
+    QT_TRANSLATE_NOOP("ClockMenu", "Остановить таймер прямого отсчёта");
 
 } // namespace
 
@@ -38,7 +41,7 @@ void Stopwatch::load(const settings::IniUpdate& settings) {
         runState_ = Stopped;
         if (started_) { // switched off behind its back
             started_ = false;
-            ui_.mt_start_tmr->setText(kStartCaption);
+            ui_.mt_start_tmr->setText(platform::trQ("ClockMenu", kStartCaption));
             surface_.setTimerButtonRunning(false);
         }
     }
@@ -64,7 +67,7 @@ bool Stopwatch::StartStopwatch(bool fresh) {
         timersUnusable(*ui_.m_timers);
         return false;
     }
-    ui_.mt_start_tmr->setText(kStopCaption);
+    ui_.mt_start_tmr->setText(platform::trQ("ClockMenu", kStopCaption));
     if (!surface_.hasTimerIndicator()) surface_.setClockTickRunning(false);
     // A pause stays in force across loads and restarts.
     const StopwatchRead s = readStopwatch(state_.snapshot(), now.secondOfDay());
@@ -137,7 +140,7 @@ void Stopwatch::mt_start_tmrClick() {
         }
     }
     if (!on) {
-        ui_.mt_start_tmr->setText(kStartCaption);
+        ui_.mt_start_tmr->setText(platform::trQ("ClockMenu", kStartCaption));
         runState_ = Stopped;
         surface_.reshow();
     }

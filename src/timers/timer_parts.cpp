@@ -8,12 +8,14 @@
 #include "platform/clock.h"
 #include "platform/message_box.h"
 #include "platform/tick_timer.h"
+#include "platform/translate.h"
 #include "settings/keys.h"
 
 namespace kok::timers {
 namespace {
 
-constexpr std::string_view kTimersUnusable = "\nИспользование таймеров будет невозможно.";
+constexpr std::string_view kTimersUnusable =
+    QT_TRANSLATE_NOOP("Messages", "\nИспользование таймеров будет невозможно.");
 
 } // namespace
 
@@ -23,7 +25,8 @@ void startTick(platform::TickTimer& timer) {
 
 void timersUnusable(QAction& m_timers) {
     m_timers.setVisible(false);
-    platform::showMessage(std::string(settings::kWriteFailureText) + std::string(kTimersUnusable));
+    platform::showMessage(platform::trText("Messages", settings::kWriteFailureText) +
+                          platform::trText("Messages", kTimersUnusable));
 }
 
 } // namespace kok::timers
