@@ -981,4 +981,25 @@ The timers cannot be used.</translation>
         <translation>PAUSE and RESUME</translation>
     </message>
 </context>
+<context>
+    <name>StorableText</name>
+    <message>
+        <source>Поле «%1» содержит символы, которые нельзя сохранить: %2</source>
+        <translation>The field “%1” contains characters that cannot be saved: %2</translation>
+    </message>
+</context>
+<context>
+    <name>kok::dialog::AlarmPage</name>
+    <message>
+        <source>сообщение будильника</source>
+        <translation>alarm message</translation>
+    </message>
+</context>
+<context>
+    <name>kok::dialog::CountdownPage</name>
+    <message>
+        <source>сообщение таймера</source>
+        <translation>countdown message</translation>
+    </message>
+</context>
 </TS>
