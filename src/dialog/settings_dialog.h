@@ -9,6 +9,7 @@
 #include "dialog/alarm_working_copy.h"
 #include "dialog/dialog_page.h"
 #include "face/settings_view.h"
+#include "settings/ini_file.h"
 
 class QPushButton;
 class QTimer;
@@ -61,7 +62,9 @@ class SettingsDialog : public QDialog, public face::SettingsView {
   protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
-    // Esc acts as Cancel.
+    void keyPressEvent(QKeyEvent* event) override;
+    // Esc and the window's close act as Cancel, after asking when there are
+    // edits OK would save.
     void reject() override;
 
   private slots:
@@ -80,6 +83,14 @@ class SettingsDialog : public QDialog, public face::SettingsView {
     // Writes every page into the Settings file in one update; false when
     // nothing could be saved.
     bool saveAll();
+    void writePages(settings::IniUpdate& file, std::string_view date) const;
+    // What OK would write now, collected into an empty file.
+    settings::IniUpdate pendingSave() const;
+    void rememberLoadedState();
+    bool hasEditsToLose() const;
+    bool confirmDiscard();
+    void setUpKeyboard();
+    void stepSection(int step);
     void enterReadOnly();
     void updateButtons();
     template <class Fn> void forEachPage(Fn fn) const;
@@ -89,6 +100,7 @@ class SettingsDialog : public QDialog, public face::SettingsView {
     AlarmWorkingCopy alarmWorkingCopy_; // the alarm page edits it
     std::array<QPushButton*, SectionCount> sectionButtons_{};
     std::array<DialogPage*, SectionCount> pages_{};
+    settings::IniUpdate loadedSave_; // what OK would have written right after loading
     // The pages the dialog passes the clock's calls to; none until built.
     OptionsPage* optionsPage_ = nullptr;
     CountdownPage* countdownPage_ = nullptr;
