@@ -4,11 +4,15 @@
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QRadioButton>
+#include <QRegularExpression>
 #include <QScrollBar>
+#include <algorithm>
 #include <limits>
 
 namespace kok::dialog {
@@ -24,12 +28,38 @@ bool hasWords(const QString& text) {
     return false;
 }
 
+constexpr const char* kCaptionProperty = "kokCaption";
+
+// Titles spread out letter by letter ("в р е м я   с р а б а т ы в а н и я")
+// are read as words again.
+QString unspread(const QString& text) {
+    static const QRegularExpression wordGap(QStringLiteral("\\s{2,}"));
+    QStringList words = text.trimmed().split(wordGap, Qt::SkipEmptyParts);
+    for (QString& word : words) {
+        const QStringList letters = word.split(QLatin1Char(' '));
+        const bool spread =
+            letters.size() > 1 && std::all_of(letters.begin(), letters.end(),
+                                              [](const QString& l) { return l.size() == 1; });
+        if (spread) word = letters.join(QString());
+    }
+    return words.join(QLatin1Char(' '));
+}
+
 QString caption(QString text) {
     text.remove(QLatin1Char('&'));
-    text = text.simplified();
+    text = unspread(text);
     while (text.endsWith(QLatin1Char(':')))
         text.chop(1);
-    return text;
+    return text.trimmed();
+}
+
+// A label, or a check box or radio button that stands for its field's row.
+QString captionOf(const QWidget* w) {
+    QString text;
+    if (const auto* label = qobject_cast<const QLabel*>(w)) text = label->text();
+    if (qobject_cast<const QCheckBox*>(w) || qobject_cast<const QRadioButton*>(w))
+        text = static_cast<const QAbstractButton*>(w)->text();
+    return hasWords(text) ? caption(text) : QString();
 }
 
 // Parts of a composite control (a spin box's line edit, a list's scroll
@@ -54,16 +84,17 @@ QString buddyText(const QWidget* w) {
     return {};
 }
 
-// The nearest label of words on the field's row, else the one just above it.
+// The nearest caption on the field's row, else the one just above it.
 QString besideText(const QWidget* w) {
     const QWidget* parent = w->parentWidget();
     if (!parent) return {};
     const QRect field = w->geometry();
     QString best;
     int bestGap = std::numeric_limits<int>::max();
-    for (const QLabel* label : parent->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
-        if (!hasWords(label->text())) continue;
-        const QRect r = label->geometry();
+    for (const QWidget* other : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const QString text = other == w ? QString() : captionOf(other);
+        if (text.isEmpty()) continue;
+        const QRect r = other->geometry();
         int gap = std::numeric_limits<int>::max();
         const int middle = r.center().y();
         if (middle >= field.top() && middle <= field.bottom()) {
@@ -74,14 +105,43 @@ QString besideText(const QWidget* w) {
             if (gap > kBesideGap) gap = std::numeric_limits<int>::max();
         } else if (r.bottom() <= field.top() + 2 && field.top() - r.bottom() <= kAboveGap &&
                    r.left() < field.right() && r.right() > field.left()) {
-            gap = kBesideGap + field.top() - r.bottom(); // a label beside comes first
+            gap = kBesideGap + field.top() - r.bottom(); // a caption beside comes first
         }
         if (gap < bestGap) {
             bestGap = gap;
-            best = caption(label->text());
+            best = text;
         }
     }
     return best;
+}
+
+// The text a control shows, when it is one of its own.
+QString shownText(const QWidget* w) {
+    if (const auto* button = qobject_cast<const QAbstractButton*>(w)) return button->text();
+    if (const auto* label = qobject_cast<const QLabel*>(w)) return label->text();
+    return {};
+}
+
+// The first of a row of buttons captioned by numbers only ("СИГНАЛ: (1) (2)
+// (3) (4)"): the row's caption stands beside it.
+const QWidget* firstOfNumberedRow(const QWidget* w) {
+    constexpr int kRowGap = 8;
+    const QWidget* first = w;
+    for (bool moved = true; moved;) {
+        moved = false;
+        for (const QWidget* other :
+             w->parentWidget()->findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly)) {
+            const QRect r = other->geometry(), f = first->geometry();
+            const QString text = static_cast<const QAbstractButton*>(other)->text();
+            if (text.isEmpty() || hasWords(text) || r.center().y() < f.top() ||
+                r.center().y() > f.bottom() || r.right() > f.left() + 2 ||
+                f.left() - r.right() > kRowGap)
+                continue;
+            first = other;
+            moved = true;
+        }
+    }
+    return first;
 }
 
 const QGroupBox* groupOf(const QWidget* w, const QWidget* root) {
@@ -101,12 +161,15 @@ int fieldsLike(const QWidget* w, const QGroupBox* group) {
 }
 
 QString nameFor(const QWidget* w, const QWidget* root) {
-    QString own = buddyText(w);
+    const QString given = w->property(kCaptionProperty).toString();
+    QString own = given.isEmpty() ? buddyText(w) : given;
     if (own.isEmpty()) own = besideText(w);
+    if (given.isEmpty() && !shownText(w).isEmpty()) own = besideText(firstOfNumberedRow(w));
     const QGroupBox* group = groupOf(w, root);
     const QString title = group ? caption(group->title()) : QString();
     if (title.isEmpty()) return own;
-    if (own.isEmpty() || own == title || fieldsLike(w, group) < 2) return title;
+    if (own.isEmpty() || own == title || (given.isEmpty() && fieldsLike(w, group) < 2))
+        return title;
     return title + QStringLiteral(": ") + own;
 }
 
@@ -117,18 +180,19 @@ void nameControls(QWidget* root) {
         if (!isControl(w) || isPartOfControl(w) || w->window() != root->window() ||
             !w->accessibleName().isEmpty())
             continue;
-        if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
-            if (hasWords(button->text())) continue; // Qt names it by its caption
-            if (!button->toolTip().isEmpty()) {
-                w->setAccessibleName(button->toolTip());
-                continue;
-            }
-        }
-        w->setAccessibleName(nameFor(w, root));
+        const QString text = shownText(w).trimmed();
+        if (hasWords(text)) continue; // Qt names it by its caption
+        if (!w->toolTip().isEmpty() && !text.isEmpty())
+            w->setAccessibleName(w->toolTip()); // "..." and the like say nothing
+        else if (!text.isEmpty())
+            w->setAccessibleName(nameFor(w, root) + QLatin1Char(' ') +
+                                 text); // "1" of four patterns
+        else
+            w->setAccessibleName(nameFor(w, root));
     }
 }
 
-void describeButton(QAbstractButton* button, SmallButton kind) {
+void describeButton(QWidget* button, SmallButton kind) {
     static const char* const kTexts[] = {
         QT_TRANSLATE_NOOP("kok::dialog::SmallButton", "Прослушать выбранный звук"),
         QT_TRANSLATE_NOOP("kok::dialog::SmallButton", "Запустить выбранную программу"),
@@ -136,10 +200,25 @@ void describeButton(QAbstractButton* button, SmallButton kind) {
         QT_TRANSLATE_NOOP("kok::dialog::SmallButton", "Выбрать звуковой файл..."),
         QT_TRANSLATE_NOOP("kok::dialog::SmallButton", "Выбрать программу..."),
         QT_TRANSLATE_NOOP("kok::dialog::SmallButton", "Выбрать цвет..."),
+        QT_TRANSLATE_NOOP("kok::dialog::SmallButton", "Выбрать рисунок..."),
+        QT_TRANSLATE_NOOP("kok::dialog::SmallButton", "Выбрать шрифт..."),
     };
     const QString text = QCoreApplication::translate("kok::dialog::SmallButton", kTexts[int(kind)]);
     button->setToolTip(text);
     button->setAccessibleName(text);
+}
+
+void setFieldCaption(QWidget* field, FieldCaption caption) {
+    static const char* const kTexts[] = {
+        QT_TRANSLATE_NOOP("kok::dialog::FieldCaption", "часы"),
+        QT_TRANSLATE_NOOP("kok::dialog::FieldCaption", "минуты"),
+        QT_TRANSLATE_NOOP("kok::dialog::FieldCaption", "секунды"),
+        QT_TRANSLATE_NOOP("kok::dialog::FieldCaption", "число"),
+        QT_TRANSLATE_NOOP("kok::dialog::FieldCaption", "месяц"),
+        QT_TRANSLATE_NOOP("kok::dialog::FieldCaption", "сообщение"),
+    };
+    field->setProperty(kCaptionProperty, QCoreApplication::translate("kok::dialog::FieldCaption",
+                                                                     kTexts[int(caption)]));
 }
 
 } // namespace kok::dialog

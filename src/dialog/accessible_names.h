@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-class QAbstractButton;
 class QWidget;
 
 namespace kok::dialog {
@@ -13,16 +12,23 @@ namespace kok::dialog {
 // caption of words are named by it already.
 void nameControls(QWidget* root);
 
-// What the small buttons beside the pages' fields do, as their tooltip and
-// accessible name.
+// What the small buttons (and clickable panels) beside the pages' fields do,
+// as their tooltip and accessible name.
 enum class SmallButton {
     PlaySound,
     RunProgram,
     PlayBeep,
     ChooseSound,
     ChooseProgram,
-    ChooseColour
+    ChooseColour,
+    ChoosePicture,
+    ChooseFont
 };
-void describeButton(QAbstractButton* button, SmallButton kind);
+void describeButton(QWidget* button, SmallButton kind);
+
+// The caption of a field that has no label of words beside it (the hours of
+// "[12]:[00]:[00]"); nameControls() puts it after the group's title.
+enum class FieldCaption { Hours, Minutes, Seconds, Day, Month, Message };
+void setFieldCaption(QWidget* field, FieldCaption caption);
 
 } // namespace kok::dialog

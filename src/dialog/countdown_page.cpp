@@ -35,6 +35,10 @@ CountdownPage::CountdownPage(ClockLink& clock, QWidget* parent)
     describeButton(ui_->t_app_cdn, SmallButton::RunProgram);
     describeButton(ui_->b_app_cdn, SmallButton::ChooseProgram);
     describeButton(ui_->t_beep_cdn, SmallButton::PlayBeep);
+    setFieldCaption(ui_->e_hrs_cdn, FieldCaption::Hours);
+    setFieldCaption(ui_->e_min_cdn, FieldCaption::Minutes);
+    setFieldCaption(ui_->e_sec_cdn, FieldCaption::Seconds);
+    setFieldCaption(ui_->e_message_cdn, FieldCaption::Message);
     const std::pair<QLineEdit*, QSpinBox*> pairs[] = {
         {ui_->e_hrs_cdn, ui_->a_hrs_cdn},    {ui_->e_min_cdn, ui_->a_min_cdn},
         {ui_->e_sec_cdn, ui_->a_sec_cdn},    {ui_->e_secs, ui_->a_secs},
