@@ -31,6 +31,8 @@ TEST_PACKAGES=(
   desktop-file-utils appstream libglib2.0-bin
   # sound: a private PulseAudio server, recording and measuring
   pulseaudio pulseaudio-utils
+  # the accessibility bus a screen reader talks to (dbus-run-session, dbus-send)
+  at-spi2-core dbus
 )
 
 case ${1:-} in

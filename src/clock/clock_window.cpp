@@ -236,7 +236,14 @@ void ClockWindow::loadIndicatorMode(const settings::IniFile& ini) {
 }
 
 void ClockWindow::showCurrentTime() {
-    ui_.t_time->setText(QString::fromStdString(timeText(platform::clock().now())));
+    showTime(QString::fromStdString(timeText(platform::clock().now())));
+}
+
+// Assistive technology reads the time as the window's description: Qt offers
+// a value to it only as a number, and the name stays the program's.
+void ClockWindow::showTime(const QString& text) {
+    ui_.t_time->setText(text);
+    setAccessibleDescription(text);
 }
 
 // The tick is re-armed after every second so that it lands just after the
@@ -249,7 +256,7 @@ void ClockWindow::tt_timeTimer() {
     const platform::LocalTime now = platform::clock().now();
     ui_.tt_time->start(untilNextTick(now));
     const QString shown = QString::fromStdString(timeText(now));
-    ui_.t_time->setText(shown);
+    showTime(shown);
     if (settingsDialogVisible()) dialog_->showClockTime(shown);
     // After the text is set: a chime step that holds the thread paints it first.
     hourlyChime_.onTick(now, [this] { repaint(); });

@@ -151,6 +151,7 @@ class ClockWindow : public QWidget,
     void loadAlarms(const settings::IniFile& ini);
 
     void showCurrentTime();
+    void showTime(const QString& text);
     void startClockTick();
 
     // Placement: dragging, storing the position, hiding.

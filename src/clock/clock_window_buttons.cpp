@@ -3,6 +3,7 @@
 // commands they run.
 
 #include <QTimer>
+#include <tuple>
 
 #include "clock/clock_window.h"
 #include "clock/image_button.h"
@@ -11,6 +12,18 @@
 namespace kok::clock {
 
 void ClockWindow::connectButtons() {
+    // Pictures say nothing to a screen reader, and little to a new user.
+    const std::tuple<ImageButton*, QString, QString> texts[] = {
+        {ui_.i_settings, tr("Настройки"), tr("Открыть настройки")},
+        {ui_.i_close, tr("Выход"), tr("Закрыть программу")},
+        {ui_.i_timer, tr("Таймер прямого отсчёта"),
+         tr("Таймер прямого отсчёта: щелчок — пуск, пауза или продолжение, "
+            "двойной щелчок — пуск или остановка")},
+    };
+    for (const auto& [button, name, tip] : texts) {
+        button->setAccessibleName(name);
+        button->setToolTip(tip);
+    }
     connect(ui_.i_settings, &ImageButton::pointerMoved, this,
             [this] { showButtonOver(ui_.i_settings, ui_.ir.settings_on); });
     connect(ui_.i_close, &ImageButton::pointerMoved, this,

@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "alarms/alarm_slots.h"
+#include "dialog/accessible_names.h"
 #include "dialog/alarm_page_rules.h"
 #include "dialog/file_chooser.h"
 #include "dialog/label_click.h"
@@ -37,6 +38,17 @@ using platform::utf8;
 AlarmPage::AlarmPage(const AlarmWorkingCopy& workingCopy, QWidget* parent)
     : DialogPage(parent), ui_(std::make_unique<Ui::AlarmPageForm>()), workingCopy_(workingCopy) {
     ui_->setupUi(this);
+    describeButton(ui_->t_sound_alarm, SmallButton::PlaySound);
+    describeButton(ui_->b_sound_alarm, SmallButton::ChooseSound);
+    describeButton(ui_->t_app_alarm, SmallButton::RunProgram);
+    describeButton(ui_->b_app_alarm, SmallButton::ChooseProgram);
+    describeButton(ui_->t_beep_alarm, SmallButton::PlayBeep);
+    setFieldCaption(ui_->e_hrs_alarm, FieldCaption::Hours);
+    setFieldCaption(ui_->e_min_alarm, FieldCaption::Minutes);
+    setFieldCaption(ui_->e_sec_alarm, FieldCaption::Seconds);
+    setFieldCaption(ui_->e_day, FieldCaption::Day);
+    setFieldCaption(ui_->e_month, FieldCaption::Month);
+    setFieldCaption(ui_->e_message_alarm, FieldCaption::Message);
     weekDays_ = {ui_->o_wd0, ui_->o_wd1, ui_->o_wd2, ui_->o_wd3,
                  ui_->o_wd4, ui_->o_wd5, ui_->o_wd6};
     patterns_ = {ui_->o_1_alarm, ui_->o_2_alarm, ui_->o_3_alarm, ui_->o_4_alarm};

@@ -6,6 +6,7 @@
 #include <QSpinBox>
 #include <algorithm>
 
+#include "dialog/accessible_names.h"
 #include "dialog/clock_link.h"
 #include "dialog/countdown_rules.h"
 #include "dialog/file_chooser.h"
@@ -30,6 +31,15 @@ namespace defaults = settings::timer::dialog;
 CountdownPage::CountdownPage(ClockLink& clock, QWidget* parent)
     : DialogPage(parent), ui_(std::make_unique<Ui::CountdownPageForm>()), clock_(clock) {
     ui_->setupUi(this);
+    describeButton(ui_->t_sound_cdn, SmallButton::PlaySound);
+    describeButton(ui_->b_sound_cdn, SmallButton::ChooseSound);
+    describeButton(ui_->t_app_cdn, SmallButton::RunProgram);
+    describeButton(ui_->b_app_cdn, SmallButton::ChooseProgram);
+    describeButton(ui_->t_beep_cdn, SmallButton::PlayBeep);
+    setFieldCaption(ui_->e_hrs_cdn, FieldCaption::Hours);
+    setFieldCaption(ui_->e_min_cdn, FieldCaption::Minutes);
+    setFieldCaption(ui_->e_sec_cdn, FieldCaption::Seconds);
+    setFieldCaption(ui_->e_message_cdn, FieldCaption::Message);
     const std::pair<QLineEdit*, QSpinBox*> pairs[] = {
         {ui_->e_hrs_cdn, ui_->a_hrs_cdn},    {ui_->e_min_cdn, ui_->a_min_cdn},
         {ui_->e_sec_cdn, ui_->a_sec_cdn},    {ui_->e_secs, ui_->a_secs},

@@ -81,6 +81,9 @@ InfoPage::InfoPage(QWidget* parent)
     }
     fitToText(ui_->t_id);
     ui_->t_id->installEventFilter(this);
+    // The links open with Enter or Space too.
+    for (QLabel* label : {ui_->t_mail, ui_->t_web, ui_->t_info, ui_->t_skins, ui_->t_id})
+        label->setFocusPolicy(Qt::TabFocus);
     ui_->t_title->installEventFilter(this);
 
     tt_egg_->setObjectName("tt_egg");
@@ -91,9 +94,9 @@ InfoPage::InfoPage(QWidget* parent)
 InfoPage::~InfoPage() = default;
 
 bool InfoPage::eventFilter(QObject* watched, QEvent* event) {
-    const auto* mouse = dynamic_cast<QMouseEvent*>(event);
-    if (!mouse) return DialogPage::eventFilter(watched, event);
-    const bool click = isClick(watched, event);
+    const bool key = isPressKey(event);
+    if (!key && !dynamic_cast<QMouseEvent*>(event)) return DialogPage::eventFilter(watched, event);
+    const bool click = key || isClick(watched, event);
     if (watched == ui_->t_title && event->type() == QEvent::MouseButtonDblClick) {
         tt_egg_->start();
         return true;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWidget>
 
@@ -13,6 +14,13 @@ inline bool isClick(const QObject* watched, const QEvent* event) {
     const auto* mouse = static_cast<const QMouseEvent*>(event);
     return mouse->button() == Qt::LeftButton &&
            static_cast<const QWidget*>(watched)->rect().contains(mouse->position().toPoint());
+}
+
+// Enter or Space: a click on a label that takes the keyboard focus.
+inline bool isPressKey(const QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return false;
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
 }
 
 // A button that was clicked gives the keyboard focus away (it is disabled

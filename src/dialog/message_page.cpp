@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 
+#include "dialog/accessible_names.h"
 #include "dialog/label_click.h"
 #include "dialog/number_arrows.h"
 #include "dialog/page_fonts.h"
@@ -74,6 +75,11 @@ MessagePage::MessagePage(QWidget* parent)
       ui_(std::make_unique<Ui::MessagePageForm>()), colors_{keys::dialog::kColorBG,
                                                             keys::dialog::kColorFG} {
     ui_->setupUi(this);
+    describeButton(ui_->b_color1, SmallButton::ChooseColour);
+    describeButton(ui_->b_color2, SmallButton::ChooseColour);
+    // The colour panels answer clicks only; their buttons serve the keyboard.
+    ui_->b_color1->setFocusPolicy(Qt::TabFocus);
+    ui_->b_color2->setFocusPolicy(Qt::TabFocus);
     ui_->o_arialblack->setFont(pageFont("Arial Black"));
     // The first group's spaced title is wider than the page in this system's
     // font; narrower gaps between its words keep all three titles alike.

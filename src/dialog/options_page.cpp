@@ -7,6 +7,7 @@
 #include <QSignalBlocker>
 #include <filesystem>
 
+#include "dialog/accessible_names.h"
 #include "dialog/clock_link.h"
 #include "dialog/file_chooser.h"
 #include "dialog/label_click.h"
@@ -59,6 +60,8 @@ OptionsPage::OptionsPage(ClockLink& clock, QWidget* parent, platform::RunKeyStor
         autostartStore_ = ownStore_.get();
     }
     ui_->setupUi(this);
+    describeButton(ui_->t_snd, SmallButton::PlaySound);
+    describeButton(ui_->b_snd, SmallButton::ChooseSound);
 
     // The group titles are spelt with blanks between the letters; narrower
     // blanks let the longest one fit the page. The controls inside keep
@@ -88,6 +91,10 @@ OptionsPage::OptionsPage(ClockLink& clock, QWidget* parent, platform::RunKeyStor
     ui_->o_hour_sb->setEnabled(voicePack_);
     ui_->o_hour_say->setEnabled(voicePack_);
     ui_->miniHelp->installEventFilter(this);
+    // The hint opens with Enter or Space as well as with a click.
+    ui_->miniHelp->setFocusPolicy(Qt::TabFocus);
+    ui_->miniHelp->setToolTip(
+        tr("Почему голосовые функции недоступны (щёлкните или нажмите Enter)"));
 
     connect(ui_->o_autostart, &QCheckBox::toggled, this, &OptionsPage::autostartToggled);
     connect(ui_->e_xx, &QLineEdit::textChanged, this,
@@ -202,9 +209,11 @@ void OptionsPage::showClockPosition(QPoint position) {
 }
 
 bool OptionsPage::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ui_->miniHelp && isClick(watched, event))
+    if (watched == ui_->miniHelp && (isClick(watched, event) || isPressKey(event))) {
         platform::showMessage(platform::utf8(
             platform::trQ("Messages", kVoicePackHint).arg(platform::qText(product::kWebSite))));
+        return event->type() == QEvent::KeyPress;
+    }
     return DialogPage::eventFilter(watched, event);
 }
 

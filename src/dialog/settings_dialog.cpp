@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "alarms/alarm_slots.h"
+#include "dialog/accessible_names.h"
 #include "dialog/alarm_page.h"
 #include "dialog/alarm_working_copy.h"
 #include "dialog/clock_link.h"
@@ -93,6 +94,7 @@ SettingsDialog::SettingsDialog(ClockLink& clock, QWidget* parent)
     }
     connect(ui_->c_ok, &QPushButton::clicked, this, &SettingsDialog::c_okClick);
     connect(ui_->c_cancel, &QPushButton::clicked, this, &SettingsDialog::c_cancelClick);
+    setUpKeyboard();
 
     tt_focus = new QTimer(this);
     tt_focus->setObjectName("tt_focus");
@@ -165,6 +167,7 @@ void SettingsDialog::buildPages() {
         if (lockerCount_ < kLockSeconds) page->lockerTick(lockerCount_);
     }
     ui_->tabs->setCurrentIndex(currentSection());
+    nameControls(this);
 }
 
 void SettingsDialog::showSection(Section section) {
@@ -201,11 +204,6 @@ void SettingsDialog::hideEvent(QHideEvent* event) {
     if (!event->spontaneous()) FormHide();
 }
 
-void SettingsDialog::reject() {
-    // Esc is Cancel, and only when Cancel could be pressed.
-    if (ui_->c_cancel->isEnabled()) c_cancelClick();
-}
-
 void SettingsDialog::FormShow() {
     if (!pagesBuilt_) {
         buildPages();
@@ -219,6 +217,7 @@ void SettingsDialog::FormShow() {
         if (group == SettingsGroup::Alarms) createAlarmWorkingCopy(file);
     }
     forEachPage([](DialogPage& page) { page.loaded(); });
+    rememberLoadedState();
 }
 
 void SettingsDialog::createAlarmWorkingCopy(const settings::IniUpdate& file) {
@@ -257,12 +256,7 @@ void SettingsDialog::enterReadOnly() {
 SettingsDialog::SaveOutcome SettingsDialog::saveAll() {
     try {
         const std::string date = today();
-        settings::openSettings().update([&](settings::IniUpdate& file) {
-            for (SettingsGroup group : kSaveOrder) {
-                forEachPage([&](const DialogPage& page) { page.save(file, group); });
-                if (group == SettingsGroup::Alarms) alarmWorkingCopy_.copyBack(file, date);
-            }
-        });
+        settings::openSettings().update([&](settings::IniUpdate& file) { writePages(file, date); });
         return SaveOutcome::Saved;
     } catch (const settings::WriteError&) {
     } catch (const UnstorableText& refused) {
@@ -280,6 +274,19 @@ void SettingsDialog::refuseUnstorable(const UnstorableText& refused) {
     for (int i = 0; i < SectionCount; ++i)
         if (pages_[i] && pages_[i]->isAncestorOf(refused.field())) showSection(Section(i));
     refused.field()->setFocus();
+}
+
+void SettingsDialog::writePages(settings::IniUpdate& file, std::string_view date) const {
+    for (SettingsGroup group : kSaveOrder) {
+        forEachPage([&](const DialogPage& page) { page.save(file, group); });
+        if (group == SettingsGroup::Alarms) alarmWorkingCopy_.copyBack(file, date);
+    }
+}
+
+settings::IniUpdate SettingsDialog::pendingSave() const {
+    settings::IniUpdate collected;
+    writePages(collected, today());
+    return collected;
 }
 
 void SettingsDialog::c_okClick() {

@@ -10,6 +10,7 @@
 #include "dialog/dialog_page.h"
 #include "dialog/storable_text.h"
 #include "face/settings_view.h"
+#include "settings/ini_file.h"
 
 class QPushButton;
 class QTimer;
@@ -62,7 +63,9 @@ class SettingsDialog : public QDialog, public face::SettingsView {
   protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
-    // Esc acts as Cancel.
+    void keyPressEvent(QKeyEvent* event) override;
+    // Esc and the window's close act as Cancel, after asking when there are
+    // edits OK would save.
     void reject() override;
 
   private slots:
@@ -84,6 +87,14 @@ class SettingsDialog : public QDialog, public face::SettingsView {
     // (already said, the dialog stays open). Either way nothing is saved.
     SaveOutcome saveAll();
     void refuseUnstorable(const UnstorableText& refused);
+    void writePages(settings::IniUpdate& file, std::string_view date) const;
+    // What OK would write now, collected into an empty file.
+    settings::IniUpdate pendingSave() const;
+    void rememberLoadedState();
+    bool hasEditsToLose() const;
+    bool confirmDiscard();
+    void setUpKeyboard();
+    void stepSection(int step);
     void enterReadOnly();
     void updateButtons();
     template <class Fn> void forEachPage(Fn fn) const;
@@ -93,6 +104,7 @@ class SettingsDialog : public QDialog, public face::SettingsView {
     AlarmWorkingCopy alarmWorkingCopy_; // the alarm page edits it
     std::array<QPushButton*, SectionCount> sectionButtons_{};
     std::array<DialogPage*, SectionCount> pages_{};
+    settings::IniUpdate loadedSave_; // what OK would have written right after loading
     // The pages the dialog passes the clock's calls to; none until built.
     OptionsPage* optionsPage_ = nullptr;
     CountdownPage* countdownPage_ = nullptr;

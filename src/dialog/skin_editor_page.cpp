@@ -13,6 +13,7 @@
 #include <QMouseEvent>
 #include <QScrollArea>
 
+#include "dialog/accessible_names.h"
 #include "dialog/file_chooser.h"
 #include "dialog/label_click.h"
 #include "dialog/number_arrows.h"
@@ -180,6 +181,10 @@ SkinEditorPage::SkinEditorPage(QWidget* parent)
     connect(ui_->b_new, &QPushButton::clicked, this, &SkinEditorPage::b_newClick);
     connect(ui_->b_load, &QPushButton::clicked, this, &SkinEditorPage::b_loadClick);
     connect(ui_->b_save, &QPushButton::clicked, this, &SkinEditorPage::b_saveClick);
+    describeButton(ui_->b_file, SmallButton::ChoosePicture);
+    describeButton(ui_->b_font, SmallButton::ChooseFont);
+    describeButton(ui_->p_color, SmallButton::ChooseColour);
+    ui_->p_color->setFocusPolicy(Qt::TabFocus); // Enter or Space as a click
     connect(ui_->b_file, &QPushButton::clicked, this, &SkinEditorPage::b_fileClick);
     connect(ui_->b_font, &QPushButton::clicked, this, &SkinEditorPage::b_fontClick);
     connect(ui_->c_objects, &QComboBox::activated, this, &SkinEditorPage::c_objectsChange);
@@ -215,7 +220,10 @@ void SkinEditorPage::showEvent(QShowEvent* event) {
 }
 
 bool SkinEditorPage::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ui_->p_color && isClick(watched, event)) p_colorClick();
+    if (watched == ui_->p_color && (isClick(watched, event) || isPressKey(event))) {
+        p_colorClick();
+        return event->type() == QEvent::KeyPress;
+    }
     return DialogPage::eventFilter(watched, event);
 }
 

@@ -124,6 +124,19 @@ bool IniDocument::hasSection(std::string_view section) const {
     return findSection(lines(), section).has_value();
 }
 
+std::vector<std::string> IniDocument::sections() const {
+    std::vector<std::string> out;
+    for (const Line& l : lines()) {
+        const auto name = headerName(std::string_view(text_).substr(l.begin, l.end - l.begin));
+        if (!name) continue;
+        bool seen = false;
+        for (const auto& s : out)
+            seen = seen || equalsNoCase1251(s, *name);
+        if (!seen) out.emplace_back(*name);
+    }
+    return out;
+}
+
 std::vector<std::string> IniDocument::keys(std::string_view section) const {
     std::vector<std::string> out;
     const auto ls = lines();

@@ -27,6 +27,8 @@ class IniDocument {
 
     std::optional<std::string> value(std::string_view section, std::string_view key) const;
     bool hasSection(std::string_view section) const;
+    // Section names in file order, first occurrences only.
+    std::vector<std::string> sections() const;
     // Key names of a section in file order, first occurrences only.
     std::vector<std::string> keys(std::string_view section) const;
 

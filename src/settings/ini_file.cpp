@@ -18,6 +18,20 @@ bool IniUpdate::hasKey(std::string_view section, std::string_view key) const {
     return doc_.value(utf8ToCp1251(section), utf8ToCp1251(key)).has_value();
 }
 
+std::vector<std::string> IniUpdate::sections() const {
+    std::vector<std::string> names = doc_.sections();
+    for (std::string& name : names)
+        name = cp1251ToUtf8(name);
+    return names;
+}
+
+std::vector<std::string> IniUpdate::keys(std::string_view section) const {
+    std::vector<std::string> names = doc_.keys(utf8ToCp1251(section));
+    for (std::string& name : names)
+        name = cp1251ToUtf8(name);
+    return names;
+}
+
 int IniUpdate::readInteger(std::string_view section, std::string_view key, int defaultValue) const {
     const auto raw = doc_.value(utf8ToCp1251(section), utf8ToCp1251(key));
     if (!raw) return defaultValue;

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/file_io.h"
 #include "settings/ini_document.h"
@@ -20,6 +21,10 @@ class IniUpdate {
   public:
     static constexpr std::size_t kMaxValueLength = 1023;
 
+    // An empty file in memory: writing into it collects what a writer would
+    // write, to compare with a file.
+    IniUpdate() = default;
+
     int readInteger(std::string_view section, std::string_view key, int defaultValue) const;
     bool readFlag(std::string_view section, std::string_view key, bool defaultValue) const {
         return readInteger(section, key, defaultValue ? 1 : 0) != 0;
@@ -28,6 +33,9 @@ class IniUpdate {
     std::string readString(std::string_view section, std::string_view key,
                            std::string_view defaultValue) const;
     bool hasKey(std::string_view section, std::string_view key) const;
+    // Names in file order, first occurrences only.
+    std::vector<std::string> sections() const;
+    std::vector<std::string> keys(std::string_view section) const;
 
     void writeInteger(std::string_view section, std::string_view key, int value) {
         writeString(section, key, std::to_string(value));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "signals/message_bar.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -80,6 +81,9 @@ void MessageBar::ShowMessageBar(int event) {
 
     window_.raiseBar();
     window_.repaintBar();
+    // A screen reader speaks the message as it appears.
+    QAccessibleEvent alert(panel_, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
 }
 
 void MessageBar::grow(const BarGrowth& growth, QPoint screenOrigin) {

@@ -113,6 +113,12 @@ class InfoPageTest : public QObject {
                               "https://koktd.example.org/", "https://koktd.example.org/dial-td/",
                               "https://koktd.example.org/skins",
                               "https://koktd.example.org/ids_ru.html"}));
+        // Enter and Space open them as a click does.
+        opened.clear();
+        QTest::keyClick(part<QLabel>(page, "t_web"), Qt::Key_Return);
+        QTest::keyClick(part<QLabel>(page, "t_id"), Qt::Key_Space);
+        QCOMPARE(opened, (QStringList{"https://koktd.example.org/",
+                                      "https://koktd.example.org/ids_ru.html"}));
         QCOMPARE(part<QLabel>(page, "t_version")->text(), "ВЕРСИЯ 10.0");
         QCOMPARE(part<QLabel>(page, "t_id")->text(), "ID: KTD.5.10.0");
         QCOMPARE(textColor(page, "t_id"), page.palette().color(QPalette::WindowText));

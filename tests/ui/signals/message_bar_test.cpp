@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QAccessible>
 #include <QAction>
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -36,6 +37,13 @@ QColor background(const QLabel* l) {
 }
 QColor text(const QLabel* l) {
     return l->palette().color(QPalette::WindowText);
+}
+
+// The names of what announced itself as an alert.
+QStringList alerts;
+void keepAlerts(QAccessibleEvent* event) {
+    if (event->type() == QAccessible::Alert)
+        alerts << event->accessibleInterface()->text(QAccessible::Name);
 }
 
 } // namespace
@@ -108,6 +116,23 @@ class MessageBarTest : public QObject {
         QCOMPARE(part<QTimer>(w, "tt_flash")->isActive(), kind != "full");
         QVERIFY(!part<kok::skin::FormShaper>(w, "f_shape")->ShapeActive());
         QVERIFY(!inside(w).menuAutoPopup());
+    }
+
+    // A screen reader hears the message when the bar appears. Qt passes
+    // accessibility events on only while assistive technology listens, which
+    // the offscreen platform never has: ui_signals_a11y runs this on X with
+    // the accessibility bus switched on.
+    void appearanceIsAnnounced() {
+        if (QGuiApplication::platformName() == "offscreen") QSKIP("runs as ui_signals_a11y");
+        writeSettingsText("[kOk:TD:Alarms]\r\n3_Message=Wake up\r\n");
+        ClockWindow w(QString{});
+        w.show();
+        QTRY_VERIFY_WITH_TIMEOUT(QAccessible::isActive(), 10000);
+        alerts.clear();
+        const QAccessible::UpdateHandler previous = QAccessible::installUpdateHandler(keepAlerts);
+        inside(w).messageBar().ShowMessageBar(3);
+        QAccessible::installUpdateHandler(previous);
+        QCOMPARE(alerts, QStringList{"Wake up"});
     }
 
     // Each tick swaps background and text; the phase carries over to the next bar.

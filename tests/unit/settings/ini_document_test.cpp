@@ -127,9 +127,10 @@ TEST(IniDocument, EveryWrittenValueReadsBackAsItWas) {
     EXPECT_EQ(doc.bytes(), "[s]\r\nk=\" x \"\r\n");
 }
 
-TEST(IniDocument, ListsKeysOnce) {
-    const IniDocument doc("[s]\r\nb=1\r\na=2\r\nB=3\r\n;c=4\r\n");
+TEST(IniDocument, ListsSectionsAndKeysOnce) {
+    const IniDocument doc("[s]\r\nb=1\r\na=2\r\nB=3\r\n;c=4\r\n [ t ] x\r\n[S]\r\nz=1\r\n");
     EXPECT_EQ(doc.keys("s"), (std::vector<std::string>{"b", "a"}));
+    EXPECT_EQ(doc.sections(), (std::vector<std::string>{"s", "t"}));
 }
 
 TEST(IniInteger, DecimalHexAndGarbage) {

@@ -1,0 +1,224 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "dialog/accessible_names.h"
+
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QAbstractSpinBox>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <algorithm>
+#include <limits>
+
+namespace kok::dialog {
+namespace {
+
+// Beside a field: at most this far to its left or right, or just above it.
+constexpr int kBesideGap = 60;
+constexpr int kAboveGap = 20;
+
+bool hasWords(const QString& text) {
+    for (QChar c : text)
+        if (c.isLetter()) return true;
+    return false;
+}
+
+constexpr const char* kCaptionProperty = "kokCaption";
+
+// Titles spread out letter by letter ("в р е м я   с р а б а т ы в а н и я")
+// are read as words again.
+QString unspread(const QString& text) {
+    static const QRegularExpression wordGap(QStringLiteral("\\s{2,}"));
+    QStringList words = text.trimmed().split(wordGap, Qt::SkipEmptyParts);
+    for (QString& word : words) {
+        const QStringList letters = word.split(QLatin1Char(' '));
+        const bool spread =
+            letters.size() > 1 && std::all_of(letters.begin(), letters.end(),
+                                              [](const QString& l) { return l.size() == 1; });
+        if (spread) word = letters.join(QString());
+    }
+    return words.join(QLatin1Char(' '));
+}
+
+QString caption(QString text) {
+    text.remove(QLatin1Char('&'));
+    text = unspread(text);
+    while (text.endsWith(QLatin1Char(':')))
+        text.chop(1);
+    return text.trimmed();
+}
+
+// A label, or a check box or radio button that stands for its field's row.
+QString captionOf(const QWidget* w) {
+    QString text;
+    if (const auto* label = qobject_cast<const QLabel*>(w)) text = label->text();
+    if (qobject_cast<const QCheckBox*>(w) || qobject_cast<const QRadioButton*>(w))
+        text = static_cast<const QAbstractButton*>(w)->text();
+    return hasWords(text) ? caption(text) : QString();
+}
+
+// Parts of a composite control (a spin box's line edit, a list's scroll
+// bars) are named by the control itself.
+bool isPartOfControl(const QWidget* w) {
+    const QWidget* parent = w->parentWidget();
+    return qobject_cast<const QScrollBar*>(w) || qobject_cast<const QAbstractSpinBox*>(parent) ||
+           qobject_cast<const QComboBox*>(parent) ||
+           qobject_cast<const QAbstractScrollArea*>(parent) ||
+           (parent && qobject_cast<const QAbstractScrollArea*>(parent->parentWidget()));
+}
+
+bool isControl(const QWidget* w) {
+    return (w->focusPolicy() & Qt::TabFocus) || qobject_cast<const QAbstractButton*>(w);
+}
+
+QString buddyText(const QWidget* w) {
+    const QWidget* parent = w->parentWidget();
+    if (!parent) return {};
+    for (const QLabel* label : parent->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+        if (label->buddy() == w && hasWords(label->text())) return caption(label->text());
+    return {};
+}
+
+// The nearest caption on the field's row, else the one just above it.
+QString besideText(const QWidget* w) {
+    const QWidget* parent = w->parentWidget();
+    if (!parent) return {};
+    const QRect field = w->geometry();
+    QString best;
+    int bestGap = std::numeric_limits<int>::max();
+    for (const QWidget* other : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const QString text = other == w ? QString() : captionOf(other);
+        if (text.isEmpty()) continue;
+        const QRect r = other->geometry();
+        int gap = std::numeric_limits<int>::max();
+        const int middle = r.center().y();
+        if (middle >= field.top() && middle <= field.bottom()) {
+            if (r.right() <= field.left() + 2)
+                gap = field.left() - r.right();
+            else if (r.left() >= field.right() - 2)
+                gap = r.left() - field.right();
+            if (gap > kBesideGap) gap = std::numeric_limits<int>::max();
+        } else if (r.bottom() <= field.top() + 2 && field.top() - r.bottom() <= kAboveGap &&
+                   r.left() < field.right() && r.right() > field.left()) {
+            gap = kBesideGap + field.top() - r.bottom(); // a caption beside comes first
+        }
+        if (gap < bestGap) {
+            bestGap = gap;
+            best = text;
+        }
+    }
+    return best;
+}
+
+// The text a control shows, when it is one of its own.
+QString shownText(const QWidget* w) {
+    if (const auto* button = qobject_cast<const QAbstractButton*>(w)) return button->text();
+    if (const auto* label = qobject_cast<const QLabel*>(w)) return label->text();
+    return {};
+}
+
+// The first of a row of buttons captioned by numbers only ("СИГНАЛ: (1) (2)
+// (3) (4)"): the row's caption stands beside it.
+const QWidget* firstOfNumberedRow(const QWidget* w) {
+    constexpr int kRowGap = 8;
+    const QWidget* first = w;
+    for (bool moved = true; moved;) {
+        moved = false;
+        for (const QWidget* other :
+             w->parentWidget()->findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly)) {
+            const QRect r = other->geometry(), f = first->geometry();
+            const QString text = static_cast<const QAbstractButton*>(other)->text();
+            if (text.isEmpty() || hasWords(text) || r.center().y() < f.top() ||
+                r.center().y() > f.bottom() || r.right() > f.left() + 2 ||
+                f.left() - r.right() > kRowGap)
+                continue;
+            first = other;
+            moved = true;
+        }
+    }
+    return first;
+}
+
+const QGroupBox* groupOf(const QWidget* w, const QWidget* root) {
+    for (const QWidget* p = w->parentWidget(); p && p != root; p = p->parentWidget())
+        if (const auto* group = qobject_cast<const QGroupBox*>(p)) return group;
+    return nullptr;
+}
+
+// Fields of the same kind in the group, which the group's title alone does
+// not tell apart.
+int fieldsLike(const QWidget* w, const QGroupBox* group) {
+    int count = 0;
+    for (const QWidget* other : group->findChildren<QWidget*>())
+        if (other->metaObject() == w->metaObject() && isControl(other) && !isPartOfControl(other))
+            ++count;
+    return count;
+}
+
+QString nameFor(const QWidget* w, const QWidget* root) {
+    const QString given = w->property(kCaptionProperty).toString();
+    QString own = given.isEmpty() ? buddyText(w) : given;
+    if (own.isEmpty()) own = besideText(w);
+    if (given.isEmpty() && !shownText(w).isEmpty()) own = besideText(firstOfNumberedRow(w));
+    const QGroupBox* group = groupOf(w, root);
+    const QString title = group ? caption(group->title()) : QString();
+    if (title.isEmpty()) return own;
+    if (own.isEmpty() || own == title || (given.isEmpty() && fieldsLike(w, group) < 2))
+        return title;
+    return title + QStringLiteral(": ") + own;
+}
+
+} // namespace
+
+void nameControls(QWidget* root) {
+    for (QWidget* w : root->findChildren<QWidget*>()) {
+        if (!isControl(w) || isPartOfControl(w) || w->window() != root->window() ||
+            !w->accessibleName().isEmpty())
+            continue;
+        const QString text = shownText(w).trimmed();
+        if (hasWords(text)) continue; // Qt names it by its caption
+        if (!w->toolTip().isEmpty() && !text.isEmpty())
+            w->setAccessibleName(w->toolTip()); // "..." and the like say nothing
+        else if (!text.isEmpty())
+            w->setAccessibleName(nameFor(w, root) + QLatin1Char(' ') +
+                                 text); // "1" of four patterns
+        else
+            w->setAccessibleName(nameFor(w, root));
+    }
+}
+
+void describeButton(QWidget* button, SmallButton kind) {
+    static const char* const kTexts[] = {
+        QT_TRANSLATE_NOOP("kok::dialog::SmallButton", "Прослушать выбранный звук"),
+        QT_TRANSLATE_NOOP("kok::dialog::SmallButton", "Запустить выбранную программу"),
+        QT_TRANSLATE_NOOP("kok::dialog::SmallButton", "Прослушать выбранный сигнал"),
+        QT_TRANSLATE_NOOP("kok::dialog::SmallButton", "Выбрать звуковой файл..."),
+        QT_TRANSLATE_NOOP("kok::dialog::SmallButton", "Выбрать программу..."),
+        QT_TRANSLATE_NOOP("kok::dialog::SmallButton", "Выбрать цвет..."),
+        QT_TRANSLATE_NOOP("kok::dialog::SmallButton", "Выбрать рисунок..."),
+        QT_TRANSLATE_NOOP("kok::dialog::SmallButton", "Выбрать шрифт..."),
+    };
+    const QString text = QCoreApplication::translate("kok::dialog::SmallButton", kTexts[int(kind)]);
+    button->setToolTip(text);
+    button->setAccessibleName(text);
+}
+
+void setFieldCaption(QWidget* field, FieldCaption caption) {
+    static const char* const kTexts[] = {
+        QT_TRANSLATE_NOOP("kok::dialog::FieldCaption", "часы"),
+        QT_TRANSLATE_NOOP("kok::dialog::FieldCaption", "минуты"),
+        QT_TRANSLATE_NOOP("kok::dialog::FieldCaption", "секунды"),
+        QT_TRANSLATE_NOOP("kok::dialog::FieldCaption", "число"),
+        QT_TRANSLATE_NOOP("kok::dialog::FieldCaption", "месяц"),
+        QT_TRANSLATE_NOOP("kok::dialog::FieldCaption", "сообщение"),
+    };
+    field->setProperty(kCaptionProperty, QCoreApplication::translate("kok::dialog::FieldCaption",
+                                                                     kTexts[int(caption)]));
+}
+
+} // namespace kok::dialog

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+class QWidget;
+
+namespace kok::dialog {
+
+// Gives every control under `root` that has no accessible name of its own
+// one that a screen reader can speak: the label that is its buddy or stands
+// beside it, else the title of its group; in a group with several fields of
+// one kind, the group's title and the field's caption. Buttons with a
+// caption of words are named by it already.
+void nameControls(QWidget* root);
+
+// What the small buttons (and clickable panels) beside the pages' fields do,
+// as their tooltip and accessible name.
+enum class SmallButton {
+    PlaySound,
+    RunProgram,
+    PlayBeep,
+    ChooseSound,
+    ChooseProgram,
+    ChooseColour,
+    ChoosePicture,
+    ChooseFont
+};
+void describeButton(QWidget* button, SmallButton kind);
+
+// The caption of a field that has no label of words beside it (the hours of
+// "[12]:[00]:[00]"); nameControls() puts it after the group's title.
+enum class FieldCaption { Hours, Minutes, Seconds, Day, Month, Message };
+void setFieldCaption(QWidget* field, FieldCaption caption);
+
+} // namespace kok::dialog

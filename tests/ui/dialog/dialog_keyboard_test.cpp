@@ -1,0 +1,210 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Settings dialog without a mouse, for screen readers, and Esc over edits.
+
+#include <QAbstractScrollArea>
+#include <QAbstractSpinBox>
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QtTest>
+
+#include "clock/clock_window.h"
+#include "dialog/settings_dialog.h"
+#include "settings/settings_file.h"
+#include "support/form_part.h"
+#include "support/program_folder.h"
+#include "support/qt_test_main.h"
+#include "ui/dialog/fake_clock_link.h"
+
+using kok::dialog::SettingsDialog;
+using kok::test::FakeClockLink;
+namespace keys = kok::settings;
+
+namespace {
+
+void openLock(SettingsDialog& dialog) {
+    for (int i = 0; i < 6; ++i)
+        QVERIFY(QMetaObject::invokeMethod(&dialog, "tt_lockerTimer"));
+}
+
+bool isPartOfControl(const QWidget* w) {
+    const QWidget* p = w->parentWidget();
+    return qobject_cast<const QAbstractSpinBox*>(p) || qobject_cast<const QComboBox*>(p) ||
+           qobject_cast<const QAbstractScrollArea*>(p) ||
+           (p && qobject_cast<const QAbstractScrollArea*>(p->parentWidget()));
+}
+
+QString accessibleName(QObject* w) {
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+    return a ? a->text(QAccessible::Name) : QString();
+}
+
+// Answers the discard question with the button of `role` while it lives.
+class DiscardAnswer {
+  public:
+    explicit DiscardAnswer(QMessageBox::ButtonRole role) {
+        QObject::connect(&poll_, &QTimer::timeout, &poll_, [this, role] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                auto* box = qobject_cast<QMessageBox*>(w);
+                if (!box || !box->isVisible() || box->objectName() != "kok_discard_question")
+                    continue;
+                ++asked;
+                for (QAbstractButton* b : box->buttons())
+                    if (box->buttonRole(b) == role) b->click();
+            }
+        });
+        poll_.start(10);
+    }
+    int asked = 0;
+
+  private:
+    QTimer poll_;
+};
+
+} // namespace
+
+class DialogKeyboardTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    // Tab runs through the page's fields to OK and Cancel and round again,
+    // Ctrl+PgDown/PgUp step through the sections, and Enter presses the
+    // focused button: OK saves.
+    void tabReachesOkAndEnterSaves() {
+        kok::test::ProgramFolder folder;
+        FakeClockLink clock;
+        SettingsDialog dialog(clock);
+        openLock(dialog);
+        dialog.openSection(SettingsDialog::Options);
+        QApplication::setActiveWindow(&dialog);
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+
+        QTest::keyClick(&dialog, Qt::Key_PageUp, Qt::ControlModifier);
+        QCOMPARE(dialog.currentSection(), SettingsDialog::Info); // round, as tabs go
+
+        // Enter on one of a page's buttons presses it: "clear" writes at once.
+        for (int i = 0; i < 4; ++i)
+            QTest::keyClick(&dialog, Qt::Key_PageDown, Qt::ControlModifier);
+        QCOMPARE(dialog.currentSection(), SettingsDialog::Timer);
+        auto* clear = part<QPushButton>(dialog, "b_clear");
+        clear->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(keys::openSettings().hasKey("kOk:TD:Timer", "Saved_1"));
+
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(&dialog, Qt::Key_PageUp, Qt::ControlModifier);
+        QCOMPARE(dialog.currentSection(), SettingsDialog::Options);
+        auto* ok = part<QPushButton>(dialog, "c_ok");
+        auto* cancel = part<QPushButton>(dialog, "c_cancel");
+        QWidget* page = part<QStackedWidget>(dialog, "tabs")->currentWidget();
+        part<QLineEdit>(dialog, "e_xx")->setFocus();
+        int fields = 0;
+        while (QApplication::focusWidget() != ok && fields < 100) {
+            QWidget* w = QApplication::focusWidget();
+            QVERIFY2(page->isAncestorOf(w), qPrintable(w->objectName()));
+            ++fields;
+            QTest::keyClick(w, Qt::Key_Tab);
+        }
+        QVERIFY(fields > 3);
+        QCOMPARE(QApplication::focusWidget(), ok);
+        QTest::keyClick(ok, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), cancel);
+        QTest::keyClick(cancel, Qt::Key_Tab);
+        QVERIFY(page->isAncestorOf(QApplication::focusWidget()));
+        ok->setFocus();
+
+        QTest::keyClick(ok, Qt::Key_Return);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(clock.reloads, 1);
+        QCOMPARE(keys::openSettings().readInteger("kOk:TD", "PosX", -1), clock.position.x());
+    }
+
+    // A screen reader has a name for every control a user can reach, and
+    // the small buttons say what they do.
+    void everyControlHasAName() {
+        kok::test::ProgramFolder folder;
+        FakeClockLink clock;
+        SettingsDialog dialog(clock);
+        dialog.openSection(SettingsDialog::Options);
+        int controls = 0;
+        for (QWidget* w : dialog.findChildren<QWidget*>()) {
+            // A combo box's list is a popup of its own, named by the box.
+            if (!(w->focusPolicy() & Qt::TabFocus) || isPartOfControl(w) || w->window() != &dialog)
+                continue;
+            ++controls;
+            QVERIFY2(!accessibleName(w).trimmed().isEmpty(), qPrintable(w->objectName()));
+        }
+        QVERIFY(controls > 60);
+        for (QPushButton* b : dialog.findChildren<QPushButton*>())
+            if (b->text() == "!!!" || b->text() == "...")
+                QVERIFY2(!b->toolTip().isEmpty(), qPrintable(b->objectName()));
+        QVERIFY(!part<QLabel>(dialog, "miniHelp")->toolTip().isEmpty());
+
+        kok::clock::ClockWindow window("");
+        window.show();
+        for (const char* name : {"i_settings", "i_close", "i_timer"}) {
+            QLabel* button = part<QLabel>(window, name);
+            QVERIFY2(!accessibleName(button).isEmpty() && !button->toolTip().isEmpty(), name);
+        }
+        QCOMPARE(window.accessibleDescription(), part<QLabel>(window, "t_time")->text());
+    }
+
+    // Esc (and the window's close) asks only when OK would save something;
+    // keeping stays with the edit, discarding leaves the file as it was.
+    void escAsksOnlyOverEdits_data() {
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<bool>("discard");
+        QTest::addColumn<bool>("byClose");
+        QTest::addColumn<bool>("asks");
+        QTest::newRow("nothing changed: closes") << "" << true << false << false;
+        QTest::newRow("alarm edited, keep") << "alarm" << false << false << true;
+        QTest::newRow("alarm edited, discard") << "alarm" << true << false << true;
+        QTest::newRow("countdown changed, discard") << "countdown" << true << false << true;
+        QTest::newRow("edited back: closes") << "alarm back" << true << false << false;
+        QTest::newRow("written at once: closes") << "clear" << true << false << false;
+        QTest::newRow("window closed over an edit") << "countdown" << false << true << true;
+    }
+    void escAsksOnlyOverEdits() {
+        QFETCH(QString, edit);
+        QFETCH(bool, discard);
+        QFETCH(bool, byClose);
+        QFETCH(bool, asks);
+        kok::test::ProgramFolder folder;
+        const std::string before = "[kOk:TD:Alarms]\r\n0_Use=1\r\n0_Hour=7\r\n"
+                                   "[kOk:TD:Timer]\r\nCountDown=300\r\nSaved_2=00:01:00\r\n";
+        kok::test::writeBytes(keys::settingsFilePath(), before);
+        FakeClockLink clock;
+        SettingsDialog dialog(clock);
+        dialog.openSection(SettingsDialog::Alarm);
+        auto* message = part<QLineEdit>(dialog, "e_message_alarm");
+        const QString loaded = message->text();
+        message->end(false);
+        // Typing into an alarm switches it on; this one is on already.
+        if (edit.startsWith("alarm")) QTest::keyClicks(message, "!");
+        if (edit == "alarm back") message->setText(loaded);
+        if (edit == "countdown") QTest::keyClicks(part<QLineEdit>(dialog, "e_secs"), "0");
+        if (edit == "clear") part<QPushButton>(dialog, "b_clear")->click();
+        const std::string expected = kok::test::readBytes(keys::settingsFilePath());
+
+        DiscardAnswer answer(discard ? QMessageBox::DestructiveRole : QMessageBox::RejectRole);
+        if (byClose)
+            dialog.close();
+        else
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        QCOMPARE(answer.asked, asks ? 1 : 0);
+        QCOMPARE(dialog.isVisible(), !discard);
+        QCOMPARE(clock.reloads, discard ? 1 : 0);
+        if (!discard && edit == "alarm") QCOMPARE(message->text(), loaded + "!");
+        QCOMPARE(kok::test::readBytes(keys::settingsFilePath()), expected);
+        if (edit != "clear") QCOMPARE(expected, before);
+    }
+};
+
+KOK_QT_TEST(DialogKeyboardTest);
+#include "dialog_keyboard_test.moc"
