@@ -989,6 +989,33 @@ The timers cannot be used.</translation>
     </message>
 </context>
 <context>
+    <name>kok::clock::ClockWindow</name>
+    <message>
+        <source>Настройки</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Открыть настройки</source>
+        <translation>Open the settings</translation>
+    </message>
+    <message>
+        <source>Выход</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Закрыть программу</source>
+        <translation>Quit the clock</translation>
+    </message>
+    <message>
+        <source>Таймер прямого отсчёта</source>
+        <translation>Stopwatch</translation>
+    </message>
+    <message>
+        <source>Таймер прямого отсчёта: щелчок — пуск, пауза или продолжение, двойной щелчок — пуск или остановка</source>
+        <translation>Stopwatch: click to start, pause or resume; double-click to start or stop</translation>
+    </message>
+</context>
+<context>
     <name>kok::dialog::AlarmPage</name>
     <message>
         <source>сообщение будильника</source>
@@ -1000,6 +1027,90 @@ The timers cannot be used.</translation>
     <message>
         <source>сообщение таймера</source>
         <translation>countdown message</translation>
+    </message>
+</context>
+<context>
+    <name>kok::dialog::FieldCaption</name>
+    <message>
+        <source>часы</source>
+        <translation>hours</translation>
+    </message>
+    <message>
+        <source>минуты</source>
+        <translation>minutes</translation>
+    </message>
+    <message>
+        <source>секунды</source>
+        <translation>seconds</translation>
+    </message>
+    <message>
+        <source>число</source>
+        <translation>day</translation>
+    </message>
+    <message>
+        <source>месяц</source>
+        <translation>month</translation>
+    </message>
+    <message>
+        <source>сообщение</source>
+        <translation>message</translation>
+    </message>
+</context>
+<context>
+    <name>kok::dialog::OptionsPage</name>
+    <message>
+        <source>Почему голосовые функции недоступны (щёлкните или нажмите Enter)</source>
+        <translation>Why the voice functions are unavailable (click or press Enter)</translation>
+    </message>
+</context>
+<context>
+    <name>kok::dialog::SettingsDialog</name>
+    <message>
+        <source>Отменить несохранённые изменения?</source>
+        <translation>Discard unsaved changes?</translation>
+    </message>
+    <message>
+        <source>Отменить изменения</source>
+        <translation>Discard changes</translation>
+    </message>
+    <message>
+        <source>Продолжить правку</source>
+        <translation>Keep editing</translation>
+    </message>
+</context>
+<context>
+    <name>kok::dialog::SmallButton</name>
+    <message>
+        <source>Прослушать выбранный звук</source>
+        <translation>Play the chosen sound</translation>
+    </message>
+    <message>
+        <source>Запустить выбранную программу</source>
+        <translation>Run the chosen program</translation>
+    </message>
+    <message>
+        <source>Прослушать выбранный сигнал</source>
+        <translation>Play the chosen beep pattern</translation>
+    </message>
+    <message>
+        <source>Выбрать звуковой файл...</source>
+        <translation>Choose a sound file...</translation>
+    </message>
+    <message>
+        <source>Выбрать программу...</source>
+        <translation>Choose a program...</translation>
+    </message>
+    <message>
+        <source>Выбрать цвет...</source>
+        <translation>Choose a colour...</translation>
+    </message>
+    <message>
+        <source>Выбрать рисунок...</source>
+        <translation>Choose a picture...</translation>
+    </message>
+    <message>
+        <source>Выбрать шрифт...</source>
+        <translation>Choose a font...</translation>
     </message>
 </context>
 </TS>
