@@ -104,7 +104,7 @@
     </message>
     <message>
         <source>ФАЙЛ:</source>
-        <translation>OPEN:</translation>
+        <translation>RUN:</translation>
     </message>
     <message>
         <source>СИГНАЛ:</source>
@@ -382,11 +382,11 @@
     </message>
     <message>
         <source>ЦВЕТ #1</source>
-        <translation>COLOUR #1</translation>
+        <translation>COLOR #1</translation>
     </message>
     <message>
         <source>ЦВЕТ #2</source>
-        <translation>COLOUR #2</translation>
+        <translation>COLOR #2</translation>
     </message>
     <message>
         <source> п а р а м е т р ы   з в у к а </source>
@@ -439,7 +439,7 @@ The position of the clock on the screen cannot be saved.</translation>
         <source>Использование одного и того же цвета
 для цветов фона и текста недопустимо.</source>
         <translation>The background and the text
-cannot have the same colour.</translation>
+cannot have the same color.</translation>
     </message>
     <message>
         <source>Для активации дополнительных функций ежечасного оповещения
@@ -625,7 +625,7 @@ The timers cannot be used.</translation>
     </message>
     <message>
         <source>сообщение о времени</source>
-        <translation>time message</translation>
+        <translation>message bar</translation>
     </message>
     <message>
         <source>интерфейсные темы</source>
@@ -802,7 +802,7 @@ The timers cannot be used.</translation>
     </message>
     <message>
         <source> и н ф о р м а ц и я </source>
-        <translation> a b o u t </translation>
+        <translation> s k i n   i n f o </translation>
     </message>
     <message>
         <source>НАЗВАНИЕ:</source>
@@ -922,7 +922,7 @@ The timers cannot be used.</translation>
     </message>
     <message>
         <source>ПРОПУЩЕНО ВРЕМЕНИ:</source>
-        <translation>TIME MISSED:</translation>
+        <translation>TIME PAUSED:</translation>
     </message>
     <message>
         <source>ТЕКУЩЕЕ ЗНАЧЕНИЕ ТАЙМЕРА:</source>
@@ -1102,7 +1102,7 @@ The timers cannot be used.</translation>
     </message>
     <message>
         <source>Выбрать цвет...</source>
-        <translation>Choose a colour...</translation>
+        <translation>Choose a color...</translation>
     </message>
     <message>
         <source>Выбрать рисунок...</source>
