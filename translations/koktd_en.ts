@@ -274,6 +274,21 @@
     </message>
 </context>
 <context>
+    <name>Defaults</name>
+    <message>
+        <source>ПРИВЕТ!          [ СООБЩЕНИЕ В МОМЕНТ СРАБАТЬIВАНИЯ ЭТОГО БУДИЛЬНИКА ]</source>
+        <translation>HELLO!          [ THE MESSAGE SHOWN WHEN THIS ALARM GOES OFF ]</translation>
+    </message>
+    <message>
+        <source>&gt;&gt;&gt;  ПРИШЛО ВРЕМЯ  &lt;&lt;&lt;</source>
+        <translation>&gt;&gt;&gt;  TIME IS UP  &lt;&lt;&lt;</translation>
+    </message>
+    <message>
+        <source>ВРЕМЯ ИСТЕКЛО!          [ СООБЩЕНИЕ В МОМЕНТ ИСТЕЧЕНИЯ ВРЕМЕНИ ТАЙМЕРА ]</source>
+        <translation>TIME IS UP!          [ THE MESSAGE SHOWN WHEN THE COUNTDOWN ENDS ]</translation>
+    </message>
+</context>
+<context>
     <name>FileChooser</name>
     <message>
         <source>Файлы темы kOk DIAL TD|skin.ksf</source>

@@ -17,6 +17,7 @@
 #include "platform/message_box.h"
 #include "platform/process.h"
 #include "platform/qt_text.h"
+#include "platform/translate.h"
 #include "settings/ini_file.h"
 #include "settings/keys.h"
 #include "settings/settings_file.h"
@@ -277,7 +278,8 @@ void AlarmPage::showSlot() {
     patterns_[beepPatternShown(number(keys::kType, defaults::kType)) - 1]->setChecked(true);
     ui_->o_app_alarm->setChecked(flag(keys::kStart, defaults::kStart));
     ui_->e_app_alarm->setText(string(keys::kApp, defaults::kApp));
-    ui_->e_message_alarm->setText(string(keys::kMessage, defaults::kMessage));
+    ui_->e_message_alarm->setText(
+        string(keys::kMessage, platform::trText("Defaults", defaults::kMessage)));
     for (QLineEdit* field : {ui_->e_sound_alarm, ui_->e_app_alarm, ui_->e_message_alarm})
         field->setCursorPosition(0); // show where a long text begins
     loading_ = false;

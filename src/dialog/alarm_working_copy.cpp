@@ -4,6 +4,7 @@
 #include <string>
 #include <variant>
 
+#include "platform/translate.h"
 #include "settings/ini_file.h"
 #include "settings/keys.h"
 #include "settings/settings_file.h"
@@ -42,7 +43,7 @@ std::vector<SlotKey> slotKeys(std::string_view today) {
         {std::string(keys::kType), defaults::kType},
         {std::string(keys::kStart), defaults::kStart},
         {std::string(keys::kApp), std::string(defaults::kApp)},
-        {std::string(keys::kMessage), std::string(defaults::kMessage)},
+        {std::string(keys::kMessage), platform::trText("Defaults", defaults::kMessage)},
     };
     list.insert(list.end(), std::begin(tail), std::end(tail));
     return list;

@@ -14,6 +14,7 @@
 #include "dialog/number_arrows.h"
 #include "dialog/storable_text.h"
 #include "platform/process.h"
+#include "platform/translate.h"
 #include "settings/ini_file.h"
 #include "settings/keys.h"
 #include "signals/sound.h"
@@ -247,7 +248,8 @@ void CountdownPage::load(const settings::IniUpdate& file, SettingsGroup group) {
         ->setChecked(true);
     ui_->o_app_cdn->setChecked(flag(keys::kStart, defaults::kStart));
     ui_->e_app_cdn->setText(text(keys::kApp, defaults::kApp));
-    ui_->e_message_cdn->setText(text(keys::kMessage, defaults::kMessage));
+    ui_->e_message_cdn->setText(
+        text(keys::kMessage, platform::trText("Defaults", defaults::kMessage)));
     updateEnabled();
 }
 

@@ -119,8 +119,9 @@ inline constexpr int kBeep = 1;
 inline constexpr int kType = 2;
 inline constexpr int kStart = 0;
 inline constexpr std::string_view kApp = "xdg-open https://www.example.org/";
-inline constexpr std::string_view kMessage =
-    "ПРИВЕТ!          [ СООБЩЕНИЕ В МОМЕНТ СРАБАТЬIВАНИЯ ЭТОГО БУДИЛЬНИКА ]";
+// Shown (and saved) in the interface's language: translated where it is used.
+inline constexpr std::string_view kMessage = QT_TRANSLATE_NOOP(
+    "Defaults", "ПРИВЕТ!          [ СООБЩЕНИЕ В МОМЕНТ СРАБАТЬIВАНИЯ ЭТОГО БУДИЛЬНИКА ]");
 } // namespace dialog
 
 // Defaults of the other readers, named by reader where they differ.
@@ -143,7 +144,8 @@ inline constexpr int kBeepFiringDefault = 0;
 inline constexpr int kTypeFiringDefault = 1;
 inline constexpr int kStartDefault = 0;
 inline constexpr std::string_view kAppFiringDefault = "";
-inline constexpr std::string_view kMessageBarDefault = ">>>  ПРИШЛО ВРЕМЯ  <<<";
+inline constexpr std::string_view kMessageBarDefault =
+    QT_TRANSLATE_NOOP("Defaults", ">>>  ПРИШЛО ВРЕМЯ  <<<");
 } // namespace alarms
 
 namespace timer {
@@ -183,8 +185,8 @@ inline constexpr int kBeep = 0;
 inline constexpr int kType = 2;
 inline constexpr int kStart = 0;
 inline constexpr std::string_view kApp = "xdg-open https://www.example.org/";
-inline constexpr std::string_view kMessage =
-    "ВРЕМЯ ИСТЕКЛО!          [ СООБЩЕНИЕ В МОМЕНТ ИСТЕЧЕНИЯ ВРЕМЕНИ ТАЙМЕРА ]";
+inline constexpr std::string_view kMessage = QT_TRANSLATE_NOOP(
+    "Defaults", "ВРЕМЯ ИСТЕКЛО!          [ СООБЩЕНИЕ В МОМЕНТ ИСТЕЧЕНИЯ ВРЕМЕНИ ТАЙМЕРА ]");
 inline constexpr std::string_view kSaved = "-";
 inline constexpr int kTerminate = 1;
 } // namespace dialog
@@ -203,7 +205,8 @@ inline constexpr int kBeepDefault = 0;
 inline constexpr int kTypeFiringDefault = 1;
 inline constexpr int kStartDefault = 0;
 inline constexpr std::string_view kAppFiringDefault = "";
-inline constexpr std::string_view kMessageBarDefault = ">>>  ПРИШЛО ВРЕМЯ  <<<";
+inline constexpr std::string_view kMessageBarDefault =
+    QT_TRANSLATE_NOOP("Defaults", ">>>  ПРИШЛО ВРЕМЯ  <<<");
 inline constexpr int kTerminateShowDefault = 1;
 } // namespace timer
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "platform/translate.h"
 #include "settings/event_keys.h"
 #include "settings/ini_file.h"
 #include "settings/keys.h"
@@ -48,7 +49,7 @@ MessageBarLook readMessageBarLook(const settings::IniFile& ini) {
 std::string readEventMessage(const settings::IniFile& ini, int event) {
     const settings::EventKeys k(event);
     return ini.readString(k.section(), k.key(settings::timer::kMessage),
-                          settings::alarms::kMessageBarDefault);
+                          platform::trText("Defaults", settings::alarms::kMessageBarDefault));
 }
 
 int BarGrowth::stepAt(long long elapsedMs) const {
