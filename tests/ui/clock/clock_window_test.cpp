@@ -424,7 +424,7 @@ class ClockWindowTest : public QObject {
         QVERIFY(!std::filesystem::exists(started));
 
         part<kok::signal::WarningLock>(w, "tt_locker")->start();
-        w.p_messagerClick();
+        inside(w).messageBar().p_messagerClick();
         QVERIFY(!check->isActive());
     }
 
