@@ -8,9 +8,9 @@
 #include <exception>
 #include <string>
 
+#include "app/lazy_settings_dialog.h"
 #include "app/restart.h"
 #include "clock/clock_window.h"
-#include "dialog/settings_dialog.h"
 #include "platform/instance_lock.h"
 #include "platform/message_box.h"
 #include "platform/paths.h"
@@ -86,7 +86,7 @@ int main(int argc, char** argv) {
     const kok::face::ProgramControlInstall handedIn(services);
     try {
         kok::clock::ClockWindow clockWindow(QString::fromStdString(firstArgument));
-        kok::dialog::SettingsDialog settingsDialog(clockWindow);
+        kok::app::LazySettingsDialog settingsDialog(clockWindow);
         clockWindow.setSettingsDialog(&settingsDialog);
         if (!kok::app::terminationRequested()) clockWindow.show();
         app.exec();

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QPoint>
 #include <array>
+#include <chrono>
 #include <memory>
 
 #include "dialog/alarm_working_copy.h"
@@ -33,7 +34,11 @@ class SettingsDialog : public QDialog, public face::SettingsView {
     Q_OBJECT
 
   public:
-    explicit SettingsDialog(ClockLink& clock, QWidget* parent = nullptr);
+    // `sinceStart`: how long the program has run, for a dialog built after the
+    // start; the lock on OK and the skin choice counts from the start.
+    explicit SettingsDialog(ClockLink& clock,
+                            std::chrono::milliseconds sinceStart = std::chrono::milliseconds(0),
+                            QWidget* parent = nullptr);
     ~SettingsDialog() override;
 
     Section currentSection() const;
@@ -70,7 +75,7 @@ class SettingsDialog : public QDialog, public face::SettingsView {
     void tt_lockerTimer();
 
   private:
-    void FormCreate();
+    void FormCreate(std::chrono::milliseconds sinceStart);
     void FormShow();
     void FormHide();
     void showSection(Section section);
