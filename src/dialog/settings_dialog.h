@@ -25,11 +25,11 @@ class CountdownPage;
 class OptionsPage;
 class StopwatchPage;
 
-// The Settings dialog: created hidden at start and afterwards only shown and
-// hidden. The frame holds the section buttons, OK and Cancel and a stack of
-// pages; showing it loads every page from the Settings file, OK saves every
-// page in one update of the file. The pages are built the first time the
-// dialog shows, so that creating it at start-up costs next to nothing.
+// The Settings dialog: created hidden when the program first opens it, and
+// afterwards only shown and hidden. The frame holds the section buttons, OK
+// and Cancel and a stack of pages; showing it loads every page from the
+// Settings file, OK saves every page in one update of the file. The pages are
+// built the first time the dialog shows.
 class SettingsDialog : public QDialog, public face::SettingsView {
     Q_OBJECT
 
