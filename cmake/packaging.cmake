@@ -23,6 +23,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Opened at run time with the first sound, so the library scan cannot see them.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libpulse0, libsndfile1")
 # Qt's own Russian for its choosers and buttons; without it they speak English.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
@@ -33,6 +35,11 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_RPM_PACKAGE_LICENSE GPL-3.0-or-later)
 set(CPACK_RPM_PACKAGE_GROUP Applications/System)
 set(CPACK_RPM_PACKAGE_AUTOREQ ON)
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(rpm_lib_suffix "()(64bit)")
+endif()
+set(CPACK_RPM_PACKAGE_REQUIRES
+  "libpulse-simple.so.0${rpm_lib_suffix}, libsndfile.so.1${rpm_lib_suffix}")
 set(CPACK_RPM_PACKAGE_RELOCATABLE OFF)
 # Folders the system's own packages own.
 set(CPACK_RPM_EXCLUDE_FROM_AUTO_FILELIST_ADDITION

@@ -9,9 +9,9 @@
 #include <string>
 
 #include "app/language_choice.h"
+#include "app/lazy_settings_dialog.h"
 #include "app/restart.h"
 #include "clock/clock_window.h"
-#include "dialog/settings_dialog.h"
 #include "platform/instance_lock.h"
 #include "platform/message_box.h"
 #include "platform/paths.h"
@@ -90,7 +90,7 @@ int main(int argc, char** argv) {
     const kok::face::ProgramControlInstall handedIn(services);
     try {
         kok::clock::ClockWindow clockWindow(QString::fromStdString(firstArgument));
-        kok::dialog::SettingsDialog settingsDialog(clockWindow);
+        kok::app::LazySettingsDialog settingsDialog(clockWindow);
         clockWindow.setSettingsDialog(&settingsDialog);
         if (!kok::app::terminationRequested()) clockWindow.show();
         app.exec();

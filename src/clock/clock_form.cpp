@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "clock/image_button.h"
+#include "clock/indicator_label.h"
 #include "dialog/plain_text.h"
 #include "platform/tick_timer.h"
 #include "signals/warning_lock.h"
@@ -33,7 +34,7 @@ platform::TickTimer* makeTick(QWidget* window, const char* name) {
 }
 
 QLabel* makeIndicator(QWidget* window, const char* name) {
-    auto* l = new QLabel(window);
+    auto* l = new IndicatorLabel(window);
     l->setObjectName(name);
     l->setAlignment(Qt::AlignCenter);
     l->setAttribute(Qt::WA_TranslucentBackground);

@@ -82,6 +82,7 @@ void ClockWindow::connectComponents() {
 
 void ClockWindow::setSettingsDialog(face::SettingsView* dialog) {
     dialog_ = dialog;
+    connectSectionItems();
     timers_->stopwatch().setShown([this](const QString& reading, const QString& timeOfDay) {
         if (!settingsDialogVisible()) return;
         dialog_->showStopwatchTime(reading);
@@ -94,10 +95,6 @@ void ClockWindow::setSettingsDialog(face::SettingsView* dialog) {
     timers_->countdown().setChanged([this] {
         if (settingsDialogVisible()) dialog_->refreshCountdownPage();
     });
-}
-
-void ClockWindow::p_messagerClick() {
-    messageBar_->p_messagerClick();
 }
 
 void ClockWindow::loadAlarms(const settings::IniFile& ini) {
@@ -130,10 +127,6 @@ void ClockWindow::resumeStopwatch() {
 
 void ClockWindow::toggleStopwatch() {
     timers_->stopwatch().mt_start_tmrClick();
-}
-
-void ClockWindow::i_timerClick() {
-    timers_->stopwatch().i_timerClick();
 }
 
 // A tick's text is painted in the pass of the event loop that follows the
@@ -265,14 +258,6 @@ void ClockWindow::tt_timeTimer() {
 void ClockWindow::tt_rebooterTimer() {
     ui_.tt_rebooter->stop();
     menuAutoPopup_ = true;
-    face::program().restartProgram();
-}
-
-void ClockWindow::m_closeClick() {
-    face::program().requestTermination();
-}
-
-void ClockWindow::m_rebootClick() {
     face::program().restartProgram();
 }
 

@@ -51,7 +51,8 @@ class ClockWindow : public QWidget,
     // countdown anew.
     void setCountdownRestart(bool fresh) override;
 
-    // The dialog the menu opens; none until set.
+    // The dialog the menu opens; none until set. Set once: the menu's items
+    // are connected to it here.
     void setSettingsDialog(face::SettingsView* dialog);
 
     // ClockSurface
@@ -88,23 +89,13 @@ class ClockWindow : public QWidget,
     void toggleStopwatch() override;
 
   public slots:
-    // Commands of the popup menu and the buttons.
+    // Commands of the popup menu and the buttons that are the window's own;
+    // the others are connected straight to the part that owns them.
     void m_settingsClick();
-    void m_skinClick();
     void m_systemClick();
     void m_magnetClick();
-    void ma_settingsClick();
-    void mt_settings_cdnClick();
-    void mt_settings_tmrClick();
     void m_hide_10Click();
     void m_hide_60Click();
-    void m_infoClick();
-    void m_closeClick();
-    void m_rebootClick();
-
-    // The buttons whose work belongs to the stopwatch and the Message bar.
-    void i_timerClick();
-    void p_messagerClick();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -134,6 +125,7 @@ class ClockWindow : public QWidget,
     void connectComponents();
     void connectMenu();
     void connectOwnedItems();
+    void connectSectionItems();
     void connectButtons();
     void FormCreate();
     void FormShow();
@@ -160,7 +152,6 @@ class ClockWindow : public QWidget,
     bool settingsDialogVisible() const;
     void hideFor(int ms);
     void popupMenu(QPoint globalPos);
-    void openSection(int section);
 
     // Whether the skin has a second indicator.
     bool hasSecondIndicator() const;

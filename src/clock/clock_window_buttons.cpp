@@ -2,6 +2,7 @@
 // The skin's three image buttons: idle, over and pressed pictures, and the
 // commands they run.
 
+#include <QAction>
 #include <QTimer>
 #include <tuple>
 
@@ -41,8 +42,9 @@ void ClockWindow::connectButtons() {
         connect(b, &ImageButton::menuRequested, this, &ClockWindow::popupMenu);
     }
     connect(ui_.i_settings, &ImageButton::clicked, this, &ClockWindow::m_settingsClick);
-    connect(ui_.i_close, &ImageButton::clicked, this, &ClockWindow::m_closeClick);
-    connect(ui_.i_timer, &ImageButton::clicked, this, &ClockWindow::i_timerClick);
+    connect(ui_.i_close, &ImageButton::clicked, ui_.m_close, &QAction::trigger);
+    connect(ui_.i_timer, &ImageButton::clicked, &timers_->stopwatch(),
+            &timers::Stopwatch::i_timerClick);
     connect(ui_.i_timer, &ImageButton::doubleClicked, &timers_->stopwatch(),
             &timers::Stopwatch::mt_start_tmrClick);
 }

@@ -11,6 +11,7 @@
 #include "alarms/event_firing.h"
 #include "clock/clock_window.h"
 #include "clock/uptime.h"
+#include "face/program_control.h"
 #include "platform/datetime_applet.h"
 #include "platform/uptime.h"
 #include "settings/autostart.h"
@@ -25,18 +26,10 @@ using Section = face::SettingsView::Section;
 
 void ClockWindow::connectMenu() {
     const std::pair<QAction*, void (ClockWindow::*)()> handlers[] = {
-        {ui_.m_settings, &ClockWindow::m_settingsClick},
-        {ui_.m_skin, &ClockWindow::m_skinClick},
         {ui_.m_system, &ClockWindow::m_systemClick},
         {ui_.m_magnet, &ClockWindow::m_magnetClick},
-        {ui_.ma_settings, &ClockWindow::ma_settingsClick},
-        {ui_.mt_settings_cdn, &ClockWindow::mt_settings_cdnClick},
-        {ui_.mt_settings_tmr, &ClockWindow::mt_settings_tmrClick},
         {ui_.m_hide_10, &ClockWindow::m_hide_10Click},
         {ui_.m_hide_60, &ClockWindow::m_hide_60Click},
-        {ui_.m_reboot, &ClockWindow::m_rebootClick},
-        {ui_.m_info, &ClockWindow::m_infoClick},
-        {ui_.m_close, &ClockWindow::m_closeClick},
     };
     for (const auto& [action, handler] : handlers)
         connect(action, &QAction::triggered, this, handler);
@@ -63,6 +56,27 @@ void ClockWindow::connectOwnedItems() {
             &timers::Stopwatch::mt_mode_pauseClick);
     connect(ui_.m_datetime, &QAction::triggered, this,
             [] { platform::openDateTimeSettings(settings::IsXpFamily()); });
+    // The program control is asked when the item is chosen: it is handed in
+    // after the window exists.
+    connect(ui_.m_close, &QAction::triggered, this, [] { face::program().requestTermination(); });
+    connect(ui_.m_reboot, &QAction::triggered, this, [] { face::program().restartProgram(); });
+}
+
+// The dialog's items open their section on it; the options item also makes
+// the clock the active window first.
+void ClockWindow::connectSectionItems() {
+    face::SettingsView* dialog = dialog_;
+    const std::pair<QAction*, Section> items[] = {
+        {ui_.m_skin, Section::Skins},
+        {ui_.ma_settings, Section::Alarm},
+        {ui_.mt_settings_cdn, Section::Countdown},
+        {ui_.mt_settings_tmr, Section::Timer},
+        {ui_.m_info, Section::Info},
+    };
+    for (const auto& [action, section] : items)
+        connect(action, &QAction::triggered, this,
+                [dialog, section] { dialog->openSection(section); });
+    connect(ui_.m_settings, &QAction::triggered, this, &ClockWindow::m_settingsClick);
 }
 
 void ClockWindow::popupMenu(QPoint globalPos) {
@@ -84,29 +98,9 @@ void ClockWindow::hideSettingsMenuItems() {
         a->setVisible(false);
 }
 
-void ClockWindow::openSection(int section) {
-    if (dialog_) dialog_->openSection(Section(section));
-}
-
 void ClockWindow::m_settingsClick() {
     activateWindow();
-    openSection(Section::Options);
-}
-
-void ClockWindow::m_skinClick() {
-    openSection(Section::Skins);
-}
-void ClockWindow::ma_settingsClick() {
-    openSection(Section::Alarm);
-}
-void ClockWindow::mt_settings_cdnClick() {
-    openSection(Section::Countdown);
-}
-void ClockWindow::mt_settings_tmrClick() {
-    openSection(Section::Timer);
-}
-void ClockWindow::m_infoClick() {
-    openSection(Section::Info);
+    if (dialog_) dialog_->openSection(Section::Options);
 }
 
 // Runs after the menu has toggled the check mark. The show-time load then

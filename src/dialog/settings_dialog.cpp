@@ -6,6 +6,8 @@
 #include <QScreen>
 #include <QShowEvent>
 #include <QTimer>
+#include <algorithm>
+#include <cstdint>
 #include <filesystem>
 
 #include "alarms/alarm_slots.h"
@@ -76,7 +78,8 @@ std::string today() {
 
 } // namespace
 
-SettingsDialog::SettingsDialog(ClockLink& clock, QWidget* parent)
+SettingsDialog::SettingsDialog(ClockLink& clock, std::chrono::milliseconds sinceStart,
+                               QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       ui_(std::make_unique<Ui::SettingsDialogForm>()), clock_(clock) {
     ui_->setupUi(this);
@@ -105,7 +108,7 @@ SettingsDialog::SettingsDialog(ClockLink& clock, QWidget* parent)
     tt_locker->setInterval(1000);
     connect(tt_locker, &QTimer::timeout, this, &SettingsDialog::tt_lockerTimer);
 
-    FormCreate();
+    FormCreate(sinceStart);
 }
 
 // The program may end with the dialog open: the working copy goes with it.
@@ -113,10 +116,19 @@ SettingsDialog::~SettingsDialog() {
     if (isVisible()) FormHide();
 }
 
-void SettingsDialog::FormCreate() {
+void SettingsDialog::FormCreate(std::chrono::milliseconds sinceStart) {
     showSection(Options);
     ui_->c_ok->setEnabled(false);
-    tt_locker->start();
+    // The lock runs from the program's start: a dialog built later takes up
+    // its count where it has got to.
+    const auto passed = std::chrono::duration_cast<std::chrono::seconds>(sinceStart);
+    lockerCount_ = kLockSeconds - int(std::min<std::int64_t>(passed.count(), kLockSeconds));
+    if (lockerCount_ == 0) {
+        lockOpen_ = true;
+        updateButtons();
+    } else {
+        tt_locker->start(int((std::chrono::seconds(1) - (sinceStart - passed)).count()));
+    }
     // The version, the credits, the position limits and the voice-pack probe
     // are set by their pages when the dialog first shows.
 }
@@ -328,6 +340,7 @@ void SettingsDialog::tt_focusTimer() {
 }
 
 void SettingsDialog::tt_lockerTimer() {
+    tt_locker->setInterval(1000); // after a first, shorter wait
     const int left = --lockerCount_;
     forEachPage([left](DialogPage& page) { page.lockerTick(left); });
     if (left <= 0) {

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QPoint>
 #include <array>
+#include <chrono>
 #include <memory>
 
 #include "dialog/alarm_working_copy.h"
@@ -26,16 +27,20 @@ class CountdownPage;
 class OptionsPage;
 class StopwatchPage;
 
-// The Settings dialog: created hidden at start and afterwards only shown and
-// hidden. The frame holds the section buttons, OK and Cancel and a stack of
-// pages; showing it loads every page from the Settings file, OK saves every
-// page in one update of the file. The pages are built the first time the
-// dialog shows, so that creating it at start-up costs next to nothing.
+// The Settings dialog: created hidden when the program first opens it, and
+// afterwards only shown and hidden. The frame holds the section buttons, OK
+// and Cancel and a stack of pages; showing it loads every page from the
+// Settings file, OK saves every page in one update of the file. The pages are
+// built the first time the dialog shows.
 class SettingsDialog : public QDialog, public face::SettingsView {
     Q_OBJECT
 
   public:
-    explicit SettingsDialog(ClockLink& clock, QWidget* parent = nullptr);
+    // `sinceStart`: how long the program has run, for a dialog built after the
+    // start; the lock on OK and the skin choice counts from the start.
+    explicit SettingsDialog(ClockLink& clock,
+                            std::chrono::milliseconds sinceStart = std::chrono::milliseconds(0),
+                            QWidget* parent = nullptr);
     ~SettingsDialog() override;
 
     Section currentSection() const;
@@ -74,7 +79,7 @@ class SettingsDialog : public QDialog, public face::SettingsView {
     void tt_lockerTimer();
 
   private:
-    void FormCreate();
+    void FormCreate(std::chrono::milliseconds sinceStart);
     void FormShow();
     void FormHide();
     void showSection(Section section);

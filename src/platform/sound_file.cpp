@@ -8,6 +8,8 @@
 #include <memory>
 #include <vector>
 
+#include "platform/posix/shared_library.h"
+
 namespace kok::platform {
 namespace {
 
@@ -41,6 +43,25 @@ struct MemoryFile {
         return n;
     }
 };
+
+// libsndfile and its codecs are opened with the first sound file, not at
+// start: a clock that plays no file never maps them.
+struct SndfileApi {
+    decltype(&sf_open_virtual) openVirtual;
+    decltype(&sf_close) close;
+    decltype(&sf_readf_short) readShort;
+    decltype(&sf_readf_float) readFloat;
+};
+
+const SndfileApi* sndfile() {
+    static const SharedLibrary lib("libsndfile.so.1");
+    static const SndfileApi api{lib.function<decltype(&sf_open_virtual)>("sf_open_virtual"),
+                                lib.function<decltype(&sf_close)>("sf_close"),
+                                lib.function<decltype(&sf_readf_short)>("sf_readf_short"),
+                                lib.function<decltype(&sf_readf_float)>("sf_readf_float")};
+    static const bool complete = api.openVirtual && api.close && api.readShort && api.readFloat;
+    return complete ? &api : nullptr;
+}
 
 // Float keeps what 16 bits would lose.
 bool decodesToFloat(int format) {
@@ -77,12 +98,14 @@ void readFrames(SNDFILE* file, PcmClip& clip, sf_count_t (*read)(SNDFILE*, Sampl
 
 std::optional<PcmClip> decodeSoundFile(std::span<const std::uint8_t> file) {
     if (file.size() > kMaxSoundFileBytes) return std::nullopt;
+    const SndfileApi* api = sndfile();
+    if (!api) return std::nullopt;
     MemoryFile memory{file};
     SF_VIRTUAL_IO io{&MemoryFile::length, &MemoryFile::seek, &MemoryFile::read, nullptr,
                      &MemoryFile::tell};
     SF_INFO info{};
     const std::unique_ptr<SNDFILE, int (*)(SNDFILE*)> sound(
-        sf_open_virtual(&io, SFM_READ, &info, &memory), &sf_close);
+        api->openVirtual(&io, SFM_READ, &info, &memory), api->close);
     // Rates and channel counts the sound server takes.
     if (!sound || info.channels < 1 || info.channels > 8 || info.samplerate < 1000 ||
         info.samplerate > 384000)
@@ -90,9 +113,9 @@ std::optional<PcmClip> decodeSoundFile(std::span<const std::uint8_t> file) {
     const bool wide = decodesToFloat(info.format);
     PcmClip clip{info.samplerate, info.channels, wide ? SampleFormat::F32 : SampleFormat::S16, {}};
     if (wide)
-        readFrames<float>(sound.get(), clip, &sf_readf_float);
+        readFrames<float>(sound.get(), clip, api->readFloat);
     else
-        readFrames<short>(sound.get(), clip, &sf_readf_short);
+        readFrames<short>(sound.get(), clip, api->readShort);
     if (clip.bytes.empty()) return std::nullopt;
     return clip;
 }

@@ -23,7 +23,10 @@ listen() {
     local pid=$!
     E2E_PIDS+=($pid)
     e2e_wait_window "$pid" >/dev/null || e2e_fail "$name: the clock shows no window"
+    # The sound libraries the clock maps before and after its first sound.
+    grep -o 'lib\(pulse-simple\|sndfile\)[^/]*$' /proc/$pid/maps | sort -u >"$dir/libs-at-start" || true
     sleep "$seconds" # the recording spans the moments the chime is due
+    grep -o 'lib\(pulse-simple\|sndfile\)[^/]*$' /proc/$pid/maps | sort -u >"$dir/libs-at-end" || true
     kill "$pid"; wait "$pid" 2>/dev/null || true
     e2e_stop_recording
     e2e_tones "$E2E_WORK/$name.raw"
@@ -38,6 +41,10 @@ echo "beep chime: $heard"
 read -r _ len hz <<<"$heard"
 between "$hz" 990 1010 || e2e_fail "the call sign is $hz Hz"
 between "$len" 740 760 || e2e_fail "the call sign lasts $len ms"
+# A silent clock does not load them; the first sound does.
+[ ! -s "$E2E_WORK/beep/libs-at-start" ] ||
+    e2e_fail "sound libraries loaded at start: $(cat "$E2E_WORK/beep/libs-at-start")"
+grep -q pulse-simple "$E2E_WORK/beep/libs-at-end" || e2e_fail "the chime did not load libpulse-simple"
 
 # Kind 4 at 13:00:00: "тринадцать", then "часов" - speech, well over a second in all.
 if [ -f "$E2E_BIN_DIR/kOkvoice.dll" ]; then

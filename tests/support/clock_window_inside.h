@@ -4,6 +4,8 @@
 // of the window's own interface: `inside(w).messageBar()`.
 
 #include "clock/clock_window.h"
+#include "signals/message_bar.h"
+#include "timers/timers.h"
 
 namespace kok::test {
 
@@ -12,6 +14,7 @@ class ClockWindowInside {
     explicit ClockWindowInside(clock::ClockWindow& w) : w_(w) {}
 
     signal::MessageBar& messageBar() const { return *w_.messageBar_; }
+    timers::Stopwatch& stopwatch() const { return w_.timers_->stopwatch(); }
     // The pictures the skin gave the buttons.
     const skin::ButtonPictures& buttonPictures() const { return w_.ui_.ir; }
     bool menuAutoPopup() const { return w_.menuAutoPopup_; }

@@ -2,7 +2,9 @@
 // The sound device on PulseAudio (or PipeWire's PulseAudio service) through
 // its simple, blocking API: a tone gets a short-lived stream on the calling
 // thread, clips play on one background thread. Streams exist only while
-// something sounds, so an idle program keeps no audio stream open.
+// something sounds, so an idle program keeps no audio stream open. The
+// client library itself is opened with the first sound: a clock that stays
+// silent never maps it and the libraries it pulls in.
 #include <pulse/error.h>
 #include <pulse/simple.h>
 
@@ -15,6 +17,7 @@
 #include <vector>
 
 #include "platform/posix/pulse_tone.h"
+#include "platform/posix/shared_library.h"
 #include "platform/sound_device.h"
 
 namespace kok::platform {
@@ -52,25 +55,55 @@ pa_sample_format_t paFormat(SampleFormat f) {
     return PA_SAMPLE_S16LE;
 }
 
+// The functions of libpulse-simple (and libpulse beneath it) the streams use;
+// null when the library is missing, which sounds like no server running.
+struct PulseApi {
+    decltype(&pa_simple_new) simpleNew;
+    decltype(&pa_simple_write) simpleWrite;
+    decltype(&pa_simple_get_latency) simpleGetLatency;
+    decltype(&pa_simple_flush) simpleFlush;
+    decltype(&pa_simple_drain) simpleDrain;
+    decltype(&pa_simple_free) simpleFree;
+    decltype(&pa_usec_to_bytes) usecToBytes;
+};
+
+const PulseApi* pulse() {
+    static const SharedLibrary lib("libpulse-simple.so.0");
+    static const PulseApi api{
+        lib.function<decltype(&pa_simple_new)>("pa_simple_new"),
+        lib.function<decltype(&pa_simple_write)>("pa_simple_write"),
+        lib.function<decltype(&pa_simple_get_latency)>("pa_simple_get_latency"),
+        lib.function<decltype(&pa_simple_flush)>("pa_simple_flush"),
+        lib.function<decltype(&pa_simple_drain)>("pa_simple_drain"),
+        lib.function<decltype(&pa_simple_free)>("pa_simple_free"),
+        lib.function<decltype(&pa_usec_to_bytes)>("pa_usec_to_bytes")};
+    static const bool complete = api.simpleNew && api.simpleWrite && api.simpleGetLatency &&
+                                 api.simpleFlush && api.simpleDrain && api.simpleFree &&
+                                 api.usecToBytes;
+    return complete ? &api : nullptr;
+}
+
 // One playback stream; closed when it goes.
 class Stream {
   public:
-    Stream(SampleFormat format, int rate, int channels, int bufferMs, const char* what) {
+    Stream(SampleFormat format, int rate, int channels, int bufferMs, const char* what)
+        : api_(pulse()) {
+        if (!api_) return;
         spec_.format = paFormat(format);
         spec_.rate = std::uint32_t(rate);
         spec_.channels = std::uint8_t(channels);
         pa_buffer_attr attr;
         attr.maxlength = std::uint32_t(-1);
-        attr.tlength = std::uint32_t(pa_usec_to_bytes(pa_usec_t(bufferMs) * 1000, &spec_));
+        attr.tlength = std::uint32_t(api_->usecToBytes(pa_usec_t(bufferMs) * 1000, &spec_));
         attr.prebuf = std::uint32_t(-1);
         attr.minreq = std::uint32_t(-1);
         attr.fragsize = std::uint32_t(-1);
         int error = 0;
-        s_ = pa_simple_new(nullptr, kAppName, PA_STREAM_PLAYBACK, nullptr, what, &spec_, nullptr,
-                           &attr, &error);
+        s_ = api_->simpleNew(nullptr, kAppName, PA_STREAM_PLAYBACK, nullptr, what, &spec_, nullptr,
+                             &attr, &error);
     }
     ~Stream() {
-        if (s_) pa_simple_free(s_);
+        if (s_) api_->simpleFree(s_);
     }
     Stream(const Stream&) = delete;
     Stream& operator=(const Stream&) = delete;
@@ -79,18 +112,18 @@ class Stream {
 
     bool write(const void* data, std::size_t bytes) {
         int error = 0;
-        return pa_simple_write(s_, data, bytes, &error) == 0;
+        return api_->simpleWrite(s_, data, bytes, &error) == 0;
     }
 
     double latencyMs() {
         int error = 0;
-        const pa_usec_t l = pa_simple_get_latency(s_, &error);
+        const pa_usec_t l = api_->simpleGetLatency(s_, &error);
         return error ? 0.0 : double(l) / 1000.0;
     }
 
     void flush() {
         int error = 0;
-        pa_simple_flush(s_, &error);
+        api_->simpleFlush(s_, &error);
     }
 
     // Returns once what was written has been heard (or, on a sink that buffers
@@ -99,13 +132,14 @@ class Stream {
         const double pending = latencyMs();
         int error = 0;
         if (pending <= kMaxDrainWaitMs) {
-            pa_simple_drain(s_, &error);
+            api_->simpleDrain(s_, &error);
             return;
         }
         std::this_thread::sleep_for(std::chrono::duration<double, std::milli>(kMaxDrainWaitMs));
     }
 
   private:
+    const PulseApi* api_;
     pa_sample_spec spec_{};
     pa_simple* s_ = nullptr;
 };

@@ -15,6 +15,7 @@
 #include <ctime>
 #include <filesystem>
 
+#include "app/lazy_settings_dialog.h"
 #include "app/restart.h"
 #include "clock/clock_window.h"
 #include "clock/image_button.h"
@@ -424,7 +425,7 @@ class ClockWindowTest : public QObject {
         QVERIFY(!std::filesystem::exists(started));
 
         part<kok::signal::WarningLock>(w, "tt_locker")->start();
-        w.p_messagerClick();
+        inside(w).messageBar().p_messagerClick();
         QVERIFY(!check->isActive());
     }
 
@@ -577,6 +578,33 @@ class ClockWindowTest : public QObject {
         sendMouse(part<ImageButton>(w, "i_settings"), QEvent::MouseButtonRelease, Qt::LeftButton,
                   QPoint(2, 2));
         QCOMPARE(dialog.currentSection(), SettingsDialog::Options);
+    }
+
+    // The program's dialog is built on its first opening. Until then the
+    // clock ticks and shows the Message bar without it; the bar's lock on
+    // Cancel reaches the dialog built while it shows, and the item's section
+    // is the one shown.
+    void theSettingsDialogIsBuiltOnFirstOpen() {
+        ClockWindow w("");
+        kok::app::LazySettingsDialog dialog(w);
+        w.setSettingsDialog(&dialog);
+        w.show();
+        QVERIFY(QMetaObject::invokeMethod(part<kok::platform::TickTimer>(w, "tt_time"), "timeout"));
+        inside(w).messageBar().ShowMessageBar(0);
+        QVERIFY(!dialog.isOpen());
+        QVERIFY(!dialog.built());
+
+        part<QAction>(w, "mt_settings_tmr")->trigger();
+        QVERIFY(dialog.built());
+        QVERIFY(dialog.isOpen());
+        QCOMPARE(dialog.dialog().currentSection(), SettingsDialog::Timer);
+        auto* cancel = part<QPushButton>(dialog.dialog(), "c_cancel");
+        QVERIFY(!cancel->isEnabled());
+        inside(w).messageBar().armDismissal();
+        inside(w).messageBar().p_messagerClick();
+        QTRY_VERIFY(cancel->isEnabled());
+        cancel->click();
+        QVERIFY(!dialog.isOpen());
     }
 
     // Last: it asks the application to end, which only a running loop would do.

@@ -89,13 +89,13 @@ class TimersTest : public QObject {
             QVERIFY(stateFileExists());
 
             clock.set(2026, 12, 8, 10, 10, 0);
-            w.i_timerClick(); // pause
+            inside(w).stopwatch().i_timerClick(); // pause
             QVERIFY(!part<kok::platform::TickTimer>(w, "tt_timer")->isActive());
             clock.set(2026, 12, 8, 10, 15, 0);
             w.reshow();
             QCOMPARE(indicator(w), QString("00:10:00")); // still paused
             QVERIFY(!part<kok::platform::TickTimer>(w, "tt_timer")->isActive());
-            w.i_timerClick(); // resume
+            inside(w).stopwatch().i_timerClick(); // resume
             clock.set(2026, 12, 8, 10, 20, 0);
             w.reshow();
             QCOMPARE(indicator(w), QString("00:15:00"));
@@ -231,7 +231,7 @@ class TimersWithDialogTest : public QObject {
         clock.set(2026, 12, 8, 12, 1, 40);
         w.tick("tt_countdown");
         QVERIFY(inside(w.clock).messageBar().showing());
-        w.clock.p_messagerClick();
+        inside(w.clock).messageBar().p_messagerClick();
         QTRY_VERIFY(!inside(w.clock).messageBar().showing());
         w.ok();
         QVERIFY(!w.clock.countdownRunning());
@@ -259,7 +259,7 @@ class TimersWithDialogTest : public QObject {
         part<QAction>(w.clock, "mt_mode_pause")->trigger();
         part<QAction>(w.clock, "mt_start_tmr")->trigger();
         clock.set(2026, 12, 8, 12, 0, 10);
-        w.clock.i_timerClick(); // paused before the dialog opens
+        inside(w.clock).stopwatch().i_timerClick(); // paused before the dialog opens
         w.dialog.openSection(SettingsDialog::Timer);
         const auto click = [&](const char* name) {
             return [&w, name] { part<QPushButton>(w.dialog, name)->click(); };
@@ -267,8 +267,8 @@ class TimersWithDialogTest : public QObject {
         const std::pair<int, std::function<void()>> steps[] = {
             {33, click("b_resume_timer")},
             {82, [&] { w.tick("tt_timer"); }},
-            {90, [&] { w.clock.i_timerClick(); }}, // pause
-            {95, [&] { w.clock.i_timerClick(); }}, // resume
+            {90, [&] { inside(w.clock).stopwatch().i_timerClick(); }}, // pause
+            {95, [&] { inside(w.clock).stopwatch().i_timerClick(); }}, // resume
             {99, click("b_pause_timer")},
             {100, click("b_reset")},
             {110, [&] { part<QAction>(w.clock, "mt_start_tmr")->trigger(); }},
@@ -395,7 +395,7 @@ class AlarmFiringTest : public QObject {
         QVERIFY(nextLandsOn(eight + 60000)); // a minute after the firing
 
         clock.advanceMs(2500);
-        w.p_messagerClick();
+        inside(w).messageBar().p_messagerClick();
         QTRY_VERIFY(!inside(w).messageBar().showing());
         QVERIFY(nextLandsOn(eight + 61000)); // 08:01:01
         runCheck();

@@ -62,6 +62,29 @@ class SettingsDialogTest : public QObject {
         QVERIFY(ok->isEnabled() && cancel->isEnabled());
     }
 
+    // A dialog built after the start takes up the lock where it has got to:
+    // the ticks left, and the wait for the first of them.
+    void aLaterDialogTakesUpTheLock() {
+        kok::test::ProgramFolder folder;
+        FakeClockLink clock;
+        const struct {
+            int sinceStartMs, ticksLeft, firstWaitMs;
+        } cases[] = {{0, 6, 1000}, {2300, 4, 700}, {5999, 1, 1}, {6000, 0, 0}, {90000, 0, 0}};
+        for (const auto& c : cases) {
+            SettingsDialog dialog(clock, std::chrono::milliseconds(c.sinceStartMs));
+            auto* ok = part<QPushButton>(dialog, "c_ok");
+            QCOMPARE(dialog.tt_locker->isActive(), c.ticksLeft > 0);
+            if (c.ticksLeft > 0) QCOMPARE(dialog.tt_locker->interval(), c.firstWaitMs);
+            for (int i = 0; i < c.ticksLeft; ++i) {
+                QVERIFY(!ok->isEnabled());
+                QVERIFY(QMetaObject::invokeMethod(&dialog, "tt_lockerTimer"));
+                if (i + 1 < c.ticksLeft) QCOMPARE(dialog.tt_locker->interval(), 1000);
+            }
+            QVERIFY(ok->isEnabled());
+            QVERIFY(!dialog.tt_locker->isActive());
+        }
+    }
+
     // The gear, a double click and the menu's entries open the dialog through
     // openSection; a dialog the user minimised comes back in front.
     void aMinimisedDialogComesBackWhenOpened() {

@@ -254,7 +254,7 @@ class MessageBarTest : public QObject {
         inside(w).messageBar().ShowMessageBar(0);
         inside(w).messageBar().ShowMessageBar(10); // a second bar over the first
         inside(w).messageBar().armDismissal();
-        w.p_messagerClick();
+        inside(w).messageBar().p_messagerClick();
         QVERIFY(!part<QPushButton>(dialog, "c_ok")->isEnabled());
         QVERIFY(part<QPushButton>(dialog, "c_cancel")->isEnabled());
     }
