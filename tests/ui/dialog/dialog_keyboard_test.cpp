@@ -173,6 +173,8 @@ class DialogKeyboardTest : public QObject {
         QTest::newRow("edited back: closes") << "alarm back" << true << false << false;
         QTest::newRow("written at once: closes") << "clear" << true << false << false;
         QTest::newRow("window closed over an edit") << "countdown" << false << true << true;
+        // The dialog only hides: the skin being built is there when it opens again.
+        QTest::newRow("skin being built: closes") << "skin" << true << false << false;
     }
     void escAsksOnlyOverEdits() {
         QFETCH(QString, edit);
@@ -194,6 +196,13 @@ class DialogKeyboardTest : public QObject {
         if (edit == "alarm back") message->setText(loaded);
         if (edit == "countdown") QTest::keyClicks(part<QLineEdit>(dialog, "e_secs"), "0");
         if (edit == "clear") part<QPushButton>(dialog, "b_clear")->click();
+        auto* skinName = part<QLineEdit>(dialog, "e_name");
+        if (edit == "skin") {
+            dialog.openSection(SettingsDialog::Editor);
+            part<QPushButton>(dialog, "b_new")->click();
+            skinName->clear();
+            QTest::keyClicks(skinName, "Mine");
+        }
         const std::string expected = kok::test::readBytes(keys::settingsFilePath());
 
         DiscardAnswer answer(discard ? QMessageBox::DestructiveRole : QMessageBox::RejectRole);
@@ -207,6 +216,8 @@ class DialogKeyboardTest : public QObject {
         if (!discard && edit == "alarm") QCOMPARE(message->text(), loaded + "!");
         QCOMPARE(kok::test::readBytes(keys::settingsFilePath()), expected);
         if (edit != "clear") QCOMPARE(expected, before);
+        dialog.openSection(SettingsDialog::Editor);
+        if (edit == "skin") QCOMPARE(skinName->text(), QString("Mine"));
     }
 };
 
