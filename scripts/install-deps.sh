@@ -24,7 +24,7 @@ TEST_PACKAGES=(
   # end-to-end tests and screenshots
   xvfb xdotool x11-utils bc x11-xserver-utils imagemagick faketime
   tesseract-ocr tesseract-ocr-rus  # reads the text of a message box from its picture
-  dbus-daemon at-spi2-core python3-pyatspi  # reads the menu's and the dialog's texts through accessibility
+  dbus-daemon at-spi2-core python3-pyatspi  # reads the menu's, the dialog's and the Message bar's texts through accessibility
   python3  # reads widget places from the dialog's form files; checks the folders' includes
   openbox  # a window manager that places windows without a position of their own
   # the install's checks: menu entry and metainfo validators, starting the entry

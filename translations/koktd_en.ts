@@ -1094,6 +1094,13 @@ The timers cannot be used.</translation>
     </message>
 </context>
 <context>
+    <name>kok::dialog::SkinEditorPage</name>
+    <message>
+        <source>шрифт индикатора</source>
+        <translation>indicator font</translation>
+    </message>
+</context>
+<context>
     <name>kok::dialog::SmallButton</name>
     <message>
         <source>Прослушать выбранный звук</source>

@@ -19,8 +19,12 @@ UiLanguage chooseUiLanguage(const QStringList& uiLanguages) {
 }
 
 void installTranslators(QCoreApplication& app) {
+    installTranslators(app, chooseUiLanguage(QLocale::system().uiLanguages()));
+}
+
+void installTranslators(QCoreApplication& app, UiLanguage language) {
     auto* translator = new QTranslator(&app);
-    const bool loaded = chooseUiLanguage(QLocale::system().uiLanguages()) == UiLanguage::Russian
+    const bool loaded = language == UiLanguage::Russian
                             // Without Qt's Russian the program's own texts stay Russian and
                             // only Qt's buttons and choosers speak English.
                             ? translator->load(QStringLiteral("qtbase_ru"),

@@ -19,5 +19,7 @@ UiLanguage chooseUiLanguage(const QStringList& uiLanguages);
 // or Qt's own Russian for its choosers and buttons. Called once, before any
 // window is made.
 void installTranslators(QCoreApplication& app);
+// The same for `language` whatever the desktop's.
+void installTranslators(QCoreApplication& app, UiLanguage language);
 
 } // namespace kok::app

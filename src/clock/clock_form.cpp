@@ -13,6 +13,7 @@
 #include "clock/indicator_label.h"
 #include "dialog/plain_text.h"
 #include "platform/tick_timer.h"
+#include "signals/message_panel.h"
 #include "signals/warning_lock.h"
 #include "skin/form_shaper.h"
 
@@ -88,7 +89,7 @@ void ClockForm::setupIndicators(QWidget* window) {
     i_settings = new ImageButton("i_settings", window);
     i_close = new ImageButton("i_close", window);
     i_timer = new ImageButton("i_timer", window);
-    p_messager = new QLabel(QStringLiteral("Mx3kR"), window);
+    p_messager = new signal::MessagePanel(QStringLiteral("Mx3kR"), window);
     p_messager->setObjectName("p_messager");
     p_messager->setAlignment(Qt::AlignCenter);
     p_messager->setFrameStyle(QFrame::Panel | QFrame::Raised);

@@ -185,7 +185,10 @@ void SettingsDialog::buildPages() {
 void SettingsDialog::showSection(Section section) {
     current_ = section;
     sectionButtons_[section]->setChecked(true);
-    if (pagesBuilt_) ui_->tabs->setCurrentIndex(section);
+    if (pagesBuilt_) {
+        ui_->tabs->setCurrentIndex(section);
+        focusFirstField();
+    }
     const SectionInfo& info = kSections[section];
     setWindowTitle(info.ownCaption ? platform::trQ("SettingsDialog", info.caption)
                                    : platform::trQ("SettingsDialog", kCaptionPrefix) +
@@ -230,6 +233,7 @@ void SettingsDialog::FormShow() {
     }
     forEachPage([](DialogPage& page) { page.loaded(); });
     rememberLoadedState();
+    focusFirstField();
 }
 
 void SettingsDialog::createAlarmWorkingCopy(const settings::IniUpdate& file) {

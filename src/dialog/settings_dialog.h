@@ -100,6 +100,7 @@ class SettingsDialog : public QDialog, public face::SettingsView {
     bool confirmDiscard();
     void setUpKeyboard();
     void stepSection(int step);
+    void focusFirstField();
     void enterReadOnly();
     void updateButtons();
     template <class Fn> void forEachPage(Fn fn) const;

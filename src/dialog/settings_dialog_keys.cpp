@@ -34,6 +34,21 @@ void SettingsDialog::stepSection(int step) {
     }
 }
 
+// The section buttons take no focus: without this it would stay on the
+// page left behind, hidden.
+void SettingsDialog::focusFirstField() {
+    QWidget* page = pages_[current_];
+    for (QWidget* w = page->nextInFocusChain(); page->isAncestorOf(w); w = w->nextInFocusChain()) {
+        if (!w->focusProxy() && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() &&
+            w->isVisibleTo(page)) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+    // A page with no field left open: Cancel, which the read-only state leaves.
+    ui_->c_cancel->setFocus(Qt::TabFocusReason);
+}
+
 void SettingsDialog::keyPressEvent(QKeyEvent* event) {
     // The pages' buttons are no default buttons, so that Enter in a field
     // presses none of them; Enter on one of them presses it, as Space does.

@@ -388,6 +388,8 @@ void SkinEditorPage::b_fontClick() {
     const auto chosen = chooseFont_(initial);
     // OK without a change keeps the skin's own face, even one not installed.
     if (!chosen || sameChoice(*chosen, initial)) return;
+    // Stored into the Windows-1251 skin file.
+    if (!acceptStorable(chosen->family(), tr("шрифт индикатора"))) return;
     f.font.face = chosen->family().toStdString();
     f.font.bold = chosen->bold() ? 1 : 0;
     f.italic = chosen->italic();

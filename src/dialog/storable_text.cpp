@@ -15,6 +15,17 @@ struct StorableText {
     Q_DECLARE_TR_FUNCTIONS(StorableText)
 };
 
+// Each character with its code, so that invisible and combining ones can be
+// told apart and read out: "☕ (U+2615), é (U+00E9)".
+QString listWithCodes(const QString& characters) {
+    QStringList listed;
+    for (const char32_t cp : characters.toUcs4())
+        listed << QStringLiteral("%1 (U+%2)")
+                      .arg(QString::fromUcs4(&cp, 1),
+                           QString::number(uint(cp), 16).toUpper().rightJustified(4, u'0'));
+    return listed.join(QStringLiteral(", "));
+}
+
 } // namespace
 
 UnstorableText::UnstorableText(QWidget* field, QString caption, QString characters)
@@ -23,7 +34,7 @@ UnstorableText::UnstorableText(QWidget* field, QString caption, QString characte
 
 QString UnstorableText::message() const {
     return StorableText::tr("Поле «%1» содержит символы, которые нельзя сохранить: %2")
-        .arg(caption_, characters_);
+        .arg(caption_, listWithCodes(characters_));
 }
 
 QString unstorableCharacters(const QString& text) {

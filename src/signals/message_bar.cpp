@@ -81,7 +81,8 @@ void MessageBar::ShowMessageBar(int event) {
 
     window_.raiseBar();
     window_.repaintBar();
-    // A screen reader speaks the message as it appears.
+    // A screen reader speaks the message as it appears: on AT-SPI from the
+    // panel's showing (see MessagePanel), elsewhere from this alert.
     QAccessibleEvent alert(panel_, QAccessible::Alert);
     QAccessible::updateAccessibility(&alert);
 }

@@ -8,22 +8,14 @@ source "$(dirname "$0")/lib.sh"
 e2e_start_xvfb
 APP="$E2E_WORK/app"
 e2e_make_install "$APP"
-TEXTS="$(dirname "$0")/accessible_texts.py"
-
-# A session bus of our own, and the accessibility bus on it.
-read -r DBUS_SESSION_BUS_ADDRESS DBUS_PID < <(dbus-daemon --session --fork --print-address=1 \
-    --print-pid=1 | paste -s -d ' ')
-export DBUS_SESSION_BUS_ADDRESS
-E2E_PIDS+=("$DBUS_PID")
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-E2E_PIDS+=($!)
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+TEXTS=$E2E_TEXTS
+e2e_start_a11y_bus
 
 # read_texts FILE: what the clock's accessible objects say, into FILE.
 # Debian's pyatspi is for the system's python, whatever python3 is first on PATH.
 read_texts() { /usr/bin/python3 "$TEXTS" "$CLOCK_PID" >"$1" 2>/dev/null && [ -s "$1" ]; }
 # has FILE TEXT: succeeds when an object is named exactly TEXT.
-has() { cut -f2- "$1" | grep -qxF -- "$2"; }
+has() { cut -f2 "$1" | grep -qxF -- "$2"; }
 # has_all FILE TEXT...: every TEXT is there.
 has_all() {
     local file=$1 text
@@ -88,6 +80,11 @@ check_language en_US.UTF-8 \
 if LC_ALL=C grep -q $'[\xd0\xd1]' "$E2E_WORK/menu-en_US.UTF-8"; then
     e2e_fail "the English menu has Russian in it: $(LC_ALL=C grep $'[\xd0\xd1]' "$E2E_WORK/menu-en_US.UTF-8")"
 fi
+
+# The clock window gives the time it shows as its description.
+awk -F'\t' '$2 == "kOk DIAL TD" && $3 ~ /^[0-9][0-9]:[0-9][0-9]:[0-9][0-9]$/ { found = 1 }
+    END { exit !found }' "$E2E_WORK/dialog-en_US.UTF-8" ||
+    e2e_fail "the clock window does not give the time: $(grep 'kOk DIAL TD' "$E2E_WORK/dialog-en_US.UTF-8")"
 
 RUSSIAN_MENU=("Настройки" "Выбор темы интерфейса" "Корректировка даты и времени"
     "Использовать прилипание к краям экрана" "Будильники" "Таймеры" "Скрыть на 10 секунд"

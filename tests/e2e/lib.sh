@@ -20,6 +20,8 @@
 #   e2e_dialog_click FORM NAME  clicks a widget of the dialog $DLG by its form file
 #   e2e_ini_value FILE SECTION KEY  prints a value of an INI file
 #   e2e_open_menu X Y         right-clicks the clock at X,Y until its popup menu shows
+#   e2e_start_a11y_bus        a private session bus with the accessibility bus on it, as a
+#                             screen reader has; $E2E_TEXTS reads it (see accessible_texts.py)
 # Everything started here is stopped when the script exits.
 set -euo pipefail
 
@@ -61,6 +63,17 @@ e2e_fail() {
 
 FAKETIME_LIB=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1
 e2e_need_faketime() { [ -f "$FAKETIME_LIB" ] || e2e_fail "libfaketime is not installed"; }
+
+E2E_TEXTS="$(dirname "${BASH_SOURCE[0]}")/accessible_texts.py"
+e2e_start_a11y_bus() {
+    read -r DBUS_SESSION_BUS_ADDRESS DBUS_PID < <(dbus-daemon --session --fork --print-address=1 \
+        --print-pid=1 | paste -s -d ' ')
+    export DBUS_SESSION_BUS_ADDRESS
+    E2E_PIDS+=("$DBUS_PID")
+    /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+    E2E_PIDS+=($!)
+    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+}
 
 e2e_start_xvfb() {
     local fifo="$E2E_WORK/displayfd"

@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The countdown started from the popup menu counts down on the timer
-# indicator and shows the Message bar at its end; the stopwatch started with
+# indicator and shows the Message bar at its end, which a screen reader hears
+# as an alert; the stopwatch started with
 # the timer button goes on counting from its start across a restart from the
 # menu, as its indicator reads; two sound-card pre-warnings two seconds apart
 # are both heard.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/sound_lib.sh"
 e2e_start_xvfb
+e2e_start_a11y_bus
 e2e_start_pulse
 APP="$E2E_WORK/app"
 e2e_make_install "$APP"
@@ -38,6 +40,10 @@ reads_at_least() { [ "$(reading)" -ge "$1" ] 2>/dev/null; }
 
 # 1. Countdown: "Таймеры" is the sixth item from the bottom; its third entry
 #    (after a separator) starts the countdown.
+SHOWN="$E2E_WORK/shown"
+/usr/bin/python3 "$E2E_TEXTS" --shown "$CLOCK_PID" >"$SHOWN" 2>"$SHOWN.log" &
+E2E_PIDS+=($!)
+e2e_wait_for 10 grep -q listening "$SHOWN.log" || e2e_fail "no AT-SPI listener"
 open_menu
 xdotool key Up Up Up Up Up Up Right Down Down Return
 e2e_wait_for 3 grep -q '^Use=1' "$KIF" || e2e_fail "the countdown did not start"
@@ -46,6 +52,7 @@ indicator "$E2E_WORK/cdn1.png"
 e2e_shot "$SHOTS/timers_countdown.png"
 e2e_wait_for 3 differs "$E2E_WORK/cdn1.png" || e2e_fail "the countdown does not count"
 e2e_wait_for 8 e2e_top_strip || e2e_fail "no Message bar at the countdown's end: $(e2e_geometry "$WIN")"
+e2e_wait_for 3 grep -q $'^alert\t' "$SHOWN" || e2e_fail "the Message bar was not heard: $(cat "$SHOWN")"
 e2e_shot "$SHOTS/timers_countdown_end.png"
 e2e_wait_for 3 grep -q '^Use=0' "$KIF" || e2e_fail "the ended countdown is still on"
 xdotool windowfocus --sync "$WIN" key Escape

@@ -185,7 +185,7 @@ class SkinEditorTest : public QObject {
         saveAs_ = saved.path() + "/skin.ksf";
         save->click();
         QCOMPARE(messages.texts.value(0),
-                 QString("Поле «НАЗВАНИЕ» содержит символы, которые нельзя сохранить: ☕"));
+                 QString("Поле «НАЗВАНИЕ» содержит символы, которые нельзя сохранить: ☕ (U+2615)"));
         QVERIFY(!QFile::exists(saveAs_));
         messages.texts.clear();
         name->setText("Проверка");
@@ -271,7 +271,8 @@ class SkinEditorTest : public QObject {
 
     // A skin's face that is not installed: the font chooser opens on the
     // face shown in its place, in the skin's style (here regular), and OK
-    // without a change leaves the indicator as it was.
+    // without a change leaves the indicator as it was, as does a face the
+    // skin file cannot hold.
     void fontChooserOpensOnTheShownFaceAndOkAloneChangesNothing() {
         QTest::mouseClick(part<QPushButton>(*page_, "b_new"), Qt::LeftButton);
         choose(part<QComboBox>(*page_, "c_objects"), 6);
@@ -289,6 +290,15 @@ class SkinEditorTest : public QObject {
         QVERIFY(!opened.bold() && !opened.italic());
         QCOMPARE(page_->model().font(kok::dialog::SkinEditorModel::Indicator::Time), before);
         QCOMPARE(part<QLabel>(*page_, "tt_time")->font(), shownBefore);
+        QCOMPARE(part<QLabel>(*page_, "p_font")->text(), QString("MS Sans Serif"));
+
+        // A face the Windows-1251 skin file cannot hold is refused at once.
+        kok::test::MessageCatcher messages;
+        page_->setFontChooser([](const QFont&) { return std::optional(QFont("Fira ☕", 20)); });
+        part<QPushButton>(*page_, "b_font")->click();
+        QTRY_COMPARE(messages.texts.size(), 1);
+        QVERIFY2(messages.texts[0].contains("☕ (U+2615)"), qPrintable(messages.texts[0]));
+        QCOMPARE(page_->model().font(kok::dialog::SkinEditorModel::Indicator::Time), before);
         QCOMPARE(part<QLabel>(*page_, "p_font")->text(), QString("MS Sans Serif"));
     }
 

@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QHash>
 #include <QLabel>
+#include <QLibraryInfo>
+#include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
+#include <QTimer>
 #include <QTranslator>
 #include <QXmlStreamReader>
 #include <QtTest>
@@ -13,6 +18,7 @@
 #include "app/language_choice.h"
 #include "clock/clock_window.h"
 #include "dialog/settings_dialog.h"
+#include "settings/settings_file.h"
 #include "support/form_part.h"
 #include "support/program_folder.h"
 #include "support/qt_test_main.h"
@@ -73,6 +79,11 @@ class MarkingTranslator : public QTranslator {
 QString unmarkedPart(QString text) {
     static const QRegularExpression marked(QStringLiteral("⟦[^⟧]*⟧"));
     return text.remove(marked);
+}
+
+bool hasCyrillic(const QString& text) {
+    return std::any_of(text.begin(), text.end(),
+                       [](QChar c) { return c.script() == QChar::Script_Cyrillic; });
 }
 
 bool hasLetter(const QString& text) {
@@ -142,18 +153,45 @@ class TranslationTest : public QObject {
         QVERIFY2(unfinished.isEmpty(), qPrintable(unfinished.join('\n')));
     }
 
-    // With every known text marked, the clock's menu and every page of the
-    // dialog show nothing unmarked but data (listed below) and values:
-    // numbers and times, and the file and skin names in edit fields, which
-    // are not looked at here.
+    // Qt's own buttons and choosers speak Russian with the program's
+    // Russian, and English with its English.
+    void qtsOwnTextsFollowTheLanguage() {
+        QCoreApplication& app = *QCoreApplication::instance();
+        const auto translated = [&app](UiLanguage language, const char* context, const char* text) {
+            const auto before = app.findChildren<QTranslator*>(Qt::FindDirectChildrenOnly);
+            kok::app::installTranslators(app, language);
+            const QString result = QCoreApplication::translate(context, text);
+            for (QTranslator* t : app.findChildren<QTranslator*>(Qt::FindDirectChildrenOnly))
+                if (!before.contains(t)) delete t; // which uninstalls it
+            return result;
+        };
+        QCOMPARE(translated(UiLanguage::English, "QPlatformTheme", "Cancel"), QString("Cancel"));
+        QCOMPARE(translated(UiLanguage::English, "kok::dialog::SettingsDialog",
+                            "Отменить несохранённые изменения?"),
+                 QString("Discard unsaved changes?"));
+        const QString qtDir = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+        if (!QFile::exists(qtDir + "/qtbase_ru.qm"))
+            QSKIP(qPrintable("no qtbase_ru.qm in " + qtDir + " (qt6-translations-l10n)"));
+        const QString cancel = translated(UiLanguage::Russian, "QPlatformTheme", "Cancel");
+        QVERIFY2(hasCyrillic(cancel), qPrintable(cancel));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Cancel"));
+    }
+
+    // With every known text marked, the clock's menu and button tooltips,
+    // every page of the dialog and its discard question show nothing unmarked but data (listed
+    // below) and values: numbers and times, and the file and skin names in edit fields, which are
+    // not looked at here.
     void noInterfaceTextBypassesTheTranslators() {
         MarkingTranslator marking(readTs(QStringLiteral(KOKTD_EN_TS)));
         QCoreApplication::installTranslator(&marking);
         kok::test::ProgramFolder folder;
+        kok::test::writeBytes(kok::settings::settingsFilePath(),
+                              "[kOk:TD:Timer]\r\nCountDown=300\r\n");
         QStringList shown;
         {
             kok::clock::ClockWindow clock{QString{}};
             collectMenu(*part<QMenu>(clock, "menu"), shown);
+            collectWidgets(clock, shown);
         }
         kok::test::FakeClockLink link;
         kok::dialog::SettingsDialog dialog(link);
@@ -161,12 +199,27 @@ class TranslationTest : public QObject {
             dialog.openSection(kok::dialog::SettingsDialog::Section(s));
             collectWidgets(dialog, shown);
         }
+        QTimer answer; // keeps the edit
+        connect(&answer, &QTimer::timeout, [&shown] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            collectWidgets(*box, shown);
+            for (QAbstractButton* b : box->buttons())
+                if (box->buttonRole(b) == QMessageBox::RejectRole) b->click();
+        });
+        answer.start(10);
+        dialog.openSection(kok::dialog::SettingsDialog::Countdown);
+        QTest::keyClicks(part<QLineEdit>(dialog, "e_secs"), "1");
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QVERIFY(shown.contains("kok_discard_question: " + dialog.windowTitle()));
         dialog.hide();
         QCoreApplication::removeTranslator(&marking);
 
         // Data: the program's name, build and web addresses, the message
         // bar's sample text, the external skins' folders in their tooltips.
-        const QStringList data = {"t_title",
+        const QStringList data = {"koktd",
+                                  "p_messager",
+                                  "t_title",
                                   "t_id",
                                   "t_nick",
                                   "t_mail",

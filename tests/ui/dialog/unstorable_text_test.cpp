@@ -28,8 +28,9 @@ class UnstorableTextTest : public QObject {
   private slots:
     // A text the Windows-1251 Settings file cannot hold is refused: typed, on
     // OK; chosen, at once. The message names the field and the characters,
-    // nothing is saved, the dialog stays open with the text (nor is its alarm
-    // slot left), and once the text is fixed OK saves.
+    // each with its code (an invisible one too), nothing is saved, the dialog
+    // stays open with the text (nor is its alarm slot left), and once the
+    // text is fixed OK saves.
     void refusedNamingTheFieldAndNothingIsSaved_data() {
         QTest::addColumn<int>("section");
         QTest::addColumn<QString>("field");   // a text field, or the "..." button of one
@@ -38,37 +39,37 @@ class UnstorableTextTest : public QObject {
         QTest::addColumn<QString>("refused");
         const int alarm = SettingsDialog::Alarm, countdown = SettingsDialog::Countdown;
         QTest::newRow("alarm message") << alarm << "e_message_alarm"
-                                       << "Café ☕ в 7:00?"
+                                       << "Café ☕\u200b в 7:00?"
                                        << "сообщение будильника"
-                                       << "é☕";
+                                       << "é (U+00E9), ☕ (U+2615), \u200b (U+200B)";
         QTest::newRow("alarm sound") << alarm << "e_sound_alarm"
                                      << "/home/u/звуки/日本.wav"
                                      << "ЗВУК"
-                                     << "日本";
+                                     << "日 (U+65E5), 本 (U+672C)";
         QTest::newRow("alarm program") << alarm << "e_app_alarm"
                                        << "xdg-open ♫.ogg"
                                        << "ФАЙЛ"
-                                       << "♫";
+                                       << "♫ (U+266B)";
         QTest::newRow("countdown message") << countdown << "e_message_cdn"
                                            << "Чай 🍵 готов"
                                            << "сообщение таймера"
-                                           << "🍵";
+                                           << "🍵 (U+1F375)";
         QTest::newRow("countdown sound") << countdown << "e_sound_cdn"
                                          << "Žvonek.wav"
                                          << "ВОСПРОИЗВЕСТИ ЗВУК"
-                                         << "Ž";
+                                         << "Ž (U+017D)";
         QTest::newRow("countdown program") << countdown << "e_app_cdn"
                                            << "ĉu.sh"
                                            << "ЗАПУСТИТЬ ПРОГРАММУ"
-                                           << "ĉ";
+                                           << "ĉ (U+0109)";
         QTest::newRow("hourly sound") << int(SettingsDialog::Options) << "e_snd"
                                       << "Grüße.wav"
                                       << "ЗВУКОВОЙ ФАЙЛ"
-                                      << "üß";
+                                      << "ü (U+00FC), ß (U+00DF)";
         QTest::newRow("chosen alarm sound") << alarm << "b_sound_alarm"
                                             << "☕/звонок.wav"
                                             << "ЗВУК"
-                                            << "☕";
+                                            << "☕ (U+2615)";
     }
     void refusedNamingTheFieldAndNothingIsSaved() {
         QFETCH(int, section);
