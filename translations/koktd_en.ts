@@ -373,7 +373,7 @@
     </message>
     <message>
         <source> р а з м е р ы   и   ц в е т а   п о л о с ы   и   т е к с т а   с о о б щ е н и я </source>
-        <translation> s i z e s   a n d   c o l o u r s   o f   t h e   b a r   a n d   i t s   t e x t </translation>
+        <translation> s i z e s   a n d   c o l o r s   o f   t h e   b a r   a n d   i t s   t e x t </translation>
     </message>
     <message>
         <source>ШРИФТ - SMALL FONTS</source>
