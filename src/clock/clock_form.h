@@ -26,6 +26,7 @@ class WarningLock;
 
 namespace kok::clock {
 
+class FaceLabel;
 class ImageButton;
 
 // The named components of the Clock window, in the manner of a Designer form:
@@ -35,7 +36,7 @@ struct ClockForm {
     void setupUi(QWidget* window);
 
     // Indicators and skin pictures.
-    QLabel* i_face = nullptr;
+    FaceLabel* i_face = nullptr;
     QLabel* t_time = nullptr;
     QLabel* t_timer = nullptr;
     ImageButton* i_settings = nullptr;
