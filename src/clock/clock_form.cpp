@@ -35,7 +35,7 @@ platform::TickTimer* makeTick(QWidget* window, const char* name) {
     return t;
 }
 
-QLabel* makeIndicator(QWidget* window, const char* name) {
+IndicatorLabel* makeIndicator(QWidget* window, const char* name) {
     auto* l = new IndicatorLabel(window);
     l->setObjectName(name);
     l->setAlignment(Qt::AlignCenter);
@@ -85,7 +85,7 @@ void ClockForm::setupIndicators(QWidget* window) {
     t_timer = makeIndicator(window, "t_timer");
     // Moves over the face and the indicators must reach the window, and Qt
     // drops moves without a button before widgets that do not track them.
-    for (QLabel* l : {static_cast<QLabel*>(i_face), t_time, t_timer})
+    for (QLabel* l : std::initializer_list<QLabel*>{i_face, t_time, t_timer})
         l->setMouseTracking(true);
     i_settings = new ImageButton("i_settings", window);
     i_close = new ImageButton("i_close", window);

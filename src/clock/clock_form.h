@@ -28,6 +28,7 @@ namespace kok::clock {
 
 class FaceLabel;
 class ImageButton;
+class IndicatorLabel;
 
 // The named components of the Clock window, in the manner of a Designer form:
 // `setupUi` creates them on the window, each with its name as object name,
@@ -37,8 +38,8 @@ struct ClockForm {
 
     // Indicators and skin pictures.
     FaceLabel* i_face = nullptr;
-    QLabel* t_time = nullptr;
-    QLabel* t_timer = nullptr;
+    IndicatorLabel* t_time = nullptr;
+    IndicatorLabel* t_timer = nullptr;
     ImageButton* i_settings = nullptr;
     ImageButton* i_close = nullptr;
     ImageButton* i_timer = nullptr;

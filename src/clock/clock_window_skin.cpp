@@ -7,6 +7,7 @@
 #include "clock/clock_window.h"
 #include "clock/face_label.h"
 #include "clock/image_button.h"
+#include "clock/indicator_label.h"
 #include "face/program_control.h"
 #include "settings/autostart.h"
 #include "settings/settings_file.h"
@@ -48,6 +49,7 @@ bool ClockWindow::ApplySkin(const skin::SkinChoice& choice) {
         *p = atDeviceScale(*p, ratio);
     resetButtonsToIdle();
     applySkinDescription(loaded.description);
+    ui_.t_time->setFaceUnder(ui_.i_face);
     return true;
 }
 

@@ -18,8 +18,12 @@ bool FaceLabel::fillsLabel() const {
            face.deviceIndependentSize() == QSizeF(size());
 }
 
+bool FaceLabel::opaqueFace() const {
+    return fillsLabel() && !pixmap().hasAlphaChannel();
+}
+
 void FaceLabel::updateOpaque() {
-    setAttribute(Qt::WA_OpaquePaintEvent, fillsLabel() && !pixmap().hasAlphaChannel());
+    setAttribute(Qt::WA_OpaquePaintEvent, opaqueFace());
 }
 
 void FaceLabel::paintEvent(QPaintEvent* event) {

@@ -14,6 +14,8 @@ class FaceLabel : public QLabel {
     using QLabel::QLabel;
 
     void setFace(const QPixmap& face);
+    // Whether the face fills the label with no transparent pixels.
+    bool opaqueFace() const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -27,7 +27,8 @@ struct Scene {
     QLabel* text;
 };
 
-void build(Scene& s, bool ours, bool withAlpha, const QString& text, Qt::Alignment align) {
+void build(Scene& s, bool ours, bool withAlpha, const QString& text, Qt::Alignment align,
+           QRect place) {
     s.window.resize(100, 40);
     QPalette back = s.window.palette();
     back.setColor(QPalette::Window, QColor(250, 0, 250));
@@ -51,8 +52,11 @@ void build(Scene& s, bool ours, bool withAlpha, const QString& text, Qt::Alignme
     QPalette ink = s.text->palette();
     ink.setColor(QPalette::WindowText, QColor(230, 240, 250));
     s.text->setPalette(ink);
-    s.text->setGeometry(5, 4, 85, 24);
+    s.text->setGeometry(place);
     s.text->setText(text);
+    if (ours)
+        static_cast<kok::clock::IndicatorLabel*>(s.text)->setFaceUnder(
+            static_cast<kok::clock::FaceLabel*>(s.face));
 }
 
 } // namespace
@@ -65,24 +69,41 @@ class IndicatorPaintTest : public QObject {
         QTest::addColumn<bool>("withAlpha");
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("align");
-        QTest::newRow("opaque face, time") << false << "12:34:56" << int(Qt::AlignCenter);
-        QTest::newRow("face with holes, time") << true << "08:00:09" << int(Qt::AlignCenter);
-        QTest::newRow("right, idle text") << false << "--:--:--" << int(Qt::AlignRight);
-        QTest::newRow("no text") << true << "" << int(Qt::AlignLeft);
+        QTest::addColumn<QRect>("place");
+        QTest::addColumn<bool>("faceDrawnByText");
+        const QRect inside(5, 4, 85, 24);
+        const QRect across(30, 10, 70, 28);
+        QTest::newRow("opaque face, time")
+            << false << "12:34:56" << int(Qt::AlignCenter) << inside << true;
+        QTest::newRow("face with holes, time")
+            << true << "08:00:09" << int(Qt::AlignCenter) << inside << false;
+        QTest::newRow("right, idle text")
+            << false << "--:--:--" << int(Qt::AlignRight) << inside << true;
+        QTest::newRow("no text, opaque face")
+            << false << "" << int(Qt::AlignLeft) << inside << true;
+        QTest::newRow("beyond the face")
+            << false << "1:02" << int(Qt::AlignLeft) << across << false;
+        QTest::newRow("no text, holes") << true << "" << int(Qt::AlignLeft) << inside << false;
     }
     void drawnAsPlainLabels() {
         QFETCH(bool, withAlpha);
         QFETCH(QString, text);
         QFETCH(int, align);
+        QFETCH(QRect, place);
+        QFETCH(bool, faceDrawnByText);
         Scene plain, ours;
-        build(plain, false, withAlpha, text, Qt::Alignment(align));
-        build(ours, true, withAlpha, text, Qt::Alignment(align));
-        // Only a face with no transparent pixels spares the window's background.
+        build(plain, false, withAlpha, text, Qt::Alignment(align), place);
+        build(ours, true, withAlpha, text, Qt::Alignment(align), place);
+        // Only a face with no transparent pixels spares the window's background,
+        // and only an indicator it covers draws its part of the face.
         QCOMPARE(ours.face->testAttribute(Qt::WA_OpaquePaintEvent), !withAlpha);
+        QCOMPARE(ours.text->testAttribute(Qt::WA_OpaquePaintEvent), faceDrawnByText);
         QCOMPARE(ours.window.grab().toImage(), plain.window.grab().toImage());
         // A face that no longer fills its label is drawn as a label draws it.
         ours.face->resize(95, 35);
         plain.face->resize(95, 35);
+        static_cast<kok::clock::IndicatorLabel*>(ours.text)->setFaceUnder(
+            static_cast<kok::clock::FaceLabel*>(ours.face));
         QCOMPARE(ours.window.grab().toImage(), plain.window.grab().toImage());
         QVERIFY(!ours.face->testAttribute(Qt::WA_OpaquePaintEvent));
     }
