@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QTimer>
 
+#include "clock/face_label.h"
 #include "clock/image_button.h"
 #include "clock/indicator_label.h"
 #include "dialog/plain_text.h"
@@ -34,7 +35,7 @@ platform::TickTimer* makeTick(QWidget* window, const char* name) {
     return t;
 }
 
-QLabel* makeIndicator(QWidget* window, const char* name) {
+IndicatorLabel* makeIndicator(QWidget* window, const char* name) {
     auto* l = new IndicatorLabel(window);
     l->setObjectName(name);
     l->setAlignment(Qt::AlignCenter);
@@ -75,7 +76,7 @@ void ClockForm::setupUi(QWidget* window) {
 }
 
 void ClockForm::setupIndicators(QWidget* window) {
-    i_face = new QLabel(window);
+    i_face = new FaceLabel(window);
     i_face->setObjectName("i_face");
     i_face->move(0, 0);
     t_time = makeIndicator(window, "t_time");
@@ -84,7 +85,7 @@ void ClockForm::setupIndicators(QWidget* window) {
     t_timer = makeIndicator(window, "t_timer");
     // Moves over the face and the indicators must reach the window, and Qt
     // drops moves without a button before widgets that do not track them.
-    for (QLabel* l : {i_face, t_time, t_timer})
+    for (QLabel* l : std::initializer_list<QLabel*>{i_face, t_time, t_timer})
         l->setMouseTracking(true);
     i_settings = new ImageButton("i_settings", window);
     i_close = new ImageButton("i_close", window);

@@ -26,7 +26,9 @@ class WarningLock;
 
 namespace kok::clock {
 
+class FaceLabel;
 class ImageButton;
+class IndicatorLabel;
 
 // The named components of the Clock window, in the manner of a Designer form:
 // `setupUi` creates them on the window, each with its name as object name,
@@ -35,9 +37,9 @@ struct ClockForm {
     void setupUi(QWidget* window);
 
     // Indicators and skin pictures.
-    QLabel* i_face = nullptr;
-    QLabel* t_time = nullptr;
-    QLabel* t_timer = nullptr;
+    FaceLabel* i_face = nullptr;
+    IndicatorLabel* t_time = nullptr;
+    IndicatorLabel* t_timer = nullptr;
     ImageButton* i_settings = nullptr;
     ImageButton* i_close = nullptr;
     ImageButton* i_timer = nullptr;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "clock/clock_window.h"
+#include "clock/indicator_label.h"
 
 #include <QAccessible>
 #include <QAction>

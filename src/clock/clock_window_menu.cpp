@@ -10,6 +10,7 @@
 #include "alarms/alarm_controller.h"
 #include "alarms/event_firing.h"
 #include "clock/clock_window.h"
+#include "clock/indicator_label.h"
 #include "clock/uptime.h"
 #include "face/program_control.h"
 #include "platform/datetime_applet.h"

@@ -12,7 +12,9 @@
 #include <vector>
 
 #include "clock/clock_window.h"
+#include "clock/face_label.h"
 #include "clock/image_button.h"
+#include "clock/indicator_label.h"
 #include "clock/move_step.h"
 #include "platform/message_box.h"
 #include "platform/translate.h"

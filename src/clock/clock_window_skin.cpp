@@ -5,7 +5,9 @@
 #include <QLabel>
 
 #include "clock/clock_window.h"
+#include "clock/face_label.h"
 #include "clock/image_button.h"
+#include "clock/indicator_label.h"
 #include "face/program_control.h"
 #include "settings/autostart.h"
 #include "settings/settings_file.h"
@@ -37,8 +39,8 @@ bool ClockWindow::ApplySkin(const skin::SkinChoice& choice) {
         return false;
     }
     const qreal ratio = devicePixelRatio();
-    ui_.i_face->setPixmap(atDeviceScale(loaded.face, ratio));
     ui_.i_face->setGeometry(0, 0, loaded.face.width(), loaded.face.height());
+    ui_.i_face->setFace(atDeviceScale(loaded.face, ratio));
     ui_.i_mask = loaded.mask;
     ui_.ir = loaded.pictures;
     for (QPixmap* p : {&ui_.ir.settings_of, &ui_.ir.settings_on, &ui_.ir.settings_dn,
@@ -47,6 +49,7 @@ bool ClockWindow::ApplySkin(const skin::SkinChoice& choice) {
         *p = atDeviceScale(*p, ratio);
     resetButtonsToIdle();
     applySkinDescription(loaded.description);
+    ui_.t_time->setFaceUnder(ui_.i_face);
     return true;
 }
 

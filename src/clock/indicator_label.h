@@ -5,19 +5,30 @@
 
 namespace kok::clock {
 
-// A time indicator over the face. With no text it has nothing to draw, yet Qt
-// paints it whenever the repaint of an indicator it overlaps covers it (the
-// default skin's two indicators overlap): a painter and a style pass every
-// second for an empty label. Those paints are skipped.
+class FaceLabel;
+
+// A time indicator over the face, repainted every second.
 class IndicatorLabel : public QLabel {
   public:
     using QLabel::QLabel;
 
+    // Over an opaque face that covers it, and with nothing else between them,
+    // the indicator draws its part of the face itself and is opaque: a new
+    // text then repaints this label alone, not the face and the window
+    // beneath. Only the lowest indicator may: one above shows the other's
+    // text through its own transparent pixels.
+    void setFaceUnder(const FaceLabel* face);
+
   protected:
-    void paintEvent(QPaintEvent* event) override {
-        if (text().isEmpty() && pixmap().isNull() && frameShape() == QFrame::NoFrame) return;
-        QLabel::paintEvent(event);
-    }
+    void paintEvent(QPaintEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    void updateOpaque();
+    bool plainText() const;
+
+    const FaceLabel* face_ = nullptr;
 };
 
 } // namespace kok::clock

@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The clock's face and indicator labels draw exactly what plain labels with
+// the same settings draw, over an opaque face and one with transparent pixels.
+#include <QPainter>
+#include <QtTest>
+
+#include "clock/face_label.h"
+#include "clock/indicator_label.h"
+#include "support/qt_test_main.h"
+
+using kok::clock::FaceLabel;
+using kok::clock::IndicatorLabel;
+
+namespace {
+
+struct Scene {
+    QWidget window;
+    FaceLabel* ourFace = nullptr;
+    IndicatorLabel* ourText = nullptr;
+
+    Scene(bool ours, bool withAlpha, const QString& text, QRect place) {
+        window.resize(100, 40);
+        QPalette back = window.palette();
+        back.setColor(QPalette::Window, Qt::magenta);
+        back.setColor(QPalette::WindowText, QColor(230, 240, 250));
+        window.setPalette(back);
+        window.setAutoFillBackground(true);
+        QImage image(90, 30, withAlpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+        image.fill(withAlpha ? Qt::transparent : QColor(40, 90, 30));
+        QPainter(&image).fillRect(0, 0, 60, 20, QColor(200, 180, 20));
+        const QPixmap picture = QPixmap::fromImage(image);
+        QLabel* face = ours ? ourFace = new FaceLabel(&window) : new QLabel(&window);
+        face->setGeometry(0, 0, 90, 30);
+        if (ours)
+            ourFace->setFace(picture);
+        else
+            face->setPixmap(picture);
+        QLabel* label = ours ? ourText = new IndicatorLabel(&window) : new QLabel(&window);
+        label->setTextFormat(Qt::PlainText);
+        label->setAttribute(Qt::WA_TranslucentBackground);
+        label->setAlignment(Qt::AlignCenter);
+        label->setGeometry(place);
+        label->setText(text);
+        if (ours) ourText->setFaceUnder(ourFace);
+    }
+};
+
+} // namespace
+
+class IndicatorPaintTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void drawnAsPlainLabels_data() {
+        QTest::addColumn<bool>("withAlpha");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QRect>("place");
+        QTest::addColumn<bool>("faceDrawnByText");
+        const QRect inside(5, 4, 85, 24);
+        QTest::newRow("opaque face") << false << "12:34:56" << inside << true;
+        QTest::newRow("face with holes") << true << "08:00:09" << inside << false;
+        QTest::newRow("no text") << false << "" << inside << true;
+        QTest::newRow("beyond the face") << false << "1:02" << QRect(30, 10, 70, 28) << false;
+    }
+    void drawnAsPlainLabels() {
+        QFETCH(bool, withAlpha);
+        QFETCH(QString, text);
+        QFETCH(QRect, place);
+        QFETCH(bool, faceDrawnByText);
+        Scene plain(false, withAlpha, text, place), ours(true, withAlpha, text, place);
+        // Only a face with no transparent pixels spares the window's background,
+        // and only an indicator it covers draws its part of the face.
+        QCOMPARE(ours.ourFace->testAttribute(Qt::WA_OpaquePaintEvent), !withAlpha);
+        QCOMPARE(ours.ourText->testAttribute(Qt::WA_OpaquePaintEvent), faceDrawnByText);
+        QCOMPARE(ours.window.grab().toImage(), plain.window.grab().toImage());
+        // A face that no longer fills its label is drawn as a label draws it.
+        for (Scene* s : {&plain, &ours})
+            s->window.findChildren<QLabel*>().constFirst()->resize(95, 35);
+        ours.ourText->setFaceUnder(ours.ourFace);
+        QCOMPARE(ours.window.grab().toImage(), plain.window.grab().toImage());
+        QVERIFY(!ours.ourFace->testAttribute(Qt::WA_OpaquePaintEvent));
+    }
+};
+
+KOK_QT_TEST(IndicatorPaintTest);
+#include "indicator_paint_test.moc"
