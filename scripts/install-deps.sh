@@ -27,6 +27,7 @@ TEST_PACKAGES=(
   dbus-daemon at-spi2-core python3-pyatspi  # reads the menu's, the dialog's and the Message bar's texts through accessibility
   python3  # reads widget places from the dialog's form files; checks the folders' includes
   openbox  # a window manager that places windows without a position of their own
+  valgrind  # bench/idle_instructions.sh counts instructions with callgrind
   # the install's checks: menu entry and metainfo validators, starting the entry
   desktop-file-utils appstream libglib2.0-bin
   # sound: a private PulseAudio server, recording and measuring
