@@ -3,8 +3,8 @@
 # Instructions the idle clock executes per 30 ticks beside the minimal Qt
 # clock (bench/floor), and with its stopwatch running, counted by callgrind:
 # unlike CPU time, the count does not move with the machine's load, so it
-# decides the idle target where bench/run's CPU figure is within its own noise. Prints one table; never
-# fails on a figure.
+# decides the idle target where bench/run's CPU figure is within its own
+# noise. Prints one table; never fails on a figure.
 # Needs valgrind and the targets koktd and bench_minimal_clock built.
 # Usage: bench/idle_instructions.sh [build-dir] [seconds counted, default 30]
 # BASELINE=<folder of an earlier build's koktd> adds a column, as for bench/run.
