@@ -58,7 +58,9 @@ if [ -f "$E2E_BIN_DIR/kOkvoice.dll" ]; then
     heard=$(listen callsigns "2026-12-08 08:59:51" $'Use=1\r\nSound=1\r\nBeep=0\r\n' 11)
     echo "call signs:"; echo "$heard"
     [ "$(echo "$heard" | grep -c .)" -eq 6 ] || e2e_fail "expected six call-sign pips"
-    echo "$heard" | awk 'NR > 1 { d = $1 - prev; if (d < 990 || d > 1010) bad = 1 }
+    # Onsets are read from a recording; under a parallel test the recorder has
+    # been seen to drop a fragment and shift every later onset by 12 ms.
+    echo "$heard" | awk 'NR > 1 { d = $1 - prev; if (d < 975 || d > 1025) bad = 1 }
                          { prev = $1; if ($3 < 990 || $3 > 1010) bad = 1 }
                          END { exit bad }' || e2e_fail "call signs are not 1000 Hz pips a second apart"
 else
