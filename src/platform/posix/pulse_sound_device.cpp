@@ -26,12 +26,13 @@ namespace {
 using SteadyClock = std::chrono::steady_clock;
 
 constexpr const char* kAppName = "kOk DIAL TD";
-// The buffer we ask the server to keep. A tone is written whole at once, so it
-// starts at once whatever the buffer; a roomy one keeps a busy machine from
-// tearing holes into it. Clips stream in slices and keep a small one, so that
-// a replaced clip stops at once.
+// The buffer we ask the server to keep. A roomy one keeps a busy machine from
+// tearing holes into a sound: a tone is written whole at once, and a clip's
+// slices have a fifth of a second to arrive (a 40 ms buffer let a loaded
+// machine drop ten milliseconds into a beep). A replaced clip still stops at
+// once: its stream is flushed, not played out.
 constexpr int kToneBufferMs = 250;
-constexpr int kClipBufferMs = 40;
+constexpr int kClipBufferMs = 200;
 // Clips are written in slices this long, so that a new clip takes over quickly.
 constexpr int kClipSliceMs = 20;
 // The server is waited for until it has played out what it holds, so that the
