@@ -49,7 +49,8 @@ bool ClockWindow::ApplySkin(const skin::SkinChoice& choice) {
         *p = atDeviceScale(*p, ratio);
     resetButtonsToIdle();
     applySkinDescription(loaded.description);
-    ui_.t_time->setFaceUnder(ui_.i_face);
+    for (IndicatorLabel* indicator : {ui_.t_time, ui_.t_timer})
+        indicator->setFaceUnder(ui_.i_face);
     return true;
 }
 

@@ -15,8 +15,8 @@ class IndicatorLabel : public QLabel {
     // Over an opaque face that covers it, and with nothing else between them,
     // the indicator draws its part of the face itself and is opaque: a new
     // text then repaints this label alone, not the face and the window
-    // beneath. Only the lowest indicator may: one above shows the other's
-    // text through its own transparent pixels.
+    // beneath. An indicator over another one it overlaps may not: it shows
+    // the other's text through its own transparent pixels.
     void setFaceUnder(const FaceLabel* face);
 
   protected:

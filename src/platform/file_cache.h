@@ -20,15 +20,20 @@ template <class T> class FileCache {
         if (!value_ || stamp != stamp_) {
             value_.emplace(std::forward<Read>(read)());
             stamp_ = stamp;
+            ++reads_;
         }
         return *value_;
     }
     // The next look reads the file whatever its identity.
     void forget() { value_.reset(); }
+    // How many times the file has been read: what is worked out from the
+    // value stays good while this stays the same.
+    unsigned long long reads() const { return reads_; }
 
   private:
     std::optional<T> value_;
     std::optional<FileStamp> stamp_;
+    unsigned long long reads_ = 0;
 };
 
 } // namespace kok::platform

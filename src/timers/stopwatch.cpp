@@ -70,7 +70,7 @@ bool Stopwatch::StartStopwatch(bool fresh) {
     ui_.mt_start_tmr->setText(platform::trQ("ClockMenu", kStopCaption));
     if (!surface_.hasTimerIndicator()) surface_.setClockTickRunning(false);
     // A pause stays in force across loads and restarts.
-    const StopwatchRead s = readStopwatch(state_.snapshot(), now.secondOfDay());
+    const StopwatchRead& s = reading(now.secondOfDay());
     surface_.showTimerText(platform::qText(stopwatchText(stopwatchElapsed(s, now.secondOfDay()))));
     if (s.pausedAt) {
         runState_ = Paused;
@@ -83,10 +83,21 @@ bool Stopwatch::StartStopwatch(bool fresh) {
     return true;
 }
 
+// Parsing the state file's keys costs more than the rest of a tick: the
+// reading is kept while the file is not read anew, unless it counts from now.
+const StopwatchRead& Stopwatch::reading(int nowSecondOfDay) {
+    const settings::IniUpdate& state = state_.snapshot();
+    if (!reading_ || readingOf_ != state_.generation() || reading_->startFromNow) {
+        reading_ = readStopwatch(state, nowSecondOfDay);
+        readingOf_ = state_.generation();
+    }
+    return *reading_;
+}
+
 void Stopwatch::tt_timerTimer() {
     const platform::LocalTime now = platform::clock().now();
     startTick(*ui_.tt_timer);
-    const StopwatchRead s = readStopwatch(state_.snapshot(), now.secondOfDay());
+    const StopwatchRead& s = reading(now.secondOfDay());
     const QString shown = platform::qText(stopwatchText(stopwatchElapsed(s, now.secondOfDay())));
     surface_.showTimerText(shown);
     if (shown_) shown_(shown, platform::qText(clock::timeText(now)));

@@ -4,7 +4,10 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <utility>
+
+#include "timers/timer_state.h"
 
 class QAction;
 namespace kok::platform {
@@ -72,6 +75,7 @@ class Stopwatch : public QObject {
     bool StartStopwatch(bool fresh);
     void setMode(bool stopMode);
     void notifyChanged();
+    const StopwatchRead& reading(int nowSecondOfDay);
 
     StopwatchParts ui_;
     TimerStateFile& state_;
@@ -81,6 +85,8 @@ class Stopwatch : public QObject {
     std::function<void()> changed_;
     bool started_ = false; // running or paused
     RunState runState_ = Stopped;
+    std::optional<StopwatchRead> reading_;
+    unsigned long long readingOf_ = 0; // the state file's generation it was read from
 };
 
 } // namespace kok::timers

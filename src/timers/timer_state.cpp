@@ -143,11 +143,15 @@ StopwatchRead readStopwatch(const settings::IniUpdate& state, int nowSecondOfDay
     StopwatchRead s;
     if (!stopwatchInRange(state)) {
         s.startSecond = nowSecondOfDay; // lost
+        s.startFromNow = true;
         return s;
     }
     const int dropped = state.readInteger(kStopwatchSection, kDropped, 0);
     s.startSecond = secondOfDay(kStartHour, kStartMinute, kStartSecond, nowSecondOfDay);
     s.dropped = dropped < 0 ? dropped + kDay : dropped;
+    s.startFromNow = !(state.hasKey(kStopwatchSection, kStartHour) &&
+                       state.hasKey(kStopwatchSection, kStartMinute) &&
+                       state.hasKey(kStopwatchSection, kStartSecond));
     if (state.hasKey(kStopwatchSection, kPauseHour) &&
         state.hasKey(kStopwatchSection, kPauseMinute) &&
         state.hasKey(kStopwatchSection, kPauseSecond))

@@ -57,6 +57,7 @@ struct StopwatchRead {
     int startSecond = 0;
     int dropped = 0;             // paused time of the pauses already resumed, never negative
     std::optional<int> pausedAt; // second of the day of a pause still in force
+    bool startFromNow = false;   // the start was missing or lost: taken from the reading's time
 };
 // A missing start counts from now. A section holding a time of day or a
 // paused time that this program does not write (a hand edit) is read as

@@ -17,6 +17,8 @@ class TimerStateFile {
     // so that a tick with nothing new costs a stat; a hand edit shows at the
     // next tick, and this program's own writes at once.
     const settings::IniUpdate& snapshot();
+    // Changes whenever the snapshot is read anew.
+    unsigned long long generation() const { return cache_.reads(); }
     // Applies the edits in one write; false when the file cannot be written.
     bool write(const std::function<void(settings::IniUpdate&)>& edits);
     // Deletes the file, unless the last write failed: then it stays, so that

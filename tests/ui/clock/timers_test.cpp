@@ -160,7 +160,8 @@ class TimersTest : public QObject {
 
     // The stopwatch's tick reads the state file again only when its identity
     // changed: an edit in place that moves the modification time shows at the
-    // next tick; one that keeps inode, size and time is not read.
+    // next tick; one that keeps inode, size and time is not read. A reading
+    // that counts from now is not kept.
     void stopwatchTickRereadsOnlyAChangedStateFile() {
         kok::test::FixedTimeZone zone;
         kok::test::ProgramFolder folder;
@@ -187,6 +188,11 @@ class TimersTest : public QObject {
         QCOMPARE(tick(), QString("00:02:00"));
         editInPlace("StartMinute=7\r\n", "StartMinute=1\r\n", std::chrono::seconds(0));
         QCOMPARE(tick(), QString("00:02:00"));
+        // A lost start counts from each tick's own time.
+        editInPlace("StartMinute=1\r\n", "StartMinute=61\r\n", std::chrono::seconds(2));
+        QCOMPARE(tick(), QString("00:00:00"));
+        clock.set(2026, 12, 8, 10, 9, 30);
+        QCOMPARE(tick(), QString("00:00:00"));
     }
 };
 
