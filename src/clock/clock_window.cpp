@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "clock/clock_window.h"
-#include "clock/indicator_label.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -15,6 +14,7 @@
 
 #include "alarms/alarm_controller.h"
 #include "alarms/event_firing.h"
+#include "clock/indicator_label.h"
 #include "face/program_control.h"
 #include "face/time_text.h"
 #include "platform/clock.h"

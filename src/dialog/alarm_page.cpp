@@ -124,10 +124,12 @@ AlarmPage::AlarmPage(const AlarmWorkingCopy& workingCopy, QWidget* parent)
     connect(ui_->t_beep_alarm, &QPushButton::clicked, this, &AlarmPage::t_beep_alarmClick);
     connect(ui_->t_app_alarm, &QPushButton::clicked, this, &AlarmPage::t_app_alarmClick);
     connect(ui_->b_sound_alarm, &QPushButton::clicked, this, [this] {
-        browse(ui_->b_sound_alarm, ui_->e_sound_alarm, ui_->o_sound_alarm, FileKind::Wave);
+        chooseFileFor(this, ui_->b_sound_alarm, FileKind::Wave, ui_->e_sound_alarm,
+                      ui_->o_sound_alarm);
     });
     connect(ui_->b_app_alarm, &QPushButton::clicked, this, [this] {
-        browse(ui_->b_app_alarm, ui_->e_app_alarm, ui_->o_app_alarm, FileKind::Program);
+        chooseFileFor(this, ui_->b_app_alarm, FileKind::Program, ui_->e_app_alarm,
+                      ui_->o_app_alarm);
     });
     // "10 сек" is stored only by OK.
     connect(ui_->o_accuracy_1, &QRadioButton::clicked, this, [this] { accuracyClick(1); });
@@ -393,14 +395,6 @@ void AlarmPage::t_beep_alarmClick() {
 void AlarmPage::t_app_alarmClick() {
     dropFocus(ui_->t_app_alarm);
     platform::startCommandLine(utf8(ui_->e_app_alarm->text()));
-}
-
-void AlarmPage::browse(QPushButton* button, QLineEdit* field, const QAbstractButton* label,
-                       FileKind kind) {
-    dropFocus(button);
-    const QString chosen = chooseFile(this, kind, field->text());
-    if (!chosen.isEmpty() && acceptStorable(chosen, fieldCaption(label->text())))
-        field->setText(chosen);
 }
 
 // Stored at once in the Settings file: it stays even when the dialog is

@@ -10,12 +10,9 @@
 
 #include "dialog/alarm_working_copy.h"
 #include "dialog/dialog_page.h"
-#include "dialog/file_kinds.h"
 
-class QAbstractButton;
 class QCheckBox;
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
 class QSpinBox;
 
@@ -60,8 +57,6 @@ class AlarmPage : public DialogPage {
     void t_sound_alarmClick();
     void t_beep_alarmClick();
     void t_app_alarmClick();
-    // The chooser for a field labelled by `label`.
-    void browse(QPushButton* button, QLineEdit* field, const QAbstractButton* label, FileKind kind);
     void accuracyClick(int seconds);
 
     int slot() const;

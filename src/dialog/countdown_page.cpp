@@ -193,17 +193,11 @@ void CountdownPage::t_app_cdnClick() {
 }
 
 void CountdownPage::b_sound_cdnClick() {
-    dropFocus(ui_->b_sound_cdn);
-    const QString chosen = chooseFile(this, FileKind::Wave, ui_->e_sound_cdn->text());
-    if (!chosen.isEmpty() && acceptStorable(chosen, fieldCaption(ui_->o_sound_cdn->text())))
-        ui_->e_sound_cdn->setText(chosen);
+    chooseFileFor(this, ui_->b_sound_cdn, FileKind::Wave, ui_->e_sound_cdn, ui_->o_sound_cdn);
 }
 
 void CountdownPage::b_app_cdnClick() {
-    dropFocus(ui_->b_app_cdn);
-    const QString chosen = chooseFile(this, FileKind::Program, ui_->e_app_cdn->text());
-    if (!chosen.isEmpty() && acceptStorable(chosen, fieldCaption(ui_->o_app_cdn->text())))
-        ui_->e_app_cdn->setText(chosen);
+    chooseFileFor(this, ui_->b_app_cdn, FileKind::Program, ui_->e_app_cdn, ui_->o_app_cdn);
 }
 
 bool CountdownPage::eventFilter(QObject* watched, QEvent* event) {

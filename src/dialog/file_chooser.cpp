@@ -1,15 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialog/file_chooser.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSortFilterProxyModel>
 #include <QUrl>
 #include <algorithm>
 #include <filesystem>
 
+#include "dialog/label_click.h"
+#include "dialog/storable_text.h"
 #include "platform/paths.h"
 #include "platform/qt_text.h"
 #include "platform/sound_path.h"
@@ -127,6 +132,14 @@ QString chooseFile(QWidget* parent, FileKind kind, const QString& currentPath) {
     const auto dialog = makeFileChooser(parent, kind, currentPath);
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return {};
     return dialog->selectedFiles().constFirst();
+}
+
+void chooseFileFor(QWidget* parent, QPushButton* button, FileKind kind, QLineEdit* field,
+                   const QAbstractButton* label) {
+    dropFocus(button);
+    const QString chosen = chooseFile(parent, kind, field->text());
+    if (!chosen.isEmpty() && acceptStorable(chosen, fieldCaption(label->text())))
+        field->setText(chosen);
 }
 
 } // namespace kok::dialog

@@ -6,7 +6,10 @@
 
 #include "dialog/file_kinds.h"
 
+class QAbstractButton;
 class QFileDialog;
+class QLineEdit;
+class QPushButton;
 class QWidget;
 
 namespace kok::dialog {
@@ -29,5 +32,11 @@ std::unique_ptr<QFileDialog> makeFileChooser(QWidget* parent, FileKind kind,
 // the user cancels. A skin always starts in a skin folder: the user's SKINS if
 // any, else the program's.
 QString chooseFile(QWidget* parent, FileKind kind, const QString& currentPath);
+
+// The "..." beside a page's path field: runs the chooser from `button` for the
+// path in `field`, and puts the chosen path there when the Settings file can
+// hold it; otherwise says so, naming the field by the caption of `label`.
+void chooseFileFor(QWidget* parent, QPushButton* button, FileKind kind, QLineEdit* field,
+                   const QAbstractButton* label);
 
 } // namespace kok::dialog

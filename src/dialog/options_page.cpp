@@ -263,10 +263,7 @@ void OptionsPage::playChime() {
 }
 
 void OptionsPage::chooseChimeFile() {
-    dropFocus(ui_->b_snd);
-    const QString path = chooseFile(this, FileKind::Wave, ui_->e_snd->text());
-    if (!path.isEmpty() && acceptStorable(path, fieldCaption(ui_->o_hour_snd->text())))
-        ui_->e_snd->setText(path);
+    chooseFileFor(this, ui_->b_snd, FileKind::Wave, ui_->e_snd, ui_->o_hour_snd);
 }
 
 } // namespace kok::dialog
