@@ -33,8 +33,9 @@ bench_wait_window() {
 
 bench_now_ms() { date +%s%3N; }
 
-# The median of the numbers on standard input, one a line.
-bench_median() { sort -n | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }'; }
+# The median of the numbers on standard input, one a line (of an even count,
+# the mean of the middle two).
+bench_median() { sort -g | awk '{ a[NR] = $1 } END { print (a[int((NR + 1) / 2)] + a[int(NR / 2) + 1]) / 2 }'; }
 
 # CPU time of process PID in nanoseconds, summed over its threads (finer than
 # the clock ticks of /proc/PID/stat).

@@ -85,10 +85,10 @@ void ClockWindow::connectComponents() {
 void ClockWindow::setSettingsDialog(face::SettingsView* dialog) {
     dialog_ = dialog;
     connectSectionItems();
-    timers_->stopwatch().setShown([this](const QString& reading, const QString& timeOfDay) {
+    timers_->stopwatch().setShown([this](const QString& reading, const platform::LocalTime& now) {
         if (!settingsDialogVisible()) return;
         dialog_->showStopwatchTime(reading);
-        dialog_->showClockTime(timeOfDay);
+        dialog_->showClockTime(QString::fromStdString(timeText(now)));
     });
     // Showing the dialog refreshes its pages; while it shows, they follow.
     timers_->stopwatch().setChanged([this] {

@@ -4,7 +4,6 @@
 #include <QAction>
 
 #include "face/clock_surface.h"
-#include "face/time_text.h"
 #include "platform/clock.h"
 #include "platform/qt_text.h"
 #include "platform/tick_timer.h"
@@ -96,11 +95,11 @@ const StopwatchRead& Stopwatch::reading(int nowSecondOfDay) {
 
 void Stopwatch::tt_timerTimer() {
     const platform::LocalTime now = platform::clock().now();
-    startTick(*ui_.tt_timer);
+    startTick(*ui_.tt_timer, now);
     const StopwatchRead& s = reading(now.secondOfDay());
     const QString shown = platform::qText(stopwatchText(stopwatchElapsed(s, now.secondOfDay())));
     surface_.showTimerText(shown);
-    if (shown_) shown_(shown, platform::qText(clock::timeText(now)));
+    if (shown_) shown_(shown, now);
 }
 
 void Stopwatch::PauseStopwatch() {

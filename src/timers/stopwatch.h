@@ -12,6 +12,7 @@
 class QAction;
 namespace kok::platform {
 class TickTimer;
+struct LocalTime;
 }
 namespace kok::clock {
 class ClockSurface;
@@ -55,7 +56,7 @@ class Stopwatch : public QObject {
     // The reading and the time of day at every tick, for the dialog's
     // stopwatch page (the clock's own tick stops while the stopwatch takes
     // its indicator).
-    void setShown(std::function<void(const QString&, const QString&)> shown) {
+    void setShown(std::function<void(const QString&, const platform::LocalTime&)> shown) {
         shown_ = std::move(shown);
     }
     // Every start, stop, pause and resume, for the dialog's stopwatch page.
@@ -81,7 +82,7 @@ class Stopwatch : public QObject {
     TimerStateFile& state_;
     clock::ClockSurface& surface_;
     std::function<void()> settle_;
-    std::function<void(const QString&, const QString&)> shown_;
+    std::function<void(const QString&, const platform::LocalTime&)> shown_;
     std::function<void()> changed_;
     bool started_ = false; // running or paused
     RunState runState_ = Stopped;

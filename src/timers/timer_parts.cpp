@@ -20,7 +20,11 @@ constexpr std::string_view kTimersUnusable =
 } // namespace
 
 void startTick(platform::TickTimer& timer) {
-    timer.start(clock::untilNextTick(platform::clock().now()));
+    startTick(timer, platform::clock().now());
+}
+
+void startTick(platform::TickTimer& timer, const platform::LocalTime& now) {
+    timer.start(clock::untilNextTick(now));
 }
 
 void timersUnusable(QAction& m_timers) {

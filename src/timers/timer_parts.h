@@ -4,6 +4,7 @@
 class QAction;
 namespace kok::platform {
 class TickTimer;
+struct LocalTime;
 }
 namespace kok::signal {
 class WarningLock;
@@ -25,6 +26,7 @@ struct TimerParts {
 
 // Both timers tick just after the second boundary, with the clock.
 void startTick(platform::TickTimer& timer);
+void startTick(platform::TickTimer& timer, const platform::LocalTime& now);
 // A timer that cannot store its times: the timers menu goes, with a message.
 void timersUnusable(QAction& m_timers);
 
