@@ -414,6 +414,8 @@ void SkinEditorPage::p_colorClick() {
     showPreview();
 }
 
+// These fields are read-only and move by their arrows only, so they hold a
+// plain number; the dialog's rule for typed number fields is not needed.
 void SkinEditorPage::fieldChange(Field field, const QString& text) {
     if (filling_) return;
     model_.setField(object(), field, text.toInt());

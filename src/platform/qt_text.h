@@ -2,7 +2,9 @@
 #pragma once
 
 // The program keeps its texts as UTF-8 in std::string; Qt keeps them in
-// QString. These two cross between them, and are the only ones that do.
+// QString. These two cross between them for views and texts held apart from
+// Qt; Qt's own fromStdString and toStdString, called where a std::string is
+// at hand, follow the same rule (UTF-8 both ways), so there is one rule.
 
 #include <QString>
 #include <string>

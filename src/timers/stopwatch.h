@@ -13,7 +13,7 @@ class QAction;
 namespace kok::platform {
 class TickTimer;
 struct LocalTime;
-}
+} // namespace kok::platform
 namespace kok::clock {
 class ClockSurface;
 }

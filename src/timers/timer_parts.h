@@ -5,7 +5,7 @@ class QAction;
 namespace kok::platform {
 class TickTimer;
 struct LocalTime;
-}
+} // namespace kok::platform
 namespace kok::signal {
 class WarningLock;
 }
