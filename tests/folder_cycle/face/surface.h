@@ -1,0 +1,3 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A planted cycle: face includes clock, which includes face.
+#include "clock/window.h"
