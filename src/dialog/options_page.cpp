@@ -141,7 +141,7 @@ void OptionsPage::load(const settings::IniUpdate& file, SettingsGroup group) {
         setRadio(ui_->o_hour_sb, flag(hour_keys::kSound, hour_keys::kSoundDefault));
         setRadio(ui_->o_hour_pc, flag(hour_keys::kBeep, hour_keys::kBeepDefault));
         ui_->e_snd->setText(QString::fromStdString(
-            file.readString(hour_keys::kName, hour_keys::kFile, hour_keys::kFileDialogDefault)));
+            file.readString(hour_keys::kName, hour_keys::kFile, hour_keys::kFileDefault)));
         break;
     }
     case SettingsGroup::Indicator: {
@@ -259,7 +259,7 @@ void OptionsPage::chimeKindChosen() {
 // Plays the file once and returns at once.
 void OptionsPage::playChime() {
     dropFocus(ui_->t_snd);
-    signal::PlayWaveFile(ui_->e_snd->text().toStdString(), false);
+    playSoundFile(ui_->e_snd->text());
 }
 
 void OptionsPage::chooseChimeFile() {

@@ -52,8 +52,9 @@ inline constexpr int kBeepDefault = 1;
 inline constexpr int kWaveDefault = 0;
 inline constexpr int kSoundDefault = 0;
 inline constexpr int kVoiceDefault = 0;
-inline constexpr std::string_view kFileDialogDefault = "MEDIA\\LOGOFF.wAv";
-inline constexpr std::string_view kFileChimeDefault = "MEDIA\\NOTIFY.wAv";
+// The short chime sound, in the options page and the chime alike; the alarms
+// and the countdown keep the rising alarm sound.
+inline constexpr std::string_view kFileDefault = "MEDIA\\NOTIFY.wAv";
 } // namespace hour
 
 namespace indicator {

@@ -151,6 +151,22 @@ class OptionsPageTest : public QObject {
         QVERIFY_THROWS_EXCEPTION(InvalidField, page.save(u, SettingsGroup::Main));
     }
 
+    // The chime's file field opens on the short chime sound when the file
+    // names none (never the alarms' long rising one); a stored name stays.
+    void chimeFileDefaultIsTheShortChime() {
+        const std::pair<std::string, QString> cases[] = {
+            {"[kOk:TD:Hour]\r\nUse=1\r\nWave=1\r\n", "MEDIA\\NOTIFY.wAv"},
+            {"", "MEDIA\\NOTIFY.wAv"},
+            {"[kOk:TD:Hour]\r\nFile=MEDIA\\LOGOFF.wAv\r\n", "MEDIA\\LOGOFF.wAv"},
+        };
+        for (const auto& [text, shown] : cases) {
+            writeSettings(text);
+            OptionsPage page(clock, nullptr, store.get());
+            loadAll(page);
+            QCOMPARE(part<QLineEdit>(page, "e_snd")->text(), shown);
+        }
+    }
+
     // Turning a radio on turns the others off; turning one off leaves the
     // rest, so the last kind at 1 wins and with none at 1 none is shown.
     void chimeRadiosFollowTheLoadOrder_data() {
