@@ -382,7 +382,7 @@ int AlarmPage::beepPattern() const {
 
 void AlarmPage::t_sound_alarmClick() {
     dropFocus(ui_->t_sound_alarm);
-    signal::PlayWaveFile(utf8(ui_->e_sound_alarm->text()), false);
+    playSoundFile(ui_->e_sound_alarm->text());
 }
 
 // Holds the dialog for the pattern's length (a few seconds at most), as the

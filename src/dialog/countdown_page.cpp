@@ -179,7 +179,7 @@ int CountdownPage::beepType() const {
 
 void CountdownPage::t_sound_cdnClick() {
     dropFocus(ui_->t_sound_cdn);
-    signal::PlayWaveFile(ui_->e_sound_cdn->text().toStdString(), false);
+    playSoundFile(ui_->e_sound_cdn->text());
 }
 
 void CountdownPage::t_beep_cdnClick() {

@@ -15,9 +15,11 @@
 
 #include "dialog/label_click.h"
 #include "dialog/storable_text.h"
+#include "platform/message_box.h"
 #include "platform/paths.h"
 #include "platform/qt_text.h"
 #include "platform/sound_path.h"
+#include "signals/wave_playback.h"
 
 namespace kok::dialog {
 namespace {
@@ -138,8 +140,18 @@ void chooseFileFor(QWidget* parent, QPushButton* button, FileKind kind, QLineEdi
                    const QAbstractButton* label) {
     dropFocus(button);
     const QString chosen = chooseFile(parent, kind, field->text());
-    if (!chosen.isEmpty() && acceptStorable(chosen, fieldCaption(label->text())))
-        field->setText(chosen);
+    if (chosen.isEmpty() || !acceptStorable(chosen, fieldCaption(label->text()))) return;
+    // A sound file too large to play is not taken: the field keeps its file.
+    if (kind == FileKind::Wave) {
+        const std::string refusal = signal::waveFileRefusal(platform::utf8(chosen));
+        if (!refusal.empty()) return platform::showMessage(refusal);
+    }
+    field->setText(chosen);
+}
+
+void playSoundFile(const QString& path) {
+    if (signal::PlayWaveFile(platform::utf8(path), false) == signal::WaveStart::TooLarge)
+        platform::showMessage(signal::waveFileRefusal(platform::utf8(path)));
 }
 
 } // namespace kok::dialog
