@@ -536,6 +536,42 @@ The program may be running from a disk that cannot be written to.</translation>
         <translation>
 The timers cannot be used.</translation>
     </message>
+    <message>
+        <source>Недопустимое растровое изображение</source>
+        <translation>Bitmap image is not valid</translation>
+    </message>
+    <message>
+        <source>Критическая ошибка</source>
+        <translation>Fatal Error</translation>
+    </message>
+    <message>
+        <source>Владелец FormShaper не является формой</source>
+        <translation>Owner of FormShaper is not a TForm</translation>
+    </message>
+    <message>
+        <source>Тип ресурса маски не задан !</source>
+        <translation>Mask resource type not defined !</translation>
+    </message>
+    <message>
+        <source>Неподдерживаемый тип ресурса маски ! Допустимы только пользовательские типы ресурсов.</source>
+        <translation>Unsupported Mask resource type ! Only userdefined resource types allowed.</translation>
+    </message>
+    <message>
+        <source>Имя ресурса маски не задано !</source>
+        <translation>Mask resource name not defined !</translation>
+    </message>
+    <message>
+        <source>Ресурс маски не найден !</source>
+        <translation>Mask resource not found !</translation>
+    </message>
+    <message>
+        <source>Недопустимый ресурс маски</source>
+        <translation>Not a valide Mask Resource</translation>
+    </message>
+    <message>
+        <source>Внутренняя ошибка</source>
+        <translation>Internal Error</translation>
+    </message>
 </context>
 <context>
     <name>OptionsPage</name>
@@ -696,6 +732,17 @@ The timers cannot be used.</translation>
     <message>
         <source>ОТМЕНА</source>
         <translation>CANCEL</translation>
+    </message>
+</context>
+<context>
+    <name>SkinEditor</name>
+    <message>
+        <source>неизвестный</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>новая тема</source>
+        <translation>new skin</translation>
     </message>
 </context>
 <context>
@@ -1001,6 +1048,13 @@ The timers cannot be used.</translation>
     <message>
         <source>Поле «%1» содержит символы, которые нельзя сохранить: %2</source>
         <translation>The field “%1” contains characters that cannot be saved: %2</translation>
+    </message>
+</context>
+<context>
+    <name>WavePlayback</name>
+    <message>
+        <source>Файл «%1» больше %2 МБ: звуковые файлы такого размера не проигрываются.</source>
+        <translation>The file &quot;%1&quot; is larger than %2 MiB: sound files that large are not played.</translation>
     </message>
 </context>
 <context>

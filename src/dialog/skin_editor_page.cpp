@@ -68,8 +68,8 @@ constexpr const char* kSavedMessage =
 constexpr const char* kSaveFailedMessage = QT_TRANSLATE_NOOP(
     "Messages", "Возникла проблема при попытке записать файл темы на диск.\nПопробуйте сохранить "
                 "интерфейсную тему в другой каталог...");
-// No handler of its own is asked for here; this is what the platform says.
-constexpr const char* kBadBitmapMessage = "Bitmap image is not valid";
+constexpr const char* kBadBitmapMessage =
+    QT_TRANSLATE_NOOP("Messages", "Недопустимое растровое изображение");
 
 // Titles sit on the groups' top lines, as the page has no room for a title
 // row above each frame.
@@ -123,13 +123,23 @@ QFont fontChooserStart(const EditorFont& font) {
     // whatever style of some other face it happens to fall on.
     const QFontInfo shown(start);
     start.setFamily(shown.family());
-    // Of that face's styles, the one nearest the skin's weight with its slant;
-    // the names of styles differ from face to face ("Regular", "Book", ...).
+    // And on the style the font matcher picked for the skin's weight and
+    // slant, by a name the chooser lists for that face: it knows styles only
+    // by name, and the names differ from face to face ("Book", "Oblique").
+    // A face made of another's styles ("DejaVu Sans Condensed") may list the
+    // matched style under another name: then its style of the skin's slant
+    // (italic or oblique) nearest the skin's weight.
+    const QStringList styles = QFontDatabase::styles(shown.family());
+    if (styles.contains(shown.styleName())) {
+        start.setStyleName(shown.styleName());
+        return start;
+    }
     const int weight = start.bold() ? QFont::Bold : QFont::Normal;
     int nearest = -1;
-    for (const QString& style : QFontDatabase::styles(shown.family())) {
-        if (QFontDatabase::italic(shown.family(), style) != start.italic()) continue;
-        const int off = std::abs(QFontDatabase::weight(shown.family(), style) - weight);
+    for (const QString& style : styles) {
+        const QFont candidate = QFontDatabase::font(shown.family(), style, 12);
+        if ((candidate.style() != QFont::StyleNormal) != start.italic()) continue;
+        const int off = std::abs(candidate.weight() - weight);
         if (nearest >= 0 && off >= nearest) continue;
         nearest = off;
         start.setStyleName(style);
@@ -370,7 +380,7 @@ void SkinEditorPage::b_fileClick() {
     const QString file = chooseFile_(FileKind::Bitmap);
     if (file.isEmpty()) return;
     if (!model_.loadPictureFile(*holder, file.toStdString())) {
-        platform::showMessage(kBadBitmapMessage);
+        platform::showMessage(platform::trText("Messages", kBadBitmapMessage));
         return;
     }
     decodePictures();
