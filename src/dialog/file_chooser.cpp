@@ -17,6 +17,7 @@
 #include "dialog/storable_text.h"
 #include "platform/paths.h"
 #include "platform/qt_text.h"
+#include "platform/questions.h"
 #include "platform/sound_path.h"
 
 namespace kok::dialog {
@@ -130,8 +131,7 @@ std::unique_ptr<QFileDialog> makeFileChooser(QWidget* parent, FileKind kind,
 
 QString chooseFile(QWidget* parent, FileKind kind, const QString& currentPath) {
     const auto dialog = makeFileChooser(parent, kind, currentPath);
-    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return {};
-    return dialog->selectedFiles().constFirst();
+    return platform::questions().chooseFile(*dialog);
 }
 
 void chooseFileFor(QWidget* parent, QPushButton* button, FileKind kind, QLineEdit* field,
