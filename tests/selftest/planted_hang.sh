@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Shows that a hanging test ends as a failure within its time limit and leaves
 # nothing running:
-#  1. a Qt Test binary stuck in a modal dialog is ended by Qt Test's watchdog,
-#     with no debugger started on it;
+#  1. in a Qt Test binary, a question no test scripted fails its test at once,
+#     and a test stuck in a modal dialog is ended by Qt Test's watchdog, with no
+#     debugger started on it;
 #  2. an end-to-end script that hangs is ended by its own watchdog, with all it
 #     started;
 #  3. one that is killed from outside (as ctest does on TIMEOUT) takes what it
@@ -29,6 +30,8 @@ echo "$out"
 [ "$status" -ne 0 ] || fail "the hanging Qt test passed"
 [ "$status" -ne 137 ] || fail "the hanging Qt test was not ended by its watchdog"
 grep -q "Test function timed out" <<<"$out" || fail "no watchdog message from the hanging Qt test"
+grep -q "FAIL!  : PlantedHangTest::aQuestionNobodyScripted() a question the test did not script" \
+    <<<"$out" || fail "an unscripted question did not fail its test"
 ! grep -q "dumping stack" <<<"$out" || fail "a debugger was started on the hanging Qt test"
 
 # 2.

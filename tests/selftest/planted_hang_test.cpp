@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A test that hangs on purpose: it opens a real message box and nobody closes
-// it. planted_hang.sh runs it to show that such a test ends, as a failure.
+// Tests that fail on purpose, run by planted_hang.sh: a question no test
+// scripted fails at once; a real message box nobody closes hangs until Qt
+// Test's watchdog ends the test as a failure.
 
 #include <QApplication>
 #include <QtTest>
@@ -12,6 +13,13 @@ class PlantedHangTest : public QObject {
     Q_OBJECT
 
   private slots:
+    void aQuestionNobodyScripted() {
+        kok::test::NoQuestions none;
+        kok::platform::Questions* previous = kok::platform::installQuestions(&none);
+        kok::platform::showMessage("Nobody scripted this message.", "Unscripted");
+        kok::platform::installQuestions(previous);
+    }
+
     void aMessageNobodyAnswers() {
         const kok::test::UseRealDialogs real;
         kok::platform::showMessage("Nobody answers this message.", "Planted hang");
