@@ -15,6 +15,7 @@
 #include "platform/instance_lock.h"
 #include "platform/message_box.h"
 #include "platform/paths.h"
+#include "platform/questions.h"
 #include "platform/translate.h"
 #include "settings/keys.h"
 #include "settings/leftovers.h"
@@ -98,7 +99,7 @@ int main(int argc, char** argv) {
         // The text may name a file from a skin: plain text, never markup.
         QMessageBox box(QMessageBox::Critical, "kOk DIAL TD", QString::fromUtf8(e.what()));
         box.setTextFormat(Qt::PlainText);
-        box.exec();
+        kok::platform::questions().ask(box);
     }
     return 0;
 }

@@ -18,6 +18,7 @@
 #include "platform/message_box.h"
 #include "platform/paths.h"
 #include "platform/qt_text.h"
+#include "platform/questions.h"
 #include "platform/sound_path.h"
 #include "signals/wave_playback.h"
 
@@ -132,8 +133,7 @@ std::unique_ptr<QFileDialog> makeFileChooser(QWidget* parent, FileKind kind,
 
 QString chooseFile(QWidget* parent, FileKind kind, const QString& currentPath) {
     const auto dialog = makeFileChooser(parent, kind, currentPath);
-    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return {};
-    return dialog->selectedFiles().constFirst();
+    return platform::questions().chooseFile(*dialog);
 }
 
 void chooseFileFor(QWidget* parent, QPushButton* button, FileKind kind, QLineEdit* field,

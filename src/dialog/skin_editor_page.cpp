@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialog/skin_editor_page.h"
 
-#include <QColorDialog>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDatabase>
-#include <QFontDialog>
 #include <QFontInfo>
 #include <QLabel>
 #include <QMouseEvent>
@@ -22,6 +20,7 @@
 #include "platform/message_box.h"
 #include "platform/paths.h"
 #include "platform/qt_text.h"
+#include "platform/questions.h"
 #include "platform/translate.h"
 #include "skin/picture_decode.h"
 #include "skin/skin_font.h"
@@ -102,8 +101,7 @@ QString chooseSkinFile(QWidget* parent) {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("ksf"));
     dialog.selectFile(QStringLiteral("skin.ksf"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().constFirst();
+    return platform::questions().chooseFile(dialog);
 }
 
 // Whether the font chooser answered with the font it was opened on.
@@ -159,15 +157,10 @@ SkinEditorPage::SkinEditorPage(QWidget* parent)
     : DialogPage(parent), ui_(std::make_unique<Ui::SkinEditorPageForm>()), model_(&measureText),
       chooseFile_([this](FileKind kind) { return chooseFile(this, kind, QString()); }),
       chooseSaveFile_([this] { return chooseSkinFile(this); }),
-      chooseFont_([this](const QFont& initial) -> std::optional<QFont> {
-          bool ok = false;
-          const QFont f = QFontDialog::getFont(&ok, initial, this);
-          return ok ? std::optional(f) : std::nullopt;
-      }),
-      chooseColor_([this](QColor initial) -> std::optional<QColor> {
-          const QColor c = QColorDialog::getColor(initial, this);
-          return c.isValid() ? std::optional(c) : std::nullopt;
-      }) {
+      chooseFont_(
+          [this](const QFont& initial) { return platform::questions().chooseFont(initial, this); }),
+      chooseColor_(
+          [this](QColor initial) { return platform::questions().chooseColor(initial, this); }) {
     ui_->setupUi(this);
     keepLabelsPlain(this);
     // A skin larger than the panel scrolls inside it, still at its real size;

@@ -427,7 +427,7 @@ class AlarmFiringTest : public QObject {
         connect(&inside(w).messageBar(), &kok::signal::MessageBar::showingChanged, this,
                 [&](bool showing) { shown += showing ? 1 : 0; });
         w.show();
-        QTRY_COMPARE_WITH_TIMEOUT(shown, 1, 4000);
+        QTRY_COMPARE_WITH_TIMEOUT(shown, 1, 30000);
         QTest::qWait(1500); // the rest of the warning's wait and a check after it
         QCOMPARE(shown, 1);
     }

@@ -11,7 +11,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStackedWidget>
-#include <QTimer>
 #include <QtTest>
 
 #include "clock/clock_window.h"
@@ -20,6 +19,7 @@
 #include "support/form_part.h"
 #include "support/program_folder.h"
 #include "support/qt_test_main.h"
+#include "support/scripted_answers.h"
 #include "ui/dialog/fake_clock_link.h"
 
 using kok::dialog::SettingsDialog;
@@ -44,28 +44,6 @@ QString accessibleName(QObject* w) {
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
     return a ? a->text(QAccessible::Name) : QString();
 }
-
-// Answers the discard question with the button of `role` while it lives.
-class DiscardAnswer {
-  public:
-    explicit DiscardAnswer(QMessageBox::ButtonRole role) {
-        QObject::connect(&poll_, &QTimer::timeout, &poll_, [this, role] {
-            for (QWidget* w : QApplication::topLevelWidgets()) {
-                auto* box = qobject_cast<QMessageBox*>(w);
-                if (!box || !box->isVisible() || box->objectName() != "kok_discard_question")
-                    continue;
-                ++asked;
-                for (QAbstractButton* b : box->buttons())
-                    if (box->buttonRole(b) == role) b->click();
-            }
-        });
-        poll_.start(10);
-    }
-    int asked = 0;
-
-  private:
-    QTimer poll_;
-};
 
 } // namespace
 
@@ -205,12 +183,15 @@ class DialogKeyboardTest : public QObject {
         }
         const std::string expected = kok::test::readBytes(keys::settingsFilePath());
 
-        DiscardAnswer answer(discard ? QMessageBox::DestructiveRole : QMessageBox::RejectRole);
+        kok::test::ScriptedAnswers answer;
+        if (asks)
+            answer.nextButton(discard ? QMessageBox::DestructiveRole : QMessageBox::RejectRole);
         if (byClose)
             dialog.close();
         else
             QTest::keyClick(&dialog, Qt::Key_Escape);
-        QCOMPARE(answer.asked, asks ? 1 : 0);
+        QCOMPARE(answer.asked.size(), asks ? 1 : 0);
+        if (asks) QCOMPARE(answer.asked[0].name, QString("kok_discard_question"));
         QCOMPARE(dialog.isVisible(), !discard);
         QCOMPARE(clock.reloads, discard ? 1 : 0);
         if (!discard && edit == "alarm") QCOMPARE(message->text(), loaded + "!");
