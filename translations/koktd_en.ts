@@ -120,6 +120,13 @@
     </message>
 </context>
 <context>
+    <name>Alarms</name>
+    <message>
+        <source>Пропущено: %1 — %2</source>
+        <translation>Missed: %1 — %2</translation>
+    </message>
+</context>
+<context>
     <name>ClockMenu</name>
     <message>
         <source> ч </source>
@@ -958,6 +965,17 @@ The timers cannot be used.</translation>
     </message>
 </context>
 <context>
+    <name>Stopwatch</name>
+    <message>
+        <source>Таймер прямого отсчёта: щелчок — пуск или остановка со сбросом, двойной щелчок — пуск или остановка</source>
+        <translation>Stopwatch: click to start, or to stop and reset; double-click to start or stop</translation>
+    </message>
+    <message>
+        <source>Таймер прямого отсчёта: щелчок — пуск, пауза или продолжение, двойной щелчок — пуск или остановка</source>
+        <translation>Stopwatch: click to start, pause or resume; double-click to start or stop</translation>
+    </message>
+</context>
+<context>
     <name>StopwatchPage</name>
     <message>
         <source>  [с </source>
@@ -1078,10 +1096,6 @@ The timers cannot be used.</translation>
     <message>
         <source>Таймер прямого отсчёта</source>
         <translation>Stopwatch</translation>
-    </message>
-    <message>
-        <source>Таймер прямого отсчёта: щелчок — пуск, пауза или продолжение, двойной щелчок — пуск или остановка</source>
-        <translation>Stopwatch: click to start, pause or resume; double-click to start or stop</translation>
     </message>
 </context>
 <context>

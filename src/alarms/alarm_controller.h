@@ -6,6 +6,7 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "alarms/alarm_check.h"
 #include "alarms/alarm_slots.h"
@@ -53,6 +54,12 @@ class AlarmController : public QObject {
                     clock::ClockSurface& surface, std::function<void()> repaintNow,
                     QObject* parent = nullptr);
 
+    // Once-alarms the check has just switched off, for a dialog that edits
+    // the slots meanwhile.
+    void setSwitchedOff(std::function<void(const std::vector<int>&)> switchedOff) {
+        switchedOff_ = std::move(switchedOff);
+    }
+
     // The alarm part of the window's show-time load.
     void load(const settings::IniFile& ini);
     void tt_alarmTimer();
@@ -64,7 +71,7 @@ class AlarmController : public QObject {
 
   private:
     const AlarmSettings& currentSettings();
-    // Shows the first missed once-alarm that waits, unless a bar shows.
+    // Shows the first missed alarm that waits, unless a bar shows.
     void showMissedAlarm();
 
     AlarmParts ui_;
@@ -72,8 +79,13 @@ class AlarmController : public QObject {
     signal::MessageBar& bar_;
     clock::ClockSurface& surface_;
     std::function<void()> repaintNow_;
+    std::function<void(const std::vector<int>&)> switchedOff_;
     AlarmCheck check_;
-    std::deque<int> missed_; // missed once-alarms not shown yet
+    struct Missed {
+        int slot;
+        int dueSecondOfDay;
+    };
+    std::deque<Missed> missed_; // missed alarms not shown yet
     int periodSeconds_ = 5;
     platform::FileCache<AlarmSettings> settings_;
 };

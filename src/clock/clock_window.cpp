@@ -14,6 +14,7 @@
 
 #include "alarms/alarm_controller.h"
 #include "alarms/event_firing.h"
+#include "clock/image_button.h"
 #include "clock/indicator_label.h"
 #include "face/program_control.h"
 #include "face/time_text.h"
@@ -54,7 +55,8 @@ ClockWindow::ClockWindow(QString firstArgument, QWidget* parent)
         *firing_, *messageBar_, *this, [this] { repaint(); });
     timers_ = std::make_unique<timers::Timers>(
         timers::TimerParts{ui_.tt_countdown, ui_.tt_timer, ui_.tt_locker, ui_.mt_start_cdn,
-                           ui_.mt_start_tmr, ui_.mt_mode_stop, ui_.mt_mode_pause, ui_.m_timers},
+                           ui_.mt_start_tmr, ui_.mt_mode_stop, ui_.mt_mode_pause, ui_.m_timers,
+                           ui_.i_timer},
         *this, *firing_, [this] { repaint(); });
     connectComponents();
     FormCreate();
@@ -96,6 +98,12 @@ void ClockWindow::setSettingsDialog(face::SettingsView* dialog) {
     });
     timers_->countdown().setChanged([this] {
         if (settingsDialogVisible()) dialog_->refreshCountdownPage();
+    });
+    timers_->stopwatch().setModeChanged([this](bool stopMode) {
+        if (settingsDialogVisible()) dialog_->showStopwatchMode(stopMode);
+    });
+    alarms_->setSwitchedOff([this](const std::vector<int>& switchedOff) {
+        if (settingsDialogVisible()) dialog_->alarmsSwitchedOff(switchedOff);
     });
 }
 

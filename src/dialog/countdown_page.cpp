@@ -91,6 +91,7 @@ void CountdownPage::e_timeformatChange() {
          {std::pair{h, ui_->a_hrs_cdn}, std::pair{m, ui_->a_min_cdn}, std::pair{s, ui_->a_sec_cdn}})
         if (value) followField(arrows, *value);
     if (durationGuard_) return;
+    durationEdited_ = true;
     fieldsTypedLast_ = true;
     // A field that holds no number yet waits until it is left.
     const std::optional<int> total =
@@ -106,6 +107,7 @@ void CountdownPage::e_secsChange() {
     const std::optional<int> total = fieldInteger(ui_->e_secs);
     if (total) followField(ui_->a_secs, *total);
     if (durationGuard_) return;
+    durationEdited_ = true;
     fieldsTypedLast_ = false;
     if (!total) return; // until it is left
     durationGuard_ = true;
@@ -117,6 +119,7 @@ void CountdownPage::e_secsChange() {
 }
 
 void CountdownPage::settleFields() {
+    if (!durationEdited_) return;
     const Duration d =
         settledFields(ui_->e_hrs_cdn->text().toStdString(), ui_->e_min_cdn->text().toStdString(),
                       ui_->e_sec_cdn->text().toStdString());
@@ -129,15 +132,18 @@ void CountdownPage::settleFields() {
 }
 
 void CountdownPage::settleTotal() {
+    if (!durationEdited_) return;
     ui_->e_secs->setText(QString::number(settledTotal(ui_->e_secs->text().toStdString())));
     e_secsChange();
 }
 
 void CountdownPage::numberChange(QLineEdit* field, QSpinBox* arrows) {
+    numbersEdited_.insert(field);
     if (const std::optional<int> value = fieldInteger(field)) followField(arrows, *value);
 }
 
 void CountdownPage::settleNumber(QLineEdit* field, QSpinBox* arrows) {
+    if (!numbersEdited_.contains(field)) return;
     const std::optional<int> value = fieldInteger(field);
     field->setText(
         QString::number(value ? std::clamp(*value, arrows->minimum(), arrows->maximum()) : 0));
@@ -245,6 +251,10 @@ void CountdownPage::load(const settings::IniUpdate& file, SettingsGroup group) {
     ui_->e_message_cdn->setText(
         text(keys::kMessage, platform::trText("Defaults", defaults::kMessage)));
     updateEnabled();
+    // What was loaded stands as it is, even outside the page's limits, until
+    // the user edits it: a hand-set value survives an OK made for something else.
+    durationEdited_ = false;
+    numbersEdited_.clear();
 }
 
 void CountdownPage::save(settings::IniUpdate& file, SettingsGroup group) const {

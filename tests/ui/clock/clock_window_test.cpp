@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCursor>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,6 +10,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
 #include <QtTest>
@@ -410,34 +412,132 @@ class ClockWindowTest : public QObject {
             QVERIFY2(!part<QAction>(w, item)->isVisible(), item);
     }
 
-    // A once-alarm slept through shows its message alone and is switched off;
-    // dismissing it within the warning lock leaves the check, with no slot on, stopped.
-    void aMissedOnceAlarmShowsItsMessageOnly() {
+    // An alarm the clock's time jumped past (a suspend, a time change) by more
+    // than the late limit shows its message alone, saying when it was due: a
+    // once-alarm is switched off, and dismissing it within the warning lock
+    // leaves the check, with no slot on, stopped; a dated one stays on.
+    void aMissedAlarmShowsItsMessageOnly_data() {
+        QTest::addColumn<QString>("regularity");
+        QTest::addColumn<int>("useAfter");
+        QTest::newRow("once") << "0_atOnce" << 0;
+        QTest::newRow("on the date") << "0_atDate" << 1;
+    }
+    void aMissedAlarmShowsItsMessageOnly() {
+        QFETCH(QString, regularity);
+        QFETCH(int, useAfter);
         kok::test::FixedTimeZone zone;
         kok::test::ProgramFolder folder;
-        kok::test::TestClock clock(2026, 12, 8, 23, 0, 0);
+        kok::test::TestClock clock(2026, 12, 9, 6, 59, 30);
         const auto started = folder / "started";
         kok::settings::openSettings().update([&](kok::settings::IniUpdate& file) {
             for (const auto& [key, value] :
-                 {std::pair{"0_Use", 1}, {"0_atOnce", 1}, {"0_Hour", 7}, {"0_Start", 1}})
+                 {std::pair{"0_Use", 1}, {"0_Hour", 7}, {"0_Minute", 0}, {"0_Start", 1}})
                 file.writeInteger("kOk:TD:Alarms", key, value);
+            file.writeInteger("kOk:TD:Alarms", regularity.toStdString(), 1);
+            file.writeString("kOk:TD:Alarms", "0_Date", "09.12");
             file.writeString("kOk:TD:Alarms", "0_App", "touch " + started.string());
-            file.writeString("kOk:TD:Alarms", "0_Message", "Missed");
+            file.writeString("kOk:TD:Alarms", "0_Message", "<b>Wake</b> %1");
         });
         ClockWindow w("");
         w.show();
         auto* check = part<kok::platform::TickTimer>(w, "tt_alarm");
-        clock.set(2026, 12, 9, 9, 0, 0);
+        clock.set(2026, 12, 9, 8, 30, 0);
         QVERIFY(QMetaObject::invokeMethod(check, "timeout"));
         QVERIFY(inside(w).messageBar().showing());
-        QCOMPARE(part<QLabel>(w, "p_messager")->text(), QString("Missed"));
-        QCOMPARE(kok::settings::openSettings().readInteger("kOk:TD:Alarms", "0_Use", -1), 0);
+        QCOMPARE(part<QLabel>(w, "p_messager")->text(),
+                 QString::fromUtf8("Пропущено: 07:00 — <b>Wake</b> %1"));
+        QCOMPARE(part<QLabel>(w, "p_messager")->textFormat(), Qt::PlainText);
+        QCOMPARE(kok::settings::openSettings().readInteger("kOk:TD:Alarms", "0_Use", -1), useAfter);
         QTest::qWait(300);
         QVERIFY(!std::filesystem::exists(started));
 
         part<kok::signal::WarningLock>(w, "tt_locker")->start();
         inside(w).messageBar().p_messagerClick();
-        QVERIFY(!check->isActive());
+        QCOMPARE(check->isActive(), useAfter == 1);
+        if (useAfter == 0) return;
+        // A dated alarm is shown once: the next check finds nothing more to report.
+        clock.set(2026, 12, 9, 8, 31, 0);
+        QVERIFY(QMetaObject::invokeMethod(check, "timeout"));
+        QVERIFY(!inside(w).messageBar().showing());
+    }
+
+    // A once-alarm that rings while the dialog is open stays off after OK,
+    // unless the user switches it on again in the dialog; a weekly one stays on.
+    void aRungOnceAlarmStaysOffAfterOk_data() {
+        QTest::addColumn<bool>("switchedOnAgain");
+        QTest::newRow("left alone") << false;
+        QTest::newRow("switched on again") << true;
+    }
+    void aRungOnceAlarmStaysOffAfterOk() {
+        QFETCH(bool, switchedOnAgain);
+        kok::test::FixedTimeZone zone;
+        kok::test::ProgramFolder folder;
+        kok::test::TestClock clock(2026, 12, 9, 7, 59, 0);
+        writeSettingsText("[kOk:TD:Alarms]\r\n0_Use=1\r\n0_atOnce=1\r\n0_Hour=8\r\n"
+                          "0_Sound=0\r\n0_Beep=0\r\n1_Use=1\r\n1_atWeek=1\r\n1_Hour=9\r\n");
+        ClockWindow w("");
+        SettingsDialog dialog(w);
+        w.setSettingsDialog(&dialog);
+        w.show();
+        for (int i = 0; i < 6; ++i)
+            QVERIFY(QMetaObject::invokeMethod(&dialog, "tt_lockerTimer"));
+        dialog.openSection(SettingsDialog::Alarm);
+        auto* on = part<QCheckBox>(dialog, "o_alarm_on");
+        QVERIFY(on->isChecked());
+
+        clock.set(2026, 12, 9, 8, 0, 0);
+        QVERIFY(
+            QMetaObject::invokeMethod(part<kok::platform::TickTimer>(w, "tt_alarm"), "timeout"));
+        QVERIFY(inside(w).messageBar().showing());
+        QCOMPARE(kok::settings::openSettings().readInteger("kOk:TD:Alarms", "0_Use", -1), 0);
+        inside(w).messageBar().p_messagerClick();
+        QVERIFY(!on->isChecked()); // the page shows what the check did
+        if (switchedOnAgain) on->click();
+        part<QPushButton>(dialog, "c_ok")->click();
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(kok::settings::openSettings().readInteger("kOk:TD:Alarms", "0_Use", -1),
+                 switchedOnAgain ? 1 : 0);
+        QCOMPARE(kok::settings::openSettings().readInteger("kOk:TD:Alarms", "1_Use", -1), 1);
+        QCOMPARE(part<QAction>(w, "ma_0")->isChecked(), switchedOnAgain);
+    }
+
+    // The timer button's mode chosen from the menu while the dialog shows is
+    // what its page shows and OK stores; the button's tooltip says what a
+    // click does in the mode, wherever the mode was chosen.
+    void timerButtonModeFromMenuPageAndTooltip() {
+        writeSettingsText("[kOk:TD:Timer]\r\nTerminate=1\r\n");
+        ClockWindow w("");
+        SettingsDialog dialog(w);
+        w.setSettingsDialog(&dialog);
+        w.show();
+        auto* button = part<ImageButton>(w, "i_timer");
+        const QString stopTip = button->toolTip();
+        QVERIFY(stopTip.contains(QString::fromUtf8("остановка со сбросом")));
+        QVERIFY(!stopTip.contains(QString::fromUtf8("пауза")));
+        for (int i = 0; i < 6; ++i)
+            QVERIFY(QMetaObject::invokeMethod(&dialog, "tt_lockerTimer"));
+        dialog.openSection(SettingsDialog::Timer);
+        auto* pauseRadio = part<QRadioButton>(dialog, "o_pause");
+        auto* stopRadio = part<QRadioButton>(dialog, "o_stop");
+        QVERIFY(stopRadio->isChecked());
+
+        part<QAction>(w, "mt_mode_pause")->trigger();
+        QVERIFY(pauseRadio->isChecked());
+        const QString pauseTip = button->toolTip();
+        QVERIFY(pauseTip.contains(QString::fromUtf8("пауза или продолжение")));
+        part<QPushButton>(dialog, "c_ok")->click();
+        QCOMPARE(ini.readInteger("kOk:TD:Timer", "Terminate", -1), 0);
+        QCOMPARE(button->toolTip(), pauseTip);
+        QVERIFY(part<QAction>(w, "mt_mode_pause")->isChecked());
+
+        // Chosen in the dialog, the mode reaches the menu and the tooltip at OK.
+        dialog.openSection(SettingsDialog::Timer);
+        QVERIFY(pauseRadio->isChecked());
+        stopRadio->click();
+        part<QPushButton>(dialog, "c_ok")->click();
+        QCOMPARE(ini.readInteger("kOk:TD:Timer", "Terminate", -1), 1);
+        QCOMPARE(button->toolTip(), stopTip);
+        QVERIFY(part<QAction>(w, "mt_mode_stop")->isChecked());
     }
 
     void failedWritesAreReportedOrHideTheItem() {

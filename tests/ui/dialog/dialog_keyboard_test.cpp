@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStackedWidget>
 #include <QtTest>
 
@@ -153,6 +154,9 @@ class DialogKeyboardTest : public QObject {
         QTest::newRow("window closed over an edit") << "countdown" << false << true << true;
         // The dialog only hides: the skin being built is there when it opens again.
         QTest::newRow("skin being built: closes") << "skin" << true << false << false;
+        // Values the page shows another way are not edits until changed.
+        QTest::newRow("odd slot viewed: closes") << "view odd" << true << false << false;
+        QTest::newRow("odd slot changed, discard") << "change odd" << true << false << true;
     }
     void escAsksOnlyOverEdits() {
         QFETCH(QString, edit);
@@ -161,6 +165,8 @@ class DialogKeyboardTest : public QObject {
         QFETCH(bool, asks);
         kok::test::ProgramFolder folder;
         const std::string before = "[kOk:TD:Alarms]\r\n0_Use=1\r\n0_Hour=7\r\n"
+                                   "2_Use=2\r\n2_Type=7\r\n2_Beep=2\r\n2_atWeek=2\r\n"
+                                   "2_atWeekDay_3=5\r\n"
                                    "[kOk:TD:Timer]\r\nCountDown=300\r\nSaved_2=00:01:00\r\n";
         kok::test::writeBytes(keys::settingsFilePath(), before);
         FakeClockLink clock;
@@ -174,6 +180,8 @@ class DialogKeyboardTest : public QObject {
         if (edit == "alarm back") message->setText(loaded);
         if (edit == "countdown") QTest::keyClicks(part<QLineEdit>(dialog, "e_secs"), "0");
         if (edit == "clear") part<QPushButton>(dialog, "b_clear")->click();
+        if (edit.endsWith("odd")) part<QComboBox>(dialog, "c_alarms")->setCurrentIndex(2);
+        if (edit == "change odd") part<QRadioButton>(dialog, "o_3_alarm")->click();
         auto* skinName = part<QLineEdit>(dialog, "e_name");
         if (edit == "skin") {
             dialog.openSection(SettingsDialog::Editor);
