@@ -33,6 +33,9 @@ class XdgAutostartStore final : public RunKeyStore {
 
     std::filesystem::path entryPath(std::string_view name) const;
 
+    // The entry's icon: the program's own, by its name in the icon theme.
+    static constexpr std::string_view kIconName = KOKTD_APP_ID;
+
   private:
     std::filesystem::path folder_;
 };
@@ -43,6 +46,9 @@ class XdgAutostartStore final : public RunKeyStore {
 std::vector<std::string> splitCommandLine(std::string_view commandLine);
 // The program always in quotes, the other arguments only where they need them.
 std::string joinCommandLine(const std::vector<std::string>& arguments);
+
+// A text as a string value of a desktop entry (TryExec): backslash escapes.
+std::string desktopStringValue(std::string_view text);
 
 // A command line as the Exec key of a desktop entry, quoted by the rules of
 // the freedesktop Desktop Entry rules, and back.

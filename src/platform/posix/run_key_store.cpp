@@ -52,11 +52,16 @@ void XdgAutostartStore::write(std::string_view name, std::string_view commandLin
                         std::string(name) +
                         "\n"
                         "Comment=Desktop clock with alarms, countdown and stopwatch\n"
-                        "Exec=" +
-                        desktopExecEscape(commandLine) +
-                        "\n"
-                        "Terminal=false\n"
-                        "X-GNOME-Autostart-enabled=true\n";
+                        "Icon=" +
+                        std::string(kIconName) + "\n";
+    // A desktop skips the entry once its program is gone (a removed package),
+    // rather than failing to start it at every login.
+    if (const auto args = splitCommandLine(commandLine); !args.empty())
+        entry += "TryExec=" + desktopStringValue(args.front()) + "\n";
+    entry += "Exec=" + desktopExecEscape(commandLine) +
+             "\n"
+             "Terminal=false\n"
+             "X-GNOME-Autostart-enabled=true\n";
     writeFileAtomically(entryPath(name), entry);
 }
 
@@ -214,6 +219,10 @@ std::vector<std::string> execArguments(std::string_view exec) {
 }
 
 } // namespace
+
+std::string desktopStringValue(std::string_view text) {
+    return asStringValue(text);
+}
 
 std::string desktopExecEscape(std::string_view commandLine) {
     std::string exec;
