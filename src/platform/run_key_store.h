@@ -33,9 +33,6 @@ class XdgAutostartStore final : public RunKeyStore {
 
     std::filesystem::path entryPath(std::string_view name) const;
 
-    // The entry's icon: the program's own, by its name in the icon theme.
-    static constexpr std::string_view kIconName = KOKTD_APP_ID;
-
   private:
     std::filesystem::path folder_;
 };

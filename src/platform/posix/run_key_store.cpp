@@ -8,6 +8,12 @@
 #include "platform/paths.h"
 
 namespace kok::platform {
+namespace {
+
+// The entry's icon: the program's own, by its name in the icon theme.
+constexpr std::string_view kIconName = KOKTD_APP_ID;
+
+} // namespace
 
 XdgAutostartStore::XdgAutostartStore(std::filesystem::path folder) : folder_(std::move(folder)) {}
 
