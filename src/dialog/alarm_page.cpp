@@ -51,6 +51,7 @@ AlarmPage::AlarmPage(const AlarmWorkingCopy& workingCopy, QWidget* parent)
     setFieldCaption(ui_->e_day, FieldCaption::Day);
     setFieldCaption(ui_->e_month, FieldCaption::Month);
     setFieldCaption(ui_->e_message_alarm, FieldCaption::Message);
+    limitToStorableLength(ui_->e_message_alarm);
     weekDays_ = {ui_->o_wd0, ui_->o_wd1, ui_->o_wd2, ui_->o_wd3,
                  ui_->o_wd4, ui_->o_wd5, ui_->o_wd6};
     patterns_ = {ui_->o_1_alarm, ui_->o_2_alarm, ui_->o_3_alarm, ui_->o_4_alarm};

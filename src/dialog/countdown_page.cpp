@@ -41,6 +41,7 @@ CountdownPage::CountdownPage(ClockLink& clock, QWidget* parent)
     setFieldCaption(ui_->e_min_cdn, FieldCaption::Minutes);
     setFieldCaption(ui_->e_sec_cdn, FieldCaption::Seconds);
     setFieldCaption(ui_->e_message_cdn, FieldCaption::Message);
+    limitToStorableLength(ui_->e_message_cdn);
     const std::pair<QLineEdit*, QSpinBox*> pairs[] = {
         {ui_->e_hrs_cdn, ui_->a_hrs_cdn},    {ui_->e_min_cdn, ui_->a_min_cdn},
         {ui_->e_sec_cdn, ui_->a_sec_cdn},    {ui_->e_secs, ui_->a_secs},

@@ -245,6 +245,8 @@ inline constexpr int kHeightCentreStripDefault = 250;
 inline constexpr int kHeightMin = 18; // the message page's range
 inline constexpr int kHeightMax = 250;
 inline constexpr int kFrequencyDefault = 250;
+inline constexpr int kFrequencyMin = 100; // the message page's range, in ms
+inline constexpr int kFrequencyMax = 1000;
 inline constexpr int kColorBGDefault = 13145700;
 inline constexpr int kColorFGDefault = 16777215;
 } // namespace message

@@ -10,6 +10,7 @@
 #include "app/restart.h"
 #include "clock/clock_window.h"
 #include "clock/image_button.h"
+#include "dialog/skin_check.h"
 #include "platform/file_io.h"
 #include "settings/autostart.h"
 #include "settings/keys.h"
@@ -146,6 +147,43 @@ class SkinLoaderTest : public QObject {
         QCOMPARE(part<QLabel>(w, "t_timer")->palette().color(QPalette::WindowText),
                  QColor(Qt::red));
         QVERIFY(QFile::exists(dir().filePath("skin.ksf"))); // an external one stays
+    }
+
+    // Sizes beyond any screen make the skin a broken one (the clock then
+    // falls back to a built-in skin); the largest allowed still loads.
+    void externalSkinWithSizesBeyondAnyScreenFails_data() {
+        QTest::addColumn<QByteArray>("description");
+        QTest::addColumn<bool>("loads");
+        QTest::newRow("widest form") << QByteArray("[rect.form]\r\nw=4096\r\nh=-4096") << true;
+        QTest::newRow("form INT_MAX wide")
+            << QByteArray("[rect.form]\r\nw=2147483647\r\nh=30") << false;
+        QTest::newRow("form one pixel too high") << QByteArray("[rect.form]\r\nh=4097") << false;
+        QTest::newRow("close button at INT_MAX")
+            << QByteArray("[rect.close]\r\nl=2147483647\r\nw=1\r\nh=1") << false;
+        QTest::newRow("time label above INT_MIN")
+            << QByteArray("[rect.time]\r\nt=-2147483648") << false;
+        QTest::newRow("timer label too wide") << QByteArray("[rect.timer]\r\nw=$7FFFFFFF") << false;
+        QTest::newRow("stopwatch area too high") << QByteArray("[rect.ding]\r\nh=100000") << false;
+        QTest::newRow("settings button too far left")
+            << QByteArray("[rect.settings]\r\nl=-5000") << false;
+        QTest::newRow("time font taller than any screen")
+            << QByteArray("[rect.time]\r\nz=-1000000") << false;
+    }
+    void externalSkinWithSizesBeyondAnyScreenFails() {
+        QFETCH(QByteArray, description);
+        QFETCH(bool, loads);
+        clock::ClockWindow w("");
+        writeExternalSkin({});
+        QFile ksf(dir().filePath("skin.ksf"));
+        QVERIFY(ksf.open(QIODevice::WriteOnly));
+        ksf.write(description + "\r\n");
+        ksf.close();
+        const auto load = [&] { skin::loadSkin(chosen(settings::IsXpFamily()), shaper(w)); };
+        if (loads)
+            load();
+        else
+            QVERIFY_THROWS_EXCEPTION(skin::SkinLoadError, load());
+        QCOMPARE(dialog::isWearableSkin((dir().path() + "/").toStdString()), loads);
     }
 
     // A missing face fails, and so does a picture of another format under a
