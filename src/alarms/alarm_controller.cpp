@@ -92,6 +92,8 @@ void AlarmController::showMissedAlarm() {
     const int slot = missed_.front();
     missed_.pop_front();
     bar_.ShowMessageBar(slot);
+    const AlarmSlot& s = currentSettings().slot[slot];
+    emit missedShown(slot, s.hour, s.minute);
     bar_.armDismissal();
 }
 
@@ -99,18 +101,6 @@ void AlarmController::showMissedAlarm() {
 const AlarmSettings& AlarmController::currentSettings() {
     return settings_.get(settings::settingsFilePath(),
                          [] { return readAlarmSettings(settings::openSettings().snapshot()); });
-}
-
-void AlarmController::ma_0Click(int slot) {
-    try {
-        settings::openSettings().writeFlag(keys::kName, keys::slotKey(slot, keys::kUse),
-                                           ui_.ma[slot]->isChecked());
-    } catch (const settings::WriteError&) {
-        for (QAction* a : {ui_.m_alarms, ui_.m_timers, ui_.m_separator_1, ui_.m_separator_2})
-            a->setVisible(false);
-        return;
-    }
-    surface_.reshow();
 }
 
 void AlarmController::onBarDismissed() {

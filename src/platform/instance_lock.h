@@ -35,8 +35,11 @@ class InstanceLock {
     InstanceLock& operator=(const InstanceLock&) = delete;
 
     bool otherRunning() const { return otherRunning_; }
+    // The private folder that holds the lock; empty when none could.
+    const std::filesystem::path& folder() const { return folder_; }
 
   private:
+    std::filesystem::path folder_;
     int fd_ = -1;
     bool otherRunning_ = true;
 };

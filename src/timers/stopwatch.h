@@ -62,6 +62,11 @@ class Stopwatch : public QObject {
     // Every start, stop, pause and resume, for the dialog's stopwatch page.
     void setChanged(std::function<void()> changed) { changed_ = std::move(changed); }
 
+    // The reading now while started, else empty.
+    QString readingText();
+    // A started stopwatch counts from zero again, keeping its run or pause.
+    void restartFromZero();
+
     void mt_start_tmrClick();
     void tt_timerTimer();
     void PauseStopwatch();

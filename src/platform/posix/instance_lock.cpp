@@ -66,16 +66,20 @@ InstanceLock::InstanceLock(const std::string& name, const LockFolders& folders) 
     bool opened = false;
     if (!folders.fixed.empty()) {
         opened = openLockFiles(folders.fixed, stem, gate, fd_);
+        if (opened) folder_ = folders.fixed;
     } else {
         // A folder that cannot hold the lock passes it on to the next one.
         if (isPrivateFolder(folders.runtime))
             opened = openLockFiles(folders.runtime, stem, gate, fd_);
+        if (opened) folder_ = folders.runtime;
         const std::filesystem::path made[] = {
             folders.shared.empty() ? folders.shared : folders.shared / ("koktd-" + uid),
             folders.home.empty() ? folders.home : folders.home / ".koktd"};
         for (const auto& dir : made)
-            if (!opened && !dir.empty() && makePrivateFolder(dir))
+            if (!opened && !dir.empty() && makePrivateFolder(dir)) {
                 opened = openLockFiles(dir, stem, gate, fd_);
+                if (opened) folder_ = dir;
+            }
     }
     if (!opened) {
         fd_ = -1;

@@ -18,6 +18,7 @@
 #include "skin/form_shaper.h"
 #include "skin/skin_loader.h"
 #include "support/clock_window_inside.h"
+#include "support/composed_clock.h"
 #include "support/form_part.h"
 #include "support/message_catcher.h"
 #include "support/program_folder.h"
@@ -65,7 +66,7 @@ class SkinLoaderTest : public QObject {
     void cleanup() { programFolder_.reset(); }
 
     void emptySettingsGiveTheExtendedSkin() {
-        clock::ClockWindow w("");
+        kok::test::ComposedClock w("");
         QCOMPARE(w.size(), QSize(125, 28));
         QVERIFY(shaper(w).ShapeActive());
         QCOMPARE(w.mask().boundingRect(), QRect(0, 0, 124, 27));
@@ -97,7 +98,7 @@ class SkinLoaderTest : public QObject {
         const bool xp = settings::IsXpFamily();
         auto ini = settings::openSettings();
         ini.writeString(skins::kName, skins::familyKey(!xp, skins::kSkinName), "def");
-        clock::ClockWindow w("");
+        kok::test::ComposedClock w("");
         QCOMPARE(w.size(), QSize(125, 28));
 
         ini.writeString(skins::kName, skins::familyKey(xp, skins::kSkinName), "def");
@@ -112,7 +113,7 @@ class SkinLoaderTest : public QObject {
     }
 
     void unknownBuiltinNameFails() {
-        clock::ClockWindow w("");
+        kok::test::ComposedClock w("");
         const bool xp = settings::IsXpFamily();
         settings::openSettings().writeString(skins::kName, skins::familyKey(xp, skins::kSkinName),
                                              "blue");
@@ -120,7 +121,7 @@ class SkinLoaderTest : public QObject {
     }
 
     void externalSkinWithoutDescriptionTakesTheDefaults() {
-        clock::ClockWindow w("");
+        kok::test::ComposedClock w("");
         writeExternalSkin({});
         w.putSkinBack();
         QCOMPARE(w.size(), QSize(250, 250));
@@ -132,7 +133,7 @@ class SkinLoaderTest : public QObject {
     }
 
     void externalSkinWithItsDescription() {
-        clock::ClockWindow w("");
+        kok::test::ComposedClock w("");
         writeExternalSkin({});
         QFile ksf(dir().filePath("skin.ksf"));
         QVERIFY(ksf.open(QIODevice::WriteOnly));
@@ -151,7 +152,7 @@ class SkinLoaderTest : public QObject {
     // A missing face fails, and so does a picture of another format under a
     // bitmap's name: skin pictures are Windows bitmaps only.
     void externalSkinWithoutABitmapFaceFails() {
-        clock::ClockWindow w("");
+        kok::test::ComposedClock w("");
         writeExternalSkin({"face"});
         QVERIFY_THROWS_EXCEPTION(skin::SkinLoadError,
                                  skin::loadSkin(chosen(settings::IsXpFamily()), shaper(w)));
@@ -163,7 +164,7 @@ class SkinLoaderTest : public QObject {
     }
 
     void externalSkinWithoutPathFails() {
-        clock::ClockWindow w("");
+        kok::test::ComposedClock w("");
         const bool xp = settings::IsXpFamily();
         settings::openSettings().writeInteger(skins::kName, skins::familyKey(xp, skins::kSkinExt),
                                               1);
@@ -184,7 +185,7 @@ class SkinLoaderTest : public QObject {
             std::filesystem::permissions(path, std::filesystem::perms::owner_read);
         }
         test::MessageCatcher messages;
-        clock::ClockWindow w("");
+        kok::test::ComposedClock w("");
         QCOMPARE(w.size(), QSize(126, 18)); // the "def" skin
         QCOMPARE(messages.texts, QStringList());
         QVERIFY(!app::terminationRequested());
@@ -192,7 +193,7 @@ class SkinLoaderTest : public QObject {
     }
 
     void maskBesideTheProgramStandsInForAMissingOne() {
-        clock::ClockWindow w("");
+        kok::test::ComposedClock w("");
         shaper(w).setShapeActive(false);
         writeExternalSkin({"mask"});
         const auto beside = settings::programFilePath("mask.bmp");
