@@ -700,8 +700,8 @@ The timers cannot be used.</translation>
         <translation>ON EVERY WORKSPACE</translation>
     </message>
     <message>
-        <source>УВЕДОМЛЕНИЯ НА РАБОЧЕМ СТОЛЕ</source>
-        <translation>DESKTOP NOTIFICATIONS</translation>
+        <source>ВСПЛЫВАЮЩИЕ УВЕДОМЛЕНИЯ</source>
+        <translation>POP-UP NOTIFICATIONS</translation>
     </message>
 </context>
 <context>
