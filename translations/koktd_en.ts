@@ -222,6 +222,47 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Использование: koktd [команда]
+Без команды запускает часы. Команда передаётся запущенным часам,
+а если их нет, часы запускаются и выполняют её.
+
+  --countdown [Ч:]ММ:СС   запустить обратный отсчёт заданной длины
+  --countdown stop        остановить обратный отсчёт
+  --stopwatch start|pause|resume|stop|reset   управлять секундомером
+  --alarm N on|off        включить или выключить будильник N (0-9)
+  --settings [раздел]     открыть настройки (options, alarm, countdown,
+                          stopwatch, message, skins, editor, info)
+  --show                  показать спрятанные часы
+  --quit                  закрыть часы
+  --status                напечатать состояние часов строками «ключ: значение»
+  --help                  эта справка
+  --version               версия программы
+</source>
+        <translation>Usage: koktd [command]
+Without a command, starts the clock. A command goes to the running clock;
+when none runs, a clock starts and carries it out.
+
+  --countdown [H:]MM:SS   start a countdown of this length
+  --countdown stop        stop the countdown
+  --stopwatch start|pause|resume|stop|reset   drive the stopwatch
+  --alarm N on|off        switch alarm N (0-9) on or off
+  --settings [section]    open the settings (options, alarm, countdown,
+                          stopwatch, message, skins, editor, info)
+  --show                  show the hidden clock
+  --quit                  close the clock
+  --status                print the clock's state as &quot;key: value&quot; lines
+  --help                  this help
+  --version               the program's version
+</translation>
+    </message>
+    <message>
+        <source>Запущенные часы не ответили на команду.</source>
+        <translation>The running clock did not answer the command.</translation>
+    </message>
+</context>
+<context>
     <name>CountdownPageForm</name>
     <message>
         <source> о т с ч ё т   в р е м е н и </source>
@@ -579,6 +620,41 @@ The timers cannot be used.</translation>
         <source>Внутренняя ошибка</source>
         <translation>Internal Error</translation>
     </message>
+    <message>
+        <source>Неизвестный параметр: %1</source>
+        <translation>Unknown option: %1</translation>
+    </message>
+    <message>
+        <source>Длительность отсчёта задаётся как [Ч:]ММ:СС, от 00:10 до 5:59:59: %1</source>
+        <translation>A countdown's length is [H:]MM:SS, from 00:10 to 5:59:59: %1</translation>
+    </message>
+    <message>
+        <source>Секундомер понимает start, pause, resume, stop или reset: %1</source>
+        <translation>The stopwatch takes start, pause, resume, stop or reset: %1</translation>
+    </message>
+    <message>
+        <source>Будильник задаётся номером от 0 до 9 и словом on или off: %1</source>
+        <translation>An alarm is given by its number, 0 to 9, and on or off: %1</translation>
+    </message>
+    <message>
+        <source>Неизвестный раздел настроек (options, alarm, countdown, stopwatch, message, skins, editor, info): %1</source>
+        <translation>Unknown settings section (options, alarm, countdown, stopwatch, message, skins, editor, info): %1</translation>
+    </message>
+    <message>
+        <source>Лишний параметр после команды: %1</source>
+        <translation>An extra argument after the command: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Notifications</name>
+    <message>
+        <source>Стоп</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Отложить</source>
+        <translation>Snooze</translation>
+    </message>
 </context>
 <context>
     <name>OptionsPage</name>
@@ -657,6 +733,14 @@ The timers cannot be used.</translation>
     <message>
         <source>...</source>
         <translation>...</translation>
+    </message>
+    <message>
+        <source>НА ВСЕХ РАБОЧИХ СТОЛАХ</source>
+        <translation>ON EVERY WORKSPACE</translation>
+    </message>
+    <message>
+        <source>ВСПЛЫВАЮЩИЕ УВЕДОМЛЕНИЯ</source>
+        <translation>POP-UP NOTIFICATIONS</translation>
     </message>
 </context>
 <context>

@@ -97,6 +97,7 @@ void AlarmController::showMissedAlarm() {
     missed_.pop_front();
     bar_.ShowMessageText(missedAlarmText(
         missed.dueSecondOfDay, signal::readEventMessage(settings::openSettings(), missed.slot)));
+    emit missedShown(missed.slot, int(missed.dueSecondOfDay / 3600), int(missed.dueSecondOfDay / 60 % 60));
     bar_.armDismissal();
 }
 
@@ -104,18 +105,6 @@ void AlarmController::showMissedAlarm() {
 const AlarmSettings& AlarmController::currentSettings() {
     return settings_.get(settings::settingsFilePath(),
                          [] { return readAlarmSettings(settings::openSettings().snapshot()); });
-}
-
-void AlarmController::ma_0Click(int slot) {
-    try {
-        settings::openSettings().writeFlag(keys::kName, keys::slotKey(slot, keys::kUse),
-                                           ui_.ma[slot]->isChecked());
-    } catch (const settings::WriteError&) {
-        for (QAction* a : {ui_.m_alarms, ui_.m_timers, ui_.m_separator_1, ui_.m_separator_2})
-            a->setVisible(false);
-        return;
-    }
-    surface_.reshow();
 }
 
 void AlarmController::onBarDismissed() {

@@ -63,11 +63,13 @@ class AlarmController : public QObject {
     // The alarm part of the window's show-time load.
     void load(const settings::IniFile& ini);
     void tt_alarmTimer();
-    // After Qt has toggled the item's check mark.
-    void ma_0Click(int slot);
     // The Message bar was dismissed: within the warning lock the next check
     // moves to second 1 of the next minute.
     void onBarDismissed();
+
+  signals:
+    // A missed once-alarm's bar shows: its slot and its time.
+    void missedShown(int slot, int hour, int minute);
 
   private:
     const AlarmSettings& currentSettings();

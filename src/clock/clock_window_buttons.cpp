@@ -42,6 +42,10 @@ void ClockWindow::connectButtons() {
     }
     connect(ui_.i_settings, &ImageButton::clicked, this, &ClockWindow::m_settingsClick);
     connect(ui_.i_close, &ImageButton::clicked, ui_.m_close, &QAction::trigger);
+}
+
+// The timer button drives the stopwatch by its mode.
+void ClockWindow::connectTimerButton() {
     connect(ui_.i_timer, &ImageButton::clicked, &timers_->stopwatch(),
             &timers::Stopwatch::i_timerClick);
     connect(ui_.i_timer, &ImageButton::doubleClicked, &timers_->stopwatch(),

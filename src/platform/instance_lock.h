@@ -36,8 +36,12 @@ class InstanceLock {
     InstanceLock& operator=(const InstanceLock&) = delete;
 
     bool otherRunning() const { return otherRunning_; }
+    // The first private folder that holds the lock (where the running clock
+    // listens for commands); empty when none could.
+    const std::filesystem::path& folder() const { return folder_; }
 
   private:
+    std::filesystem::path folder_;
     std::vector<int> fds_; // one lock file per folder, held until the process ends
     bool otherRunning_ = true;
 };

@@ -31,12 +31,17 @@ inline constexpr std::string_view kPosY = "PosY";
 inline constexpr std::string_view kPriority = "Priority";
 inline constexpr std::string_view kMagnet = "Magnet";
 inline constexpr std::string_view kWarnBeep = "WarnBeep";
+// Keys of this program alone; programs that do not know them pass them over.
+inline constexpr std::string_view kNotify = "Notify";           // desktop notifications
+inline constexpr std::string_view kAllDesktops = "AllDesktops"; // on every workspace
 // PosX on the Clock window: screen width - window width - this margin.
 inline constexpr int kPosXRightMargin = 70;
 inline constexpr int kPosYDefault = 0;
 inline constexpr int kPriorityDefault = 0;
 inline constexpr int kMagnetDefault = 1;
 inline constexpr int kWarnBeepDefault = 1;
+inline constexpr int kNotifyDefault = 1;
+inline constexpr int kAllDesktopsDefault = 1;
 } // namespace main_section
 
 namespace hour {

@@ -49,6 +49,7 @@ MessageBar::MessageBar(BarWindow& window, QLabel* panel, QTimer* tt_flash, QActi
 }
 
 void MessageBar::ShowMessageBar(int event) {
+    event_ = event;
     const settings::IniFile ini = settings::openSettings();
     show(ini, readEventMessage(ini, event));
 }

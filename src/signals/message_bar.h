@@ -41,6 +41,8 @@ class MessageBar : public QObject {
     void armDismissal();
     // Whether the bar shows and may be dismissed.
     bool showing() const { return showing_; }
+    // The event of the bar that shows or showed last.
+    int event() const { return event_; }
 
     // The dismissal: does nothing unless the bar shows.
     void p_messagerClick();
@@ -73,6 +75,7 @@ class MessageBar : public QObject {
     // Kept from one bar to the next.
     bool flashPhase_ = false;
     bool showing_ = false;
+    int event_ = -1;
 };
 
 } // namespace kok::signal

@@ -116,6 +116,20 @@ void Stopwatch::tt_timerTimer() {
     if (shown_) shown_(shown, now);
 }
 
+QString Stopwatch::readingText() {
+    if (!started_) return {};
+    const int now = platform::clock().now().secondOfDay();
+    return platform::qText(stopwatchText(stopwatchElapsed(reading(now), now)));
+}
+
+void Stopwatch::restartFromZero() {
+    if (!started_) return;
+    const bool wasPaused = paused();
+    StartStopwatch(true);
+    if (wasPaused) PauseStopwatch();
+    notifyChanged();
+}
+
 void Stopwatch::PauseStopwatch() {
     if (runState_ != Running) return; // only a running stopwatch pauses
     ui_.tt_timer->stop();

@@ -69,6 +69,11 @@ class Stopwatch : public QObject {
         modeChanged_ = std::move(modeChanged);
     }
 
+    // The reading now while started, else empty.
+    QString readingText();
+    // A started stopwatch counts from zero again, keeping its run or pause.
+    void restartFromZero();
+
     void mt_start_tmrClick();
     void tt_timerTimer();
     void PauseStopwatch();

@@ -21,6 +21,7 @@
 #   e2e_dialog_click FORM NAME  clicks a widget of the dialog $DLG by its form file
 #   e2e_ini_value FILE SECTION KEY  prints a value of an INI file
 #   e2e_open_menu X Y         right-clicks the clock at X,Y until its popup menu shows
+#   e2e_start_session_bus     a private session bus (none is reachable otherwise)
 #   e2e_start_a11y_bus        a private session bus with the accessibility bus on it, as a
 #                             screen reader has; $E2E_TEXTS reads it (see accessible_texts.py)
 # Everything started here is stopped when the script exits, and when it runs
@@ -64,6 +65,9 @@ export XDG_DATA_HOME="$E2E_WORK/data"
 export XDG_RUNTIME_DIR="$E2E_WORK/runtime"
 # Screenshots stay after the run, for a person to look at.
 SHOTS=${E2E_SHOT_DIR:-$E2E_WORK/shots}
+# No session bus unless a script starts its own: the clock must never reach
+# the user's desktop from a test, and runs without one as it always could.
+export DBUS_SESSION_BUS_ADDRESS="unix:path=$E2E_WORK/no-session-bus"
 mkdir -p "$KOKTD_LOCK_DIR" "$HOME" "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR" "$SHOTS"
 chmod 700 "$XDG_RUNTIME_DIR"
 E2E_PIDS=()
@@ -93,13 +97,16 @@ FAKETIME_LIB=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1
 e2e_need_faketime() { [ -f "$FAKETIME_LIB" ] || e2e_fail "libfaketime is not installed"; }
 
 E2E_TEXTS="$(dirname "${BASH_SOURCE[0]}")/accessible_texts.py"
-e2e_start_a11y_bus() {
+e2e_start_session_bus() {
     # Not --fork: a daemon leaves the script's process group.
     dbus-daemon --session --nofork --print-address=1 >"$E2E_WORK/dbus.address" 2>/dev/null &
     E2E_PIDS+=($!)
     e2e_wait_for 30 test -s "$E2E_WORK/dbus.address" || e2e_fail "dbus-daemon did not start"
     DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$E2E_WORK/dbus.address")
     export DBUS_SESSION_BUS_ADDRESS
+}
+e2e_start_a11y_bus() {
+    e2e_start_session_bus
     /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
     E2E_PIDS+=($!)
     export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1

@@ -89,6 +89,7 @@ InstanceLock::InstanceLock(const std::string& name, const LockFolders& folders) 
         ::flock(lock, LOCK_SH);
         ::flock(gate, LOCK_UN);
         ::close(gate);
+        if (fds_.empty()) folder_ = dir;
         fds_.push_back(lock);
     }
     if (fds_.empty()) {

@@ -22,6 +22,7 @@
 #include "app/restart.h"
 #include "clock/clock_window.h"
 #include "clock/image_button.h"
+#include "commands/clock_commands.h"
 #include "dialog/settings_dialog.h"
 #include "platform/tick_timer.h"
 #include "settings/ini_file.h"
@@ -29,6 +30,7 @@
 #include "signals/message_bar.h"
 #include "signals/warning_lock.h"
 #include "support/clock_window_inside.h"
+#include "support/composed_clock.h"
 #include "support/form_part.h"
 #include "support/message_catcher.h"
 #include "support/program_folder.h"
@@ -67,6 +69,20 @@ void hover(QWidget* w) {
     sendMouse(w, QEvent::MouseMove, Qt::NoButton, QPoint(2, 2));
 }
 
+// Counts one kind of event a widget receives.
+class EventCounter : public QObject {
+  public:
+    EventCounter(QEvent::Type type, int& count) : type_(type), count_(count) {}
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == type_) ++count_;
+        return false;
+    }
+
+  private:
+    QEvent::Type type_;
+    int& count_;
+};
+
 bool shows(const QLabel* label, const QPixmap& p) {
     return label->pixmap().cacheKey() == p.cacheKey();
 }
@@ -97,7 +113,7 @@ class ClockWindowTest : public QObject {
     // machine may hold this process back: the longest stall of this very loop,
     // measured as it runs, is allowed on top.
     void tickFollowsTheSecondBoundary() {
-        ClockWindow w(QString{});
+        kok::test::ComposedClock w(QString{});
         w.show();
         QString last = part<QLabel>(w, "t_time")->text();
         int changes = 0;
@@ -149,7 +165,7 @@ class ClockWindowTest : public QObject {
         QFETCH(QString, idleText);
         QFETCH(bool, uptime);
         writeSettingsText("[kOk:TD:Indicator]\r\n" + settings.toStdString() + "\r\n");
-        ClockWindow w(QString{});
+        kok::test::ComposedClock w(QString{});
         part<QLabel>(w, "t_timer")->setText("~");
         w.show();
         QCOMPARE(part<QTimer>(w, "tt_system")->isActive(), uptime);
@@ -162,7 +178,7 @@ class ClockWindowTest : public QObject {
     }
 
     void timersStayOffUntilTheFirstShow() {
-        ClockWindow w(QString{});
+        kok::test::ComposedClock w(QString{});
         for (QTimer* t : w.findChildren<QTimer*>())
             QVERIFY2(!t->isActive(), qPrintable(t->objectName()));
         QCOMPARE(w.findChild<QTimer*>("tt_locker")->interval(), 60000);
@@ -170,11 +186,11 @@ class ClockWindowTest : public QObject {
     }
 
     void autorunArmsTheRestartAndHoldsTheMenu() {
-        ClockWindow w(QStringLiteral("/autorun"));
+        kok::test::ComposedClock w(QStringLiteral("/autorun"));
         QVERIFY(part<QTimer>(w, "tt_rebooter")->isActive());
         QVERIFY(!inside(w).menuAutoPopup());
         part<QTimer>(w, "tt_rebooter")->stop(); // the test must not restart itself
-        ClockWindow plain(QStringLiteral("/AUTORUN"));
+        kok::test::ComposedClock plain(QStringLiteral("/AUTORUN"));
         QVERIFY(!part<QTimer>(plain, "tt_rebooter")->isActive());
         QVERIFY(inside(plain).menuAutoPopup());
     }
@@ -182,13 +198,13 @@ class ClockWindowTest : public QObject {
     void leftoverTimerStateIsDeletedWhenNothingRuns() {
         const auto state = kok::settings::programFilePath("kOkTD.timer");
         kok::test::writeBytes(state, "[kOk:TD:Timer:cdn]\r\n");
-        ClockWindow w(QString{});
+        kok::test::ComposedClock w(QString{});
         w.show();
         QVERIFY(!std::filesystem::exists(state));
     }
 
     void menuTree() {
-        ClockWindow w("");
+        kok::test::ComposedClock w("");
         auto names = [](const QMenu* m) {
             QStringList out;
             for (const QAction* a : m->actions())
@@ -248,7 +264,7 @@ class ClockWindowTest : public QObject {
     }
 
     void systemItemFollowsTheSkin() {
-        ClockWindow w(""); // the built-in "ext" skin has two indicators
+        kok::test::ComposedClock w(""); // the built-in "ext" skin has two indicators
         QVERIFY(part<QAction>(w, "m_system")->isVisible());
         inside(w).setSystemMenuVisible(false);
         QVERIFY(!part<QAction>(w, "m_system")->isVisible());
@@ -258,7 +274,7 @@ class ClockWindowTest : public QObject {
 
     void showTimeLoadAndHiding() {
         writeSettings({{"PosX", 123}, {"PosY", 45}, {"Priority", 1}, {"Magnet", 0}});
-        ClockWindow w("");
+        kok::test::ComposedClock w("");
         w.show();
         QCOMPARE(w.pos(), QPoint(123, 45));
         QVERIFY(part<QTimer>(w, "tt_priority")->isActive());
@@ -285,20 +301,20 @@ class ClockWindowTest : public QObject {
     void storedPositionOffEveryScreenComesBack() {
         const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
         {
-            ClockWindow w(""); // partly off the screen: kept as stored
+            kok::test::ComposedClock w(""); // partly off the screen: kept as stored
             const int partly = -(w.width() - 10);
             writeSettings({{"PosX", partly}, {"PosY", 40}});
             w.show();
             QCOMPARE(w.pos(), QPoint(partly, 40));
         }
         writeSettings({{"PosX", screen.width() + 500}, {"PosY", 40}});
-        ClockWindow w("");
+        kok::test::ComposedClock w("");
         w.show();
         QCOMPARE(w.pos(), QPoint(screen.width() - w.width(), 40));
     }
 
     void emptySettingsPlaceTheWindowTopRight() {
-        ClockWindow w("");
+        kok::test::ComposedClock w("");
         w.show();
         const int screenWidth = QGuiApplication::primaryScreen()->geometry().width();
         QCOMPARE(w.pos(), QPoint(screenWidth - w.width() - 70, 0));
@@ -310,7 +326,7 @@ class ClockWindowTest : public QObject {
     // puts it back where the Settings file says and writes nothing; OK stores it.
     void positionFieldsMoveTheClockUntilCancel() {
         writeSettingsText("[kOk:TD]\r\nPosX=100\r\nPosY=200\r\n");
-        ClockWindow w(QString{});
+        kok::test::ComposedClock w(QString{});
         w.show();
         SettingsDialog dialog(w);
         w.setSettingsDialog(&dialog);
@@ -334,7 +350,7 @@ class ClockWindowTest : public QObject {
 
     void dragSnapsAndStoresThePosition() {
         writeSettings({{"PosX", 100}, {"PosY", 100}});
-        ClockWindow w("");
+        kok::test::ComposedClock w("");
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
@@ -387,7 +403,7 @@ class ClockWindowTest : public QObject {
     void alarmSlotsInTheMenu() {
         writeSettingsText("[kOk:TD:Alarms]\r\n3_Use=1\r\n3_Hour=7\r\n3_Minute=5\r\n"
                           "5_Minute=30\r\n");
-        ClockWindow w("");
+        kok::test::ComposedClock w("");
         w.show();
         QAction* slot3 = part<QAction>(w, "ma_3");
         QAction* slot5 = part<QAction>(w, "ma_5");
@@ -438,7 +454,7 @@ class ClockWindowTest : public QObject {
             file.writeString("kOk:TD:Alarms", "0_App", "touch " + started.string());
             file.writeString("kOk:TD:Alarms", "0_Message", "<b>Wake</b> %1");
         });
-        ClockWindow w("");
+        kok::test::ComposedClock w("");
         w.show();
         auto* check = part<kok::platform::TickTimer>(w, "tt_alarm");
         clock.set(2026, 12, 9, 8, 30, 0);
@@ -475,7 +491,7 @@ class ClockWindowTest : public QObject {
         kok::test::TestClock clock(2026, 12, 9, 7, 59, 0);
         writeSettingsText("[kOk:TD:Alarms]\r\n0_Use=1\r\n0_atOnce=1\r\n0_Hour=8\r\n"
                           "0_Sound=0\r\n0_Beep=0\r\n1_Use=1\r\n1_atWeek=1\r\n1_Hour=9\r\n");
-        ClockWindow w("");
+        kok::test::ComposedClock w("");
         SettingsDialog dialog(w);
         w.setSettingsDialog(&dialog);
         w.show();
@@ -506,7 +522,7 @@ class ClockWindowTest : public QObject {
     // click does in the mode, wherever the mode was chosen.
     void timerButtonModeFromMenuPageAndTooltip() {
         writeSettingsText("[kOk:TD:Timer]\r\nTerminate=1\r\n");
-        ClockWindow w("");
+        kok::test::ComposedClock w("");
         SettingsDialog dialog(w);
         w.setSettingsDialog(&dialog);
         w.show();
@@ -541,7 +557,7 @@ class ClockWindowTest : public QObject {
     }
 
     void failedWritesAreReportedOrHideTheItem() {
-        ClockWindow w("");
+        kok::test::ComposedClock w("");
         inside(w).setSystemMenuVisible(true);
         w.show();
         makeSettingsUnwritable();
@@ -571,7 +587,7 @@ class ClockWindowTest : public QObject {
     void uptimeInTheSecondIndicator() {
         writeSettings({{"SystemTime", 1}}, "kOk:TD:Indicator");
         writeSettings({{"asZero", 1}}, "kOk:TD:Indicator");
-        ClockWindow w("");
+        kok::test::ComposedClock w("");
         inside(w).setSystemMenuVisible(true);
         w.show();
         QVERIFY(part<QAction>(w, "m_system")->isChecked());
@@ -587,7 +603,7 @@ class ClockWindowTest : public QObject {
     }
 
     void buttonPictures() {
-        ClockWindow w("");
+        kok::test::ComposedClock w("");
         // The built-in skin's pictures of one button all differ.
         const auto& pics = inside(w).buttonPictures();
         const QImage timer[] = {pics.timer_of.toImage(), pics.timer_on.toImage(),
@@ -656,7 +672,7 @@ class ClockWindowTest : public QObject {
     }
 
     void commandsOpenTheirSection() {
-        ClockWindow w("");
+        kok::test::ComposedClock w("");
         SettingsDialog dialog(w);
         w.setSettingsDialog(&dialog);
         w.show();
@@ -696,7 +712,7 @@ class ClockWindowTest : public QObject {
     // Cancel reaches the dialog built while it shows, and the item's section
     // is the one shown.
     void theSettingsDialogIsBuiltOnFirstOpen() {
-        ClockWindow w("");
+        kok::test::ComposedClock w("");
         kok::app::LazySettingsDialog dialog(w);
         w.setSettingsDialog(&dialog);
         w.show();
@@ -718,9 +734,71 @@ class ClockWindowTest : public QObject {
         QVERIFY(!dialog.isOpen());
     }
 
+    // The clock's commands change what the menu would and report it in the
+    // status; a change of settings reloads without hiding the window, and a
+    // hidden clock stays hidden through it.
+    void commandsReloadWithoutHidingAndReport() {
+        writeSettings({{"PosX", 40}, {"PosY", 50}});
+        writeSettings({{"CountDown", 100}}, "kOk:TD:Timer");
+        kok::test::ComposedClock w("");
+        w.show();
+        QCOMPARE(w.pos(), QPoint(40, 50));
+        int hides = 0;
+        EventCounter counter(QEvent::Hide, hides);
+        w.installEventFilter(&counter);
+        kok::commands::ClockCommands& c = w.parts().commands();
+
+        QVERIFY(c.switchAlarm(3, true));
+        QCOMPARE(ini.readInteger("kOk:TD:Alarms", "3_Use", 0), 1);
+        QVERIFY(part<QAction>(w, "ma_3")->isChecked());
+        part<QAction>(w, "ma_3")->trigger(); // the menu's switch, the same command
+        QCOMPARE(ini.readInteger("kOk:TD:Alarms", "3_Use", 1), 0);
+        writeSettings({{"PosX", 60}});
+        w.reloadSettings(); // the dialog's OK
+        QCOMPARE(w.pos(), QPoint(60, 50));
+
+        c.startCountdown(90);
+        QCOMPARE(ini.readInteger("kOk:TD:Timer", "CountDown", 0), 90);
+        QVERIFY(part<kok::platform::TickTimer>(w, "tt_countdown")->isActive());
+        const std::string left = c.status().countdownLeft;
+        QVERIFY2(left == "00:01:30" || left == "00:01:29", left.c_str());
+        c.stopCountdown();
+        QVERIFY(c.status().countdownLeft.empty());
+        QVERIFY(!part<kok::platform::TickTimer>(w, "tt_countdown")->isActive());
+
+        c.moveStopwatch(kok::commands::StopwatchMove::Start);
+        QVERIFY(part<kok::platform::TickTimer>(w, "tt_timer")->isActive());
+        QVERIFY(!c.status().stopwatch.empty());
+        c.moveStopwatch(kok::commands::StopwatchMove::Pause);
+        QVERIFY(QString::fromStdString(c.status().stopwatch).endsWith("(paused)"));
+        c.moveStopwatch(kok::commands::StopwatchMove::Stop);
+        QVERIFY(c.status().stopwatch.empty());
+        QCOMPARE(hides, 0);
+        QVERIFY(w.isVisible());
+
+        // Snooze without reminder minutes: five, in place of a pending reminder.
+        c.snooze(10);
+        auto* reminder = part<QTimer>(w, "tt_reminder");
+        QVERIFY(reminder->isActive());
+        QCOMPARE(reminder->interval(), 5 * 60000);
+        QVERIFY(part<QAction>(w, "m_noremind")->isVisible());
+        QCOMPARE(c.status().reminder, std::string("countdown"));
+        writeSettings({{"3_Remind", 2}}, "kOk:TD:Alarms");
+        c.snooze(3);
+        QCOMPARE(reminder->interval(), 2 * 60000);
+        QCOMPARE(c.status().reminder, std::string("alarm 3"));
+
+        c.hideFor(60);
+        QVERIFY(!w.isVisible());
+        c.settingsChanged();
+        QVERIFY(!w.isVisible());
+        c.showClock();
+        QVERIFY(w.isVisible());
+    }
+
     // Last: it asks the application to end, which only a running loop would do.
     void closingTheWindowEndsTheProgram() {
-        ClockWindow w("");
+        kok::test::ComposedClock w("");
         w.show();
         QVERIFY(!kok::app::terminationRequested());
         w.close();

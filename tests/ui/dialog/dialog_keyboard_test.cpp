@@ -17,6 +17,7 @@
 #include "clock/clock_window.h"
 #include "dialog/settings_dialog.h"
 #include "settings/settings_file.h"
+#include "support/composed_clock.h"
 #include "support/form_part.h"
 #include "support/program_folder.h"
 #include "support/qt_test_main.h"
@@ -128,7 +129,7 @@ class DialogKeyboardTest : public QObject {
                 QVERIFY2(!b->toolTip().isEmpty(), qPrintable(b->objectName()));
         QVERIFY(!part<QLabel>(dialog, "miniHelp")->toolTip().isEmpty());
 
-        kok::clock::ClockWindow window("");
+        kok::test::ComposedClock window("");
         window.show();
         for (const char* name : {"i_settings", "i_close", "i_timer"}) {
             QLabel* button = part<QLabel>(window, name);

@@ -25,6 +25,7 @@
 #include "settings/settings_file.h"
 #include "skin/form_shaper.h"
 #include "skin/skin_loader.h"
+#include "support/composed_clock.h"
 #include "support/form_part.h"
 #include "support/message_catcher.h"
 #include "support/program_folder.h"
@@ -210,7 +211,7 @@ class SkinEditorTest : public QObject {
         ini.writeInteger(skins::kName, skins::familyKey(xp, skins::kSkinExt), 1);
         ini.writeString(skins::kName, skins::familyKey(xp, skins::kSkinPath),
                         (saved.path() + "/").toStdString());
-        kok::clock::ClockWindow clock("");
+        kok::test::ComposedClock clock("");
         QCOMPARE(clock.size(), QSize(150, 40));
         QVERIFY(part<kok::skin::FormShaper>(clock, "f_shape")->ShapeActive());
         QCOMPARE(clock.mask().boundingRect(), QRect(0, 0, 149, 40));

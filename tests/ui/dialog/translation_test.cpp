@@ -18,6 +18,7 @@
 #include "clock/clock_window.h"
 #include "dialog/settings_dialog.h"
 #include "settings/settings_file.h"
+#include "support/composed_clock.h"
 #include "support/form_part.h"
 #include "support/program_folder.h"
 #include "support/qt_test_main.h"
@@ -189,7 +190,7 @@ class TranslationTest : public QObject {
                               "[kOk:TD:Timer]\r\nCountDown=300\r\n");
         QStringList shown;
         {
-            kok::clock::ClockWindow clock{QString{}};
+            kok::test::ComposedClock clock{QString{}};
             collectMenu(*part<QMenu>(clock, "menu"), shown);
             collectWidgets(clock, shown);
         }

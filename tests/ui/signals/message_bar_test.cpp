@@ -18,6 +18,7 @@
 #include "signals/message_bar.h"
 #include "skin/form_shaper.h"
 #include "support/clock_window_inside.h"
+#include "support/composed_clock.h"
 #include "support/form_part.h"
 #include "support/qt_test_main.h"
 #include "support/temp_dir.h"
@@ -101,7 +102,7 @@ class MessageBarTest : public QObject {
                           "[kOk:TD:Timer]\r\nMessage=Time is up\r\n"
                           "[kOk:TD:Message]\r\n" +
                           message.toStdString() + "\r\n");
-        ClockWindow w(QString{});
+        kok::test::ComposedClock w(QString{});
         w.show();
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
         const int oldHeight = w.height();
@@ -138,7 +139,7 @@ class MessageBarTest : public QObject {
     void appearanceIsAnnounced() {
         if (QGuiApplication::platformName() == "offscreen") QSKIP("runs as ui_signals_a11y");
         writeSettingsText("[kOk:TD:Alarms]\r\n3_Message=Wake up\r\n");
-        ClockWindow w(QString{});
+        kok::test::ComposedClock w(QString{});
         w.show();
         QTRY_VERIFY_WITH_TIMEOUT(QAccessible::isActive(), 10000);
         alerts.clear();
@@ -151,7 +152,7 @@ class MessageBarTest : public QObject {
     // Each tick swaps background and text; the phase carries over to the next bar.
     void flashSwapsTheColours() {
         writeSettingsText("[kOk:TD:Message]\r\nColorBG=255\r\nColorFG=65280\r\nFrequency=100\r\n");
-        ClockWindow w(QString{});
+        kok::test::ComposedClock w(QString{});
         w.show();
         MessageBar& bar = inside(w).messageBar();
         bar.ShowMessageBar(0);
@@ -184,7 +185,7 @@ class MessageBarTest : public QObject {
     void dismissalOnlyWhileShowing() {
         QFETCH(QString, how);
         writeSettingsText("[kOk:TD]\r\nPosX=40\r\nPosY=30\r\n");
-        ClockWindow w(QString{});
+        kok::test::ComposedClock w(QString{});
         const QSize skinSize = w.size();
         w.show();
         QCOMPARE(w.pos(), QPoint(40, 30));
@@ -245,7 +246,7 @@ class MessageBarTest : public QObject {
         const QString message = "<b>x</b><font color=#ff0000>RED</font><img src=\"" +
                                 QString::fromStdString((dir / "red.png").string()) + "\">";
         writeSettingsText("[kOk:TD:Alarms]\r\n0_Message=" + message.toStdString() + "\r\n");
-        ClockWindow w(QString{});
+        kok::test::ComposedClock w(QString{});
         w.show();
         inside(w).messageBar().ShowMessageBar(0);
         auto* panel = part<QLabel>(w, "p_messager");
@@ -260,7 +261,7 @@ class MessageBarTest : public QObject {
 
     // OK stays off after the bar while the skin-choice lock holds it.
     void dialogOkKeepsItsState() {
-        ClockWindow w(QString{});
+        kok::test::ComposedClock w(QString{});
         w.show();
         kok::dialog::SettingsDialog dialog(w);
         w.setSettingsDialog(&dialog);

@@ -19,6 +19,7 @@
 #include "skin/form_shaper.h"
 #include "skin/skin_loader.h"
 #include "support/clock_window_inside.h"
+#include "support/composed_clock.h"
 #include "support/form_part.h"
 #include "support/message_catcher.h"
 #include "support/program_folder.h"
@@ -66,7 +67,7 @@ class SkinLoaderTest : public QObject {
     void cleanup() { programFolder_.reset(); }
 
     void emptySettingsGiveTheExtendedSkin() {
-        clock::ClockWindow w("");
+        kok::test::ComposedClock w("");
         QCOMPARE(w.size(), QSize(125, 28));
         QVERIFY(shaper(w).ShapeActive());
         QCOMPARE(w.mask().boundingRect(), QRect(0, 0, 124, 27));
@@ -98,7 +99,7 @@ class SkinLoaderTest : public QObject {
         const bool xp = settings::IsXpFamily();
         auto ini = settings::openSettings();
         ini.writeString(skins::kName, skins::familyKey(!xp, skins::kSkinName), "def");
-        clock::ClockWindow w("");
+        kok::test::ComposedClock w("");
         QCOMPARE(w.size(), QSize(125, 28));
 
         ini.writeString(skins::kName, skins::familyKey(xp, skins::kSkinName), "def");
@@ -113,7 +114,7 @@ class SkinLoaderTest : public QObject {
     }
 
     void unknownBuiltinNameFails() {
-        clock::ClockWindow w("");
+        kok::test::ComposedClock w("");
         const bool xp = settings::IsXpFamily();
         settings::openSettings().writeString(skins::kName, skins::familyKey(xp, skins::kSkinName),
                                              "blue");
@@ -121,7 +122,7 @@ class SkinLoaderTest : public QObject {
     }
 
     void externalSkinWithoutDescriptionTakesTheDefaults() {
-        clock::ClockWindow w("");
+        kok::test::ComposedClock w("");
         writeExternalSkin({});
         w.putSkinBack();
         QCOMPARE(w.size(), QSize(250, 250));
@@ -133,7 +134,7 @@ class SkinLoaderTest : public QObject {
     }
 
     void externalSkinWithItsDescription() {
-        clock::ClockWindow w("");
+        kok::test::ComposedClock w("");
         writeExternalSkin({});
         QFile ksf(dir().filePath("skin.ksf"));
         QVERIFY(ksf.open(QIODevice::WriteOnly));
@@ -189,7 +190,7 @@ class SkinLoaderTest : public QObject {
     // A missing face fails, and so does a picture of another format under a
     // bitmap's name: skin pictures are Windows bitmaps only.
     void externalSkinWithoutABitmapFaceFails() {
-        clock::ClockWindow w("");
+        kok::test::ComposedClock w("");
         writeExternalSkin({"face"});
         QVERIFY_THROWS_EXCEPTION(skin::SkinLoadError,
                                  skin::loadSkin(chosen(settings::IsXpFamily()), shaper(w)));
@@ -201,7 +202,7 @@ class SkinLoaderTest : public QObject {
     }
 
     void externalSkinWithoutPathFails() {
-        clock::ClockWindow w("");
+        kok::test::ComposedClock w("");
         const bool xp = settings::IsXpFamily();
         settings::openSettings().writeInteger(skins::kName, skins::familyKey(xp, skins::kSkinExt),
                                               1);
@@ -222,7 +223,7 @@ class SkinLoaderTest : public QObject {
             std::filesystem::permissions(path, std::filesystem::perms::owner_read);
         }
         test::MessageCatcher messages;
-        clock::ClockWindow w("");
+        kok::test::ComposedClock w("");
         QCOMPARE(w.size(), QSize(126, 18)); // the "def" skin
         QCOMPARE(messages.texts, QStringList());
         QVERIFY(!app::terminationRequested());
@@ -230,7 +231,7 @@ class SkinLoaderTest : public QObject {
     }
 
     void maskBesideTheProgramStandsInForAMissingOne() {
-        clock::ClockWindow w("");
+        kok::test::ComposedClock w("");
         shaper(w).setShapeActive(false);
         writeExternalSkin({"mask"});
         const auto beside = settings::programFilePath("mask.bmp");
