@@ -97,7 +97,8 @@ void AlarmController::showMissedAlarm() {
     missed_.pop_front();
     bar_.ShowMessageText(missedAlarmText(
         missed.dueSecondOfDay, signal::readEventMessage(settings::openSettings(), missed.slot)));
-    emit missedShown(missed.slot, int(missed.dueSecondOfDay / 3600), int(missed.dueSecondOfDay / 60 % 60));
+    emit missedShown(missed.slot, int(missed.dueSecondOfDay / 3600),
+                     int(missed.dueSecondOfDay / 60 % 60));
     bar_.armDismissal();
 }
 
