@@ -124,6 +124,8 @@ class ClockWindow : public QWidget,
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    // The focused clock without a mouse: the menu keys and the Settings.
+    void keyPressEvent(QKeyEvent* event) override;
 
   private slots:
     void tt_timeTimer();
@@ -169,6 +171,9 @@ class ClockWindow : public QWidget,
     void storePosition();
     bool settingsDialogVisible() const;
     void popupMenu(QPoint globalPos);
+    // The menu opened from the keyboard, over the clock, its default item
+    // highlighted.
+    void popupMenuAtClock();
 
     // Whether the skin has a second indicator.
     bool hasSecondIndicator() const;
