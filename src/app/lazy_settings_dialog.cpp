@@ -56,6 +56,10 @@ void LazySettingsDialog::showStopwatchMode(bool stopMode) {
     if (dialog_) dialog_->showStopwatchMode(stopMode);
 }
 
+void LazySettingsDialog::showSystemTime(bool on) {
+    if (dialog_) dialog_->showSystemTime(on);
+}
+
 void LazySettingsDialog::alarmsSwitchedOff(const std::vector<int>& switchedOff) {
     if (dialog_) dialog_->alarmsSwitchedOff(switchedOff);
 }

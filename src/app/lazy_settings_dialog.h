@@ -36,6 +36,7 @@ class LazySettingsDialog : public face::SettingsView {
     void refreshStopwatchPage() override;
     void refreshCountdownPage() override;
     void showStopwatchMode(bool stopMode) override;
+    void showSystemTime(bool on) override;
     void alarmsSwitchedOff(const std::vector<int>& switchedOff) override;
     void setMessageBarShowing(bool showing) override;
 

@@ -392,6 +392,10 @@ void SettingsDialog::showStopwatchMode(bool stopMode) {
     if (stopwatchPage_) stopwatchPage_->showMode(stopMode);
 }
 
+void SettingsDialog::showSystemTime(bool on) {
+    if (optionsPage_) optionsPage_->showSystemTime(on);
+}
+
 // The working copy follows the check, as the countdown page follows the
 // countdown, so that OK does not switch a rung once-alarm back on.
 void SettingsDialog::alarmsSwitchedOff(const std::vector<int>& switchedOff) {

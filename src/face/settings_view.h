@@ -31,6 +31,8 @@ class SettingsView {
     virtual void refreshCountdownPage() = 0;
     // The timer button's mode was chosen from the menu (true: a click stops).
     virtual void showStopwatchMode(bool stopMode) = 0;
+    // The uptime display was switched from the menu: OK keeps that choice.
+    virtual void showSystemTime(bool on) = 0;
     // The alarm check switched these once-alarms off (they came due): OK
     // keeps them off unless the user switches one on again.
     virtual void alarmsSwitchedOff(const std::vector<int>& switchedOff) = 0;
