@@ -33,15 +33,7 @@ start_at() {
 }
 
 start_at 07:00:00
-# The alarm page, from the clock's popup menu.
-read -r x y w h < <(e2e_geometry "$WIN")
-e2e_open_menu $((x + w / 2)) $((y + h / 2))
-xdotool key --delay 100 Down Down Down Down Down Down Right
-submenu_open() { [ "$(e2e_clock_windows)" -ge 3 ]; }
-e2e_wait_for 3 submenu_open || e2e_fail "the alarm submenu did not open"
-xdotool key Return
-e2e_wait_for 5 e2e_dialog_shown || e2e_fail "the alarm submenu opened no dialog"
-DLG=$(e2e_dialog_window)
+e2e_open_alarm_page
 
 e2e_dialog_click alarm_page.ui b_app_alarm
 TITLE="Укажите программу"
@@ -64,8 +56,7 @@ e2e_press_ok
 STORED=$(e2e_ini_value "$APP/kOkTD.KiF" kOk:TD:Alarms 0_App)
 [ "$STORED" = "\"\"$TOOLS/run.sh\"\"" ] || e2e_fail "stored 0_App=$STORED"
 echo "OK stored 0_App=$STORED"
-kill "$CLOCK_PID"
-e2e_wait_for 5 e2e_ended "$CLOCK_PID" || e2e_fail "the clock did not end"
+e2e_stop_clock
 
 # The alarm fires at 08:00 and starts the same file.
 rm -f "$E2E_WORK/ran_run.sh"
