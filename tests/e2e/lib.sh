@@ -3,6 +3,8 @@
 #   e2e_start_xvfb [WxH]      starts a private Xvfb (1024x768 unless given) and exports DISPLAY
 #   e2e_make_install DIR      copies the built program and the files it ships with into DIR
 #   e2e_start_clock DIR ARGS  starts DIR/koktd in the background; PID in $CLOCK_PID
+#   e2e_start_clock_at HH:MM:SS [CMD...] PROGRAM  starts the clock at a faked time of day and
+#                             waits for its window; sets $CLOCK_PID, $STARTED and $WIN
 #   e2e_stop_clock            ends the clock $CLOCK_PID and waits until it has ended
 #   e2e_start_openbox         starts the openbox window manager and waits until it manages the screen
 #   e2e_wait_for SECS CMD...  runs CMD every 0.05 s until it succeeds; 1 after SECS seconds
@@ -148,6 +150,23 @@ e2e_start_clock() {
     "$dir/koktd" "$@" >>"$E2E_WORK/clock.log" 2>&1 &
     CLOCK_PID=$!
     E2E_PIDS+=($CLOCK_PID)
+}
+
+# e2e_start_clock_at HH:MM:SS [COMMAND...] PROGRAM: starts the clock PROGRAM
+# with its wall clock at that time of 2026-12-08, running on from there while
+# Qt's timers keep real time. libfaketime is preloaded into the clock alone
+# (the faketime command would fork, and $CLOCK_PID would not be the clock's);
+# a COMMAND before it (setpriv, env) runs it on the real time. Sets
+# $CLOCK_PID, $STARTED (e2e_now_us once started) and $WIN.
+e2e_start_clock_at() {
+    local at=$1
+    shift
+    "${@:1:$#-1}" env LD_PRELOAD="$FAKETIME_LIB" FAKETIME="@2026-12-08 $at" \
+        FAKETIME_DONT_FAKE_MONOTONIC=1 "${@: -1}" >>"$E2E_WORK/clock.log" 2>&1 &
+    CLOCK_PID=$!
+    E2E_PIDS+=($CLOCK_PID)
+    STARTED=$(e2e_now_us)
+    WIN=$(e2e_wait_window "$CLOCK_PID") || e2e_fail "no clock window"
 }
 
 e2e_stop_clock() {

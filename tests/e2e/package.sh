@@ -43,13 +43,7 @@ BEFORE=$(listing)
 e2e_start_xvfb
 
 start_at() { # the faked time of day, then the user's data folder
-    # shellcheck disable=SC2016
-    "${AS_USER[@]}" env XDG_DATA_HOME="$2" LD_PRELOAD="$FAKETIME_LIB" FAKETIME="@2026-12-08 $1" \
-        FAKETIME_DONT_FAKE_MONOTONIC=1 "$ROOTFS/usr/bin/koktd" >>"$E2E_WORK/clock.log" 2>&1 &
-    CLOCK_PID=$!
-    E2E_PIDS+=($CLOCK_PID)
-    STARTED=$(e2e_now_us)
-    WIN=$(e2e_wait_window "$CLOCK_PID") || e2e_fail "no clock window"
+    e2e_start_clock_at "$1" "${AS_USER[@]}" env XDG_DATA_HOME="$2" "$ROOTFS/usr/bin/koktd"
 }
 lock_open() { [ $(($(e2e_now_us) - STARTED)) -gt 6500000 ]; }
 

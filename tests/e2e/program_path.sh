@@ -23,16 +23,8 @@ printf '[kOk:TD]\r\nPosX=300\r\nPosY=200\r\n[kOk:TD:Alarms]\r\nAccuracy=5\r\n0_U
 named_shown() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
 named_gone() { ! named_shown "$1"; }
 ran() { [ -s "$E2E_WORK/ran_$1" ]; }
-start_at() {
-    LD_PRELOAD="$FAKETIME_LIB" FAKETIME="@2026-12-08 $1" FAKETIME_DONT_FAKE_MONOTONIC=1 \
-        "$APP/koktd" >>"$E2E_WORK/clock.log" 2>&1 &
-    CLOCK_PID=$!
-    E2E_PIDS+=($CLOCK_PID)
-    STARTED=$(e2e_now_us)
-    WIN=$(e2e_wait_window "$CLOCK_PID") || e2e_fail "no clock window"
-}
 
-start_at 07:00:00
+e2e_start_clock_at 07:00:00 "$APP/koktd"
 e2e_open_alarm_page
 
 e2e_dialog_click alarm_page.ui b_app_alarm
@@ -60,7 +52,7 @@ e2e_stop_clock
 
 # The alarm fires at 08:00 and starts the same file.
 rm -f "$E2E_WORK/ran_run.sh"
-start_at 07:59:58
+e2e_start_clock_at 07:59:58 "$APP/koktd"
 e2e_wait_for 30 ran run.sh || e2e_fail "the alarm did not start run.sh"
 ! ran My || e2e_fail "the alarm started $E2E_WORK/My"
 e2e_shot "$SHOTS/program_path.png"
