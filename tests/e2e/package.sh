@@ -103,4 +103,16 @@ start_at 07:59:50 "$XDG_DATA_HOME"
 e2e_wait_for 20 e2e_top_strip || e2e_fail "the second start shows no Message bar: $(e2e_geometry "$WIN")"
 [ "$(listing)" = "$BEFORE" ] || e2e_fail "the second start wrote under the root"
 e2e_shot "$SHOTS/package_bar.png"
+e2e_stop_clock
+
+# Purging, after dpkg has taken the package's own files, takes away what
+# versions before the shared install left in the program folder, and the
+# folder with them.
+chmod -R u+w "$ROOTFS"
+find "$PROGRAM" -mindepth 1 -delete
+mkdir "$PROGRAM/SKINS"
+printf '[kOk:TD]\r\n' >"$PROGRAM/kOkTD.KiF"
+printf '[kOk:TD:Timer:tmr]\r\n' >"$PROGRAM/kOkTD.timer"
+DPKG_ROOT=$ROOTFS sh "$E2E_WORK/control/postrm" purge || e2e_fail "postrm purge failed"
+[ ! -e "$PROGRAM" ] || e2e_fail "purge left $(find "$PROGRAM")"
 echo "PASS"
