@@ -105,7 +105,7 @@ void ClockWindow::setSettingsDialog(face::SettingsView* dialog) {
         if (settingsDialogVisible()) dialog_->showStopwatchMode(stopMode);
     });
     alarms_->setSwitchedOff([this](const std::vector<int>& switchedOff) {
-        if (settingsDialogVisible()) dialog_->alarmsSwitchedOff(switchedOff);
+        if (settingsDialogVisible()) dialog_->alarmsSwitched(switchedOff, false);
     });
 }
 
