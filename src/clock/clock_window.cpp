@@ -82,6 +82,7 @@ void ClockWindow::connectParts() {
     connect(messageBar_, &signal::MessageBar::showingChanged, this, [this](bool showing) {
         if (dialog_) dialog_->setMessageBarShowing(showing);
     });
+    hourlyChime_.setSoundRefused([this](const std::string& why) { messageBar_->tell(why); });
     connectOwnedItems();
     connectTimerButton();
 }
