@@ -60,8 +60,8 @@ void LazySettingsDialog::showSystemTime(bool on) {
     if (dialog_) dialog_->showSystemTime(on);
 }
 
-void LazySettingsDialog::alarmsSwitchedOff(const std::vector<int>& switchedOff) {
-    if (dialog_) dialog_->alarmsSwitchedOff(switchedOff);
+void LazySettingsDialog::alarmsSwitched(const std::vector<int>& switched, bool on) {
+    if (dialog_) dialog_->alarmsSwitched(switched, on);
 }
 
 void LazySettingsDialog::setMessageBarShowing(bool showing) {

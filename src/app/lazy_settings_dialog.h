@@ -37,7 +37,7 @@ class LazySettingsDialog : public face::SettingsView {
     void refreshCountdownPage() override;
     void showStopwatchMode(bool stopMode) override;
     void showSystemTime(bool on) override;
-    void alarmsSwitchedOff(const std::vector<int>& switchedOff) override;
+    void alarmsSwitched(const std::vector<int>& switched, bool on) override;
     void setMessageBarShowing(bool showing) override;
 
   private:

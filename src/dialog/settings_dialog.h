@@ -56,7 +56,7 @@ class SettingsDialog : public QDialog, public face::SettingsView {
     void refreshCountdownPage() override;
     void showStopwatchMode(bool stopMode) override;
     void showSystemTime(bool on) override;
-    void alarmsSwitchedOff(const std::vector<int>& switchedOff) override;
+    void alarmsSwitched(const std::vector<int>& switched, bool on) override;
     void setMessageBarShowing(bool showing) override;
     // The program's folder could not be written: nothing can be saved until
     // the program ends.
