@@ -54,7 +54,8 @@ void MessageBar::ShowMessageBar(int event) {
     show(ini, readEventMessage(ini, event));
 }
 
-void MessageBar::ShowMessageText(const std::string& text) {
+void MessageBar::ShowMessageText(int event, const std::string& text) {
+    event_ = event;
     show(settings::openSettings(), text);
 }
 
