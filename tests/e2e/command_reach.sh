@@ -5,7 +5,8 @@
 # with another XDG_RUNTIME_DIR (ssh, cron) would. While the clock is still
 # starting (the X server is held, so it has its lock but no window and no
 # socket yet), the caller waits for it. After a restart through D-Bus, the
-# new clock answers --status and owns the name on the session bus.
+# new clock answers --status and owns the name on the session bus; a clock
+# that starts while another still holds the name gets it when that one ends.
 source "$(dirname "$0")/lib.sh"
 e2e_start_xvfb
 XVFB=${E2E_PIDS[-1]}
@@ -64,6 +65,16 @@ e2e_wait_for 10 owned_by "$NEW" || e2e_fail "the name is not the new clock's: ow
 gdbus introspect --session --dest org.example.koktd --object-path /Clock >"$E2E_WORK/intro.txt" 2>&1 ||
     e2e_fail "no object after the restart: $(cat "$E2E_WORK/intro.txt")"
 grep -qF 'interface org.example.koktd.Clock' "$E2E_WORK/intro.txt" || e2e_fail "no interface: $(cat "$E2E_WORK/intro.txt")"
-KOKTD_LOCK_DIR=$SECOND "$APP/koktd" --quit || e2e_fail "--quit"
-e2e_wait_for 10 e2e_ended "$NEW" || e2e_fail "--quit did not end the new clock"
 echo "after a restart the new clock ($NEW) answers --status and owns the name on the bus"
+
+# 3. However late the old clock lets go of the name, the new one gets it: a
+#    clock started with /reboot beside a running one waits for the name.
+KOKTD_LOCK_DIR=$SECOND e2e_start_clock "$APP" /reboot
+LATER=$CLOCK_PID
+e2e_wait_window "$LATER" >/dev/null || e2e_fail "the clock started with /reboot shows no window"
+owned_by "$NEW" || e2e_fail "the name left the running clock: owner $(bus_owner)"
+gdbus call --session --dest org.example.koktd --object-path /Clock \
+    --method org.example.koktd.Clock.Quit >/dev/null || e2e_fail "Quit was refused"
+e2e_wait_for 10 e2e_ended "$NEW" || e2e_fail "Quit did not end the clock"
+e2e_wait_for 10 owned_by "$LATER" || e2e_fail "the waiting clock did not get the name: owner $(bus_owner)"
+echo "the clock started beside it got the name when the first ended"
