@@ -41,6 +41,14 @@ run() {
 }
 run help
 [ "$RC" -eq 2 ] && grep -q 'help' "$E2E_WORK/run.err" || e2e_fail "a stray word exited $RC: $(cat "$E2E_WORK/run.err")"
+# A client that is not this program's command line gets "refused" for what
+# does not parse, never a reply that reads as done.
+REPLY=$(/usr/bin/python3 -c 'import socket, sys
+s = socket.socket(socket.AF_UNIX)
+s.connect(sys.argv[1])
+s.sendall(b"--bogus\n\n")
+print(s.recv(100).decode(), end="")' "$KOKTD_LOCK_DIR/koktd.command")
+[ "$REPLY" = refused ] || e2e_fail "a bad command over the socket got: $REPLY"
 run --stopwatch pause
 [ "$RC" -eq 1 ] || e2e_fail "a pause of a stopped stopwatch exited $RC"
 grep -q 'Секундомер не запущен' "$E2E_WORK/run.err" || e2e_fail "no reason on stderr: $(cat "$E2E_WORK/run.err")"
