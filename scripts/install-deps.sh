@@ -35,7 +35,7 @@ TEST_PACKAGES=(
   # the accessibility bus a screen reader talks to (dbus-run-session, dbus-send)
   at-spi2-core dbus
   dunst  # a notification server on a private session bus: the clock's notifications and their actions
-  python3-dbus  # a scripted notification server that invokes an action headless
+  python3-dbus python3-gi  # a scripted notification server that invokes an action headless (dbus and GLib's loop)
 )
 
 case ${1:-} in

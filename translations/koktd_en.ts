@@ -237,7 +237,7 @@
   --show                  показать спрятанные часы
   --quit                  закрыть часы
   --status                напечатать состояние часов строками «ключ: значение»
-  --help                  эта справка
+  -h, --help              эта справка
   --version               версия программы
 </source>
         <translation>Usage: koktd [command]
@@ -253,13 +253,21 @@ when none runs, a clock starts and carries it out.
   --show                  show the hidden clock
   --quit                  close the clock
   --status                print the clock's state as &quot;key: value&quot; lines
-  --help                  this help
+  -h, --help              this help
   --version               the program's version
 </translation>
     </message>
     <message>
         <source>Запущенные часы не ответили на команду.</source>
         <translation>The running clock did not answer the command.</translation>
+    </message>
+    <message>
+        <source>Запущенные часы не приняли команду.</source>
+        <translation>The running clock did not take the command.</translation>
+    </message>
+    <message>
+        <source>Справка: koktd --help</source>
+        <translation>Help: koktd --help</translation>
     </message>
 </context>
 <context>
@@ -643,6 +651,10 @@ The timers cannot be used.</translation>
     <message>
         <source>Лишний параметр после команды: %1</source>
         <translation>An extra argument after the command: %1</translation>
+    </message>
+    <message>
+        <source>Секундомер не запущен.</source>
+        <translation>The stopwatch is not running.</translation>
     </message>
 </context>
 <context>

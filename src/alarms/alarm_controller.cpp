@@ -95,8 +95,9 @@ void AlarmController::showMissedAlarm() {
     if (missed_.empty() || bar_.showing()) return;
     const Missed missed = missed_.front();
     missed_.pop_front();
-    bar_.ShowMessageText(missedAlarmText(
-        missed.dueSecondOfDay, signal::readEventMessage(settings::openSettings(), missed.slot)));
+    bar_.ShowMessageText(missed.slot, missedAlarmText(missed.dueSecondOfDay,
+                                                      signal::readEventMessage(
+                                                          settings::openSettings(), missed.slot)));
     emit missedShown(missed.slot, int(missed.dueSecondOfDay / 3600),
                      int(missed.dueSecondOfDay / 60 % 60));
     bar_.armDismissal();

@@ -15,7 +15,8 @@
 
 namespace kok::app {
 
-ClockComposition::ClockComposition(clock::ClockWindow& window) {
+ClockComposition::ClockComposition(clock::ClockWindow& window,
+                                   commands::ClockCommands* frontCommands) {
     clock::ClockForm& ui = window.form();
     const auto repaint = [&window] { window.repaint(); };
     messageBar_ = std::make_unique<signal::MessageBar>(window, ui.p_messager, ui.tt_flash,
@@ -32,7 +33,8 @@ ClockComposition::ClockComposition(clock::ClockWindow& window) {
                            ui.i_timer},
         window, *firing_, repaint);
     commands_ = std::make_unique<CommandCenter>(window, *messageBar_, *firing_, *timers_);
-    window.attachParts(clock::ClockParts{*messageBar_, *firing_, *alarms_, *timers_, *commands_});
+    window.attachParts(clock::ClockParts{*messageBar_, *firing_, *alarms_, *timers_,
+                                         frontCommands ? *frontCommands : *commands_});
 
     signal::MessageBar* bar = messageBar_.get();
     QObject::connect(firing_.get(), &alarm::EventFiring::fired, &events_, [this](int event) {

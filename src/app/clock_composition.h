@@ -19,7 +19,10 @@ class CommandCenter;
 // timers and the commands over them, with the events fronts follow.
 class ClockComposition {
   public:
-    explicit ClockComposition(clock::ClockWindow& window);
+    // `frontCommands`, when given, is what the window's menu and buttons send
+    // in place of the parts' own commands (a test records them).
+    explicit ClockComposition(clock::ClockWindow& window,
+                              commands::ClockCommands* frontCommands = nullptr);
     ~ClockComposition();
 
     commands::ClockCommands& commands();

@@ -23,46 +23,78 @@ CommandCenter::CommandCenter(clock::ClockWindow& window, signal::MessageBar& bar
                              alarm::EventFiring& firing, timers::Timers& timers)
     : window_(window), bar_(bar), firing_(firing), timers_(timers) {}
 
-// A length of 0 keeps the one set in the Settings file.
-void CommandCenter::startCountdown(int seconds) {
+commands::Outcome CommandCenter::startCountdown(int seconds) {
     if (seconds > 0) {
         try {
             settings::openSettings().writeInteger(keys::timer::kName, keys::timer::kCountDown,
                                                   seconds);
         } catch (const settings::WriteError&) {
-            return; // the countdown would run for a length the user did not ask for
+            // The countdown would run for a length the user did not ask for.
+            return commands::Outcome::NotStored;
         }
     }
     timers_.countdown().startAnew();
+    // It runs only when its start could be stored.
+    return timers_.countdown().running() ? commands::Outcome::Done : commands::Outcome::NotStored;
 }
 
 void CommandCenter::stopCountdown() {
     if (timers_.countdown().running()) timers_.countdown().mt_start_cdnClick();
 }
 
-void CommandCenter::moveStopwatch(commands::StopwatchMove move) {
+// A start or stop is stored before it happens: when the store fails, the
+// stopwatch stays as it was.
+commands::Outcome CommandCenter::moveStopwatch(commands::StopwatchMove move) {
+    using Move = commands::StopwatchMove;
+    using commands::Outcome;
     timers::Stopwatch& s = timers_.stopwatch();
+    const bool wasStarted = s.started();
+    const auto toggled = [&] {
+        return s.started() != wasStarted ? Outcome::Done : Outcome::NotStored;
+    };
     switch (move) {
-    case commands::StopwatchMove::Start:
-        if (!s.started()) s.mt_start_tmrClick();
-        break;
-    case commands::StopwatchMove::Stop:
-        if (s.started()) s.mt_start_tmrClick();
-        break;
-    case commands::StopwatchMove::Pause:
-        s.PauseStopwatch();
-        break;
-    case commands::StopwatchMove::Resume:
-        s.ResumeStopwatch();
-        break;
-    case commands::StopwatchMove::Reset:
-        s.restartFromZero();
-        break;
+    case Move::Start:
+    case Move::Stop:
+        if (wasStarted == (move == Move::Start)) return Outcome::Done;
+        s.mt_start_tmrClick();
+        return toggled();
+    case Move::Toggle:
+        s.mt_start_tmrClick();
+        return toggled();
+    case Move::Click: {
+        const bool toggles = !wasStarted || window_.form().mt_mode_stop->isChecked();
+        s.i_timerClick();
+        return toggles ? toggled() : Outcome::Done;
     }
+    case Move::Pause:
+    case Move::Resume:
+        if (!wasStarted) return Outcome::NotStarted;
+        // A state file that cannot be written keeps the move until the next load.
+        if (move == Move::Pause)
+            s.PauseStopwatch();
+        else
+            s.ResumeStopwatch();
+        return Outcome::Done;
+    case Move::Reset:
+        // A stopped stopwatch has nothing to count again.
+        s.restartFromZero();
+        return Outcome::Done;
+    }
+    return Outcome::Done;
 }
 
-bool CommandCenter::switchAlarm(int slot, bool on) {
-    if (slot < 0 || slot >= int(window_.form().ma_slots.size())) return false;
+void CommandCenter::setTimerButtonMode(commands::TimerButtonMode mode) {
+    if (mode == commands::TimerButtonMode::StartStop)
+        timers_.stopwatch().mt_mode_stopClick();
+    else
+        timers_.stopwatch().mt_mode_pauseClick();
+}
+
+commands::Outcome CommandCenter::switchAlarm(int slot, bool on) {
+    // The command line and D-Bus refuse other numbers before they get here;
+    // nothing is stored for one.
+    if (slot < 0 || slot >= int(window_.form().ma_slots.size()))
+        return commands::Outcome::NotStored;
     try {
         settings::openSettings().writeFlag(keys::alarms::kName,
                                            keys::alarms::slotKey(slot, keys::alarms::kUse), on);
@@ -70,13 +102,13 @@ bool CommandCenter::switchAlarm(int slot, bool on) {
         for (QAction* a : {window_.form().m_alarms, window_.form().m_timers,
                            window_.form().m_separator_1, window_.form().m_separator_2})
             a->setVisible(false);
-        return false;
+        return commands::Outcome::NotStored;
     }
     // A dialog that shows keeps the switch through its OK.
     if (face::SettingsView* view = window_.settingsView(); view && view->isOpen())
         view->alarmsSwitched({slot}, on);
     settingsChanged();
-    return true;
+    return commands::Outcome::Done;
 }
 
 void CommandCenter::openSettings(face::SettingsView::Section section) {

@@ -25,10 +25,11 @@ class CommandCenter final : public commands::ClockCommands {
     CommandCenter(clock::ClockWindow& window, signal::MessageBar& bar, alarm::EventFiring& firing,
                   timers::Timers& timers);
 
-    void startCountdown(int seconds) override;
+    commands::Outcome startCountdown(int seconds) override;
     void stopCountdown() override;
-    void moveStopwatch(commands::StopwatchMove move) override;
-    bool switchAlarm(int slot, bool on) override;
+    commands::Outcome moveStopwatch(commands::StopwatchMove move) override;
+    void setTimerButtonMode(commands::TimerButtonMode mode) override;
+    commands::Outcome switchAlarm(int slot, bool on) override;
     void openSettings(face::SettingsView::Section section) override;
     void hideFor(int seconds) override;
     void showClock() override;

@@ -4,45 +4,62 @@
 #include <QObject>
 #include <QString>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "commands/clock_commands.h"
+
 class QLocalServer;
 class QLocalSocket;
 
-namespace kok::commands {
-class ClockCommands;
-}
-
 namespace kok::app {
 
-// The socket a running clock listens on for the commands of a second start,
-// in the user's private lock folder: no other user's start can reach it.
-QString commandSocketPath(const std::filesystem::path& lockFolder);
+// The sockets a running clock listens on for the commands of a second start:
+// one in each private lock folder the clock joined, so that a start that
+// meets the lock in any of them (with another XDG_RUNTIME_DIR, from ssh or
+// cron) finds one. No other user's start can reach them.
+std::vector<QString> commandSocketPaths(const std::vector<std::filesystem::path>& lockFolders);
 
 // Listens for commands while the clock runs. A command arrives as its
-// arguments, one per line, ended by an empty line; the reply is what the
-// command prints (the status lines), then the connection closes. A command
-// that does not parse is refused without touching the clock.
+// arguments, one per line, ended by an empty line; the reply is a line that
+// says how it went ("done", "not-stored", "not-started" or "refused": not a
+// command), then what the command prints (the status lines), then the
+// connection closes. A command that does not parse is refused without
+// touching the clock.
 class CommandServer : public QObject {
     Q_OBJECT
 
   public:
-    CommandServer(commands::ClockCommands& clock, QObject* parent = nullptr);
-    // Listens at `path`, taking over a socket a crashed clock left behind.
-    bool listen(const QString& path);
+    explicit CommandServer(commands::ClockCommands& clock, QObject* parent = nullptr);
+    // Listens at every one of `paths`, taking over sockets a crashed clock
+    // left behind; false when it listens at none.
+    bool listen(const std::vector<QString>& paths);
+    // Stops listening and removes the sockets, so that a successor can take
+    // the same paths before this clock has ended.
+    void close();
 
   private:
     void serve(QLocalSocket* socket);
 
     commands::ClockCommands& clock_;
-    QLocalServer* server_;
+    std::vector<QLocalServer*> servers_;
 };
 
-// Hands `arguments` to the clock listening at `path`; the reply, or nothing
-// when no clock answered.
-std::optional<std::string> sendCommand(const QString& path,
-                                       const std::vector<std::string>& arguments);
+// A running clock's answer to a handed-over command.
+struct ClockAnswer {
+    bool refused = false; // the clock did not take it for a command
+    commands::Outcome outcome = commands::Outcome::Done;
+    std::string output;
+};
+
+// Hands `arguments` to the clock listening at one of `paths`. A clock that
+// is still starting listens only once its window is built: while
+// `clockRunning()` says it runs, the sockets are tried again for up to
+// `startWaitMs`. Nothing when no clock answered.
+std::optional<ClockAnswer> sendCommand(const std::vector<QString>& paths,
+                                       const std::vector<std::string>& arguments,
+                                       const std::function<bool()>& clockRunning, int startWaitMs);
 
 } // namespace kok::app

@@ -3,6 +3,7 @@
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
+#include <QDBusReply>
 
 #include "commands/command_line.h"
 #include "platform/translate.h"
@@ -22,7 +23,22 @@ bool DBusService::publish(const QString& serviceName) {
     if (!bus.registerObject(QStringLiteral("/Clock"), this,
                             QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals))
         return false;
-    return bus.registerService(serviceName);
+    const QDBusReply<QDBusConnectionInterface::RegisterServiceReply> reply =
+        bus.interface()->registerService(serviceName, QDBusConnectionInterface::QueueService,
+                                         QDBusConnectionInterface::DontAllowReplacement);
+    if (!reply.isValid() || reply.value() == QDBusConnectionInterface::ServiceNotRegistered)
+        return false;
+    serviceName_ = serviceName;
+    return true;
+}
+
+void DBusService::withdraw() {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) return;
+    // Waits for the bus's answer: the name is free once this returns.
+    if (!serviceName_.isEmpty()) bus.interface()->unregisterService(serviceName_);
+    bus.unregisterObject(QStringLiteral("/Clock"));
+    serviceName_.clear();
 }
 
 // The command line's reading checks every value, so a bad one reaches the
@@ -36,7 +52,9 @@ void DBusService::run(const std::vector<std::string>& arguments) {
                                      : QStringLiteral("not a command"));
         return;
     }
-    commands::runCommand(command, clock_);
+    const commands::CommandReply reply = commands::runCommand(command, clock_);
+    if (const char* why = commands::outcomeText(reply.outcome))
+        sendErrorReply(QDBusError::Failed, platform::trQ("Messages", why));
 }
 
 void DBusService::StartCountdown(int seconds) {
@@ -62,7 +80,7 @@ bool DBusService::SwitchAlarm(int slot, bool on) {
         run({"--alarm", std::to_string(slot), on ? "on" : "off"});
         return false;
     }
-    return clock_.switchAlarm(slot, on);
+    return clock_.switchAlarm(slot, on) == commands::Outcome::Done;
 }
 
 void DBusService::OpenSettings(const QString& section) {

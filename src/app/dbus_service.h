@@ -24,15 +24,20 @@ class DBusService : public QObject, protected QDBusContext {
   public:
     DBusService(commands::ClockCommands& clock, commands::ClockEvents& events,
                 QObject* parent = nullptr);
-    // Registers the object and takes `serviceName`; false without a session
-    // bus or when the name is another's (the clock then runs without it).
+    // Registers the object and asks for `serviceName`; false without a
+    // session bus (the clock then runs without it). While another holds the
+    // name (a restarted predecessor still ending), the request waits in the
+    // bus's queue and the name comes when the other lets it go.
     bool publish(const QString& serviceName);
+    // Lets go of the name and the object, for a successor.
+    void withdraw();
 
   public slots:
     void StartCountdown(int seconds);
     void StopCountdown();
     // "start", "pause", "resume", "stop" or "reset".
     void Stopwatch(const QString& move);
+    // False when the switch could not be stored.
     bool SwitchAlarm(int slot, bool on);
     // A section name as on the command line; empty for the options.
     void OpenSettings(const QString& section);
@@ -48,10 +53,12 @@ class DBusService : public QObject, protected QDBusContext {
     void Dismissed(int event);
 
   private:
-    // Runs the command these arguments name, or answers InvalidArgs.
+    // Runs the command these arguments name, or answers InvalidArgs; a
+    // command the clock could not carry out answers Failed.
     void run(const std::vector<std::string>& arguments);
 
     commands::ClockCommands& clock_;
+    QString serviceName_;
 };
 
 } // namespace kok::app

@@ -51,10 +51,15 @@ constexpr const char* kUsage = QT_TRANSLATE_NOOP(
     "  --show                  показать спрятанные часы\n"
     "  --quit                  закрыть часы\n"
     "  --status                напечатать состояние часов строками «ключ: значение»\n"
-    "  --help                  эта справка\n"
+    "  -h, --help              эта справка\n"
     "  --version               версия программы\n");
 constexpr const char* kNoAnswer =
     QT_TRANSLATE_NOOP("CommandLine", "Запущенные часы не ответили на команду.");
+constexpr const char* kNotACommand =
+    QT_TRANSLATE_NOOP("CommandLine", "Запущенные часы не приняли команду.");
+constexpr const char* kHelpHint = QT_TRANSLATE_NOOP("CommandLine", "Справка: koktd --help");
+// A clock that is still starting listens once its window is built.
+constexpr int kStartWaitMs = 10000;
 
 // Under Wayland a client cannot keep itself on top or place itself; XWayland can.
 void preferXcbUnderWayland() {
@@ -112,22 +117,44 @@ int answerAlone(int argc, char** argv, const kok::commands::CommandLine& command
     }
     const QString text = kok::platform::trQ("Messages", command.error)
                              .arg(QString::fromStdString(command.errorArgument));
-    std::fprintf(stderr, "koktd: %s\n", text.toLocal8Bit().constData());
+    std::fprintf(stderr, "koktd: %s\n%s\n", text.toLocal8Bit().constData(),
+                 kok::platform::trQ("CommandLine", kHelpHint).toLocal8Bit().constData());
     return 2;
 }
 
-// A command for the clock that runs: handed over, its reply printed.
-int handOver(int argc, char** argv, const QString& socketPath) {
-    QCoreApplication core(argc, argv);
-    kok::app::installTranslators(core);
-    const auto reply = kok::app::sendCommand(socketPath, argumentsOf(argc, argv));
-    if (!reply) {
-        std::fprintf(stderr, "koktd: %s\n",
-                     kok::platform::trQ("CommandLine", kNoAnswer).toLocal8Bit().constData());
+void printError(const char* context, const char* text) {
+    std::fprintf(stderr, "koktd: %s\n",
+                 kok::platform::trQ(context, text).toLocal8Bit().constData());
+}
+
+// What a command run on the clock printed; a failure goes to stderr, with
+// exit code 1: the clock could not do it.
+int reportReply(const kok::commands::CommandReply& reply) {
+    std::fputs(reply.output.c_str(), stdout);
+    std::fflush(stdout);
+    if (const char* why = kok::commands::outcomeText(reply.outcome)) {
+        printError("Messages", why);
         return 1;
     }
-    std::fputs(reply->c_str(), stdout);
     return 0;
+}
+
+// A command for the clock that runs: handed over, its reply printed.
+int handOver(int argc, char** argv, const kok::platform::InstanceLock& instance) {
+    QCoreApplication core(argc, argv);
+    kok::app::installTranslators(core);
+    const auto answer = kok::app::sendCommand(
+        kok::app::commandSocketPaths(instance.folders()), argumentsOf(argc, argv),
+        [&instance] { return instance.othersStillRunning(); }, kStartWaitMs);
+    if (!answer) {
+        printError("CommandLine", kNoAnswer);
+        return 1;
+    }
+    if (answer->refused) { // a clock of another version
+        printError("CommandLine", kNotACommand);
+        return 2;
+    }
+    return reportReply({answer->outcome, answer->output});
 }
 
 } // namespace
@@ -149,9 +176,8 @@ int main(int argc, char** argv) {
                                                                  kok::settings::kSettingsFileName));
 
     kok::platform::InstanceLock instance(kInstanceName);
-    const QString socketPath = kok::app::commandSocketPath(instance.folder());
-    if (command.forClock() && instance.otherRunning() && !instance.folder().empty())
-        return handOver(argc, argv, socketPath);
+    if (command.forClock() && instance.otherRunning() && !instance.folders().empty())
+        return handOver(argc, argv, instance);
     // Nothing to end.
     if (command.action == Action::Quit) return 0;
     QApplication app(argc, argv);
@@ -178,17 +204,23 @@ int main(int argc, char** argv) {
         kok::app::LazySettingsDialog settingsDialog(clockWindow);
         clockWindow.setSettingsDialog(&settingsDialog);
         kok::app::CommandServer commandServer(parts.commands());
-        if (!instance.folder().empty()) commandServer.listen(socketPath);
+        commandServer.listen(kok::app::commandSocketPaths(instance.folders()));
         // Without a session bus the clock runs as before, and says nothing.
         kok::app::DBusService dbus(parts.commands(), parts.events());
         dbus.publish(QStringLiteral(KOKTD_APP_ID));
+        // A restarted clock's successor finds the sockets and the name free.
+        const kok::app::BeforeSuccessor handOverToSuccessor([&commandServer, &dbus] {
+            commandServer.close();
+            dbus.withdraw();
+        });
         kok::notify::DBusNotificationSender notifications(QStringLiteral(KOKTD_APP_ID));
         const kok::notify::EventNotifier notifier(parts.events(), parts.commands(), notifications,
                                                   notificationsWanted);
         if (!kok::app::terminationRequested()) clockWindow.show();
-        // A command of this start runs on the shown clock.
+        // A command of this start runs on the shown clock; a failure is said
+        // on stderr, and the clock runs on.
         if (command.forClock() && !kok::app::terminationRequested())
-            std::fputs(kok::commands::runCommand(command, parts.commands()).c_str(), stdout);
+            reportReply(kok::commands::runCommand(command, parts.commands()));
         std::fflush(stdout);
         app.exec();
     } catch (const std::exception& e) {

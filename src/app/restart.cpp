@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QWidget>
+#include <utility>
 
 #include "platform/message_box.h"
 #include "platform/paths.h"
@@ -16,8 +17,10 @@ namespace kok::app {
 namespace {
 
 bool terminating = false;
+std::function<void()> releaseForSuccessor;
 
 void startSuccessor() {
+    if (releaseForSuccessor) std::exchange(releaseForSuccessor, nullptr)();
     platform::startDetached(platform::executablePath().string(), {kRebootSwitch});
 }
 
@@ -44,6 +47,14 @@ void RestartWithDefaultSkin(QWidget* clockWindow, bool fallbackFailed) {
     }
     end(kSkinResetMessage);
     startSuccessor();
+}
+
+BeforeSuccessor::BeforeSuccessor(std::function<void()> release) {
+    releaseForSuccessor = std::move(release);
+}
+
+BeforeSuccessor::~BeforeSuccessor() {
+    releaseForSuccessor = nullptr;
 }
 
 void requestTermination() {

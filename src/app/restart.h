@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QtGlobal>
+#include <functional>
 
 #include "face/program_control.h"
 
@@ -29,6 +30,17 @@ void RestartProgram();
 // failed in an instance a restart started, so another restart would fail the
 // same way), it says that the program ends, and no new instance starts.
 void RestartWithDefaultSkin(QWidget* clockWindow, bool fallbackFailed);
+
+// While it lives, `release` runs before a successor starts: this clock lets
+// go of what the successor takes over (the command sockets, the name on the
+// session bus) while it is still ending.
+class BeforeSuccessor {
+  public:
+    explicit BeforeSuccessor(std::function<void()> release);
+    ~BeforeSuccessor();
+    BeforeSuccessor(const BeforeSuccessor&) = delete;
+    BeforeSuccessor& operator=(const BeforeSuccessor&) = delete;
+};
 
 // Tells the application to end once the current handler has finished.
 void requestTermination();

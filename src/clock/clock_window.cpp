@@ -139,8 +139,7 @@ void ClockWindow::resumeStopwatch() {
 }
 
 void ClockWindow::toggleStopwatch() {
-    commands_->moveStopwatch(timers_->stopwatch().started() ? commands::StopwatchMove::Stop
-                                                            : commands::StopwatchMove::Start);
+    commands_->moveStopwatch(commands::StopwatchMove::Toggle);
 }
 
 // A tick's text is painted in the pass of the event loop that follows the

@@ -8,6 +8,7 @@
 
 #include "clock/clock_window.h"
 #include "clock/image_button.h"
+#include "commands/clock_commands.h"
 #include "timers/timers.h"
 
 namespace kok::clock {
@@ -44,12 +45,13 @@ void ClockWindow::connectButtons() {
     connect(ui_.i_close, &ImageButton::clicked, ui_.m_close, &QAction::trigger);
 }
 
-// The timer button drives the stopwatch by its mode.
+// The timer button drives the stopwatch by its mode; a double click starts
+// or stops it whatever the mode.
 void ClockWindow::connectTimerButton() {
-    connect(ui_.i_timer, &ImageButton::clicked, &timers_->stopwatch(),
-            &timers::Stopwatch::i_timerClick);
-    connect(ui_.i_timer, &ImageButton::doubleClicked, &timers_->stopwatch(),
-            &timers::Stopwatch::mt_start_tmrClick);
+    connect(ui_.i_timer, &ImageButton::clicked, this,
+            [this] { commands_->moveStopwatch(commands::StopwatchMove::Click); });
+    connect(ui_.i_timer, &ImageButton::doubleClicked, this,
+            [this] { commands_->moveStopwatch(commands::StopwatchMove::Toggle); });
 }
 
 // The timer button's idle picture tells whether the stopwatch runs.

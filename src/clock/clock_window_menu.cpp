@@ -40,8 +40,8 @@ void ClockWindow::connectMenu() {
 }
 
 // Items whose work belongs to another part go through the clock's commands,
-// as a command from outside does; the stopwatch's mode items and the
-// reminder's item reach their part directly.
+// as a command from outside does; the reminder's item reaches the firing
+// directly.
 void ClockWindow::connectOwnedItems() {
     commands::ClockCommands* commands = commands_;
     for (int slot = 0; slot < int(ui_.ma_slots.size()); ++slot) {
@@ -56,15 +56,12 @@ void ClockWindow::connectOwnedItems() {
         else
             commands_->startCountdown(0);
     });
-    connect(ui_.mt_start_tmr, &QAction::triggered, this, [this] {
-        commands_->moveStopwatch(timers_->stopwatch().started() ? commands::StopwatchMove::Stop
-                                                                : commands::StopwatchMove::Start);
-    });
-    timers::Stopwatch* stopwatch = &timers_->stopwatch();
-    connect(ui_.mt_mode_stop, &QAction::triggered, stopwatch,
-            &timers::Stopwatch::mt_mode_stopClick);
-    connect(ui_.mt_mode_pause, &QAction::triggered, stopwatch,
-            &timers::Stopwatch::mt_mode_pauseClick);
+    connect(ui_.mt_start_tmr, &QAction::triggered, this,
+            [commands] { commands->moveStopwatch(commands::StopwatchMove::Toggle); });
+    connect(ui_.mt_mode_stop, &QAction::triggered, this,
+            [commands] { commands->setTimerButtonMode(commands::TimerButtonMode::StartStop); });
+    connect(ui_.mt_mode_pause, &QAction::triggered, this,
+            [commands] { commands->setTimerButtonMode(commands::TimerButtonMode::PauseResume); });
     connect(ui_.m_close, &QAction::triggered, this, [commands] { commands->quit(); });
     connect(ui_.m_reboot, &QAction::triggered, this, [commands] { commands->restart(); });
 }

@@ -9,8 +9,20 @@
 
 namespace kok::commands {
 
-// The stopwatch's moves a front may ask for.
-enum class StopwatchMove { Start, Pause, Resume, Stop, Reset };
+// The stopwatch's moves a front may ask for. Toggle starts a stopped one and
+// stops a started one; Click is the timer button's click, which toggles or
+// pauses and resumes by the button's mode.
+enum class StopwatchMove { Start, Pause, Resume, Stop, Reset, Toggle, Click };
+
+// What the timer button's click does: start and stop, or pause and resume.
+enum class TimerButtonMode { StartStop, PauseResume };
+
+// What became of a command that can fail.
+enum class Outcome {
+    Done,
+    NotStored,  // the Settings or Timer state file could not be written: nothing changed
+    NotStarted, // a pause or resume asked of a stopped stopwatch
+};
 
 // What the running clock tells a status query; empty texts mean "none".
 struct ClockStatus {
@@ -29,12 +41,14 @@ std::string statusLines(const ClockStatus& status);
 // notification's actions. Each runs on the clock's thread.
 class ClockCommands {
   public:
-    // Starts the countdown for `seconds` (also while one runs: anew).
-    virtual void startCountdown(int seconds) = 0;
+    // Starts the countdown for `seconds` (also while one runs: anew); 0
+    // keeps the length set in the Settings file.
+    virtual Outcome startCountdown(int seconds) = 0;
     virtual void stopCountdown() = 0;
-    virtual void moveStopwatch(StopwatchMove move) = 0;
-    // Switches alarm slot 0..9; false when the switch could not be stored.
-    virtual bool switchAlarm(int slot, bool on) = 0;
+    virtual Outcome moveStopwatch(StopwatchMove move) = 0;
+    virtual void setTimerButtonMode(TimerButtonMode mode) = 0;
+    // Switches alarm slot 0..9.
+    virtual Outcome switchAlarm(int slot, bool on) = 0;
     virtual void openSettings(face::SettingsView::Section section) = 0;
     virtual void hideFor(int seconds) = 0;
     virtual void showClock() = 0;

@@ -6,6 +6,7 @@
 #include <optional>
 #include <utility>
 
+#include "settings/keys.h"
 #include "timers/countdown_range.h"
 
 namespace kok::commands {
@@ -25,6 +26,7 @@ constexpr const char* kBadSection = QT_TRANSLATE_NOOP(
     "Messages", "Неизвестный раздел настроек (options, alarm, countdown, stopwatch, message, "
                 "skins, editor, info): %1");
 constexpr const char* kExtra = QT_TRANSLATE_NOOP("Messages", "Лишний параметр после команды: %1");
+constexpr const char* kNotStarted = QT_TRANSLATE_NOOP("Messages", "Секундомер не запущен.");
 
 CommandLine failure(const char* error, std::string argument) {
     CommandLine c;
@@ -94,8 +96,8 @@ int parseDuration(const std::string& text) {
 
 CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     CommandLine c;
-    if (arguments.empty() || arguments[0].rfind("--", 0) != 0) return c;
-    const std::string& option = arguments[0];
+    if (arguments.empty() || arguments[0].empty() || arguments[0][0] != '-') return c;
+    const std::string option = arguments[0] == "-h" ? "--help" : arguments[0];
     const std::vector<std::string> values(arguments.begin() + 1, arguments.end());
     const auto value = [&](std::size_t i) { return i < values.size() ? values[i] : std::string(); };
     std::size_t wanted = 0; // values the option takes
@@ -149,20 +151,17 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     return c;
 }
 
-std::string runCommand(const CommandLine& command, ClockCommands& clock) {
+CommandReply runCommand(const CommandLine& command, ClockCommands& clock) {
     switch (command.action) {
     case Action::Countdown:
-        clock.startCountdown(command.seconds);
-        break;
+        return {clock.startCountdown(command.seconds), {}};
     case Action::CountdownStop:
         clock.stopCountdown();
         break;
     case Action::Stopwatch:
-        clock.moveStopwatch(command.move);
-        break;
+        return {clock.moveStopwatch(command.move), {}};
     case Action::Alarm:
-        clock.switchAlarm(command.slot, command.on);
-        break;
+        return {clock.switchAlarm(command.slot, command.on), {}};
     case Action::Settings:
         clock.openSettings(command.section);
         break;
@@ -173,11 +172,23 @@ std::string runCommand(const CommandLine& command, ClockCommands& clock) {
         clock.quit();
         break;
     case Action::Status:
-        return statusLines(clock.status());
+        return {Outcome::Done, statusLines(clock.status())};
     default:
         break;
     }
     return {};
+}
+
+const char* outcomeText(Outcome outcome) {
+    switch (outcome) {
+    case Outcome::Done:
+        break;
+    case Outcome::NotStored:
+        return settings::kWriteFailureText.data();
+    case Outcome::NotStarted:
+        return kNotStarted;
+    }
+    return nullptr;
 }
 
 } // namespace kok::commands

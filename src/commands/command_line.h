@@ -43,15 +43,26 @@ struct CommandLine {
 };
 
 // Reads the arguments after the program's name. The switches a restart and
-// the autostart pass ("/reboot", "/autorun") and anything that is not an
-// option are a plain start, as before options existed.
+// the autostart pass ("/reboot", "/autorun"), like any other first argument
+// that does not begin with "-", are a plain start, as before options
+// existed. "-h" is "--help"; an unknown option is refused, so that a
+// mistyped command does not start a clock.
 CommandLine parseCommandLine(const std::vector<std::string>& arguments);
 
 // A duration as "[H:]MM:SS" in seconds, or -1 when it is not one.
 int parseDuration(const std::string& text);
 
-// Runs a command on the clock; returns what to print (the status lines, or
-// nothing).
-std::string runCommand(const CommandLine& command, ClockCommands& clock);
+// What a command run on the clock gives back: how it went, and what to
+// print (the status lines, or nothing).
+struct CommandReply {
+    Outcome outcome = Outcome::Done;
+    std::string output;
+};
+
+CommandReply runCommand(const CommandLine& command, ClockCommands& clock);
+
+// A Russian source text for the "Messages" translation context that says
+// why a command failed; nullptr for Outcome::Done.
+const char* outcomeText(Outcome outcome);
 
 } // namespace kok::commands

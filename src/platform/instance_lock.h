@@ -12,14 +12,16 @@ namespace kok::platform {
 // or from cron, without XDG_RUNTIME_DIR, must still meet the one started at
 // login.
 struct LockFolders {
-    std::filesystem::path fixed;   // when set, the only place, taken as it is (tests)
+    // When set, the only places, taken as they are (tests).
+    std::vector<std::filesystem::path> fixed;
     std::filesystem::path runtime; // taken when it exists and is the user's alone
     std::filesystem::path shared;  // a private "koktd-<uid>" is made in it
     std::filesystem::path home;    // a private ".koktd" is made in it
 };
 
-// /run/user/<uid>, /tmp and the account's home folder; KOKTD_LOCK_DIR sets
-// `fixed`, so that tests run beside a user's own clock.
+// /run/user/<uid>, /tmp and the account's home folder; KOKTD_LOCK_DIR (one
+// folder, or several separated by ':') sets `fixed`, so that tests run beside
+// a user's own clock.
 LockFolders userLockFolders();
 
 // A named object shared by every running instance, like a named mutex that
@@ -36,12 +38,16 @@ class InstanceLock {
     InstanceLock& operator=(const InstanceLock&) = delete;
 
     bool otherRunning() const { return otherRunning_; }
-    // The first private folder that holds the lock (where the running clock
-    // listens for commands); empty when none could.
-    const std::filesystem::path& folder() const { return folder_; }
+    // Asks again whether another process holds the lock (a running clock
+    // that has ended since is no longer seen).
+    bool othersStillRunning() const;
+    // The private folders that hold the lock, where the running clock listens
+    // for commands; empty when none could.
+    const std::vector<std::filesystem::path>& folders() const { return folders_; }
 
   private:
-    std::filesystem::path folder_;
+    std::string stem_;
+    std::vector<std::filesystem::path> folders_;
     std::vector<int> fds_; // one lock file per folder, held until the process ends
     bool otherRunning_ = true;
 };

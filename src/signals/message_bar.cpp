@@ -54,13 +54,14 @@ void MessageBar::ShowMessageBar(int event) {
     show(ini, readEventMessage(ini, event));
 }
 
-void MessageBar::ShowMessageText(const std::string& text) {
+void MessageBar::ShowMessageText(int event, const std::string& text) {
+    event_ = event;
     show(settings::openSettings(), text);
 }
 
 void MessageBar::tell(const std::string& why) {
     if (panel_->isHidden()) {
-        ShowMessageText(why);
+        ShowMessageText(-1, why); // no event of its own
         armDismissal();
         return;
     }

@@ -35,8 +35,9 @@ class MessageBar : public QObject {
     // countdown from 10 on); returns once it is placed and shown. The keys do
     // not dismiss it until armDismissal().
     void ShowMessageBar(int event);
-    // The same bar with a text of the caller's, such as a missed alarm's.
-    void ShowMessageText(const std::string& text);
+    // The same bar of `event` with a text of the caller's, such as a missed
+    // alarm's.
+    void ShowMessageText(int event, const std::string& text);
     // Says why something did not happen as set, such as a sound file refused
     // for its size: added to the text of the bar that shows (also while its
     // event's actions run), else shown as a bar of its own.

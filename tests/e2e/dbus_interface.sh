@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The running clock's object on a private session bus: introspection shows
 # its commands and signals, a call runs a command, a bad value is refused
-# with an error and changes nothing, and Fired goes out when the countdown ends
+# with an error and changes nothing, a command the clock cannot carry out
+# answers Failed, and Fired goes out when the countdown ends
 # (notifications switched off: no notification server is started by it).
 source "$(dirname "$0")/lib.sh"
 e2e_start_xvfb
@@ -28,6 +29,10 @@ BEFORE=$(cat "$KIF")
 if call Stopwatch sideways 2>"$E2E_WORK/err.txt"; then e2e_fail "a bad move was taken"; fi
 grep -q InvalidArgs "$E2E_WORK/err.txt" || e2e_fail "no InvalidArgs: $(cat "$E2E_WORK/err.txt")"
 [ "$(cat "$KIF")" = "$BEFORE" ] || e2e_fail "a refused call changed the Settings file"
+# A command the clock cannot carry out answers Failed, with the reason.
+if call Stopwatch pause 2>"$E2E_WORK/err.txt"; then e2e_fail "a pause of a stopped stopwatch was taken"; fi
+grep -q 'Error.Failed' "$E2E_WORK/err.txt" && grep -q 'Секундомер не запущен' "$E2E_WORK/err.txt" ||
+    e2e_fail "no Failed with its reason: $(cat "$E2E_WORK/err.txt")"
 
 call SwitchAlarm 4 true | grep -q true || e2e_fail "SwitchAlarm"
 [ "$(e2e_ini_value "$KIF" kOk:TD:Alarms 4_Use)" = 1 ] || e2e_fail "alarm 4 not on: $(cat "$KIF")"

@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """A notification server on the session bus, for a test: it writes every
-notification's body to LOG, one line each, and answers each one whose body
+notification to LOG, one line each (id, summary, body, actions, urgency,
+icon, desktop-entry hint, separated by tabs), and answers each one whose body
 holds TRIGGER by invoking ACTION on it a moment later, as a user's click
 would.
 
@@ -33,7 +34,8 @@ class Server(dbus.service.Object):
         nid = self.next_id
         self.next_id += 1
         with open(self.log, "a", encoding="utf-8") as f:
-            f.write(f"{nid}\t{summary}\t{body}\t{','.join(actions)}\t{int(hints.get('urgency', -1))}\n")
+            f.write(f"{nid}\t{summary}\t{body}\t{','.join(actions)}\t{int(hints.get('urgency', -1))}"
+                    f"\t{icon}\t{hints.get('desktop-entry', '')}\n")
         if self.trigger in body:
             GLib.timeout_add(300, self.invoke, nid)
         return dbus.UInt32(nid)

@@ -3,9 +3,11 @@
 # On a private session bus: a real notification server (dunst) receives the
 # countdown's notification with its message when the countdown ends. Then a
 # scripted server that clicks "Snooze" stands in for a user, which dunst
-# cannot do headless: the bar goes, and the countdown's event comes back
-# after its reminder minute, the clock's time sped up by libfaketime. The
-# clock holds its name on the bus; a notification the user closes leaves the bar.
+# cannot do headless: the bar goes, and the countdown (no reminder of its own)
+# comes back after the snooze's five minutes and not before, the clock's time
+# sped up by libfaketime. The notification names the program's icon and
+# desktop entry. The clock holds its name on the bus; a notification the
+# user closes leaves the bar.
 source "$(dirname "$0")/lib.sh"
 e2e_need_faketime
 command -v dunst >/dev/null || e2e_fail "dunst is not installed (scripts/install-deps.sh)"
@@ -14,7 +16,7 @@ e2e_start_session_bus
 APP="$E2E_WORK/app"
 e2e_make_install "$APP"
 KIF="$APP/kOkTD.KiF"
-printf '[kOk:TD]\r\nPosX=300\r\nPosY=200\r\n[kOk:TD:Timer]\r\nMessage=Чай & <b>готов</b>\r\nSound=0\r\nBeep=0\r\nRemind=1\r\n' | iconv -f UTF-8 -t CP1251 >"$KIF" # the Settings file is in Windows-1251
+printf '[kOk:TD]\r\nPosX=300\r\nPosY=200\r\n[kOk:TD:Timer]\r\nMessage=Чай & <b>готов</b>\r\nSound=0\r\nBeep=0\r\nRemind=0\r\n' | iconv -f UTF-8 -t CP1251 >"$KIF" # the Settings file is in Windows-1251
 
 dunst -config /dev/null >"$E2E_WORK/dunst.log" 2>&1 &
 DUNST=$!
@@ -62,11 +64,31 @@ notified() { [ "$(grep -c 'Чай' "$NOTES")" -ge "$1" ]; }
 e2e_wait_for 20 notified 1 || e2e_fail "no notification reached the scripted server"
 line=$(grep -m1 'Чай' "$NOTES")
 [[ "$line" == *$'\t'"Чай & <b>готов</b>"$'\t'* ]] || e2e_fail "the message is not plain text: $line"
-[[ "$line" == *$'\tstop,'*',snooze,'*$'\t2' ]] || e2e_fail "no Stop and Snooze, or not critical: $line"
+[[ "$line" == *$'\tstop,'*',snooze,'*$'\t2\t'* ]] || e2e_fail "no Stop and Snooze, or not critical: $line"
+[[ "$line" == *$'\torg.example.koktd\torg.example.koktd' ]] || e2e_fail "not the program's icon and desktop entry: $line"
 e2e_wait_for 10 is_clock || e2e_fail "Snooze did not dismiss the bar"
 echo "Snooze dismissed the bar"
-# One minute of the clock's time is three real seconds: the event comes back.
-e2e_wait_for 30 is_bar || e2e_fail "the snoozed event did not come back"
+
+# The clock's time of day in seconds, from its own status.
+clock_time() {
+    "$APP/koktd" --status 2>/dev/null | sed -n 's/^time: //p' | awk -F: '{ print $1 * 3600 + $2 * 60 + $3 }'
+}
+since() { echo $(((($(clock_time) - $1) % 86400 + 86400) % 86400)); }
+"$APP/koktd" --status | grep -qx 'reminder: countdown' || e2e_fail "the snooze left no reminder: $("$APP/koktd" --status)"
+SNOOZED=$(clock_time)
+# The bar must not be back within four minutes of the clock's time (the
+# minute left over is room for a slow status call).
+back_early() {
+    if is_bar; then
+        local s
+        s=$(since "$SNOOZED")
+        [ "$s" -lt 240 ] && e2e_fail "the snoozed event came back after $s s of the clock's time"
+        return 0
+    fi
+    return 1
+}
+# Five minutes of the clock's time are fifteen real seconds.
+e2e_wait_for 40 back_early || e2e_fail "the snoozed event did not come back"
 e2e_wait_for 10 notified 2 || e2e_fail "the snoozed event sent no notification"
 e2e_shot "$SHOTS/notifications_snoozed.png"
-echo "the snoozed countdown came back with its bar and notification"
+echo "the snoozed countdown came back after $(since "$SNOOZED") s of the clock's time, with its bar and notification"

@@ -44,11 +44,32 @@ bool openLockFiles(const std::filesystem::path& dir, const std::string& stem, in
     return false;
 }
 
+// Whether another process holds `lock`, which this one holds shared. A refused upgrade may drop the
+// shared lock, so it is taken again at once, under the gate: no other start probes meanwhile.
+bool othersHold(int gate, int lock) {
+    ::flock(gate, LOCK_EX);
+    const bool held = ::flock(lock, LOCK_EX | LOCK_NB) != 0;
+    ::flock(lock, LOCK_SH);
+    ::flock(gate, LOCK_UN);
+    return held;
+}
+
+std::vector<std::filesystem::path> splitFolders(const std::string& list) {
+    std::vector<std::filesystem::path> folders;
+    std::size_t from = 0;
+    for (std::size_t at; from <= list.size(); from = at + 1) {
+        at = list.find(':', from);
+        if (at == std::string::npos) at = list.size();
+        if (at > from) folders.emplace_back(list.substr(from, at - from));
+    }
+    return folders;
+}
+
 } // namespace
 
 LockFolders userLockFolders() {
     LockFolders f;
-    if (const char* v = std::getenv("KOKTD_LOCK_DIR"); v && *v) f.fixed = v;
+    if (const char* v = std::getenv("KOKTD_LOCK_DIR"); v && *v) f.fixed = splitFolders(v);
     const uid_t uid = ::getuid();
     f.runtime = "/run/user/" + std::to_string(uid);
     f.shared = "/tmp";
@@ -68,10 +89,10 @@ LockFolders userLockFolders() {
 // so starts that wait on each other's gates cannot wait for ever.
 InstanceLock::InstanceLock(const std::string& name, const LockFolders& folders) {
     const auto uid = std::to_string(::getuid());
-    const std::string stem = name + "." + uid;
+    stem_ = name + "." + uid;
     std::vector<std::filesystem::path> usable;
     if (!folders.fixed.empty()) {
-        usable.push_back(folders.fixed);
+        usable = folders.fixed;
     } else {
         if (isPrivateFolder(folders.runtime)) usable.push_back(folders.runtime);
         const std::filesystem::path made[] = {
@@ -83,13 +104,10 @@ InstanceLock::InstanceLock(const std::string& name, const LockFolders& folders) 
     bool othersSeen = false;
     for (const auto& dir : usable) {
         int gate = -1, lock = -1;
-        if (!openLockFiles(dir, stem, gate, lock)) continue;
-        ::flock(gate, LOCK_EX);
-        othersSeen = ::flock(lock, LOCK_EX | LOCK_NB) != 0 || othersSeen;
-        ::flock(lock, LOCK_SH);
-        ::flock(gate, LOCK_UN);
+        if (!openLockFiles(dir, stem_, gate, lock)) continue;
+        othersSeen = othersHold(gate, lock) || othersSeen;
         ::close(gate);
-        if (fds_.empty()) folder_ = dir;
+        folders_.push_back(dir);
         fds_.push_back(lock);
     }
     if (fds_.empty()) {
@@ -97,6 +115,17 @@ InstanceLock::InstanceLock(const std::string& name, const LockFolders& folders) 
         return; // counts as another instance running
     }
     otherRunning_ = othersSeen;
+}
+
+bool InstanceLock::othersStillRunning() const {
+    for (std::size_t i = 0; i < folders_.size(); ++i) {
+        const int gate = openLockFile(folders_[i] / (stem_ + ".gate"));
+        if (gate < 0) continue;
+        const bool held = othersHold(gate, fds_[i]);
+        ::close(gate);
+        if (held) return true;
+    }
+    return fds_.empty(); // as when it was joined: no folder counts as another instance
 }
 
 InstanceLock::~InstanceLock() {

@@ -468,8 +468,12 @@ class ClockWindowTest : public QObject {
         QTest::qWait(300);
         QVERIFY(!std::filesystem::exists(started));
 
+        // Fronts that follow the events (D-Bus) hear which slot's bar went.
+        QSignalSpy dismissed(&w.parts().events(), &kok::commands::ClockEvents::dismissed);
         part<kok::signal::WarningLock>(w, "tt_locker")->start();
         inside(w).messageBar().p_messagerClick();
+        QCOMPARE(dismissed.count(), 1);
+        QCOMPARE(dismissed.at(0).at(0).toInt(), 0);
         QCOMPARE(check->isActive(), useAfter == 1);
         if (useAfter == 0) return;
         // A dated alarm is shown once: the next check finds nothing more to report.
@@ -850,7 +854,8 @@ class ClockWindowTest : public QObject {
         w.installEventFilter(&counter);
         kok::commands::ClockCommands& c = w.parts().commands();
 
-        QVERIFY(c.switchAlarm(3, true));
+        using Outcome = kok::commands::Outcome;
+        QCOMPARE(c.switchAlarm(3, true), Outcome::Done);
         QCOMPARE(ini.readInteger("kOk:TD:Alarms", "3_Use", 0), 1);
         QVERIFY(part<QAction>(w, "ma_3")->isChecked());
         part<QAction>(w, "ma_3")->trigger(); // the menu's switch, the same command
@@ -859,7 +864,7 @@ class ClockWindowTest : public QObject {
         w.reloadSettings(); // the dialog's OK
         QCOMPARE(w.pos(), QPoint(60, 50));
 
-        c.startCountdown(90);
+        QCOMPARE(c.startCountdown(90), Outcome::Done);
         QCOMPARE(ini.readInteger("kOk:TD:Timer", "CountDown", 0), 90);
         QVERIFY(part<kok::platform::TickTimer>(w, "tt_countdown")->isActive());
         const std::string left = c.status().countdownLeft;
@@ -868,7 +873,8 @@ class ClockWindowTest : public QObject {
         QVERIFY(c.status().countdownLeft.empty());
         QVERIFY(!part<kok::platform::TickTimer>(w, "tt_countdown")->isActive());
 
-        c.moveStopwatch(kok::commands::StopwatchMove::Start);
+        QCOMPARE(c.moveStopwatch(kok::commands::StopwatchMove::Pause), Outcome::NotStarted);
+        QCOMPARE(c.moveStopwatch(kok::commands::StopwatchMove::Start), Outcome::Done);
         QVERIFY(part<kok::platform::TickTimer>(w, "tt_timer")->isActive());
         QVERIFY(!c.status().stopwatch.empty());
         c.moveStopwatch(kok::commands::StopwatchMove::Pause);
@@ -896,6 +902,14 @@ class ClockWindowTest : public QObject {
         QVERIFY(!w.isVisible());
         c.showClock();
         QVERIFY(w.isVisible());
+
+        // What cannot be stored does not happen, and says so.
+        makeSettingsUnwritable();
+        QCOMPARE(c.startCountdown(120), Outcome::NotStored);
+        QVERIFY(!part<kok::platform::TickTimer>(w, "tt_countdown")->isActive());
+        QCOMPARE(c.moveStopwatch(kok::commands::StopwatchMove::Start), Outcome::NotStored);
+        QVERIFY(!part<kok::platform::TickTimer>(w, "tt_timer")->isActive());
+        QCOMPARE(c.switchAlarm(4, true), Outcome::NotStored);
     }
 
     // Last: it asks the application to end, which only a running loop would do.

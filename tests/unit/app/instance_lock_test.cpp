@@ -185,3 +185,22 @@ TEST(InstanceLock, SecondClockSeesTheFirstWhenTheUsableFoldersChange) {
         EXPECT_TRUE(second.otherRunning()) << "two clocks run";
     }
 }
+
+// KOKTD_LOCK_DIR may name several folders, as the user's folders are several:
+// a start that shares only one of them sees the first, and asks again while
+// it waits for it.
+TEST(InstanceLock, FixedFoldersFromTheVariableAreJoinedEach) {
+    TempDir a, b;
+    Env env;
+    env.set("KOKTD_LOCK_DIR", (a.path().string() + ":" + b.path().string()).c_str());
+    const InstanceLock first("koktd-list");
+    EXPECT_FALSE(first.otherRunning());
+    EXPECT_FALSE(first.othersStillRunning());
+    EXPECT_EQ(first.folders(), (std::vector<fs::path>{a.path(), b.path()}));
+    env.set("KOKTD_LOCK_DIR", b.path().c_str());
+    const InstanceLock second("koktd-list");
+    EXPECT_TRUE(second.otherRunning());
+    EXPECT_TRUE(second.othersStillRunning());
+    EXPECT_TRUE(first.othersStillRunning());
+    EXPECT_EQ(second.folders(), std::vector<fs::path>{b.path()});
+}

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "commands/command_line.h"
+#include "support/recording_commands.h"
 
 namespace {
 
@@ -55,8 +56,15 @@ TEST(CommandLine, ReadsEveryCommandAndRefusesBadValues) {
         {{}, "start"},
         {{"/reboot"}, "start"},
         {{"/autorun"}, "start"},
-        {{"something"}, "start"},
+        {{"/other"}, "start"},
+        {{""}, "start"},
+        // A word that is not an option is a plain start too.
+        {{"help"}, "start"},
+        {{"countdown", "05:00"}, "start"},
+        // An unknown option is refused rather than start a clock.
+        {{"-x"}, "error -x"},
         {{"--help"}, "help"},
+        {{"-h"}, "help"},
         {{"--version"}, "version"},
         {{"--countdown", "05:00"}, "countdown 300"},
         {{"--countdown", "1:02:03"}, "countdown 3723"},
@@ -110,37 +118,9 @@ TEST(CommandLine, ReadsEveryCommandAndRefusesBadValues) {
     }
 }
 
-// Records what the clock was asked.
-class RecordingClock final : public kok::commands::ClockCommands {
-  public:
-    std::vector<std::string> calls;
-    void startCountdown(int seconds) override {
-        calls.push_back("countdown " + std::to_string(seconds));
-    }
-    void stopCountdown() override { calls.push_back("stop countdown"); }
-    void moveStopwatch(StopwatchMove m) override {
-        calls.push_back("stopwatch " + std::to_string(int(m)));
-    }
-    bool switchAlarm(int slot, bool on) override {
-        calls.push_back("alarm " + std::to_string(slot) + (on ? " on" : " off"));
-        return true;
-    }
-    void openSettings(Section s) override { calls.push_back("settings " + std::to_string(int(s))); }
-    void hideFor(int seconds) override { calls.push_back("hide " + std::to_string(seconds)); }
-    void showClock() override { calls.push_back("show"); }
-    void restart() override { calls.push_back("restart"); }
-    void quit() override { calls.push_back("quit"); }
-    ClockStatus status() override {
-        calls.push_back("status");
-        return ClockStatus{"07:59:50", "3 08:00", "", "00:00:12", "countdown"};
-    }
-    void settingsChanged() override { calls.push_back("settings changed"); }
-    void dismissBar() override { calls.push_back("dismiss"); }
-    void snooze(int event) override { calls.push_back("snooze " + std::to_string(event)); }
-};
-
 TEST(CommandLine, RunsEachCommandOnceAndPrintsOnlyTheStatus) {
-    RecordingClock clock;
+    kok::test::RecordingCommands clock;
+    clock.reported = ClockStatus{"07:59:50", "3 08:00", "", "00:00:12", "countdown"};
     const std::vector<std::vector<std::string>> commands = {{"--countdown", "2:00"},
                                                             {"--countdown", "stop"},
                                                             {"--stopwatch", "pause"},
@@ -149,19 +129,47 @@ TEST(CommandLine, RunsEachCommandOnceAndPrintsOnlyTheStatus) {
                                                             {"--show"},
                                                             {"--quit"}};
     for (const auto& args : commands)
-        EXPECT_EQ(kok::commands::runCommand(parseCommandLine(args), clock), "");
+        EXPECT_EQ(kok::commands::runCommand(parseCommandLine(args), clock).output, "");
     EXPECT_EQ(clock.calls, (std::vector<std::string>{
-                               "countdown 120", "stop countdown", "stopwatch 1", "alarm 4 off",
+                               "countdown 120", "stop countdown", "stopwatch pause", "alarm 4 off",
                                "settings " + std::to_string(int(Section::Skins)), "show", "quit"}));
     clock.calls.clear();
-    EXPECT_EQ(kok::commands::runCommand(parseCommandLine({"--status"}), clock),
+    EXPECT_EQ(kok::commands::runCommand(parseCommandLine({"--status"}), clock).output,
               "time: 07:59:50\nnext-alarm: 3 08:00\ncountdown: -\nstopwatch: 00:00:12\n"
               "reminder: countdown\n");
     // Help, a plain start and a refusal touch nothing.
     for (const auto& args :
          std::vector<std::vector<std::string>>{{"--help"}, {}, {"--alarm", "x", "on"}})
-        EXPECT_EQ(kok::commands::runCommand(parseCommandLine(args), clock), "");
+        EXPECT_EQ(kok::commands::runCommand(parseCommandLine(args), clock).output, "");
     EXPECT_EQ(clock.calls, std::vector<std::string>{"status"});
+}
+
+// A command the clock could not carry out comes back as such, with a text
+// that says why; the commands that cannot fail come back done.
+TEST(CommandLine, ReportsWhatTheClockCouldNotDo) {
+    using kok::commands::Outcome;
+    const std::vector<std::vector<std::string>> failing = {{"--countdown", "2:00"},
+                                                           {"--stopwatch", "start"},
+                                                           {"--stopwatch", "pause"},
+                                                           {"--alarm", "4", "on"}};
+    const std::vector<std::vector<std::string>> alwaysDone = {
+        {"--countdown", "stop"}, {"--settings"}, {"--show"}, {"--quit"}, {"--status"}};
+    for (const Outcome outcome : {Outcome::NotStored, Outcome::NotStarted}) {
+        kok::test::RecordingCommands clock;
+        clock.outcome = outcome;
+        for (const auto& args : failing) {
+            const auto reply = kok::commands::runCommand(parseCommandLine(args), clock);
+            EXPECT_EQ(reply.outcome, outcome) << args[0] << " " << args[1];
+        }
+        for (const auto& args : alwaysDone)
+            EXPECT_EQ(kok::commands::runCommand(parseCommandLine(args), clock).outcome,
+                      Outcome::Done)
+                << args[0];
+        ASSERT_NE(kok::commands::outcomeText(outcome), nullptr);
+    }
+    EXPECT_EQ(kok::commands::outcomeText(Outcome::Done), nullptr);
+    EXPECT_NE(std::string(kok::commands::outcomeText(Outcome::NotStored)),
+              kok::commands::outcomeText(Outcome::NotStarted));
 }
 
 } // namespace

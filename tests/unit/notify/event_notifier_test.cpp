@@ -7,6 +7,7 @@
 #include "commands/clock_commands.h"
 #include "notify/event_notifier.h"
 #include "notify/notification_sender.h"
+#include "support/recording_commands.h"
 
 namespace {
 
@@ -33,28 +34,9 @@ class FakeSender final : public kok::notify::NotificationSender {
     void userCloses(quint32 id) { emit closed(id); }
 };
 
-// The clock's commands the notifier may call.
-class FakeClock final : public kok::commands::ClockCommands {
-  public:
-    std::vector<std::string> calls;
-    void startCountdown(int) override {}
-    void stopCountdown() override {}
-    void moveStopwatch(kok::commands::StopwatchMove) override {}
-    bool switchAlarm(int, bool) override { return true; }
-    void openSettings(kok::face::SettingsView::Section) override {}
-    void hideFor(int) override {}
-    void showClock() override {}
-    void restart() override {}
-    void quit() override {}
-    kok::commands::ClockStatus status() override { return {}; }
-    void settingsChanged() override {}
-    void dismissBar() override { calls.push_back("dismiss"); }
-    void snooze(int event) override { calls.push_back("snooze " + std::to_string(event)); }
-};
-
 struct Rig {
     ClockEvents events;
-    FakeClock clock;
+    kok::test::RecordingCommands clock;
     FakeSender sender;
     bool enabled = true;
     EventNotifier notifier{events, clock, sender, [this] { return enabled; }};
