@@ -105,7 +105,7 @@ class OutsideCommandsTest : public QObject {
         switch (Outside(outside)) {
         case CountdownFromCommandLine:
         case CountdownAnewUnlocked:
-            c.startCountdown(90);
+            QCOMPARE(c.startCountdown(90), kok::commands::Outcome::Done);
             break;
         case CountdownStop:
             c.stopCountdown();
@@ -114,10 +114,10 @@ class OutsideCommandsTest : public QObject {
             part<QAction>(w, "mt_start_cdn")->trigger();
             break;
         case AlarmOnShown:
-            QVERIFY(c.switchAlarm(3, true));
+            QCOMPARE(c.switchAlarm(3, true), kok::commands::Outcome::Done);
             break;
         case AlarmOffNotShown:
-            QVERIFY(c.switchAlarm(5, false));
+            QCOMPARE(c.switchAlarm(5, false), kok::commands::Outcome::Done);
             break;
         }
         QCOMPARE(part<QCheckBox>(dialog, box.toLatin1().constData())->isChecked(), boxChecked);
