@@ -108,6 +108,8 @@ class ClockWindow : public QWidget,
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    // The focused clock without a mouse: the menu keys and the Settings.
+    void keyPressEvent(QKeyEvent* event) override;
 
   private slots:
     void tt_timeTimer();
@@ -152,6 +154,9 @@ class ClockWindow : public QWidget,
     bool settingsDialogVisible() const;
     void hideFor(int ms);
     void popupMenu(QPoint globalPos);
+    // The menu opened from the keyboard, over the clock, its default item
+    // highlighted.
+    void popupMenuAtClock();
 
     // Whether the skin has a second indicator.
     bool hasSecondIndicator() const;

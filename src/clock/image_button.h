@@ -20,6 +20,10 @@ class ImageButton : public QLabel {
     // so that the first reset gives every button its idle picture.
     bool notIdle = true;
 
+    // The press a screen reader asks for: the pictures and the command of a
+    // left click.
+    void press();
+
   signals:
     void pointerMoved();
     void pressed();

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QAccessible>
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
@@ -578,6 +579,98 @@ class ClockWindowTest : public QObject {
         sendMouse(part<ImageButton>(w, "i_settings"), QEvent::MouseButtonRelease, Qt::LeftButton,
                   QPoint(2, 2));
         QCOMPARE(dialog.currentSection(), SettingsDialog::Options);
+    }
+
+    // The focused clock from the keyboard: the menu keys open the menu over
+    // the clock with the Settings item highlighted, Enter and Space open the
+    // Settings; while the Message bar shows, Enter dismisses it and nothing
+    // opens.
+    void keysOpenTheMenuAndTheSettings_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<bool>("bar");
+        QTest::addColumn<QString>("opens");
+        const int none = Qt::NoModifier, shift = Qt::ShiftModifier;
+        QTest::newRow("Shift+F10") << int(Qt::Key_F10) << shift << false << "menu";
+        QTest::newRow("Menu") << int(Qt::Key_Menu) << none << false << "menu";
+        QTest::newRow("Enter") << int(Qt::Key_Return) << none << false << "settings";
+        QTest::newRow("keypad Enter")
+            << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << false << "settings";
+        QTest::newRow("Space") << int(Qt::Key_Space) << none << false << "settings";
+        QTest::newRow("F10 alone") << int(Qt::Key_F10) << none << false << "";
+        QTest::newRow("Ctrl+Enter")
+            << int(Qt::Key_Return) << int(Qt::ControlModifier) << false << "";
+        QTest::newRow("Enter over the bar") << int(Qt::Key_Return) << none << true << "";
+        QTest::newRow("Space over the bar") << int(Qt::Key_Space) << none << true << "";
+        QTest::newRow("Shift+F10 over the bar") << int(Qt::Key_F10) << shift << true << "";
+    }
+    void keysOpenTheMenuAndTheSettings() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(bool, bar);
+        QFETCH(QString, opens);
+        ClockWindow w("");
+        SettingsDialog dialog(w);
+        w.setSettingsDialog(&dialog);
+        w.show();
+        if (bar) {
+            inside(w).messageBar().ShowMessageBar(0);
+            inside(w).messageBar().armDismissal();
+        }
+        // As the window manager gives it the focus; the bar's keys are
+        // shortcuts, which only an active window takes.
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        auto* menu = part<QMenu>(w, "menu");
+        QTest::keyClick(&w, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(menu->isVisible(), opens == "menu");
+        QCOMPARE(dialog.isVisible(), opens == "settings");
+        if (opens == "settings") QCOMPARE(dialog.currentSection(), SettingsDialog::Options);
+        if (bar && key == Qt::Key_Return) QVERIFY(!inside(w).messageBar().showing());
+        if (opens != "menu") return;
+        const QRect clock(w.mapToGlobal(QPoint(0, 0)), w.size());
+        QVERIFY(clock.intersects(menu->geometry())); // screen edges may shift it
+        QCOMPARE(menu->activeAction(), part<QAction>(w, "m_settings"));
+        // Arrows walk the items, Esc closes, Enter runs the highlighted one.
+        QTest::keyClick(menu, Qt::Key_Down);
+        QCOMPARE(menu->activeAction(), part<QAction>(w, "m_skin"));
+        QTest::keyClick(menu, Qt::Key_Escape);
+        QVERIFY(!menu->isVisible());
+        QTest::keyClick(&w, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QTest::keyClick(menu, Qt::Key_Return);
+        QTRY_VERIFY(dialog.isVisible());
+        QCOMPARE(dialog.currentSection(), SettingsDialog::Options);
+    }
+
+    // The skin's buttons are buttons to a screen reader, pressed as clicked.
+    void buttonsArePressableByAssistiveTechnology() {
+        ClockWindow w("");
+        SettingsDialog dialog(w);
+        w.setSettingsDialog(&dialog);
+        w.show();
+        QStringList names;
+        for (const char* name : {"i_settings", "i_close", "i_timer"}) {
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(part<QLabel>(w, name));
+            QVERIFY2(a && a->role() == QAccessible::Button, name);
+            QVERIFY2(a->actionInterface(), name);
+            QCOMPARE(a->actionInterface()->actionNames(),
+                     QStringList{QAccessibleActionInterface::pressAction()});
+            QVERIFY2(!a->text(QAccessible::Name).isEmpty(), name);
+            QVERIFY2(!a->text(QAccessible::Description).isEmpty(), name);
+            names << a->text(QAccessible::Name);
+        }
+        QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), 3);
+        QAccessible::queryAccessibleInterface(part<QLabel>(w, "i_settings"))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.currentSection(), SettingsDialog::Options);
+        auto& stopwatch = inside(w).stopwatch();
+        const bool ticking = stopwatch.ticking();
+        QAccessible::queryAccessibleInterface(part<QLabel>(w, "i_timer"))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(stopwatch.ticking() != ticking);
     }
 
     // The program's dialog is built on its first opening. Until then the
