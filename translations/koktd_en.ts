@@ -847,6 +847,14 @@ The timers cannot be used.</translation>
 <context>
     <name>SkinsPage</name>
     <message>
+        <source>%1: почта автора</source>
+        <translation>%1: author&apos;s mail</translation>
+    </message>
+    <message>
+        <source>%1: сайт автора</source>
+        <translation>%1: author&apos;s website</translation>
+    </message>
+    <message>
         <source>версия = </source>
         <translation>version = </translation>
     </message>
@@ -1069,6 +1077,18 @@ The timers cannot be used.</translation>
     <message>
         <source>сообщение</source>
         <translation>message</translation>
+    </message>
+    <message>
+        <source>первое предупреждение</source>
+        <translation>first warning</translation>
+    </message>
+    <message>
+        <source>второе предупреждение</source>
+        <translation>second warning</translation>
+    </message>
+    <message>
+        <source>%1, стрелки</source>
+        <translation>%1, arrows</translation>
     </message>
 </context>
 <context>

@@ -13,7 +13,6 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "dialog/label_click.h"
 #include "dialog/storable_text.h"
 #include "platform/paths.h"
 #include "platform/qt_text.h"
@@ -136,10 +135,11 @@ QString chooseFile(QWidget* parent, FileKind kind, const QString& currentPath) {
 
 void chooseFileFor(QWidget* parent, QPushButton* button, FileKind kind, QLineEdit* field,
                    const QAbstractButton* label) {
-    dropFocus(button);
     const QString chosen = chooseFile(parent, kind, field->text());
     if (!chosen.isEmpty() && acceptStorable(chosen, fieldCaption(label->text())))
         field->setText(chosen);
+    // Back where the user pressed, whatever had the focus while asking.
+    button->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace kok::dialog

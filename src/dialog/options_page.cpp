@@ -258,7 +258,6 @@ void OptionsPage::chimeKindChosen() {
 
 // Plays the file once and returns at once.
 void OptionsPage::playChime() {
-    dropFocus(ui_->t_snd);
     signal::PlayWaveFile(ui_->e_snd->text().toStdString(), false);
 }
 
