@@ -11,13 +11,10 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QRegularExpression>
-#include <QSpinBox>
 #include <QStackedWidget>
 #include <QTimer>
 #include <QtTest>
-#include <algorithm>
 
 #include "clock/clock_window.h"
 #include "dialog/accessible_names.h"
@@ -72,22 +69,6 @@ class DiscardAnswer {
   private:
     QTimer poll_;
 };
-
-// What a user works with: buttons, fields, lists, and anything that shows the
-// hand pointer as a link does.
-bool isControl(const QWidget* w) {
-    if (isPartOfControl(w)) return false;
-    if (const auto* spin = qobject_cast<const QAbstractSpinBox*>(w))
-        return spin->focusPolicy() != Qt::NoFocus; // arrows beside a field step it
-    return qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QLineEdit*>(w) ||
-           qobject_cast<const QComboBox*>(w) || qobject_cast<const QAbstractScrollArea*>(w) ||
-           (w->focusPolicy() & Qt::TabFocus) ||
-           (w->testAttribute(Qt::WA_SetCursor) && w->cursor().shape() == Qt::PointingHandCursor);
-}
-
-QString nameOf(const QWidget* w) {
-    return w ? w->objectName() : QStringLiteral("none");
-}
 
 } // namespace
 
