@@ -18,6 +18,7 @@
 #include "dialog/settings_dialog.h"
 #include "platform/file_io.h"
 #include "platform/paths.h"
+#include "support/composed_clock.h"
 
 namespace {
 
@@ -67,7 +68,7 @@ int main(int argc, char** argv) {
     kok::platform::writeFileAtomically(
         std::filesystem::path(folder.path().toStdString()) / "kOkTD.KiF", usedSettings());
 
-    kok::clock::ClockWindow clock("");
+    kok::test::ComposedClock clock("");
     kok::dialog::SettingsDialog dialog(clock);
     clock.setSettingsDialog(&dialog);
     clock.show();

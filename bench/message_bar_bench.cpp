@@ -12,6 +12,7 @@
 #include "platform/paths.h"
 #include "signals/message_bar.h"
 #include "support/clock_window_inside.h"
+#include "support/composed_clock.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -24,7 +25,7 @@ int main(int argc, char** argv) {
         kok::platform::writeFileAtomically(std::filesystem::path(folder.path().toStdString()) /
                                                "kOkTD.KiF",
                                            std::string("[kOk:TD:Message]\r\n") + key + "\r\n");
-        kok::clock::ClockWindow w("");
+        kok::test::ComposedClock w("");
         w.show();
         QElapsedTimer elapsed;
         elapsed.start();

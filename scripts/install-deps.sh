@@ -34,6 +34,8 @@ TEST_PACKAGES=(
   pulseaudio pulseaudio-utils
   # the accessibility bus a screen reader talks to (dbus-run-session, dbus-send)
   at-spi2-core dbus
+  dunst  # a notification server on a private session bus: the clock's notifications and their actions
+  python3-dbus  # a scripted notification server that invokes an action headless
 )
 
 case ${1:-} in

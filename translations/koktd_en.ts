@@ -120,6 +120,13 @@
     </message>
 </context>
 <context>
+    <name>Alarms</name>
+    <message>
+        <source>Пропущено: %1 — %2</source>
+        <translation>Missed: %1 — %2</translation>
+    </message>
+</context>
+<context>
     <name>ClockMenu</name>
     <message>
         <source> ч </source>
@@ -212,6 +219,47 @@
     <message>
         <source>Остановить таймер прямого отсчёта</source>
         <translation>Stop the stopwatch</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Использование: koktd [команда]
+Без команды запускает часы. Команда передаётся запущенным часам,
+а если их нет, часы запускаются и выполняют её.
+
+  --countdown [Ч:]ММ:СС   запустить обратный отсчёт заданной длины
+  --countdown stop        остановить обратный отсчёт
+  --stopwatch start|pause|resume|stop|reset   управлять секундомером
+  --alarm N on|off        включить или выключить будильник N (0-9)
+  --settings [раздел]     открыть настройки (options, alarm, countdown,
+                          stopwatch, message, skins, editor, info)
+  --show                  показать спрятанные часы
+  --quit                  закрыть часы
+  --status                напечатать состояние часов строками «ключ: значение»
+  --help                  эта справка
+  --version               версия программы
+</source>
+        <translation>Usage: koktd [command]
+Without a command, starts the clock. A command goes to the running clock;
+when none runs, a clock starts and carries it out.
+
+  --countdown [H:]MM:SS   start a countdown of this length
+  --countdown stop        stop the countdown
+  --stopwatch start|pause|resume|stop|reset   drive the stopwatch
+  --alarm N on|off        switch alarm N (0-9) on or off
+  --settings [section]    open the settings (options, alarm, countdown,
+                          stopwatch, message, skins, editor, info)
+  --show                  show the hidden clock
+  --quit                  close the clock
+  --status                print the clock's state as &quot;key: value&quot; lines
+  --help                  this help
+  --version               the program's version
+</translation>
+    </message>
+    <message>
+        <source>Запущенные часы не ответили на команду.</source>
+        <translation>The running clock did not answer the command.</translation>
     </message>
 </context>
 <context>
@@ -536,6 +584,77 @@ The program may be running from a disk that cannot be written to.</translation>
         <translation>
 The timers cannot be used.</translation>
     </message>
+    <message>
+        <source>Недопустимое растровое изображение</source>
+        <translation>Bitmap image is not valid</translation>
+    </message>
+    <message>
+        <source>Критическая ошибка</source>
+        <translation>Fatal Error</translation>
+    </message>
+    <message>
+        <source>Владелец FormShaper не является формой</source>
+        <translation>Owner of FormShaper is not a TForm</translation>
+    </message>
+    <message>
+        <source>Тип ресурса маски не задан !</source>
+        <translation>Mask resource type not defined !</translation>
+    </message>
+    <message>
+        <source>Неподдерживаемый тип ресурса маски ! Допустимы только пользовательские типы ресурсов.</source>
+        <translation>Unsupported Mask resource type ! Only userdefined resource types allowed.</translation>
+    </message>
+    <message>
+        <source>Имя ресурса маски не задано !</source>
+        <translation>Mask resource name not defined !</translation>
+    </message>
+    <message>
+        <source>Ресурс маски не найден !</source>
+        <translation>Mask resource not found !</translation>
+    </message>
+    <message>
+        <source>Недопустимый ресурс маски</source>
+        <translation>Not a valide Mask Resource</translation>
+    </message>
+    <message>
+        <source>Внутренняя ошибка</source>
+        <translation>Internal Error</translation>
+    </message>
+    <message>
+        <source>Неизвестный параметр: %1</source>
+        <translation>Unknown option: %1</translation>
+    </message>
+    <message>
+        <source>Длительность отсчёта задаётся как [Ч:]ММ:СС, от 00:10 до 5:59:59: %1</source>
+        <translation>A countdown's length is [H:]MM:SS, from 00:10 to 5:59:59: %1</translation>
+    </message>
+    <message>
+        <source>Секундомер понимает start, pause, resume, stop или reset: %1</source>
+        <translation>The stopwatch takes start, pause, resume, stop or reset: %1</translation>
+    </message>
+    <message>
+        <source>Будильник задаётся номером от 0 до 9 и словом on или off: %1</source>
+        <translation>An alarm is given by its number, 0 to 9, and on or off: %1</translation>
+    </message>
+    <message>
+        <source>Неизвестный раздел настроек (options, alarm, countdown, stopwatch, message, skins, editor, info): %1</source>
+        <translation>Unknown settings section (options, alarm, countdown, stopwatch, message, skins, editor, info): %1</translation>
+    </message>
+    <message>
+        <source>Лишний параметр после команды: %1</source>
+        <translation>An extra argument after the command: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Notifications</name>
+    <message>
+        <source>Стоп</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Отложить</source>
+        <translation>Snooze</translation>
+    </message>
 </context>
 <context>
     <name>OptionsPage</name>
@@ -614,6 +733,14 @@ The timers cannot be used.</translation>
     <message>
         <source>...</source>
         <translation>...</translation>
+    </message>
+    <message>
+        <source>НА ВСЕХ РАБОЧИХ СТОЛАХ</source>
+        <translation>ON EVERY WORKSPACE</translation>
+    </message>
+    <message>
+        <source>ВСПЛЫВАЮЩИЕ УВЕДОМЛЕНИЯ</source>
+        <translation>POP-UP NOTIFICATIONS</translation>
     </message>
 </context>
 <context>
@@ -696,6 +823,17 @@ The timers cannot be used.</translation>
     <message>
         <source>ОТМЕНА</source>
         <translation>CANCEL</translation>
+    </message>
+</context>
+<context>
+    <name>SkinEditor</name>
+    <message>
+        <source>неизвестный</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>новая тема</source>
+        <translation>new skin</translation>
     </message>
 </context>
 <context>
@@ -919,6 +1057,17 @@ The timers cannot be used.</translation>
     </message>
 </context>
 <context>
+    <name>Stopwatch</name>
+    <message>
+        <source>Таймер прямого отсчёта: щелчок — пуск или остановка со сбросом, двойной щелчок — пуск или остановка</source>
+        <translation>Stopwatch: click to start, or to stop and reset; double-click to start or stop</translation>
+    </message>
+    <message>
+        <source>Таймер прямого отсчёта: щелчок — пуск, пауза или продолжение, двойной щелчок — пуск или остановка</source>
+        <translation>Stopwatch: click to start, pause or resume; double-click to start or stop</translation>
+    </message>
+</context>
+<context>
     <name>StopwatchPage</name>
     <message>
         <source>  [с </source>
@@ -1012,6 +1161,13 @@ The timers cannot be used.</translation>
     </message>
 </context>
 <context>
+    <name>WavePlayback</name>
+    <message>
+        <source>Файл «%1» больше %2 МБ: звуковые файлы такого размера не проигрываются.</source>
+        <translation>The file &quot;%1&quot; is larger than %2 MiB: sound files that large are not played.</translation>
+    </message>
+</context>
+<context>
     <name>kok::clock::ClockWindow</name>
     <message>
         <source>Настройки</source>
@@ -1032,10 +1188,6 @@ The timers cannot be used.</translation>
     <message>
         <source>Таймер прямого отсчёта</source>
         <translation>Stopwatch</translation>
-    </message>
-    <message>
-        <source>Таймер прямого отсчёта: щелчок — пуск, пауза или продолжение, двойной щелчок — пуск или остановка</source>
-        <translation>Stopwatch: click to start, pause or resume; double-click to start or stop</translation>
     </message>
 </context>
 <context>

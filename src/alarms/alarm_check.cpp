@@ -93,7 +93,9 @@ CheckOutcome AlarmCheck::evaluate(const AlarmSettings& a, const platform::LocalT
             if (at <= from || at > local || lastSettled_[n] == at) continue;
             if (!dueOn(s, dateOfDay(day))) continue;
             const bool tooLate = lateness(at, now, local) > kLateLimit;
-            if (tooLate && !s.atOnce) continue;
+            // A weekly alarm comes again within days; a once or dated one may
+            // not come again at all, so the user hears that it was missed.
+            if (tooLate && !s.atOnce && !s.atDate) continue;
             out.settled[n] = at;
             if (s.atOnce) out.consume.push_back(n);
             if (tooLate) out.missed.push_back(n);

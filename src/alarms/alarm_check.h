@@ -17,8 +17,9 @@ struct CheckOutcome {
     bool warn = false;
     std::optional<int> fire;  // at most one slot per check
     std::vector<int> consume; // once-alarms that came due, fired or not
-    // Once-alarms missed by more than the late limit: consumed too, and shown
-    // without their actions so that the user learns of them.
+    // Once and dated alarms missed by more than the late limit (once-alarms
+    // are consumed too): shown without their actions so that the user
+    // learns of them. `settled` holds the minute each was due.
     std::vector<int> missed;
     // The alarm minute (local seconds) each slot had settled by this check; for accept().
     std::array<std::optional<std::int64_t>, kSlotCount> settled{};
@@ -31,7 +32,8 @@ struct CheckOutcome {
 // firings that push the next check away, a busy or suspended machine and the
 // hour that daylight saving skips lose no alarm; the hour it repeats does not
 // ring an alarm twice. A once-alarm missed by more is switched off and
-// reported, rather than left to ring a day late.
+// reported, rather than left to ring a day late; a dated alarm missed by more
+// is reported too. A weekly alarm missed by more waits for its next day.
 class AlarmCheck {
   public:
     // How late, in real seconds, a check may still fire an alarm it missed.

@@ -6,12 +6,14 @@
 #include <algorithm>
 
 #include "alarms/event_firing.h"
+#include "alarms/missed_alarm.h"
 #include "face/clock_surface.h"
 #include "face/time_text.h"
 #include "platform/clock.h"
 #include "platform/tick_timer.h"
 #include "settings/keys.h"
 #include "settings/settings_file.h"
+#include "signals/bar_placement.h"
 #include "signals/message_bar.h"
 #include "signals/warn_signal.h"
 #include "signals/warning_lock.h"
@@ -65,6 +67,7 @@ void AlarmController::tt_alarmTimer() {
                 for (int slot : outcome.consume)
                     ini.writeFlag(keys::kName, keys::slotKey(slot, keys::kUse), false);
             });
+            if (switchedOff_) switchedOff_(outcome.consume);
         } catch (const settings::WriteError&) {
             // A once-alarm that cannot be switched off stays active and is not
             // shown; the rest of the check stands.
@@ -75,7 +78,8 @@ void AlarmController::tt_alarmTimer() {
             done.missed.clear();
         }
     }
-    missed_.insert(missed_.end(), done.missed.begin(), done.missed.end());
+    for (int slot : done.missed)
+        missed_.push_back({slot, int((*done.settled[slot] % 86400 + 86400) % 86400)});
     // Recorded before the warning, whose wait lets other timers run (a nested
     // check must not fire the same alarm), and the firing asks again whether
     // an event showed up meanwhile.
@@ -85,13 +89,16 @@ void AlarmController::tt_alarmTimer() {
     showMissedAlarm();
 }
 
-// A missed once-alarm shows its message only: its sound or program would now
-// come at a time nobody chose.
+// A missed alarm shows its message only, saying when it was due: its sound or
+// program would now come at a time nobody chose.
 void AlarmController::showMissedAlarm() {
     if (missed_.empty() || bar_.showing()) return;
-    const int slot = missed_.front();
+    const Missed missed = missed_.front();
     missed_.pop_front();
-    bar_.ShowMessageBar(slot);
+    bar_.ShowMessageText(missedAlarmText(
+        missed.dueSecondOfDay, signal::readEventMessage(settings::openSettings(), missed.slot)));
+    emit missedShown(missed.slot, int(missed.dueSecondOfDay / 3600),
+                     int(missed.dueSecondOfDay / 60 % 60));
     bar_.armDismissal();
 }
 
@@ -99,18 +106,6 @@ void AlarmController::showMissedAlarm() {
 const AlarmSettings& AlarmController::currentSettings() {
     return settings_.get(settings::settingsFilePath(),
                          [] { return readAlarmSettings(settings::openSettings().snapshot()); });
-}
-
-void AlarmController::ma_0Click(int slot) {
-    try {
-        settings::openSettings().writeFlag(keys::kName, keys::slotKey(slot, keys::kUse),
-                                           ui_.ma[slot]->isChecked());
-    } catch (const settings::WriteError&) {
-        for (QAction* a : {ui_.m_alarms, ui_.m_timers, ui_.m_separator_1, ui_.m_separator_2})
-            a->setVisible(false);
-        return;
-    }
-    surface_.reshow();
 }
 
 void AlarmController::onBarDismissed() {

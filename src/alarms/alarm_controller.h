@@ -6,6 +6,7 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "alarms/alarm_check.h"
 #include "alarms/alarm_slots.h"
@@ -53,18 +54,26 @@ class AlarmController : public QObject {
                     clock::ClockSurface& surface, std::function<void()> repaintNow,
                     QObject* parent = nullptr);
 
+    // Once-alarms the check has just switched off, for a dialog that edits
+    // the slots meanwhile.
+    void setSwitchedOff(std::function<void(const std::vector<int>&)> switchedOff) {
+        switchedOff_ = std::move(switchedOff);
+    }
+
     // The alarm part of the window's show-time load.
     void load(const settings::IniFile& ini);
     void tt_alarmTimer();
-    // After Qt has toggled the item's check mark.
-    void ma_0Click(int slot);
     // The Message bar was dismissed: within the warning lock the next check
     // moves to second 1 of the next minute.
     void onBarDismissed();
 
+  signals:
+    // A missed once-alarm's bar shows: its slot and its time.
+    void missedShown(int slot, int hour, int minute);
+
   private:
     const AlarmSettings& currentSettings();
-    // Shows the first missed once-alarm that waits, unless a bar shows.
+    // Shows the first missed alarm that waits, unless a bar shows.
     void showMissedAlarm();
 
     AlarmParts ui_;
@@ -72,8 +81,13 @@ class AlarmController : public QObject {
     signal::MessageBar& bar_;
     clock::ClockSurface& surface_;
     std::function<void()> repaintNow_;
+    std::function<void(const std::vector<int>&)> switchedOff_;
     AlarmCheck check_;
-    std::deque<int> missed_; // missed once-alarms not shown yet
+    struct Missed {
+        int slot;
+        int dueSecondOfDay;
+    };
+    std::deque<Missed> missed_; // missed alarms not shown yet
     int periodSeconds_ = 5;
     platform::FileCache<AlarmSettings> settings_;
 };

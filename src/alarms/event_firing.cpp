@@ -20,6 +20,8 @@ namespace {
 namespace keys = settings::alarms; // the countdown shares these defaults
 namespace name = settings::timer;  // the bare key names the countdown uses
 
+constexpr int kSnoozeDefaultMinutes = 5;
+
 } // namespace
 
 EventFiring::EventFiring(FiringParts parts, signal::MessageBar& bar, QObject* parent)
@@ -39,6 +41,7 @@ void EventFiring::FireEvent(int event, bool isReminder) {
         ui_.m_noremind->setVisible(reminder_.pending());
     }
     bar_.ShowMessageBar(event);
+    emit fired(event);
     RunActions(event);
     bar_.armDismissal();
     // The next alarm check falls outside this minute, and no pre-warning
@@ -64,6 +67,15 @@ void EventFiring::RunActions(int event) {
     if (flag(name::kBeep, keys::kBeepFiringDefault))
         signal::PlayBeepType(
             ini.readInteger(k.section(), k.key(name::kType), keys::kTypeFiringDefault));
+}
+
+void EventFiring::snooze(int event) {
+    const settings::EventKeys k(event);
+    const int remind = settings::openSettings().readInteger(k.section(), k.key(name::kRemind),
+                                                            keys::kRemindMessageBarDefault);
+    reminder_.schedule(event, remind > 0 ? remind : kSnoozeDefaultMinutes);
+    ui_.tt_reminder->start(reminder_.intervalMs());
+    ui_.m_noremind->setVisible(true);
 }
 
 void EventFiring::tt_reminderTimer() {

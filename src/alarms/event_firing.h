@@ -36,8 +36,17 @@ class EventFiring : public QObject {
     EventFiring(FiringParts parts, signal::MessageBar& bar, QObject* parent = nullptr);
 
     void FireEvent(int event, bool isReminder);
+    // Schedules the event's reminder now: after its reminder minutes, or 5
+    // when it has none; it replaces a pending reminder.
+    void snooze(int event);
+    // The event of the pending reminder, or -1.
+    int pendingReminder() const { return reminder_.pending() ? reminder_.event() : -1; }
     void tt_reminderTimer();
     void m_noremindClick();
+
+  signals:
+    // The bar of `event` shows, before its actions (sounds may hold the thread).
+    void fired(int event);
 
   private:
     void RunActions(int event);

@@ -20,6 +20,12 @@ class Reminder {
         return true;
     }
     void cancel() { pending_ = false; }
+    // A snooze: the reminder of `event` in `minutes`, in place of a pending one.
+    void schedule(int event, int minutes) {
+        event_ = event;
+        minutes_ = std::clamp(minutes, 1, kMaxMinutes);
+        pending_ = true;
+    }
 
     bool pending() const { return pending_; }
     int event() const { return event_; }

@@ -52,6 +52,14 @@ void LazySettingsDialog::refreshCountdownPage() {
     if (dialog_) dialog_->refreshCountdownPage();
 }
 
+void LazySettingsDialog::showStopwatchMode(bool stopMode) {
+    if (dialog_) dialog_->showStopwatchMode(stopMode);
+}
+
+void LazySettingsDialog::alarmsSwitchedOff(const std::vector<int>& switchedOff) {
+    if (dialog_) dialog_->alarmsSwitchedOff(switchedOff);
+}
+
 void LazySettingsDialog::setMessageBarShowing(bool showing) {
     barShowing_ = showing;
     if (dialog_) dialog_->setMessageBarShowing(showing);

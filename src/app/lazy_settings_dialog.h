@@ -35,6 +35,8 @@ class LazySettingsDialog : public face::SettingsView {
     void showClockTime(const QString& text) override;
     void refreshStopwatchPage() override;
     void refreshCountdownPage() override;
+    void showStopwatchMode(bool stopMode) override;
+    void alarmsSwitchedOff(const std::vector<int>& switchedOff) override;
     void setMessageBarShowing(bool showing) override;
 
   private:

@@ -4,20 +4,31 @@
 #include <QIcon>
 #include <QMessageBox>
 #include <QSettings>
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <exception>
 #include <string>
+#include <vector>
 
+#include "app/clock_composition.h"
+#include "app/command_channel.h"
+#include "app/dbus_service.h"
 #include "app/language_choice.h"
 #include "app/lazy_settings_dialog.h"
 #include "app/restart.h"
 #include "clock/clock_window.h"
+#include "commands/command_line.h"
+#include "notify/dbus_notification_sender.h"
+#include "notify/event_notifier.h"
 #include "platform/instance_lock.h"
 #include "platform/message_box.h"
 #include "platform/paths.h"
+#include "platform/questions.h"
 #include "platform/translate.h"
 #include "settings/keys.h"
 #include "settings/leftovers.h"
+#include "settings/settings_file.h"
 #include "skin/picture_decode.h"
 
 namespace {
@@ -25,6 +36,25 @@ namespace {
 constexpr const char* kInstanceName = "KTD_5_10_x";
 constexpr const char* kAlreadyRunning =
     QT_TRANSLATE_NOOP("Messages", "Программа \"kOk DIAL TD\" уже запущена!");
+constexpr const char* kUsage = QT_TRANSLATE_NOOP(
+    "CommandLine",
+    "Использование: koktd [команда]\n"
+    "Без команды запускает часы. Команда передаётся запущенным часам,\n"
+    "а если их нет, часы запускаются и выполняют её.\n"
+    "\n"
+    "  --countdown [Ч:]ММ:СС   запустить обратный отсчёт заданной длины\n"
+    "  --countdown stop        остановить обратный отсчёт\n"
+    "  --stopwatch start|pause|resume|stop|reset   управлять секундомером\n"
+    "  --alarm N on|off        включить или выключить будильник N (0-9)\n"
+    "  --settings [раздел]     открыть настройки (options, alarm, countdown,\n"
+    "                          stopwatch, message, skins, editor, info)\n"
+    "  --show                  показать спрятанные часы\n"
+    "  --quit                  закрыть часы\n"
+    "  --status                напечатать состояние часов строками «ключ: значение»\n"
+    "  --help                  эта справка\n"
+    "  --version               версия программы\n");
+constexpr const char* kNoAnswer =
+    QT_TRANSLATE_NOOP("CommandLine", "Запущенные часы не ответили на команду.");
 
 // Under Wayland a client cannot keep itself on top or place itself; XWayland can.
 void preferXcbUnderWayland() {
@@ -57,11 +87,60 @@ void keepQtDialogStateInMemory() {
         QSettings::setPath(format, QSettings::UserScope, QStringLiteral("/dev/null"));
 }
 
+std::vector<std::string> argumentsOf(int argc, char** argv) {
+    return std::vector<std::string>(argv + std::min(argc, 1), argv + argc);
+}
+
+// The user's switch, read at each firing.
+bool notificationsWanted() {
+    namespace keys = kok::settings::main_section;
+    return kok::settings::openSettings().readFlag(keys::kName, keys::kNotify, keys::kNotifyDefault);
+}
+
+// Help, version and a refused command print and end without a display.
+int answerAlone(int argc, char** argv, const kok::commands::CommandLine& command) {
+    QCoreApplication core(argc, argv);
+    kok::app::installTranslators(core);
+    using Action = kok::commands::CommandLine::Action;
+    if (command.action == Action::Help) {
+        std::fputs(kok::platform::trText("CommandLine", kUsage).c_str(), stdout);
+        return 0;
+    }
+    if (command.action == Action::Version) {
+        std::printf("koktd %s\n", KOKTD_VERSION);
+        return 0;
+    }
+    const QString text = kok::platform::trQ("Messages", command.error)
+                             .arg(QString::fromStdString(command.errorArgument));
+    std::fprintf(stderr, "koktd: %s\n", text.toLocal8Bit().constData());
+    return 2;
+}
+
+// A command for the clock that runs: handed over, its reply printed.
+int handOver(int argc, char** argv, const QString& socketPath) {
+    QCoreApplication core(argc, argv);
+    kok::app::installTranslators(core);
+    const auto reply = kok::app::sendCommand(socketPath, argumentsOf(argc, argv));
+    if (!reply) {
+        std::fprintf(stderr, "koktd: %s\n",
+                     kok::platform::trQ("CommandLine", kNoAnswer).toLocal8Bit().constData());
+        return 1;
+    }
+    std::fputs(reply->c_str(), stdout);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     // Only the first argument counts, compared exactly.
     const std::string firstArgument = argc > 1 ? argv[1] : "";
+    const kok::commands::CommandLine command =
+        kok::commands::parseCommandLine(argumentsOf(argc, argv));
+    using Action = kok::commands::CommandLine::Action;
+    if (command.action == Action::Help || command.action == Action::Version ||
+        command.action == Action::Error)
+        return answerAlone(argc, argv, command);
     preferXcbUnderWayland();
     keepQtDialogStateInMemory();
     // Decided once: beside the program when it is the user's, else per user.
@@ -70,6 +149,11 @@ int main(int argc, char** argv) {
                                                                  kok::settings::kSettingsFileName));
 
     kok::platform::InstanceLock instance(kInstanceName);
+    const QString socketPath = kok::app::commandSocketPath(instance.folder());
+    if (command.forClock() && instance.otherRunning() && !instance.folder().empty())
+        return handOver(argc, argv, socketPath);
+    // Nothing to end.
+    if (command.action == Action::Quit) return 0;
     QApplication app(argc, argv);
     kok::app::installTranslators(app);
     app.setQuitOnLastWindowClosed(false);
@@ -90,15 +174,28 @@ int main(int argc, char** argv) {
     const kok::face::ProgramControlInstall handedIn(services);
     try {
         kok::clock::ClockWindow clockWindow(QString::fromStdString(firstArgument));
+        kok::app::ClockComposition parts(clockWindow);
         kok::app::LazySettingsDialog settingsDialog(clockWindow);
         clockWindow.setSettingsDialog(&settingsDialog);
+        kok::app::CommandServer commandServer(parts.commands());
+        if (!instance.folder().empty()) commandServer.listen(socketPath);
+        // Without a session bus the clock runs as before, and says nothing.
+        kok::app::DBusService dbus(parts.commands(), parts.events());
+        dbus.publish(QStringLiteral(KOKTD_APP_ID));
+        kok::notify::DBusNotificationSender notifications(QStringLiteral(KOKTD_APP_ID));
+        const kok::notify::EventNotifier notifier(parts.events(), parts.commands(), notifications,
+                                                  notificationsWanted);
         if (!kok::app::terminationRequested()) clockWindow.show();
+        // A command of this start runs on the shown clock.
+        if (command.forClock() && !kok::app::terminationRequested())
+            std::fputs(kok::commands::runCommand(command, parts.commands()).c_str(), stdout);
+        std::fflush(stdout);
         app.exec();
     } catch (const std::exception& e) {
         // The text may name a file from a skin: plain text, never markup.
         QMessageBox box(QMessageBox::Critical, "kOk DIAL TD", QString::fromUtf8(e.what()));
         box.setTextFormat(Qt::PlainText);
-        box.exec();
+        kok::platform::questions().ask(box);
     }
     return 0;
 }

@@ -14,12 +14,15 @@
 
 #include "alarms/alarm_controller.h"
 #include "alarms/event_firing.h"
+#include "clock/image_button.h"
 #include "clock/indicator_label.h"
+#include "commands/clock_commands.h"
 #include "face/program_control.h"
 #include "face/time_text.h"
 #include "platform/clock.h"
 #include "platform/file_io.h"
 #include "platform/tick_timer.h"
+#include "platform/workspaces.h"
 #include "settings/autostart.h"
 #include "settings/keys.h"
 #include "settings/settings_file.h"
@@ -43,19 +46,6 @@ ClockWindow::ClockWindow(QString firstArgument, QWidget* parent)
     setContextMenuPolicy(Qt::PreventContextMenu);
     resize(200, 200);
     ui_.setupUi(this);
-    messageBar_ = std::make_unique<signal::MessageBar>(*this, ui_.p_messager, ui_.tt_flash,
-                                                       ui_.hk_esc, ui_.hk_enter);
-    firing_ = std::make_unique<alarm::EventFiring>(
-        alarm::FiringParts{ui_.tt_reminder, ui_.m_noremind, ui_.tt_alarm, ui_.tt_locker},
-        *messageBar_);
-    alarms_ = std::make_unique<alarm::AlarmController>(
-        alarm::AlarmParts{ui_.tt_alarm, ui_.tt_locker, ui_.ma_slots, ui_.m_alarms, ui_.m_timers,
-                          ui_.m_separator_1, ui_.m_separator_2},
-        *firing_, *messageBar_, *this, [this] { repaint(); });
-    timers_ = std::make_unique<timers::Timers>(
-        timers::TimerParts{ui_.tt_countdown, ui_.tt_timer, ui_.tt_locker, ui_.mt_start_cdn,
-                           ui_.mt_start_tmr, ui_.mt_mode_stop, ui_.mt_mode_pause, ui_.m_timers},
-        *this, *firing_, [this] { repaint(); });
     connectComponents();
     FormCreate();
 }
@@ -70,16 +60,30 @@ void ClockWindow::connectComponents() {
     connect(ui_.tt_hide, &QTimer::timeout, this, &ClockWindow::tt_hideTimer);
     connect(ui_.tt_system, &QTimer::timeout, this, &ClockWindow::tt_systemTimer);
     connect(ui_.tt_shader, &QTimer::timeout, this, &ClockWindow::tt_shaderTimer);
-    // No menu pops up over the bar.
-    connect(messageBar_.get(), &signal::MessageBar::showingChanged, this,
-            [this](bool showing) { menuAutoPopup_ = !showing; });
-    connect(messageBar_.get(), &signal::MessageBar::dismissed, alarms_.get(),
-            &alarm::AlarmController::onBarDismissed);
-    connect(messageBar_.get(), &signal::MessageBar::showingChanged, this, [this](bool showing) {
-        if (dialog_) dialog_->setMessageBarShowing(showing);
-    });
     connectMenu();
     connectButtons();
+}
+
+void ClockWindow::attachParts(const ClockParts& parts) {
+    messageBar_ = &parts.messageBar;
+    firing_ = &parts.firing;
+    alarms_ = &parts.alarms;
+    timers_ = &parts.timers;
+    commands_ = &parts.commands;
+    connectParts();
+}
+
+void ClockWindow::connectParts() {
+    // No menu pops up over the bar.
+    connect(messageBar_, &signal::MessageBar::showingChanged, this,
+            [this](bool showing) { menuAutoPopup_ = !showing; });
+    connect(messageBar_, &signal::MessageBar::dismissed, alarms_,
+            &alarm::AlarmController::onBarDismissed);
+    connect(messageBar_, &signal::MessageBar::showingChanged, this, [this](bool showing) {
+        if (dialog_) dialog_->setMessageBarShowing(showing);
+    });
+    connectOwnedItems();
+    connectTimerButton();
 }
 
 void ClockWindow::setSettingsDialog(face::SettingsView* dialog) {
@@ -96,6 +100,12 @@ void ClockWindow::setSettingsDialog(face::SettingsView* dialog) {
     });
     timers_->countdown().setChanged([this] {
         if (settingsDialogVisible()) dialog_->refreshCountdownPage();
+    });
+    timers_->stopwatch().setModeChanged([this](bool stopMode) {
+        if (settingsDialogVisible()) dialog_->showStopwatchMode(stopMode);
+    });
+    alarms_->setSwitchedOff([this](const std::vector<int>& switchedOff) {
+        if (settingsDialogVisible()) dialog_->alarmsSwitchedOff(switchedOff);
     });
 }
 
@@ -120,15 +130,16 @@ bool ClockWindow::stopwatchPaused() const {
 }
 
 void ClockWindow::pauseStopwatch() {
-    timers_->stopwatch().PauseStopwatch();
+    commands_->moveStopwatch(commands::StopwatchMove::Pause);
 }
 
 void ClockWindow::resumeStopwatch() {
-    timers_->stopwatch().ResumeStopwatch();
+    commands_->moveStopwatch(commands::StopwatchMove::Resume);
 }
 
 void ClockWindow::toggleStopwatch() {
-    timers_->stopwatch().mt_start_tmrClick();
+    commands_->moveStopwatch(timers_->stopwatch().started() ? commands::StopwatchMove::Stop
+                                                            : commands::StopwatchMove::Start);
 }
 
 // A tick's text is painted in the pass of the event loop that follows the
@@ -176,10 +187,23 @@ void ClockWindow::closeEvent(QCloseEvent* event) {
     face::program().requestTermination();
 }
 
+void ClockWindow::reloadSettings() {
+    commands_->settingsChanged();
+}
+
+// What a show loads, for a window that stays shown.
+void ClockWindow::applySettings() {
+    FormShow();
+}
+
 void ClockWindow::FormShow() {
     const settings::IniFile ini = settings::openSettings();
-    loadPosition(ini);
+    // The bar holds the window: its dismissal puts the clock back in place.
+    if (!messageBar_->showing()) loadPosition(ini);
     loadPriorityAndMagnet(ini);
+    platform::showOnAllWorkspaces(*this, ini.readFlag(keys::main_section::kName,
+                                                      keys::main_section::kAllDesktops,
+                                                      keys::main_section::kAllDesktopsDefault));
     hourlyChime_.load(ini);
     loadIndicatorMode(ini);
     loadAlarms(ini);
@@ -264,9 +288,10 @@ void ClockWindow::tt_rebooterTimer() {
     face::program().restartProgram();
 }
 
+// Every part that changed a setting asks for the load through the commands'
+// one notice; the window is not hidden and shown for it.
 void ClockWindow::reshow() {
-    hide();
-    show();
+    commands_->settingsChanged();
 }
 
 void ClockWindow::setIndicatorText(Indicator which, const QString& text) {

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "clock/clock_form.h"
+#include "clock/clock_parts.h"
 #include "dialog/clock_link.h"
 #include "face/clock_surface.h"
 #include "face/settings_view.h"
@@ -47,6 +48,20 @@ class ClockWindow : public QWidget,
     explicit ClockWindow(QString firstArgument, QWidget* parent = nullptr);
     ~ClockWindow() override;
 
+    // The named components, for the parts built beside the window.
+    ClockForm& form() { return ui_; }
+    // The parts the window shows and its menu drives, built beside it
+    // (src/app) before it is first shown. Set once.
+    void attachParts(const ClockParts& parts);
+
+    // Hides the clock for `ms`; it comes back at its stored place.
+    void hideFor(int ms);
+    void showClock();
+
+    // The Settings file changed: the show-time load runs again without a
+    // hide and show.
+    void applySettings();
+
     // The settings dialog's OK: the next show-time load starts a running
     // countdown anew.
     void setCountdownRestart(bool fresh) override;
@@ -54,6 +69,7 @@ class ClockWindow : public QWidget,
     // The dialog the menu opens; none until set. Set once: the menu's items
     // are connected to it here.
     void setSettingsDialog(face::SettingsView* dialog);
+    face::SettingsView* settingsView() const { return dialog_; }
 
     // ClockSurface
     void reshow() override;
@@ -80,7 +96,7 @@ class ClockWindow : public QWidget,
     void moveClockTo(QPoint position) override { move(position); }
     void setAlarmMenuVisible(bool visible) override;
     void hideSettingsMenuItems() override;
-    void reloadSettings() override { reshow(); }
+    void reloadSettings() override;
     bool countdownRunning() const override;
     bool stopwatchTicking() const override;
     bool stopwatchPaused() const override;
@@ -125,10 +141,12 @@ class ClockWindow : public QWidget,
     friend class test::ClockWindowInside;
 
     void connectComponents();
+    void connectParts();
     void connectMenu();
     void connectOwnedItems();
     void connectSectionItems();
     void connectButtons();
+    void connectTimerButton();
     void FormCreate();
     void FormShow();
 
@@ -152,7 +170,6 @@ class ClockWindow : public QWidget,
     QPoint visiblePosition(QPoint stored) const;
     void storePosition();
     bool settingsDialogVisible() const;
-    void hideFor(int ms);
     void popupMenu(QPoint globalPos);
     // The menu opened from the keyboard, over the clock, its default item
     // highlighted.
@@ -172,10 +189,12 @@ class ClockWindow : public QWidget,
     void showButtonPressed(ImageButton* button, const QPixmap& pressed);
 
     ClockForm ui_;
-    std::unique_ptr<signal::MessageBar> messageBar_;
-    std::unique_ptr<alarm::EventFiring> firing_;
-    std::unique_ptr<alarm::AlarmController> alarms_;
-    std::unique_ptr<timers::Timers> timers_;
+    // Not owned: the parts outlive the window's use of them.
+    signal::MessageBar* messageBar_ = nullptr;
+    alarm::EventFiring* firing_ = nullptr;
+    alarm::AlarmController* alarms_ = nullptr;
+    timers::Timers* timers_ = nullptr;
+    commands::ClockCommands* commands_ = nullptr;
     signal::HourlyChime hourlyChime_;
     face::SettingsView* dialog_ = nullptr;
     QString firstArgument_;

@@ -13,17 +13,16 @@
 namespace kok::clock {
 
 void ClockWindow::connectButtons() {
-    // Pictures say nothing to a screen reader, and little to a new user.
+    // Pictures say nothing to a screen reader, and little to a new user. The
+    // timer button's tooltip follows its mode (see the stopwatch).
     const std::tuple<ImageButton*, QString, QString> texts[] = {
         {ui_.i_settings, tr("Настройки"), tr("Открыть настройки")},
         {ui_.i_close, tr("Выход"), tr("Закрыть программу")},
-        {ui_.i_timer, tr("Таймер прямого отсчёта"),
-         tr("Таймер прямого отсчёта: щелчок — пуск, пауза или продолжение, "
-            "двойной щелчок — пуск или остановка")},
+        {ui_.i_timer, tr("Таймер прямого отсчёта"), QString()},
     };
     for (const auto& [button, name, tip] : texts) {
         button->setAccessibleName(name);
-        button->setToolTip(tip);
+        if (!tip.isEmpty()) button->setToolTip(tip);
     }
     connect(ui_.i_settings, &ImageButton::pointerMoved, this,
             [this] { showButtonOver(ui_.i_settings, ui_.ir.settings_on); });
@@ -43,6 +42,10 @@ void ClockWindow::connectButtons() {
     }
     connect(ui_.i_settings, &ImageButton::clicked, this, &ClockWindow::m_settingsClick);
     connect(ui_.i_close, &ImageButton::clicked, ui_.m_close, &QAction::trigger);
+}
+
+// The timer button drives the stopwatch by its mode.
+void ClockWindow::connectTimerButton() {
     connect(ui_.i_timer, &ImageButton::clicked, &timers_->stopwatch(),
             &timers::Stopwatch::i_timerClick);
     connect(ui_.i_timer, &ImageButton::doubleClicked, &timers_->stopwatch(),

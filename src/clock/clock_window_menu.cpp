@@ -12,6 +12,7 @@
 #include "clock/clock_window.h"
 #include "clock/indicator_label.h"
 #include "clock/uptime.h"
+#include "commands/clock_commands.h"
 #include "face/program_control.h"
 #include "platform/datetime_applet.h"
 #include "platform/uptime.h"
@@ -34,39 +35,43 @@ void ClockWindow::connectMenu() {
     };
     for (const auto& [action, handler] : handlers)
         connect(action, &QAction::triggered, this, handler);
-    connectOwnedItems();
+    connect(ui_.m_datetime, &QAction::triggered, this,
+            [] { platform::openDateTimeSettings(settings::IsXpFamily()); });
 }
 
-// Items whose work belongs to another part reach it directly.
+// Items whose work belongs to another part go through the clock's commands,
+// as a command from outside does; the stopwatch's mode items and the
+// reminder's item reach their part directly.
 void ClockWindow::connectOwnedItems() {
-    alarm::AlarmController* alarms = alarms_.get();
-    for (int slot = 0; slot < int(ui_.ma_slots.size()); ++slot)
-        connect(ui_.ma_slots[slot], &QAction::triggered, alarms,
-                [alarms, slot] { alarms->ma_0Click(slot); });
-    connect(ui_.m_noremind, &QAction::triggered, firing_.get(),
-            &alarm::EventFiring::m_noremindClick);
-    timers::Countdown* countdown = &timers_->countdown();
+    commands::ClockCommands* commands = commands_;
+    for (int slot = 0; slot < int(ui_.ma_slots.size()); ++slot) {
+        QAction* item = ui_.ma_slots[slot];
+        connect(item, &QAction::triggered, this,
+                [commands, slot](bool checked) { commands->switchAlarm(slot, checked); });
+    }
+    connect(ui_.m_noremind, &QAction::triggered, firing_, &alarm::EventFiring::m_noremindClick);
+    connect(ui_.mt_start_cdn, &QAction::triggered, this, [this] {
+        if (timers_->countdown().running())
+            commands_->stopCountdown();
+        else
+            commands_->startCountdown(0);
+    });
+    connect(ui_.mt_start_tmr, &QAction::triggered, this, [this] {
+        commands_->moveStopwatch(timers_->stopwatch().started() ? commands::StopwatchMove::Stop
+                                                                : commands::StopwatchMove::Start);
+    });
     timers::Stopwatch* stopwatch = &timers_->stopwatch();
-    connect(ui_.mt_start_cdn, &QAction::triggered, countdown,
-            &timers::Countdown::mt_start_cdnClick);
-    connect(ui_.mt_start_tmr, &QAction::triggered, stopwatch,
-            &timers::Stopwatch::mt_start_tmrClick);
     connect(ui_.mt_mode_stop, &QAction::triggered, stopwatch,
             &timers::Stopwatch::mt_mode_stopClick);
     connect(ui_.mt_mode_pause, &QAction::triggered, stopwatch,
             &timers::Stopwatch::mt_mode_pauseClick);
-    connect(ui_.m_datetime, &QAction::triggered, this,
-            [] { platform::openDateTimeSettings(settings::IsXpFamily()); });
-    // The program control is asked when the item is chosen: it is handed in
-    // after the window exists.
-    connect(ui_.m_close, &QAction::triggered, this, [] { face::program().requestTermination(); });
-    connect(ui_.m_reboot, &QAction::triggered, this, [] { face::program().restartProgram(); });
+    connect(ui_.m_close, &QAction::triggered, this, [commands] { commands->quit(); });
+    connect(ui_.m_reboot, &QAction::triggered, this, [commands] { commands->restart(); });
 }
 
 // The dialog's items open their section on it; the options item also makes
 // the clock the active window first.
 void ClockWindow::connectSectionItems() {
-    face::SettingsView* dialog = dialog_;
     const std::pair<QAction*, Section> items[] = {
         {ui_.m_skin, Section::Skins},
         {ui_.ma_settings, Section::Alarm},
@@ -74,9 +79,10 @@ void ClockWindow::connectSectionItems() {
         {ui_.mt_settings_tmr, Section::Timer},
         {ui_.m_info, Section::Info},
     };
+    commands::ClockCommands* commands = commands_;
     for (const auto& [action, section] : items)
         connect(action, &QAction::triggered, this,
-                [dialog, section] { dialog->openSection(section); });
+                [commands, section] { commands->openSettings(section); });
     connect(ui_.m_settings, &QAction::triggered, this, &ClockWindow::m_settingsClick);
 }
 
@@ -100,8 +106,7 @@ void ClockWindow::hideSettingsMenuItems() {
 }
 
 void ClockWindow::m_settingsClick() {
-    activateWindow();
-    if (dialog_) dialog_->openSection(Section::Options);
+    commands_->openSettings(Section::Options);
 }
 
 // Runs after the menu has toggled the check mark. The show-time load then
@@ -116,7 +121,7 @@ void ClockWindow::m_systemClick() {
         ui_.m_system->setVisible(false);
         return;
     }
-    reshow();
+    commands_->settingsChanged();
 }
 
 void ClockWindow::tt_systemTimer() {

@@ -16,6 +16,7 @@
 #include "clock/image_button.h"
 #include "clock/indicator_label.h"
 #include "clock/move_step.h"
+#include "commands/clock_commands.h"
 #include "platform/message_box.h"
 #include "platform/translate.h"
 #include "settings/keys.h"
@@ -118,10 +119,10 @@ void ClockWindow::tt_priorityTimer() {
 }
 
 void ClockWindow::m_hide_10Click() {
-    hideFor(kHideShortMs);
+    commands_->hideFor(kHideShortMs / 1000);
 }
 void ClockWindow::m_hide_60Click() {
-    hideFor(kHideLongMs);
+    commands_->hideFor(kHideLongMs / 1000);
 }
 
 void ClockWindow::hideFor(int ms) {
@@ -134,6 +135,11 @@ void ClockWindow::hideFor(int ms) {
 // Showing the window again runs the show-time load: the stored position and
 // "Priority" come back with it.
 void ClockWindow::tt_hideTimer() {
+    showClock();
+}
+
+// A bar that shows stays as it is; a hidden clock comes back at its place.
+void ClockWindow::showClock() {
     ui_.tt_hide->stop();
     show();
     raise();

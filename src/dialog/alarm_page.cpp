@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QSpinBox>
 #include <QTimer>
+#include <algorithm>
 
 #include "alarms/alarm_slots.h"
 #include "dialog/accessible_names.h"
@@ -50,6 +51,7 @@ AlarmPage::AlarmPage(const AlarmWorkingCopy& workingCopy, QWidget* parent)
     setFieldCaption(ui_->e_day, FieldCaption::Day);
     setFieldCaption(ui_->e_month, FieldCaption::Month);
     setFieldCaption(ui_->e_message_alarm, FieldCaption::Message);
+    limitToStorableLength(ui_->e_message_alarm);
     weekDays_ = {ui_->o_wd0, ui_->o_wd1, ui_->o_wd2, ui_->o_wd3,
                  ui_->o_wd4, ui_->o_wd5, ui_->o_wd6};
     patterns_ = {ui_->o_1_alarm, ui_->o_2_alarm, ui_->o_3_alarm, ui_->o_4_alarm};
@@ -194,8 +196,11 @@ int AlarmPage::slot() const {
 }
 
 // A refused write is not reported here: the dialog went read-only when it
-// could not make the working copy, and OK cannot save then anyway.
+// could not make the working copy, and OK cannot save then anyway. Showing a
+// slot writes nothing: a stored value the page shows another way (a flag of
+// 2, a pattern of 7) stays as it is until the user changes it.
 void AlarmPage::writeText(std::string_view suffix, const std::string& value) {
+    if (loading_) return;
     try {
         workingCopy_.write(keys::slotKey(slot(), suffix), value);
     } catch (const settings::WriteError&) {
@@ -228,7 +233,7 @@ void AlarmPage::c_alarmsChange() {
 }
 
 // Setting each control runs its handler as a user's change would, so the
-// enabled states follow and the loaded values are written back unchanged.
+// enabled states follow; nothing is written back while the slot loads.
 void AlarmPage::showSlot() {
     shownSlot_ = slot();
     loading_ = true;
@@ -285,6 +290,13 @@ void AlarmPage::showSlot() {
         field->setCursorPosition(0); // show where a long text begins
     loading_ = false;
     updateEnabled(); // also where a value was already shown and so ran no handler
+}
+
+void AlarmPage::showSwitchedOff(const std::vector<int>& switchedOff) {
+    if (std::find(switchedOff.begin(), switchedOff.end(), shownSlot_) == switchedOff.end()) return;
+    loading_ = true; // the copy holds it already
+    ui_->o_alarm_on->setChecked(false);
+    loading_ = false;
 }
 
 void AlarmPage::o_alarm_onClick() {
@@ -380,7 +392,7 @@ int AlarmPage::beepPattern() const {
 }
 
 void AlarmPage::t_sound_alarmClick() {
-    signal::PlayWaveFile(utf8(ui_->e_sound_alarm->text()), false);
+    playSoundFile(ui_->e_sound_alarm->text());
 }
 
 // Holds the dialog for the pattern's length (a few seconds at most), as the

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <memory>
 #include <string_view>
+#include <vector>
 
 #include "dialog/alarm_working_copy.h"
 #include "dialog/dialog_page.h"
@@ -39,6 +40,8 @@ class AlarmPage : public DialogPage {
     // The working copy exists now: show slot 0.
     void loaded() override;
     void flash(int count) override;
+    // The alarm check switched these slots off in the working copy meanwhile.
+    void showSwitchedOff(const std::vector<int>& switchedOff);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

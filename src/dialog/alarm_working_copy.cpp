@@ -84,6 +84,13 @@ void AlarmWorkingCopy::write(std::string_view key, const std::string& value) con
     settings::IniFile(path()).writeString(settings::alarms::kName, key, value);
 }
 
+void AlarmWorkingCopy::switchOff(const std::vector<int>& switchedOff) const {
+    settings::IniFile(path()).update([&](settings::IniUpdate& copy) {
+        for (int slot : switchedOff)
+            copy.writeInteger(keys::kName, keys::slotKey(slot, keys::kUse), 0);
+    });
+}
+
 void AlarmWorkingCopy::copyBack(settings::IniUpdate& settings, std::string_view today) const {
     copyAlarmSlots(read(), settings, today);
 }

@@ -19,7 +19,7 @@ class ClockLink {
     virtual void setAlarmMenuVisible(bool visible) = 0;
     // Settings cannot be changed: hide the menu items that would change them.
     virtual void hideSettingsMenuItems() = 0;
-    // Hides and shows the window, which reloads every setting from the file.
+    // Every setting is read again from the file, without hiding the clock.
     virtual void reloadSettings() = 0;
     // The next reload starts a countdown that is on afresh (true) or lets it
     // run on (false).

@@ -42,6 +42,7 @@ CountdownPage::CountdownPage(ClockLink& clock, QWidget* parent)
     setFieldCaption(ui_->e_pre1, FieldCaption::FirstWarning);
     setFieldCaption(ui_->e_pre2, FieldCaption::SecondWarning);
     setFieldCaption(ui_->e_message_cdn, FieldCaption::Message);
+    limitToStorableLength(ui_->e_message_cdn);
     const std::pair<QLineEdit*, QSpinBox*> pairs[] = {
         {ui_->e_hrs_cdn, ui_->a_hrs_cdn},    {ui_->e_min_cdn, ui_->a_min_cdn},
         {ui_->e_sec_cdn, ui_->a_sec_cdn},    {ui_->e_secs, ui_->a_secs},
@@ -92,6 +93,7 @@ void CountdownPage::e_timeformatChange() {
          {std::pair{h, ui_->a_hrs_cdn}, std::pair{m, ui_->a_min_cdn}, std::pair{s, ui_->a_sec_cdn}})
         if (value) followField(arrows, *value);
     if (durationGuard_) return;
+    durationEdited_ = true;
     fieldsTypedLast_ = true;
     // A field that holds no number yet waits until it is left.
     const std::optional<int> total =
@@ -107,6 +109,7 @@ void CountdownPage::e_secsChange() {
     const std::optional<int> total = fieldInteger(ui_->e_secs);
     if (total) followField(ui_->a_secs, *total);
     if (durationGuard_) return;
+    durationEdited_ = true;
     fieldsTypedLast_ = false;
     if (!total) return; // until it is left
     durationGuard_ = true;
@@ -118,6 +121,7 @@ void CountdownPage::e_secsChange() {
 }
 
 void CountdownPage::settleFields() {
+    if (!durationEdited_) return;
     const Duration d =
         settledFields(ui_->e_hrs_cdn->text().toStdString(), ui_->e_min_cdn->text().toStdString(),
                       ui_->e_sec_cdn->text().toStdString());
@@ -130,15 +134,18 @@ void CountdownPage::settleFields() {
 }
 
 void CountdownPage::settleTotal() {
+    if (!durationEdited_) return;
     ui_->e_secs->setText(QString::number(settledTotal(ui_->e_secs->text().toStdString())));
     e_secsChange();
 }
 
 void CountdownPage::numberChange(QLineEdit* field, QSpinBox* arrows) {
+    numbersEdited_.insert(field);
     if (const std::optional<int> value = fieldInteger(field)) followField(arrows, *value);
 }
 
 void CountdownPage::settleNumber(QLineEdit* field, QSpinBox* arrows) {
+    if (!numbersEdited_.contains(field)) return;
     const std::optional<int> value = fieldInteger(field);
     field->setText(
         QString::number(value ? std::clamp(*value, arrows->minimum(), arrows->maximum()) : 0));
@@ -179,7 +186,7 @@ int CountdownPage::beepType() const {
 }
 
 void CountdownPage::t_sound_cdnClick() {
-    signal::PlayWaveFile(ui_->e_sound_cdn->text().toStdString(), false);
+    playSoundFile(ui_->e_sound_cdn->text());
 }
 
 void CountdownPage::t_beep_cdnClick() {
@@ -243,6 +250,10 @@ void CountdownPage::load(const settings::IniUpdate& file, SettingsGroup group) {
     ui_->e_message_cdn->setText(
         text(keys::kMessage, platform::trText("Defaults", defaults::kMessage)));
     updateEnabled();
+    // What was loaded stands as it is, even outside the page's limits, until
+    // the user edits it: a hand-set value survives an OK made for something else.
+    durationEdited_ = false;
+    numbersEdited_.clear();
 }
 
 void CountdownPage::save(settings::IniUpdate& file, SettingsGroup group) const {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QSet>
 #include <memory>
 
 #include "dialog/dialog_page.h"
@@ -71,6 +72,9 @@ class CountdownPage : public DialogPage {
     bool durationGuard_ = false;
     // The view of the duration typed in last; OK settles that one.
     bool fieldsTypedLast_ = false;
+    // Only what the user edited since the load is settled into the limits.
+    bool durationEdited_ = false;
+    QSet<const QLineEdit*> numbersEdited_;
 };
 
 } // namespace kok::dialog

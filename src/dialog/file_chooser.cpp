@@ -8,15 +8,20 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSortFilterProxyModel>
 #include <QUrl>
 #include <algorithm>
 #include <filesystem>
 
+#include "dialog/chosen_path.h"
 #include "dialog/storable_text.h"
+#include "platform/message_box.h"
 #include "platform/paths.h"
 #include "platform/qt_text.h"
+#include "platform/questions.h"
 #include "platform/sound_path.h"
+#include "signals/wave_playback.h"
 
 namespace kok::dialog {
 namespace {
@@ -89,12 +94,14 @@ ChooserStart chooserStart(FileKind kind, const QString& currentPath) {
     const std::filesystem::path programDir = platform::executableDir();
     if (fileChooserSetup(kind).startInSkins) return {qs(platform::skinDirs().front()), {}};
     if (currentPath.trimmed().isEmpty()) return {};
+    // A program's field is a command line: its program is the path.
+    const QString current = platform::qText(pathInField(kind, platform::utf8(currentPath)));
     std::error_code ec;
-    const auto found = platform::resolveSoundPath(currentPath.toStdString(), programDir);
+    const auto found = platform::resolveSoundPath(platform::utf8(current), programDir);
     if (!found.empty() && std::filesystem::is_regular_file(found, ec))
         return {qs(found.parent_path()), qs(found.filename())};
     // A path the Windows way ("MEDIA\x.wav") starts beside the program.
-    std::string text = currentPath.toStdString();
+    std::string text = platform::utf8(current);
     std::replace(text.begin(), text.end(), '\\', '/');
     std::filesystem::path path = text;
     if (path.is_relative()) path = programDir / path;
@@ -129,17 +136,30 @@ std::unique_ptr<QFileDialog> makeFileChooser(QWidget* parent, FileKind kind,
 
 QString chooseFile(QWidget* parent, FileKind kind, const QString& currentPath) {
     const auto dialog = makeFileChooser(parent, kind, currentPath);
-    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return {};
-    return dialog->selectedFiles().constFirst();
+    return platform::questions().chooseFile(*dialog);
 }
 
 void chooseFileFor(QWidget* parent, QPushButton* button, FileKind kind, QLineEdit* field,
                    const QAbstractButton* label) {
-    const QString chosen = chooseFile(parent, kind, field->text());
-    if (!chosen.isEmpty() && acceptStorable(chosen, fieldCaption(label->text())))
-        field->setText(chosen);
     // Back where the user pressed, whatever had the focus while asking.
-    button->setFocus(Qt::OtherFocusReason);
+    const auto refocus = qScopeGuard([button] { button->setFocus(Qt::OtherFocusReason); });
+    const std::string chosen = platform::utf8(chooseFile(parent, kind, field->text()));
+    if (chosen.empty()) return;
+    const QString stored = platform::qText(storedChosenPath(kind, chosen));
+    if (!acceptStorable(stored, fieldCaption(label->text()),
+                        platform::qText(unstorablePathCharacters(kind, chosen))))
+        return;
+    // A sound file too large to play is not taken: the field keeps its file.
+    if (kind == FileKind::Wave) {
+        const std::string refusal = signal::waveFileRefusal(chosen);
+        if (!refusal.empty()) return platform::showMessage(refusal);
+    }
+    field->setText(stored);
+}
+
+void playSoundFile(const QString& path) {
+    if (signal::PlayWaveFile(platform::utf8(path), false) == signal::WaveStart::TooLarge)
+        platform::showMessage(signal::waveFileRefusal(platform::utf8(path)));
 }
 
 } // namespace kok::dialog

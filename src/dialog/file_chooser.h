@@ -40,4 +40,8 @@ QString chooseFile(QWidget* parent, FileKind kind, const QString& currentPath);
 void chooseFileFor(QWidget* parent, QPushButton* button, FileKind kind, QLineEdit* field,
                    const QAbstractButton* label);
 
+// The "!!!" beside a page's sound field: plays the file once, and says why
+// when the file is refused for its size (the default sound plays instead).
+void playSoundFile(const QString& path);
+
 } // namespace kok::dialog

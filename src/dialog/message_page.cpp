@@ -2,7 +2,6 @@
 #include "dialog/message_page.h"
 
 #include <QButtonGroup>
-#include <QColorDialog>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QScreen>
@@ -12,6 +11,7 @@
 #include "dialog/number_arrows.h"
 #include "dialog/page_fonts.h"
 #include "platform/message_box.h"
+#include "platform/questions.h"
 #include "platform/translate.h"
 #include "settings/ini_file.h"
 #include "settings/keys.h"
@@ -113,10 +113,8 @@ MessagePage::MessagePage(QWidget* parent)
     ui_->p_color1->installEventFilter(this);
     ui_->p_color2->installEventFilter(this);
 
-    chooseColor_ = [this](QColor initial) -> std::optional<QColor> {
-        const QColor c = QColorDialog::getColor(initial, this);
-        if (!c.isValid()) return std::nullopt;
-        return c;
+    chooseColor_ = [this](QColor initial) {
+        return platform::questions().chooseColor(initial, this);
     };
     updatePreviewFont();
     updatePreview();

@@ -129,6 +129,10 @@ void OptionsPage::load(const settings::IniUpdate& file, SettingsGroup group) {
             QString::number(file.readInteger(main_keys::kName, main_keys::kPosY, at.y())));
         ui_->o_priority->setChecked(file.readFlag(main_keys::kName, main_keys::kPriority,
                                                   main_keys::kPriorityDefault != 0));
+        ui_->o_desktops->setChecked(file.readFlag(main_keys::kName, main_keys::kAllDesktops,
+                                                  main_keys::kAllDesktopsDefault != 0));
+        ui_->o_notify->setChecked(
+            file.readFlag(main_keys::kName, main_keys::kNotify, main_keys::kNotifyDefault != 0));
         break;
     }
     case SettingsGroup::Hour: {
@@ -141,7 +145,7 @@ void OptionsPage::load(const settings::IniUpdate& file, SettingsGroup group) {
         setRadio(ui_->o_hour_sb, flag(hour_keys::kSound, hour_keys::kSoundDefault));
         setRadio(ui_->o_hour_pc, flag(hour_keys::kBeep, hour_keys::kBeepDefault));
         ui_->e_snd->setText(QString::fromStdString(
-            file.readString(hour_keys::kName, hour_keys::kFile, hour_keys::kFileDialogDefault)));
+            file.readString(hour_keys::kName, hour_keys::kFile, hour_keys::kFileDefault)));
         break;
     }
     case SettingsGroup::Indicator: {
@@ -168,6 +172,8 @@ void OptionsPage::save(settings::IniUpdate& file, SettingsGroup group) const {
         file.writeInteger(main_keys::kName, main_keys::kPosX, x);
         file.writeInteger(main_keys::kName, main_keys::kPosY, y);
         file.writeFlag(main_keys::kName, main_keys::kPriority, ui_->o_priority->isChecked());
+        file.writeFlag(main_keys::kName, main_keys::kAllDesktops, ui_->o_desktops->isChecked());
+        file.writeFlag(main_keys::kName, main_keys::kNotify, ui_->o_notify->isChecked());
         break;
     }
     case SettingsGroup::Hour:
@@ -194,7 +200,8 @@ void OptionsPage::save(settings::IniUpdate& file, SettingsGroup group) const {
 // The autostart box keeps working: it does not write the Settings file.
 void OptionsPage::enterReadOnly() {
     for (QWidget* w : std::initializer_list<QWidget*>{ui_->z_position, ui_->e_xx, ui_->e_yy,
-                                                      ui_->z_hour, ui_->z_extened, ui_->o_priority})
+                                                      ui_->z_hour, ui_->z_extened, ui_->o_priority,
+                                                      ui_->o_desktops, ui_->o_notify})
         w->setEnabled(false);
     ui_->o_hour->setChecked(false);
     ui_->o_hour->setEnabled(false);
@@ -258,7 +265,7 @@ void OptionsPage::chimeKindChosen() {
 
 // Plays the file once and returns at once.
 void OptionsPage::playChime() {
-    signal::PlayWaveFile(ui_->e_snd->text().toStdString(), false);
+    playSoundFile(ui_->e_snd->text());
 }
 
 void OptionsPage::chooseChimeFile() {

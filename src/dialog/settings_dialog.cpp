@@ -144,7 +144,7 @@ DialogPage* SettingsDialog::makePage(Section section) {
     case Options:
         return optionsPage_ = new OptionsPage(clock_);
     case Alarm:
-        return new AlarmPage(alarmWorkingCopy_);
+        return alarmPage_ = new AlarmPage(alarmWorkingCopy_);
     case Countdown:
         return countdownPage_ = new CountdownPage(clock_);
     case Timer:
@@ -386,6 +386,23 @@ void SettingsDialog::refreshStopwatchPage() {
 
 void SettingsDialog::refreshCountdownPage() {
     if (countdownPage_) countdownPage_->showCountdownRunning();
+}
+
+void SettingsDialog::showStopwatchMode(bool stopMode) {
+    if (stopwatchPage_) stopwatchPage_->showMode(stopMode);
+}
+
+// The working copy follows the check, as the countdown page follows the
+// countdown, so that OK does not switch a rung once-alarm back on.
+void SettingsDialog::alarmsSwitchedOff(const std::vector<int>& switchedOff) {
+    if (!isVisible() || readOnly_ || !alarmPage_) return;
+    try {
+        alarmWorkingCopy_.switchOff(switchedOff);
+    } catch (const settings::WriteError&) {
+        enterReadOnly();
+        return;
+    }
+    alarmPage_->showSwitchedOff(switchedOff);
 }
 
 } // namespace kok::dialog

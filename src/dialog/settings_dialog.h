@@ -22,6 +22,7 @@ class SettingsDialogForm;
 
 namespace kok::dialog {
 
+class AlarmPage;
 class ClockLink;
 class CountdownPage;
 class OptionsPage;
@@ -53,6 +54,8 @@ class SettingsDialog : public QDialog, public face::SettingsView {
     void showClockTime(const QString& text) override;
     void refreshStopwatchPage() override;
     void refreshCountdownPage() override;
+    void showStopwatchMode(bool stopMode) override;
+    void alarmsSwitchedOff(const std::vector<int>& switchedOff) override;
     void setMessageBarShowing(bool showing) override;
     // The program's folder could not be written: nothing can be saved until
     // the program ends.
@@ -115,6 +118,7 @@ class SettingsDialog : public QDialog, public face::SettingsView {
     settings::IniUpdate loadedSave_; // what OK would have written right after loading
     // The pages the dialog passes the clock's calls to; none until built.
     OptionsPage* optionsPage_ = nullptr;
+    AlarmPage* alarmPage_ = nullptr;
     CountdownPage* countdownPage_ = nullptr;
     StopwatchPage* stopwatchPage_ = nullptr;
     Section current_ = Options;

@@ -7,6 +7,7 @@
 
 #include "dialog/settings_dialog.h"
 #include "dialog/unsaved_edits.h"
+#include "platform/questions.h"
 #include "settings/settings_file.h"
 #include "ui_settings_dialog.h"
 
@@ -43,8 +44,7 @@ bool SettingsDialog::confirmDiscard() {
     // Enter or Esc in the question keeps the edits: losing them takes a choice.
     box.setDefaultButton(keep);
     box.setEscapeButton(keep);
-    box.exec();
-    return box.clickedButton() == discard;
+    return platform::questions().ask(box) == discard;
 }
 
 void SettingsDialog::reject() {

@@ -8,6 +8,7 @@
 #include "skin/mask_bitmap.h"
 #include "skin/mask_region.h"
 #include "skin/picture_decode.h"
+#include "skin/skin_description.h"
 #include "skin/skin_files.h"
 #include "skin/windows_path.h"
 
@@ -25,7 +26,10 @@ bool isWearableSkin(std::string_view folder) {
         if (mask.error == skin::MaskParseError::None && !skin::isUsableMask(file, mask.header))
             return false;
     }
-    return true;
+    // Sizes the clock would refuse when putting the skin on.
+    const auto description = platform::readWholeFile(
+        skin::resolveWindowsPath(std::string(folder) + std::string(skin::kSkinDescriptionFile)));
+    return !description || !skin::sizeBeyondLimit(skin::parseSkinDescription(*description));
 }
 
 } // namespace kok::dialog

@@ -7,12 +7,22 @@
 #include <cstdint>
 
 #include "platform/file_io.h"
+#include "platform/translate.h"
 #include "skin/font_height.h"
 #include "skin/picture_limits.h"
 #include "skin/windows_path.h"
 
 namespace kok::dialog {
 namespace {
+
+// A new skin's author and name, in the interface's language: the English
+// ones are ASCII, which the Windows-1251 skin file holds as well.
+constexpr const char* kNewSkinAuthor = QT_TRANSLATE_NOOP("SkinEditor", "неизвестный");
+constexpr const char* kNewSkinName = QT_TRANSLATE_NOOP("SkinEditor", "новая тема");
+
+std::string newSkinText(const char* source) {
+    return platform::trText("SkinEditor", source);
+}
 
 using skin::SkinRect;
 
@@ -144,7 +154,7 @@ SkinEditorModel::SkinEditorModel(TextMeasure measure)
 
 void SkinEditorModel::startNew() {
     extended = true;
-    info = {"неизвестный", "новая тема", "1.0", "", ""};
+    info = {newSkinText(kNewSkinAuthor), newSkinText(kNewSkinName), "1.0", "", ""};
     pictures_ = {};
     buttonPlaces_ = {};
     showNormalPictures();
@@ -254,9 +264,13 @@ SkinEditorModel::OpenResult SkinEditorModel::open(const std::filesystem::path& k
         if (!loadPictureFile(p, skin::resolveWindowsPath((folder / pictureFileName(p)).string())))
             return OpenResult::PictureFailed;
 
-    const skin::SkinDescription d = skin::parseSkinDescription(
-        platform::readWholeFile(ksfFile).value_or(std::string()),
-        {.author = "неизвестный", .name = "новая тема", .version = "1.0", .mail = "", .web = ""});
+    const skin::SkinDescription d =
+        skin::parseSkinDescription(platform::readWholeFile(ksfFile).value_or(std::string()),
+                                   {.author = newSkinText(kNewSkinAuthor),
+                                    .name = newSkinText(kNewSkinName),
+                                    .version = "1.0",
+                                    .mail = "",
+                                    .web = ""});
     extended = d.type != 0;
     info = {d.author, d.name, d.version, d.mail, d.web};
     applyIndicator(Indicator::Time, d.time);

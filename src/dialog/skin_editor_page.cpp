@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialog/skin_editor_page.h"
 
-#include <QColorDialog>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDatabase>
-#include <QFontDialog>
 #include <QFontInfo>
 #include <QLabel>
 #include <QMouseEvent>
@@ -22,6 +20,7 @@
 #include "platform/message_box.h"
 #include "platform/paths.h"
 #include "platform/qt_text.h"
+#include "platform/questions.h"
 #include "platform/translate.h"
 #include "skin/picture_decode.h"
 #include "skin/skin_font.h"
@@ -68,8 +67,8 @@ constexpr const char* kSavedMessage =
 constexpr const char* kSaveFailedMessage = QT_TRANSLATE_NOOP(
     "Messages", "Возникла проблема при попытке записать файл темы на диск.\nПопробуйте сохранить "
                 "интерфейсную тему в другой каталог...");
-// No handler of its own is asked for here; this is what the platform says.
-constexpr const char* kBadBitmapMessage = "Bitmap image is not valid";
+constexpr const char* kBadBitmapMessage =
+    QT_TRANSLATE_NOOP("Messages", "Недопустимое растровое изображение");
 
 // Titles sit on the groups' top lines, as the page has no room for a title
 // row above each frame.
@@ -102,8 +101,7 @@ QString chooseSkinFile(QWidget* parent) {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("ksf"));
     dialog.selectFile(QStringLiteral("skin.ksf"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().constFirst();
+    return platform::questions().chooseFile(dialog);
 }
 
 // Whether the font chooser answered with the font it was opened on.
@@ -123,13 +121,23 @@ QFont fontChooserStart(const EditorFont& font) {
     // whatever style of some other face it happens to fall on.
     const QFontInfo shown(start);
     start.setFamily(shown.family());
-    // Of that face's styles, the one nearest the skin's weight with its slant;
-    // the names of styles differ from face to face ("Regular", "Book", ...).
+    // And on the style the font matcher picked for the skin's weight and
+    // slant, by a name the chooser lists for that face: it knows styles only
+    // by name, and the names differ from face to face ("Book", "Oblique").
+    // A face made of another's styles ("DejaVu Sans Condensed") may list the
+    // matched style under another name: then its style of the skin's slant
+    // (italic or oblique) nearest the skin's weight.
+    const QStringList styles = QFontDatabase::styles(shown.family());
+    if (styles.contains(shown.styleName())) {
+        start.setStyleName(shown.styleName());
+        return start;
+    }
     const int weight = start.bold() ? QFont::Bold : QFont::Normal;
     int nearest = -1;
-    for (const QString& style : QFontDatabase::styles(shown.family())) {
-        if (QFontDatabase::italic(shown.family(), style) != start.italic()) continue;
-        const int off = std::abs(QFontDatabase::weight(shown.family(), style) - weight);
+    for (const QString& style : styles) {
+        const QFont candidate = QFontDatabase::font(shown.family(), style, 12);
+        if ((candidate.style() != QFont::StyleNormal) != start.italic()) continue;
+        const int off = std::abs(candidate.weight() - weight);
         if (nearest >= 0 && off >= nearest) continue;
         nearest = off;
         start.setStyleName(style);
@@ -149,15 +157,10 @@ SkinEditorPage::SkinEditorPage(QWidget* parent)
     : DialogPage(parent), ui_(std::make_unique<Ui::SkinEditorPageForm>()), model_(&measureText),
       chooseFile_([this](FileKind kind) { return chooseFile(this, kind, QString()); }),
       chooseSaveFile_([this] { return chooseSkinFile(this); }),
-      chooseFont_([this](const QFont& initial) -> std::optional<QFont> {
-          bool ok = false;
-          const QFont f = QFontDialog::getFont(&ok, initial, this);
-          return ok ? std::optional(f) : std::nullopt;
-      }),
-      chooseColor_([this](QColor initial) -> std::optional<QColor> {
-          const QColor c = QColorDialog::getColor(initial, this);
-          return c.isValid() ? std::optional(c) : std::nullopt;
-      }) {
+      chooseFont_(
+          [this](const QFont& initial) { return platform::questions().chooseFont(initial, this); }),
+      chooseColor_(
+          [this](QColor initial) { return platform::questions().chooseColor(initial, this); }) {
     ui_->setupUi(this);
     keepLabelsPlain(this);
     // A skin larger than the panel scrolls inside it, still at its real size;
@@ -370,7 +373,7 @@ void SkinEditorPage::b_fileClick() {
     const QString file = chooseFile_(FileKind::Bitmap);
     if (file.isEmpty()) return;
     if (!model_.loadPictureFile(*holder, file.toStdString())) {
-        platform::showMessage(kBadBitmapMessage);
+        platform::showMessage(platform::trText("Messages", kBadBitmapMessage));
         return;
     }
     decodePictures();

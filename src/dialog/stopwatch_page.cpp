@@ -45,7 +45,10 @@ void StopwatchPage::load(const settings::IniUpdate& file, SettingsGroup group) {
     for (int i = 0; i < keys::kSavedCount; ++i)
         savedLabels_[i]->setText(QString::fromStdString(
             file.readString(keys::kName, keys::savedKey(i + 1), keys::dialog::kSaved)));
-    const bool stopMode = file.readFlag(keys::kName, keys::kTerminate, keys::dialog::kTerminate);
+    showMode(file.readFlag(keys::kName, keys::kTerminate, keys::dialog::kTerminate));
+}
+
+void StopwatchPage::showMode(bool stopMode) {
     ui_->o_stop->setChecked(stopMode);
     ui_->o_pause->setChecked(!stopMode);
 }

@@ -38,6 +38,8 @@ class StopwatchPage : public DialogPage {
     // The clock's ticks.
     void showStopwatchTime(const QString& text);
     void showClockTime(const QString& text);
+    // The button mode chosen from the clock's menu meanwhile (true: a click stops).
+    void showMode(bool stopMode);
 
   private:
     void b_save0Click(int slot);

@@ -7,6 +7,7 @@
 #include "platform/message_box.h"
 #include "platform/qt_text.h"
 #include "settings/cp1251.h"
+#include "settings/ini_file.h"
 
 namespace kok::dialog {
 namespace {
@@ -48,11 +49,17 @@ std::string storableText(QLineEdit* field, const QString& caption) {
     return platform::utf8(text);
 }
 
-bool acceptStorable(const QString& text, const QString& caption) {
-    const QString bad = unstorableCharacters(text);
+bool acceptStorable(const QString& text, const QString& caption, const QString& alsoRefused) {
+    QString bad = alsoRefused;
+    for (const char32_t cp : unstorableCharacters(text).toUcs4())
+        if (!bad.toUcs4().contains(cp)) bad += QString::fromUcs4(&cp, 1);
     if (bad.isEmpty()) return true;
     platform::showMessage(platform::utf8(UnstorableText(nullptr, caption, bad).message()));
     return false;
+}
+
+void limitToStorableLength(QLineEdit* field) {
+    field->setMaxLength(int(settings::IniUpdate::kMaxValueLength));
 }
 
 QString fieldCaption(const QString& label) {

@@ -39,8 +39,13 @@ std::string storableText(QLineEdit* field, const QString& caption);
 
 // A text about to be taken (a path a file chooser returned, a skin's
 // information): true when it can be stored; otherwise says so at once, and
-// the caller keeps what it had.
-bool acceptStorable(const QString& text, const QString& caption);
+// the caller keeps what it had. `alsoRefused`: characters of it the caller
+// cannot keep either, named in the same message.
+bool acceptStorable(const QString& text, const QString& caption, const QString& alsoRefused = {});
+
+// Stops the field at the longest text the Settings file gives back whole
+// (IniUpdate::kMaxValueLength characters): what it shows is what is stored.
+void limitToStorableLength(QLineEdit* field);
 
 // The caption of the label, check box or option beside a field, as the
 // field's name: without the colon or arrows after it and runs of blanks.

@@ -13,7 +13,8 @@ enum class Indicator { Time, Timer };
 // has a face of its own (signal::BarWindow).
 class ClockSurface {
   public:
-    // Hides and shows the window, which re-runs the show-time load.
+    // A setting changed: the show-time load runs again, the window staying
+    // shown (or hidden) as it is.
     virtual void reshow() = 0;
     virtual void setIndicatorText(Indicator which, const QString& text) = 0;
     // Whether the skin shows the timer indicator.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <vector>
+
 class QPoint;
 class QString;
 
@@ -27,6 +29,11 @@ class SettingsView {
     // or stopped: their pages show it.
     virtual void refreshStopwatchPage() = 0;
     virtual void refreshCountdownPage() = 0;
+    // The timer button's mode was chosen from the menu (true: a click stops).
+    virtual void showStopwatchMode(bool stopMode) = 0;
+    // The alarm check switched these once-alarms off (they came due): OK
+    // keeps them off unless the user switches one on again.
+    virtual void alarmsSwitchedOff(const std::vector<int>& switchedOff) = 0;
     // OK and Cancel are off while the Message bar shows.
     virtual void setMessageBarShowing(bool showing) = 0;
 

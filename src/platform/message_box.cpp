@@ -9,6 +9,7 @@
 #include <xcb/xcb.h>
 
 #include "platform/qt_text.h"
+#include "platform/questions.h"
 
 namespace kok::platform {
 namespace {
@@ -45,7 +46,7 @@ void showMessage(std::string_view text, std::string_view caption) {
     box.setTextFormat(Qt::PlainText); // messages carry paths and texts from files
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
     setExactTitle(box, caption);
-    box.exec();
+    questions().ask(box);
 }
 
 } // namespace kok::platform

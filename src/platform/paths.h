@@ -31,23 +31,36 @@ class ProgramDirOverride {
 struct DataFolder {
     std::filesystem::path dir;
     bool perUser = false;
+    bool sharedProgram = false; // the program folder is a shared install's: never written
 };
 
-// Beside the executable when the program folder can be written or already
-// holds a Settings file (portable use); otherwise the user's own folder, so
-// that a program folder shared by every user (/usr/lib/koktd) serves each.
-// Without a user's folder (no HOME) it stays beside the executable.
+// The file an install for every user puts into the program folder (the
+// package, cmake --install with the prefix /usr, /usr/local or /opt/...). Its
+// presence alone counts: such a folder is never written by the program,
+// whoever runs it, root included, and a Settings file left there by an older
+// version is not taken for a portable copy's.
+inline constexpr std::string_view kSharedInstallMarker = "shared-install";
+bool isSharedInstall(const std::filesystem::path& programDir);
+
+// A shared install: always the user's own folder. Otherwise (a portable copy:
+// a build folder, a folder a user unpacked, a per-user install) beside the
+// executable when the program folder can be written or already holds a
+// Settings file; else the user's folder. Without a user's folder a portable
+// copy stays beside the executable, and a shared install writes nowhere.
 DataFolder chooseDataFolder(const std::filesystem::path& programDir,
                             const std::filesystem::path& userDir,
                             std::string_view settingsFileName);
 
-// The user's folder for it: $XDG_DATA_HOME/koktd, else ~/.local/share/koktd.
+// The user's folder for it: $XDG_DATA_HOME/koktd, else ~/.local/share/koktd
+// (the account's home when HOME is not set).
 std::filesystem::path userDataDir();
 
 // The folder chosen once at start (main); the program folder until then, and
 // a ProgramDirOverride's folder while one lives.
 void useDataFolder(DataFolder folder);
 std::filesystem::path dataDir();
+// Whether dataDir() may be written: it is, or can be made, a writable folder.
+bool dataDirWritable();
 
 // A folder counts as writable when it has a write permission bit and this
 // user may write it: one without any is read-only for everybody, root

@@ -13,6 +13,13 @@ bool startDetached(const std::string& program, const std::vector<std::string>& a
     return QProcess::startDetached(QString::fromStdString(program), args);
 }
 
+std::vector<std::string> commandLineWords(const std::string& commandLine) {
+    std::vector<std::string> words;
+    for (const QString& w : QProcess::splitCommand(QString::fromStdString(commandLine)))
+        words.push_back(w.toStdString());
+    return words;
+}
+
 bool startCommandLine(const std::string& commandLine) {
     QStringList parts = QProcess::splitCommand(QString::fromStdString(commandLine));
     if (parts.isEmpty()) return false;

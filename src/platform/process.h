@@ -13,4 +13,9 @@ bool startDetached(const std::string& program, const std::vector<std::string>& a
 // is the program, the rest are its arguments.
 bool startCommandLine(const std::string& commandLine);
 
+// The words startCommandLine makes of a command line: blanks separate them,
+// double quotes group them (three in a row inside quotes are one quote
+// character), backslashes are plain characters.
+std::vector<std::string> commandLineWords(const std::string& commandLine);
+
 } // namespace kok::platform

@@ -44,6 +44,9 @@ std::vector<std::string> splitCommandLine(std::string_view commandLine);
 // The program always in quotes, the other arguments only where they need them.
 std::string joinCommandLine(const std::vector<std::string>& arguments);
 
+// A text as a string value of a desktop entry (TryExec): backslash escapes.
+std::string desktopStringValue(std::string_view text);
+
 // A command line as the Exec key of a desktop entry, quoted by the rules of
 // the freedesktop Desktop Entry rules, and back.
 std::string desktopExecEscape(std::string_view commandLine);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/ini_file.h"
 
+#include <system_error>
+
 #include "settings/cp1251.h"
 #include "settings/ini_integer.h"
 
@@ -53,10 +55,14 @@ IniUpdate IniFile::snapshot() const {
 }
 
 void IniFile::update(const std::function<void(IniUpdate&)>& edits) {
-    // A file that exists but cannot be read must not be replaced by the edits alone.
+    // A file that exists but cannot be read must not be replaced by the edits
+    // alone; nor one whose path cannot even be examined (a folder closed to
+    // us, a loop of links): that is a failed write too, never the end of the program.
     auto bytes = platform::readWholeFile(path_);
-    if (!bytes && std::filesystem::exists(path_))
-        throw WriteError(path_.string() + ": cannot be read before writing");
+    std::error_code ec;
+    if (!bytes && (std::filesystem::exists(path_, ec) || ec))
+        throw WriteError(path_.string() + ": cannot be read before writing" +
+                         (ec ? ": " + ec.message() : std::string()));
     IniUpdate pending(std::move(bytes).value_or(std::string()));
     edits(pending);
     platform::writeFileAtomically(path_, pending.doc_.bytes());

@@ -31,12 +31,17 @@ inline constexpr std::string_view kPosY = "PosY";
 inline constexpr std::string_view kPriority = "Priority";
 inline constexpr std::string_view kMagnet = "Magnet";
 inline constexpr std::string_view kWarnBeep = "WarnBeep";
+// Keys of this program alone; programs that do not know them pass them over.
+inline constexpr std::string_view kNotify = "Notify";           // desktop notifications
+inline constexpr std::string_view kAllDesktops = "AllDesktops"; // on every workspace
 // PosX on the Clock window: screen width - window width - this margin.
 inline constexpr int kPosXRightMargin = 70;
 inline constexpr int kPosYDefault = 0;
 inline constexpr int kPriorityDefault = 0;
 inline constexpr int kMagnetDefault = 1;
 inline constexpr int kWarnBeepDefault = 1;
+inline constexpr int kNotifyDefault = 1;
+inline constexpr int kAllDesktopsDefault = 1;
 } // namespace main_section
 
 namespace hour {
@@ -52,8 +57,9 @@ inline constexpr int kBeepDefault = 1;
 inline constexpr int kWaveDefault = 0;
 inline constexpr int kSoundDefault = 0;
 inline constexpr int kVoiceDefault = 0;
-inline constexpr std::string_view kFileDialogDefault = "MEDIA\\LOGOFF.wAv";
-inline constexpr std::string_view kFileChimeDefault = "MEDIA\\NOTIFY.wAv";
+// The short chime sound, in the options page and the chime alike; the alarms
+// and the countdown keep the rising alarm sound.
+inline constexpr std::string_view kFileDefault = "MEDIA\\NOTIFY.wAv";
 } // namespace hour
 
 namespace indicator {
@@ -244,6 +250,8 @@ inline constexpr int kHeightCentreStripDefault = 250;
 inline constexpr int kHeightMin = 18; // the message page's range
 inline constexpr int kHeightMax = 250;
 inline constexpr int kFrequencyDefault = 250;
+inline constexpr int kFrequencyMin = 100; // the message page's range, in ms
+inline constexpr int kFrequencyMax = 1000;
 inline constexpr int kColorBGDefault = 13145700;
 inline constexpr int kColorFGDefault = 16777215;
 } // namespace message

@@ -26,7 +26,11 @@ MessageBarLook readMessageBarLook(const settings::IniFile& ini) {
     look.colorFG = ini.readInteger(msg::kName, msg::kColorFG, msg::kColorFGDefault);
     look.smallFonts = ini.readFlag(msg::kName, msg::kFont, msg::kFontDefault != 0);
     look.sizePt = ini.readInteger(msg::kName, msg::kSize, msg::kSizeDefault);
-    look.frequencyMs = ini.readInteger(msg::kName, msg::kFrequency, msg::kFrequencyDefault);
+    // A hand-edited flash period is brought into the message page's range as
+    // well: 1 ms would wake the clock a thousand times a second.
+    look.frequencyMs =
+        std::clamp(ini.readInteger(msg::kName, msg::kFrequency, msg::kFrequencyDefault),
+                   msg::kFrequencyMin, msg::kFrequencyMax);
     look.placement =
         choosePlacement(ini.readFlag(msg::kName, msg::kAtCenter, msg::kAtCenterDefault != 0),
                         ini.readFlag(msg::kName, msg::kAtFull, msg::kAtFullDefault != 0),

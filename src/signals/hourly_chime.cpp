@@ -41,7 +41,7 @@ void spokenHour(std::vector<ChimeStep>& steps, int hour) {
 void playHourFile() {
     namespace hour = settings::hour;
     const std::string file =
-        settings::openSettings().readString(hour::kName, hour::kFile, hour::kFileChimeDefault);
+        settings::openSettings().readString(hour::kName, hour::kFile, hour::kFileDefault);
     PlayWaveFile(file, false, true);
 }
 

@@ -49,13 +49,22 @@ MessageBar::MessageBar(BarWindow& window, QLabel* panel, QTimer* tt_flash, QActi
 }
 
 void MessageBar::ShowMessageBar(int event) {
+    event_ = event;
     const settings::IniFile ini = settings::openSettings();
+    show(ini, readEventMessage(ini, event));
+}
+
+void MessageBar::ShowMessageText(const std::string& text) {
+    show(settings::openSettings(), text);
+}
+
+void MessageBar::show(const settings::IniFile& ini, const std::string& text) {
     const MessageBarLook look = readMessageBarLook(ini);
     colorBG_ = skin::skinColor(look.colorBG);
     colorFG_ = skin::skinColor(look.colorFG);
     panel_->setFont(messageFont(look, panel_->font()));
     flashMs_ = look.frequencyMs;
-    panel_->setText(QString::fromStdString(readEventMessage(ini, event)));
+    panel_->setText(QString::fromStdString(text));
     emit showingChanged(true);
 
     window_.setBarColour(colorBG_);

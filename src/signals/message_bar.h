@@ -3,12 +3,17 @@
 
 #include <QColor>
 #include <QObject>
+#include <string>
 
 #include "signals/bar_placement.h"
 
 class QAction;
 class QLabel;
 class QTimer;
+
+namespace kok::settings {
+class IniFile;
+}
 
 namespace kok::signal {
 
@@ -30,10 +35,14 @@ class MessageBar : public QObject {
     // countdown from 10 on); returns once it is placed and shown. The keys do
     // not dismiss it until armDismissal().
     void ShowMessageBar(int event);
+    // The same bar with a text of the caller's, such as a missed alarm's.
+    void ShowMessageText(const std::string& text);
     // Lets a click, Esc and Enter dismiss the bar (after the event's actions).
     void armDismissal();
     // Whether the bar shows and may be dismissed.
     bool showing() const { return showing_; }
+    // The event of the bar that shows or showed last.
+    int event() const { return event_; }
 
     // The dismissal: does nothing unless the bar shows.
     void p_messagerClick();
@@ -50,6 +59,7 @@ class MessageBar : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void show(const settings::IniFile& ini, const std::string& text);
     void setPanelColours(const QColor& background, const QColor& text);
     // Shows every step of the growth that its time reached, ending on the last.
     void grow(const BarGrowth& growth, QPoint screenOrigin);
@@ -65,6 +75,7 @@ class MessageBar : public QObject {
     // Kept from one bar to the next.
     bool flashPhase_ = false;
     bool showing_ = false;
+    int event_ = -1;
 };
 
 } // namespace kok::signal

@@ -15,6 +15,7 @@
 #include "platform/file_io.h"
 #include "platform/message_box.h"
 #include "platform/paths.h"
+#include "platform/translate.h"
 #include "skin/mask_region.h"
 #include "skin/picture_limits.h"
 
@@ -47,7 +48,8 @@ class AutoSizeHold {
 };
 
 void fatal(const char* text) {
-    platform::showMessage(text, kShaperFatalCaption);
+    platform::showMessage(platform::trText("Messages", text),
+                          platform::trText("Messages", kShaperFatalCaption));
 }
 
 } // namespace
@@ -87,6 +89,7 @@ void FormShaper::setShapeActive(bool on) {
 }
 
 void FormShaper::activate() {
+    activationAsked_ = true;
     AutoSizeHold hold(*this);
     active_ = false;
     if (!form_ || (mask_.ResName().isEmpty() && mask_.PicFile().isEmpty())) return;
@@ -97,7 +100,8 @@ void FormShaper::activate() {
     if (!parseOk_) {
         // A loaded but empty file is a buffer without a mask in it.
         const bool noBuffer = parsed.error == MaskParseError::NoBuffer && buffer_.isNull();
-        platform::showMessage(noBuffer ? kMaskNoBufferMessage : kMaskInvalidMessage);
+        platform::showMessage(
+            platform::trText("Messages", noBuffer ? kMaskNoBufferMessage : kMaskInvalidMessage));
         return;
     }
     header_ = parsed.header;
@@ -233,7 +237,7 @@ bool FormShaper::eventFilter(QObject* watched, QEvent* event) {
     if (watched != form_) return false;
     switch (event->type()) {
     case QEvent::Show:
-        if ((!shownOnce_ && autoActivate_) || active_) {
+        if ((!shownOnce_ && autoActivate_ && !activationAsked_) || active_) {
             shownOnce_ = true;
             // No caller to hand a missing file to here: the shape just stays off.
             try {

@@ -15,13 +15,20 @@ class QWidget;
 
 namespace kok::skin {
 
-inline constexpr const char* kShaperFatalCaption = "Fatal Error";
-inline constexpr const char* kShaperOwnerMessage = "Owner of FormShaper is not a TForm";
-inline constexpr const char* kMaskResTypeMissing = "Mask resource type not defined !";
-inline constexpr const char* kMaskResTypeBitmap =
-    "Unsupported Mask resource type ! Only userdefined resource types allowed.";
-inline constexpr const char* kMaskResNameMissing = "Mask resource name not defined !";
-inline constexpr const char* kMaskResNotFound = "Mask resource not found !";
+// The shaper's messages, shown through the translators ("Messages").
+inline constexpr const char* kShaperFatalCaption =
+    QT_TRANSLATE_NOOP("Messages", "Критическая ошибка");
+inline constexpr const char* kShaperOwnerMessage =
+    QT_TRANSLATE_NOOP("Messages", "Владелец FormShaper не является формой");
+inline constexpr const char* kMaskResTypeMissing =
+    QT_TRANSLATE_NOOP("Messages", "Тип ресурса маски не задан !");
+inline constexpr const char* kMaskResTypeBitmap = QT_TRANSLATE_NOOP(
+    "Messages",
+    "Неподдерживаемый тип ресурса маски ! Допустимы только пользовательские типы ресурсов.");
+inline constexpr const char* kMaskResNameMissing =
+    QT_TRANSLATE_NOOP("Messages", "Имя ресурса маски не задано !");
+inline constexpr const char* kMaskResNotFound =
+    QT_TRANSLATE_NOOP("Messages", "Ресурс маски не найден !");
 
 // A mask file that cannot be opened; the skin loader turns it into its fallback.
 class MaskFileError : public std::runtime_error {
@@ -109,6 +116,9 @@ class FormShaper : public QObject {
     QRegion region_;
     int regionBuilds_ = 0;
     bool shownOnce_ = false;
+    // Switching the shape on was asked for before the first show: the show
+    // does not ask again, so a refused mask is reported once.
+    bool activationAsked_ = false;
 };
 
 } // namespace kok::skin

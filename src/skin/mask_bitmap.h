@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QtGlobal>
 #include <cstddef>
 #include <cstdint>
 #include <span>
 
 namespace kok::skin {
 
-inline constexpr const char* kMaskInvalidMessage = "Not a valide Mask Resource";
-inline constexpr const char* kMaskNoBufferMessage = "Internal Error";
+// Shown through the translators ("Messages").
+inline constexpr const char* kMaskInvalidMessage =
+    QT_TRANSLATE_NOOP("Messages", "Недопустимый ресурс маски");
+inline constexpr const char* kMaskNoBufferMessage =
+    QT_TRANSLATE_NOOP("Messages", "Внутренняя ошибка");
 
 // Where the pixel rows of a 1-bit mask lie in a loaded BMP file.
 struct MaskHeader {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "skin/skin_description.h"
 
+#include <utility>
+
 #include "platform/file_io.h"
 #include "settings/cp1251.h"
 #include "settings/ini_document.h"
@@ -120,6 +122,24 @@ SkinDescription parseSkinDescription(std::string bytes, const SkinInfoDefaults& 
     s.settings = r.rect("rect.settings");
     s.close = r.rect("rect.close");
     return s;
+}
+
+std::optional<std::string> sizeBeyondLimit(const SkinDescription& skin) {
+    const auto beyond = [](int v) { return v > kMaxSkinPixels || v < -kMaxSkinPixels; };
+    if (beyond(skin.formW)) return "[rect.form] w";
+    if (beyond(skin.formH)) return "[rect.form] h";
+    const std::pair<const char*, const SkinRect*> rects[] = {{"rect.time", &skin.time.rect},
+                                                             {"rect.timer", &skin.timer.rect},
+                                                             {"rect.ding", &skin.ding},
+                                                             {"rect.settings", &skin.settings},
+                                                             {"rect.close", &skin.close}};
+    for (const auto& [section, r] : rects)
+        for (const auto& [key, v] : {std::pair{"l", r->l}, {"t", r->t}, {"w", r->w}, {"h", r->h}})
+            if (beyond(v)) return "[" + std::string(section) + "] " + key;
+    for (const auto& [section, f] :
+         {std::pair{"rect.time", &skin.time.font}, {"rect.timer", &skin.timer.font}})
+        if (beyond(f->height)) return "[" + std::string(section) + "] z";
+    return std::nullopt;
 }
 
 std::string formatSkinDescription(const SkinDescription& skin) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -48,6 +49,16 @@ struct SkinDescription {
     SkinRect ding, settings, close;
     bool operator==(const SkinDescription&) const = default;
 };
+
+// No size or place a skin gives, nor a font height, goes beyond this many
+// pixels either way: the largest picture a skin may have is 4096 pixels wide
+// (picture_limits.h), and no screen needs a window or control larger. A
+// skin beyond it is broken, not a window put off every screen.
+inline constexpr int kMaxSkinPixels = 4096;
+
+// The first value of `skin` beyond kMaxSkinPixels, as "[rect.form] w", or
+// nothing when every one is within.
+std::optional<std::string> sizeBeyondLimit(const SkinDescription& skin);
 
 // What the free texts of [info] read as when their keys are missing.
 struct SkinInfoDefaults {

@@ -101,6 +101,8 @@ LoadedSkin loadSkin(const SkinChoice& choice, FormShaper& shaper) {
     skin.choice = choice;
     skin.description = parseSkinDescription(skin.choice.external ? loadExternal(skin, shaper)
                                                                  : loadBuiltin(skin, shaper));
+    if (const auto beyond = sizeBeyondLimit(skin.description))
+        throw SkinLoadError("the skin's " + *beyond + " is beyond any screen");
     return skin;
 }
 

@@ -30,9 +30,12 @@ std::filesystem::path resolveWindowsPath(std::string_view stored) {
         std::filesystem::path next = out / part;
         if (!std::filesystem::exists(next, ec)) {
             const std::filesystem::path dir = out.empty() ? "." : out;
-            for (const auto& e : std::filesystem::directory_iterator(dir, ec)) {
-                if (sameNoCase(e.path().filename().string(), part.string())) {
-                    next = out / e.path().filename();
+            // Stepped with the error code: a folder that stops being readable
+            // halfway ends the search, not the program.
+            for (std::filesystem::directory_iterator it(dir, ec), end; !ec && it != end;
+                 it.increment(ec)) {
+                if (sameNoCase(it->path().filename().string(), part.string())) {
+                    next = out / it->path().filename();
                     break;
                 }
             }

@@ -94,6 +94,21 @@ void Countdown::tt_countdownTimer() {
     }
 }
 
+void Countdown::startAnew() {
+    if (!running_) {
+        mt_start_cdnClick();
+        return;
+    }
+    setRunning(StartCountdown(true));
+    if (!running_) ui_.tt_countdown->stop();
+    settle_();
+}
+
+int Countdown::secondsLeft() {
+    return countdownRemaining(readCountdown(state_.snapshot()),
+                              platform::clock().now().secondOfDay());
+}
+
 void Countdown::mt_start_cdnClick() {
     const bool on = !running_;
     try {

@@ -52,6 +52,11 @@ class Countdown : public QObject {
     // The settings dialog's OK: the next load starts a running countdown anew.
     void setRestart(bool fresh) { restart_ = fresh; }
     bool running() const { return running_; }
+    // Starts it with the duration set in the Settings file; a running one
+    // starts anew.
+    void startAnew();
+    // Seconds left while it runs.
+    int secondsLeft();
     // Every start and stop (also the end), for the dialog's countdown page.
     void setChanged(std::function<void()> changed) { changed_ = std::move(changed); }
 

@@ -2,6 +2,7 @@
 #include "timers/stopwatch.h"
 
 #include <QAction>
+#include <QWidget>
 
 #include "face/clock_surface.h"
 #include "platform/clock.h"
@@ -23,6 +24,13 @@ constexpr const char* kStartCaption =
     QT_TRANSLATE_NOOP("ClockMenu", "Запустить таймер прямого отсчёта");
 constexpr const char* kStopCaption =
     QT_TRANSLATE_NOOP("ClockMenu", "Остановить таймер прямого отсчёта");
+// What a click on the timer button does, by the mode.
+constexpr const char* kStopModeTip =
+    QT_TRANSLATE_NOOP("Stopwatch", "Таймер прямого отсчёта: щелчок — пуск или остановка со "
+                                   "сбросом, двойной щелчок — пуск или остановка");
+constexpr const char* kPauseModeTip =
+    QT_TRANSLATE_NOOP("Stopwatch", "Таймер прямого отсчёта: щелчок — пуск, пауза или "
+                                   "продолжение, двойной щелчок — пуск или остановка");
 
 } // namespace
 
@@ -30,6 +38,7 @@ Stopwatch::Stopwatch(StopwatchParts parts, TimerStateFile& state, clock::ClockSu
                      std::function<void()> settle, QObject* parent)
     : QObject(parent), ui_(parts), state_(state), surface_(surface), settle_(std::move(settle)) {
     connect(ui_.tt_timer, &platform::TickTimer::timeout, this, &Stopwatch::tt_timerTimer);
+    showMode(keys::kTerminateShowDefault != 0); // until the show-time load reads it
 }
 
 void Stopwatch::load(const settings::IniUpdate& settings) {
@@ -44,10 +53,15 @@ void Stopwatch::load(const settings::IniUpdate& settings) {
             surface_.setTimerButtonRunning(false);
         }
     }
-    const bool stopMode =
-        settings.readFlag(keys::kName, keys::kTerminate, keys::kTerminateShowDefault);
+    showMode(settings.readFlag(keys::kName, keys::kTerminate, keys::kTerminateShowDefault));
+}
+
+void Stopwatch::showMode(bool stopMode) {
     ui_.mt_mode_stop->setChecked(stopMode);
     ui_.mt_mode_pause->setChecked(!stopMode);
+    if (ui_.i_timer)
+        ui_.i_timer->setToolTip(
+            platform::trQ("Stopwatch", stopMode ? kStopModeTip : kPauseModeTip));
 }
 
 bool Stopwatch::ticking() const {
@@ -100,6 +114,20 @@ void Stopwatch::tt_timerTimer() {
     const QString shown = platform::qText(stopwatchText(stopwatchElapsed(s, now.secondOfDay())));
     surface_.showTimerText(shown);
     if (shown_) shown_(shown, now);
+}
+
+QString Stopwatch::readingText() {
+    if (!started_) return {};
+    const int now = platform::clock().now().secondOfDay();
+    return platform::qText(stopwatchText(stopwatchElapsed(reading(now), now)));
+}
+
+void Stopwatch::restartFromZero() {
+    if (!started_) return;
+    const bool wasPaused = paused();
+    StartStopwatch(true);
+    if (wasPaused) PauseStopwatch();
+    notifyChanged();
 }
 
 void Stopwatch::PauseStopwatch() {
@@ -166,8 +194,7 @@ void Stopwatch::mt_start_tmrClick() {
 // ---- Button mode
 
 void Stopwatch::setMode(bool stopMode) {
-    ui_.mt_mode_stop->setChecked(stopMode);
-    ui_.mt_mode_pause->setChecked(!stopMode);
+    showMode(stopMode);
     try {
         settings::openSettings().writeFlag(keys::kName, keys::kTerminate, stopMode);
     } catch (const settings::WriteError&) {
@@ -175,6 +202,7 @@ void Stopwatch::setMode(bool stopMode) {
         ui_.mt_mode_pause->setVisible(false);
         return;
     }
+    if (modeChanged_) modeChanged_(stopMode);
     surface_.reshow();
 }
 

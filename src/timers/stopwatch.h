@@ -10,6 +10,7 @@
 #include "timers/timer_state.h"
 
 class QAction;
+class QWidget;
 namespace kok::platform {
 class TickTimer;
 struct LocalTime;
@@ -31,6 +32,7 @@ struct StopwatchParts {
     QAction* mt_mode_stop = nullptr;
     QAction* mt_mode_pause = nullptr;
     QAction* m_timers = nullptr;
+    QWidget* i_timer = nullptr; // its tooltip says what a click does in the mode
 };
 
 // The Stopwatch: counts the time since its start, less its pauses, on the
@@ -61,6 +63,16 @@ class Stopwatch : public QObject {
     }
     // Every start, stop, pause and resume, for the dialog's stopwatch page.
     void setChanged(std::function<void()> changed) { changed_ = std::move(changed); }
+    // The button mode chosen from the menu (true: a click stops), for the
+    // dialog's stopwatch page, which shows the mode OK will store.
+    void setModeChanged(std::function<void(bool)> modeChanged) {
+        modeChanged_ = std::move(modeChanged);
+    }
+
+    // The reading now while started, else empty.
+    QString readingText();
+    // A started stopwatch counts from zero again, keeping its run or pause.
+    void restartFromZero();
 
     void mt_start_tmrClick();
     void tt_timerTimer();
@@ -75,6 +87,7 @@ class Stopwatch : public QObject {
 
     bool StartStopwatch(bool fresh);
     void setMode(bool stopMode);
+    void showMode(bool stopMode);
     void notifyChanged();
     const StopwatchRead& reading(int nowSecondOfDay);
 
@@ -84,6 +97,7 @@ class Stopwatch : public QObject {
     std::function<void()> settle_;
     std::function<void(const QString&, const platform::LocalTime&)> shown_;
     std::function<void()> changed_;
+    std::function<void(bool)> modeChanged_;
     bool started_ = false; // running or paused
     RunState runState_ = Stopped;
     std::optional<StopwatchRead> reading_;

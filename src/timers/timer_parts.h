@@ -2,6 +2,7 @@
 #pragma once
 
 class QAction;
+class QWidget;
 namespace kok::platform {
 class TickTimer;
 struct LocalTime;
@@ -22,6 +23,7 @@ struct TimerParts {
     QAction* mt_mode_stop = nullptr;
     QAction* mt_mode_pause = nullptr;
     QAction* m_timers = nullptr; // hidden when the timers cannot be stored
+    QWidget* i_timer = nullptr;  // the timer button, whose tooltip tells its mode
 };
 
 // Both timers tick just after the second boundary, with the clock.

@@ -12,7 +12,7 @@ Timers::Timers(TimerParts parts, clock::ClockSurface& surface, alarm::EventFirin
       countdown_({parts.tt_countdown, parts.tt_locker, parts.mt_start_cdn, parts.m_timers},
                  stateFile_, surface, firing, std::move(repaintNow), [this] { settle(); }),
       stopwatch_({parts.tt_timer, parts.mt_start_tmr, parts.mt_mode_stop, parts.mt_mode_pause,
-                  parts.m_timers},
+                  parts.m_timers, parts.i_timer},
                  stateFile_, surface, [this] { settle(); }) {}
 
 bool Timers::load(const settings::IniFile& ini) {

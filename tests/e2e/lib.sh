@@ -4,6 +4,7 @@
 #   e2e_make_install DIR      copies the built program and the files it ships with into DIR
 #   e2e_start_clock DIR ARGS  starts DIR/koktd in the background; PID in $CLOCK_PID
 #   e2e_wait_for SECS CMD...  runs CMD every 0.05 s until it succeeds; 1 after SECS seconds
+#                             (times $E2E_WAIT_SCALE, 3 unless set: room for a busy machine)
 #   e2e_window_of PID         prints the id of a visible window of PID; 1 when there is none
 #   e2e_wait_window PID       waits for the visible window of PID; prints its id
 #   e2e_ended PID             succeeds once PID has ended
@@ -20,10 +21,37 @@
 #   e2e_dialog_click FORM NAME  clicks a widget of the dialog $DLG by its form file
 #   e2e_ini_value FILE SECTION KEY  prints a value of an INI file
 #   e2e_open_menu X Y         right-clicks the clock at X,Y until its popup menu shows
+#   e2e_start_session_bus     a private session bus (none is reachable otherwise)
 #   e2e_start_a11y_bus        a private session bus with the accessibility bus on it, as a
 #                             screen reader has; $E2E_TEXTS reads it (see accessible_texts.py)
-# Everything started here is stopped when the script exits.
+# Everything started here is stopped when the script exits, and when it runs
+# longer than $E2E_TIME_LIMIT seconds or is killed (ctest's TIMEOUT kills only
+# the script): the script runs in a process group of its own, and a watchdog
+# ends the whole group.
 set -euo pipefail
+
+if [ "${E2E_GROUP_OF:-}" != "$0" ]; then
+    # A session of its own; setsid forks only when already a group leader, and
+    # then waits, so ctest still sees the script's end and status.
+    E2E_GROUP_OF=$0 exec setsid --wait bash "$0" "$@"
+fi
+E2E_TIME_LIMIT=${E2E_TIME_LIMIT:-270}
+E2E_SCRIPT_PID=$$
+E2E_WATCHED_PID=$PPID # setsid --wait, when it forked; else ctest itself
+[ "$(ps -o comm= -p "$PPID" 2>/dev/null)" = setsid ] || E2E_WATCHED_PID=$$
+(
+    trap - EXIT
+    trap '' TERM # outlives its own group's TERM, to follow it with KILL
+    end=$((SECONDS + E2E_TIME_LIMIT))
+    while [ "$SECONDS" -lt "$end" ] && kill -0 "$E2E_WATCHED_PID" 2>/dev/null; do sleep 1 2>/dev/null; done
+    if kill -0 "$E2E_WATCHED_PID" 2>/dev/null; then
+        echo "FAIL: $(basename "$0") ran longer than $E2E_TIME_LIMIT s; ending it and all it started" >&2
+    fi
+    kill -TERM -- "-$E2E_SCRIPT_PID" 2>/dev/null
+    sleep 2
+    kill -KILL -- "-$E2E_SCRIPT_PID" 2>/dev/null
+) </dev/null >/dev/null &
+E2E_WATCHDOG_PID=$!
 
 E2E_BIN_DIR=${E2E_BIN_DIR:?set by ctest to the folder of the built koktd}
 E2E_WORK=$(mktemp -d /tmp/koktd-e2e.XXXXXX)
@@ -37,6 +65,9 @@ export XDG_DATA_HOME="$E2E_WORK/data"
 export XDG_RUNTIME_DIR="$E2E_WORK/runtime"
 # Screenshots stay after the run, for a person to look at.
 SHOTS=${E2E_SHOT_DIR:-$E2E_WORK/shots}
+# No session bus unless a script starts its own: the clock must never reach
+# the user's desktop from a test, and runs without one as it always could.
+export DBUS_SESSION_BUS_ADDRESS="unix:path=$E2E_WORK/no-session-bus"
 mkdir -p "$KOKTD_LOCK_DIR" "$HOME" "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR" "$SHOTS"
 chmod 700 "$XDG_RUNTIME_DIR"
 E2E_PIDS=()
@@ -45,8 +76,9 @@ e2e_cleanup() {
     local p
     for p in "${E2E_PIDS[@]}"; do kill "$p" 2>/dev/null || true; done
     pkill -f "$E2E_WORK/" 2>/dev/null || true
-    e2e_wait_for 2 e2e_none_left || true
+    e2e_wait_for 10 e2e_none_left || true
     rm -rf "$E2E_WORK"
+    kill "$E2E_WATCHDOG_PID" 2>/dev/null || true
 }
 e2e_none_left() { ! pgrep -f "$E2E_WORK/" >/dev/null; }
 trap e2e_cleanup EXIT
@@ -65,11 +97,16 @@ FAKETIME_LIB=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1
 e2e_need_faketime() { [ -f "$FAKETIME_LIB" ] || e2e_fail "libfaketime is not installed"; }
 
 E2E_TEXTS="$(dirname "${BASH_SOURCE[0]}")/accessible_texts.py"
-e2e_start_a11y_bus() {
-    read -r DBUS_SESSION_BUS_ADDRESS DBUS_PID < <(dbus-daemon --session --fork --print-address=1 \
-        --print-pid=1 | paste -s -d ' ')
+e2e_start_session_bus() {
+    # Not --fork: a daemon leaves the script's process group.
+    dbus-daemon --session --nofork --print-address=1 >"$E2E_WORK/dbus.address" 2>/dev/null &
+    E2E_PIDS+=($!)
+    e2e_wait_for 30 test -s "$E2E_WORK/dbus.address" || e2e_fail "dbus-daemon did not start"
+    DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$E2E_WORK/dbus.address")
     export DBUS_SESSION_BUS_ADDRESS
-    E2E_PIDS+=("$DBUS_PID")
+}
+e2e_start_a11y_bus() {
+    e2e_start_session_bus
     /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
     E2E_PIDS+=($!)
     export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
@@ -83,7 +120,7 @@ e2e_start_xvfb() {
     Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
     E2E_PIDS+=($!)
     local num
-    read -r -t 10 num <"$fifo" || e2e_fail "Xvfb did not start"
+    read -r -t 60 num <"$fifo" || e2e_fail "Xvfb did not start"
     export DISPLAY=":$num"
     unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 }
@@ -113,8 +150,11 @@ e2e_start_clock() {
 # Microseconds since the epoch.
 e2e_now_us() { echo "${EPOCHREALTIME//[!0-9]/}"; }
 
+# The limits the scripts give are what an idle machine needs; a busy one gets
+# $E2E_WAIT_SCALE times as long (a met condition still ends the wait at once).
 e2e_wait_for() {
-    local end=$(($(e2e_now_us) + $(awk -v s="$1" 'BEGIN { printf "%d", s * 1000000 }')))
+    local end=$(($(e2e_now_us) + $(awk -v s="$1" -v k="${E2E_WAIT_SCALE:-3}" \
+        'BEGIN { printf "%d", s * k * 1000000 }')))
     shift
     until "$@"; do
         [ "$(e2e_now_us)" -lt "$end" ] || return 1
@@ -126,7 +166,7 @@ e2e_window_of() {
     xdotool search --onlyvisible --pid "$1" 2>/dev/null | awk 'NR == 1 { print } END { exit NR == 0 }'
 }
 
-e2e_wait_window() { e2e_wait_for 20 e2e_window_of "$1"; }
+e2e_wait_window() { e2e_wait_for 60 e2e_window_of "$1"; }
 
 e2e_ended() { ! kill -0 "$1" 2>/dev/null; }
 

@@ -2,7 +2,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package, for every user of one machine: cpack builds it from the
 # build folder with computed dependencies, and lintian finds no error in it.
-# It is unpacked into a throwaway root and its maintainer script run there. An
+# It is unpacked into a throwaway root and its maintainer script run there.
+# Root starts the installed command first, as `sudo koktd` would, opens the
+# Settings and presses OK: the program folder, writable for root, stays as it
+# was, and root's files are in root's own $XDG_DATA_HOME/koktd. Then an
 # ordinary user, for whom the program folder is not writable, starts the
 # installed command, sets an alarm for 08:00 on the alarm page and presses OK:
 # the Settings file is in the user's $XDG_DATA_HOME/koktd, and nothing has
@@ -34,11 +37,46 @@ PROGRAM="$ROOTFS/usr/lib/koktd"
     e2e_fail "no /usr/lib/koktd/koktd with /usr/bin/koktd beside it"
 [ "$(sed -n 's/^Exec=//p' "$ROOTFS/usr/share/applications/org.example.koktd.desktop")" = koktd ] ||
     e2e_fail "the menu entry does not start the command koktd"
+[ -f "$PROGRAM/shared-install" ] || e2e_fail "the package marks no shared install in $PROGRAM"
 listing() { (cd "$ROOTFS" && find . -printf '%p %m %s %T@\n' | LC_ALL=C sort); }
+BEFORE=$(listing)
+e2e_start_xvfb
+
+start_at() { # the faked time of day, then the user's data folder
+    # shellcheck disable=SC2016
+    "${AS_USER[@]}" env XDG_DATA_HOME="$2" LD_PRELOAD="$FAKETIME_LIB" FAKETIME="@2026-12-08 $1" \
+        FAKETIME_DONT_FAKE_MONOTONIC=1 "$ROOTFS/usr/bin/koktd" >>"$E2E_WORK/clock.log" 2>&1 &
+    CLOCK_PID=$!
+    E2E_PIDS+=($CLOCK_PID)
+    STARTED=$(e2e_now_us)
+    WIN=$(e2e_wait_window "$CLOCK_PID") || e2e_fail "no clock window"
+}
+stop_clock() {
+    kill "$CLOCK_PID"
+    e2e_wait_for 5 e2e_ended "$CLOCK_PID" || e2e_fail "the clock did not end"
+}
+lock_open() { [ $(($(e2e_now_us) - STARTED)) -gt 6500000 ]; }
+
+AS_USER=()
+if [ "$(id -u)" -eq 0 ]; then
+    # Root, with the Settings opened by a double click and saved with OK.
+    ROOT_DATA="$E2E_WORK/root-data"
+    start_at 07:00:00 "$ROOT_DATA"
+    e2e_open_dialog
+    STARTED=$(e2e_now_us) # OK opens some seconds after the dialog shows
+    e2e_wait_for 10 lock_open
+    e2e_dialog_click settings_dialog.ui c_ok
+    e2e_wait_for 30 e2e_dialog_gone || e2e_fail "OK did not close root's dialog"
+    [ -f "$ROOT_DATA/koktd/kOkTD.KiF" ] || e2e_fail "root's OK saved nothing in $ROOT_DATA/koktd"
+    [ "$(listing)" = "$BEFORE" ] || e2e_fail "root wrote under the program folder: $(diff <(echo "$BEFORE") <(listing) | grep '^[<>]')"
+    stop_clock
+    echo "root's OK saved $ROOT_DATA/koktd/kOkTD.KiF, nothing under the program folder"
+else
+    echo "not root: the root run is skipped"
+fi
 
 # An ordinary user: nobody, when the test runs as root; else this user, with
 # the root's write permissions taken away.
-AS_USER=()
 if [ "$(id -u)" -eq 0 ]; then
     AS_USER=(setpriv --reuid=65534 --regid=65534 --clear-groups --)
     chmod 755 "$E2E_WORK"
@@ -49,23 +87,8 @@ else
 fi
 ! "${AS_USER[@]}" test -w "$PROGRAM" || e2e_fail "the program folder is writable for the user"
 BEFORE=$(listing)
-e2e_start_xvfb
 
-start_at() { # the faked time of day
-    # shellcheck disable=SC2016
-    "${AS_USER[@]}" env LD_PRELOAD="$FAKETIME_LIB" FAKETIME="@2026-12-08 $1" FAKETIME_DONT_FAKE_MONOTONIC=1 \
-        "$ROOTFS/usr/bin/koktd" >>"$E2E_WORK/clock.log" 2>&1 &
-    CLOCK_PID=$!
-    E2E_PIDS+=($CLOCK_PID)
-    STARTED=$(e2e_now_us)
-    WIN=$(e2e_wait_window "$CLOCK_PID") || e2e_fail "no clock window"
-}
-stop_clock() {
-    kill "$CLOCK_PID"
-    e2e_wait_for 5 e2e_ended "$CLOCK_PID" || e2e_fail "the clock did not end"
-}
-
-start_at 07:00:00
+start_at 07:00:00 "$XDG_DATA_HOME"
 # The alarm page, from the clock's popup menu, as on the default skin.
 read -r x y w h < <(e2e_geometry "$WIN")
 e2e_open_menu $((x + w / 2)) $((y + h / 2))
@@ -81,7 +104,6 @@ for field in "e_hrs_alarm 8" "e_min_alarm 0"; do
     xdotool key ctrl+a
     xdotool type "$value"
 done
-lock_open() { [ $(($(e2e_now_us) - STARTED)) -gt 6500000 ]; }
 e2e_wait_for 10 lock_open
 e2e_press_ok
 
@@ -95,7 +117,7 @@ done
 echo "OK saved the alarm in $SETTINGS, nothing under the program folder"
 stop_clock
 
-start_at 07:59:50
+start_at 07:59:50 "$XDG_DATA_HOME"
 e2e_wait_for 20 e2e_top_strip || e2e_fail "the second start shows no Message bar: $(e2e_geometry "$WIN")"
 [ "$(listing)" = "$BEFORE" ] || e2e_fail "the second start wrote under the root"
 e2e_shot "$SHOTS/package_bar.png"

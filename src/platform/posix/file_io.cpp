@@ -85,7 +85,7 @@ void writeFileAtomically(const std::filesystem::path& linkOrFile, std::string_vi
         throw WriteError(describe(path, "not a regular file", EINVAL));
     // The program's own folder is made on its first file (the user's folder
     // may not be there yet); one without any write permission is read-only.
-    if (linkOrFile.parent_path() == dataDir() && !makeWritableDir(dataDir()))
+    if (linkOrFile.parent_path() == dataDir() && !dataDirWritable())
         throw WriteError(describe(path, "its folder cannot be written", EACCES));
 
     std::string tmpl = (path.parent_path() / ("." + path.filename().string() + ".XXXXXX")).string();

@@ -9,6 +9,7 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace kok::platform {
 namespace {
@@ -59,40 +60,49 @@ LockFolders userLockFolders() {
 // probe for an exclusive lock tells whether anybody else holds it. The probe
 // and the change to the shared lock happen under a second, exclusive gate lock
 // so that two instances starting at the same moment cannot both miss each other.
+//
+// Which of the folders can be used may change between two starts (the runtime
+// folder appears with the login; another user takes or frees the name in
+// /tmp), so a start joins the lock in every folder it can use: two starts
+// that share any one of them see each other. Only one gate is held at a time,
+// so starts that wait on each other's gates cannot wait for ever.
 InstanceLock::InstanceLock(const std::string& name, const LockFolders& folders) {
     const auto uid = std::to_string(::getuid());
     const std::string stem = name + "." + uid;
-    int gate = -1;
-    bool opened = false;
+    std::vector<std::filesystem::path> usable;
     if (!folders.fixed.empty()) {
-        opened = openLockFiles(folders.fixed, stem, gate, fd_);
+        usable.push_back(folders.fixed);
     } else {
-        // A folder that cannot hold the lock passes it on to the next one.
-        if (isPrivateFolder(folders.runtime))
-            opened = openLockFiles(folders.runtime, stem, gate, fd_);
+        if (isPrivateFolder(folders.runtime)) usable.push_back(folders.runtime);
         const std::filesystem::path made[] = {
             folders.shared.empty() ? folders.shared : folders.shared / ("koktd-" + uid),
             folders.home.empty() ? folders.home : folders.home / ".koktd"};
         for (const auto& dir : made)
-            if (!opened && !dir.empty() && makePrivateFolder(dir))
-                opened = openLockFiles(dir, stem, gate, fd_);
+            if (!dir.empty() && makePrivateFolder(dir)) usable.push_back(dir);
     }
-    if (!opened) {
-        fd_ = -1;
+    bool othersSeen = false;
+    for (const auto& dir : usable) {
+        int gate = -1, lock = -1;
+        if (!openLockFiles(dir, stem, gate, lock)) continue;
+        ::flock(gate, LOCK_EX);
+        othersSeen = ::flock(lock, LOCK_EX | LOCK_NB) != 0 || othersSeen;
+        ::flock(lock, LOCK_SH);
+        ::flock(gate, LOCK_UN);
+        ::close(gate);
+        if (fds_.empty()) folder_ = dir;
+        fds_.push_back(lock);
+    }
+    if (fds_.empty()) {
         std::fputs("koktd: no private folder for the single-instance lock\n", stderr);
         return; // counts as another instance running
     }
-    ::flock(gate, LOCK_EX);
-    otherRunning_ = ::flock(fd_, LOCK_EX | LOCK_NB) != 0;
-    ::flock(fd_, LOCK_SH);
-    ::flock(gate, LOCK_UN);
-    ::close(gate);
+    otherRunning_ = othersSeen;
 }
 
 InstanceLock::~InstanceLock() {
     // Like the named mutex, the lock is held until the process ends; closing
     // it here would let a later plain start slip in while this one exits.
-    (void)fd_;
+    (void)fds_;
 }
 
 } // namespace kok::platform

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/paths.h"
 
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -55,12 +56,22 @@ ProgramDirOverride::~ProgramDirOverride() {
     programDirOverride = previous_;
 }
 
+bool isSharedInstall(const std::filesystem::path& programDir) {
+    struct stat st {};
+    return ::stat((programDir / std::string(kSharedInstallMarker)).c_str(), &st) == 0 &&
+           S_ISREG(st.st_mode);
+}
+
 DataFolder chooseDataFolder(const std::filesystem::path& programDir,
                             const std::filesystem::path& userDir,
                             std::string_view settingsFileName) {
+    if (isSharedInstall(programDir)) {
+        if (userDir.empty()) return {programDir, false, true};
+        return {userDir, true, true};
+    }
     std::error_code ec;
     if (userDir.empty() || isWritableDir(programDir) ||
-        std::filesystem::exists(programDir / std::string(settingsFileName), ec))
+        std::filesystem::exists(programDir / std::string(settingsFileName), ec) || ec)
         return {programDir, false};
     return {userDir, true};
 }
@@ -70,6 +81,8 @@ std::filesystem::path userDataDir() {
         return std::filesystem::path(x) / "koktd";
     if (const char* h = std::getenv("HOME"); h && *h)
         return std::filesystem::path(h) / ".local" / "share" / "koktd";
+    if (const passwd* pw = ::getpwuid(::getuid()); pw && pw->pw_dir && pw->pw_dir[0] == '/')
+        return std::filesystem::path(pw->pw_dir) / ".local" / "share" / "koktd";
     return {};
 }
 
@@ -80,6 +93,12 @@ void useDataFolder(DataFolder folder) {
 std::filesystem::path dataDir() {
     if (programDirOverride || chosenDataFolder.dir.empty()) return executableDir();
     return chosenDataFolder.dir;
+}
+
+bool dataDirWritable() {
+    if (!programDirOverride && chosenDataFolder.sharedProgram && !chosenDataFolder.perUser)
+        return false;
+    return makeWritableDir(dataDir());
 }
 
 bool makeWritableDir(const std::filesystem::path& dir) {
@@ -109,7 +128,10 @@ std::filesystem::path skinDirToSave() {
 std::filesystem::path userConfigDir() {
     if (const char* x = std::getenv("XDG_CONFIG_HOME"); x && *x) return x;
     if (const char* h = std::getenv("HOME"); h && *h) return std::filesystem::path(h) / ".config";
-    return std::filesystem::temp_directory_path();
+    // TMPDIR naming no folder must not end the program.
+    std::error_code ec;
+    std::filesystem::path tmp = std::filesystem::temp_directory_path(ec);
+    return ec ? std::filesystem::path("/tmp") : tmp;
 }
 
 } // namespace kok::platform

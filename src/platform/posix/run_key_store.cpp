@@ -8,6 +8,12 @@
 #include "platform/paths.h"
 
 namespace kok::platform {
+namespace {
+
+// The entry's icon: the program's own, by its name in the icon theme.
+constexpr std::string_view kIconName = KOKTD_APP_ID;
+
+} // namespace
 
 XdgAutostartStore::XdgAutostartStore(std::filesystem::path folder) : folder_(std::move(folder)) {}
 
@@ -52,11 +58,16 @@ void XdgAutostartStore::write(std::string_view name, std::string_view commandLin
                         std::string(name) +
                         "\n"
                         "Comment=Desktop clock with alarms, countdown and stopwatch\n"
-                        "Exec=" +
-                        desktopExecEscape(commandLine) +
-                        "\n"
-                        "Terminal=false\n"
-                        "X-GNOME-Autostart-enabled=true\n";
+                        "Icon=" +
+                        std::string(kIconName) + "\n";
+    // A desktop skips the entry once its program is gone (a removed package),
+    // rather than failing to start it at every login.
+    if (const auto args = splitCommandLine(commandLine); !args.empty())
+        entry += "TryExec=" + desktopStringValue(args.front()) + "\n";
+    entry += "Exec=" + desktopExecEscape(commandLine) +
+             "\n"
+             "Terminal=false\n"
+             "X-GNOME-Autostart-enabled=true\n";
     writeFileAtomically(entryPath(name), entry);
 }
 
@@ -214,6 +225,10 @@ std::vector<std::string> execArguments(std::string_view exec) {
 }
 
 } // namespace
+
+std::string desktopStringValue(std::string_view text) {
+    return asStringValue(text);
+}
 
 std::string desktopExecEscape(std::string_view commandLine) {
     std::string exec;

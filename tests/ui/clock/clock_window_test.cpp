@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCursor>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,9 +11,11 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
 #include <QtTest>
+#include <algorithm>
 #include <ctime>
 #include <filesystem>
 
@@ -20,6 +23,7 @@
 #include "app/restart.h"
 #include "clock/clock_window.h"
 #include "clock/image_button.h"
+#include "commands/clock_commands.h"
 #include "dialog/settings_dialog.h"
 #include "platform/tick_timer.h"
 #include "settings/ini_file.h"
@@ -27,6 +31,7 @@
 #include "signals/message_bar.h"
 #include "signals/warning_lock.h"
 #include "support/clock_window_inside.h"
+#include "support/composed_clock.h"
 #include "support/form_part.h"
 #include "support/message_catcher.h"
 #include "support/program_folder.h"
@@ -65,6 +70,20 @@ void hover(QWidget* w) {
     sendMouse(w, QEvent::MouseMove, Qt::NoButton, QPoint(2, 2));
 }
 
+// Counts one kind of event a widget receives.
+class EventCounter : public QObject {
+  public:
+    EventCounter(QEvent::Type type, int& count) : type_(type), count_(count) {}
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == type_) ++count_;
+        return false;
+    }
+
+  private:
+    QEvent::Type type_;
+    int& count_;
+};
+
 bool shows(const QLabel* label, const QPixmap& p) {
     return label->pixmap().cacheKey() == p.cacheKey();
 }
@@ -91,22 +110,32 @@ class ClockWindowTest : public QObject {
     void init() { std::filesystem::remove_all(settingsPath); }
     void cleanup() { std::filesystem::remove_all(settingsPath); }
 
-    // The shown second must change within 50 ms of the system clock's.
+    // The shown second must change within 50 ms of the system clock's. A busy
+    // machine may hold this process back: the longest stall of this very loop,
+    // measured as it runs, is allowed on top.
     void tickFollowsTheSecondBoundary() {
-        ClockWindow w(QString{});
+        kok::test::ComposedClock w(QString{});
         w.show();
         QString last = part<QLabel>(w, "t_time")->text();
         int changes = 0;
         QElapsedTimer elapsed;
         elapsed.start();
-        while (changes < 3 && elapsed.elapsed() < 5000) {
+        qint64 previous = 0;
+        qint64 stall = 0;
+        while (changes < 3 && elapsed.elapsed() < 30000) {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
             QTest::qSleep(1);
+            const qint64 now = elapsed.elapsed();
+            stall = std::max(stall, now - previous);
+            previous = now;
             if (part<QLabel>(w, "t_time")->text() == last) continue;
             const int ms = wallClockMs();
             last = part<QLabel>(w, "t_time")->text();
             ++changes;
-            QVERIFY2(ms < 50, qPrintable(QString("changed %1 ms after the second").arg(ms)));
+            QVERIFY2(ms < 50 + stall, qPrintable(QString("changed %1 ms after the second (the "
+                                                         "longest stall seen: %2 ms)")
+                                                     .arg(ms)
+                                                     .arg(stall)));
             const QTime shown = QTime::fromString(last, "hh:mm:ss");
             QVERIFY(shown.isValid());
             QCOMPARE(shown.second(), QTime::currentTime().second());
@@ -137,7 +166,7 @@ class ClockWindowTest : public QObject {
         QFETCH(QString, idleText);
         QFETCH(bool, uptime);
         writeSettingsText("[kOk:TD:Indicator]\r\n" + settings.toStdString() + "\r\n");
-        ClockWindow w(QString{});
+        kok::test::ComposedClock w(QString{});
         part<QLabel>(w, "t_timer")->setText("~");
         w.show();
         QCOMPARE(part<QTimer>(w, "tt_system")->isActive(), uptime);
@@ -150,7 +179,7 @@ class ClockWindowTest : public QObject {
     }
 
     void timersStayOffUntilTheFirstShow() {
-        ClockWindow w(QString{});
+        kok::test::ComposedClock w(QString{});
         for (QTimer* t : w.findChildren<QTimer*>())
             QVERIFY2(!t->isActive(), qPrintable(t->objectName()));
         QCOMPARE(w.findChild<QTimer*>("tt_locker")->interval(), 60000);
@@ -158,11 +187,11 @@ class ClockWindowTest : public QObject {
     }
 
     void autorunArmsTheRestartAndHoldsTheMenu() {
-        ClockWindow w(QStringLiteral("/autorun"));
+        kok::test::ComposedClock w(QStringLiteral("/autorun"));
         QVERIFY(part<QTimer>(w, "tt_rebooter")->isActive());
         QVERIFY(!inside(w).menuAutoPopup());
         part<QTimer>(w, "tt_rebooter")->stop(); // the test must not restart itself
-        ClockWindow plain(QStringLiteral("/AUTORUN"));
+        kok::test::ComposedClock plain(QStringLiteral("/AUTORUN"));
         QVERIFY(!part<QTimer>(plain, "tt_rebooter")->isActive());
         QVERIFY(inside(plain).menuAutoPopup());
     }
@@ -170,13 +199,13 @@ class ClockWindowTest : public QObject {
     void leftoverTimerStateIsDeletedWhenNothingRuns() {
         const auto state = kok::settings::programFilePath("kOkTD.timer");
         kok::test::writeBytes(state, "[kOk:TD:Timer:cdn]\r\n");
-        ClockWindow w(QString{});
+        kok::test::ComposedClock w(QString{});
         w.show();
         QVERIFY(!std::filesystem::exists(state));
     }
 
     void menuTree() {
-        ClockWindow w("");
+        kok::test::ComposedClock w("");
         auto names = [](const QMenu* m) {
             QStringList out;
             for (const QAction* a : m->actions())
@@ -236,7 +265,7 @@ class ClockWindowTest : public QObject {
     }
 
     void systemItemFollowsTheSkin() {
-        ClockWindow w(""); // the built-in "ext" skin has two indicators
+        kok::test::ComposedClock w(""); // the built-in "ext" skin has two indicators
         QVERIFY(part<QAction>(w, "m_system")->isVisible());
         inside(w).setSystemMenuVisible(false);
         QVERIFY(!part<QAction>(w, "m_system")->isVisible());
@@ -246,7 +275,7 @@ class ClockWindowTest : public QObject {
 
     void showTimeLoadAndHiding() {
         writeSettings({{"PosX", 123}, {"PosY", 45}, {"Priority", 1}, {"Magnet", 0}});
-        ClockWindow w("");
+        kok::test::ComposedClock w("");
         w.show();
         QCOMPARE(w.pos(), QPoint(123, 45));
         QVERIFY(part<QTimer>(w, "tt_priority")->isActive());
@@ -273,20 +302,20 @@ class ClockWindowTest : public QObject {
     void storedPositionOffEveryScreenComesBack() {
         const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
         {
-            ClockWindow w(""); // partly off the screen: kept as stored
+            kok::test::ComposedClock w(""); // partly off the screen: kept as stored
             const int partly = -(w.width() - 10);
             writeSettings({{"PosX", partly}, {"PosY", 40}});
             w.show();
             QCOMPARE(w.pos(), QPoint(partly, 40));
         }
         writeSettings({{"PosX", screen.width() + 500}, {"PosY", 40}});
-        ClockWindow w("");
+        kok::test::ComposedClock w("");
         w.show();
         QCOMPARE(w.pos(), QPoint(screen.width() - w.width(), 40));
     }
 
     void emptySettingsPlaceTheWindowTopRight() {
-        ClockWindow w("");
+        kok::test::ComposedClock w("");
         w.show();
         const int screenWidth = QGuiApplication::primaryScreen()->geometry().width();
         QCOMPARE(w.pos(), QPoint(screenWidth - w.width() - 70, 0));
@@ -298,7 +327,7 @@ class ClockWindowTest : public QObject {
     // puts it back where the Settings file says and writes nothing; OK stores it.
     void positionFieldsMoveTheClockUntilCancel() {
         writeSettingsText("[kOk:TD]\r\nPosX=100\r\nPosY=200\r\n");
-        ClockWindow w(QString{});
+        kok::test::ComposedClock w(QString{});
         w.show();
         SettingsDialog dialog(w);
         w.setSettingsDialog(&dialog);
@@ -322,7 +351,7 @@ class ClockWindowTest : public QObject {
 
     void dragSnapsAndStoresThePosition() {
         writeSettings({{"PosX", 100}, {"PosY", 100}});
-        ClockWindow w("");
+        kok::test::ComposedClock w("");
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
@@ -375,7 +404,7 @@ class ClockWindowTest : public QObject {
     void alarmSlotsInTheMenu() {
         writeSettingsText("[kOk:TD:Alarms]\r\n3_Use=1\r\n3_Hour=7\r\n3_Minute=5\r\n"
                           "5_Minute=30\r\n");
-        ClockWindow w("");
+        kok::test::ComposedClock w("");
         w.show();
         QAction* slot3 = part<QAction>(w, "ma_3");
         QAction* slot5 = part<QAction>(w, "ma_5");
@@ -400,38 +429,136 @@ class ClockWindowTest : public QObject {
             QVERIFY2(!part<QAction>(w, item)->isVisible(), item);
     }
 
-    // A once-alarm slept through shows its message alone and is switched off;
-    // dismissing it within the warning lock leaves the check, with no slot on, stopped.
-    void aMissedOnceAlarmShowsItsMessageOnly() {
+    // An alarm the clock's time jumped past (a suspend, a time change) by more
+    // than the late limit shows its message alone, saying when it was due: a
+    // once-alarm is switched off, and dismissing it within the warning lock
+    // leaves the check, with no slot on, stopped; a dated one stays on.
+    void aMissedAlarmShowsItsMessageOnly_data() {
+        QTest::addColumn<QString>("regularity");
+        QTest::addColumn<int>("useAfter");
+        QTest::newRow("once") << "0_atOnce" << 0;
+        QTest::newRow("on the date") << "0_atDate" << 1;
+    }
+    void aMissedAlarmShowsItsMessageOnly() {
+        QFETCH(QString, regularity);
+        QFETCH(int, useAfter);
         kok::test::FixedTimeZone zone;
         kok::test::ProgramFolder folder;
-        kok::test::TestClock clock(2026, 12, 8, 23, 0, 0);
+        kok::test::TestClock clock(2026, 12, 9, 6, 59, 30);
         const auto started = folder / "started";
         kok::settings::openSettings().update([&](kok::settings::IniUpdate& file) {
             for (const auto& [key, value] :
-                 {std::pair{"0_Use", 1}, {"0_atOnce", 1}, {"0_Hour", 7}, {"0_Start", 1}})
+                 {std::pair{"0_Use", 1}, {"0_Hour", 7}, {"0_Minute", 0}, {"0_Start", 1}})
                 file.writeInteger("kOk:TD:Alarms", key, value);
+            file.writeInteger("kOk:TD:Alarms", regularity.toStdString(), 1);
+            file.writeString("kOk:TD:Alarms", "0_Date", "09.12");
             file.writeString("kOk:TD:Alarms", "0_App", "touch " + started.string());
-            file.writeString("kOk:TD:Alarms", "0_Message", "Missed");
+            file.writeString("kOk:TD:Alarms", "0_Message", "<b>Wake</b> %1");
         });
-        ClockWindow w("");
+        kok::test::ComposedClock w("");
         w.show();
         auto* check = part<kok::platform::TickTimer>(w, "tt_alarm");
-        clock.set(2026, 12, 9, 9, 0, 0);
+        clock.set(2026, 12, 9, 8, 30, 0);
         QVERIFY(QMetaObject::invokeMethod(check, "timeout"));
         QVERIFY(inside(w).messageBar().showing());
-        QCOMPARE(part<QLabel>(w, "p_messager")->text(), QString("Missed"));
-        QCOMPARE(kok::settings::openSettings().readInteger("kOk:TD:Alarms", "0_Use", -1), 0);
+        QCOMPARE(part<QLabel>(w, "p_messager")->text(),
+                 QString::fromUtf8("Пропущено: 07:00 — <b>Wake</b> %1"));
+        QCOMPARE(part<QLabel>(w, "p_messager")->textFormat(), Qt::PlainText);
+        QCOMPARE(kok::settings::openSettings().readInteger("kOk:TD:Alarms", "0_Use", -1), useAfter);
         QTest::qWait(300);
         QVERIFY(!std::filesystem::exists(started));
 
         part<kok::signal::WarningLock>(w, "tt_locker")->start();
         inside(w).messageBar().p_messagerClick();
-        QVERIFY(!check->isActive());
+        QCOMPARE(check->isActive(), useAfter == 1);
+        if (useAfter == 0) return;
+        // A dated alarm is shown once: the next check finds nothing more to report.
+        clock.set(2026, 12, 9, 8, 31, 0);
+        QVERIFY(QMetaObject::invokeMethod(check, "timeout"));
+        QVERIFY(!inside(w).messageBar().showing());
+    }
+
+    // A once-alarm that rings while the dialog is open stays off after OK,
+    // unless the user switches it on again in the dialog; a weekly one stays on.
+    void aRungOnceAlarmStaysOffAfterOk_data() {
+        QTest::addColumn<bool>("switchedOnAgain");
+        QTest::newRow("left alone") << false;
+        QTest::newRow("switched on again") << true;
+    }
+    void aRungOnceAlarmStaysOffAfterOk() {
+        QFETCH(bool, switchedOnAgain);
+        kok::test::FixedTimeZone zone;
+        kok::test::ProgramFolder folder;
+        kok::test::TestClock clock(2026, 12, 9, 7, 59, 0);
+        writeSettingsText("[kOk:TD:Alarms]\r\n0_Use=1\r\n0_atOnce=1\r\n0_Hour=8\r\n"
+                          "0_Sound=0\r\n0_Beep=0\r\n1_Use=1\r\n1_atWeek=1\r\n1_Hour=9\r\n");
+        kok::test::ComposedClock w("");
+        SettingsDialog dialog(w);
+        w.setSettingsDialog(&dialog);
+        w.show();
+        for (int i = 0; i < 6; ++i)
+            QVERIFY(QMetaObject::invokeMethod(&dialog, "tt_lockerTimer"));
+        dialog.openSection(SettingsDialog::Alarm);
+        auto* on = part<QCheckBox>(dialog, "o_alarm_on");
+        QVERIFY(on->isChecked());
+
+        clock.set(2026, 12, 9, 8, 0, 0);
+        QVERIFY(
+            QMetaObject::invokeMethod(part<kok::platform::TickTimer>(w, "tt_alarm"), "timeout"));
+        QVERIFY(inside(w).messageBar().showing());
+        QCOMPARE(kok::settings::openSettings().readInteger("kOk:TD:Alarms", "0_Use", -1), 0);
+        inside(w).messageBar().p_messagerClick();
+        QVERIFY(!on->isChecked()); // the page shows what the check did
+        if (switchedOnAgain) on->click();
+        part<QPushButton>(dialog, "c_ok")->click();
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(kok::settings::openSettings().readInteger("kOk:TD:Alarms", "0_Use", -1),
+                 switchedOnAgain ? 1 : 0);
+        QCOMPARE(kok::settings::openSettings().readInteger("kOk:TD:Alarms", "1_Use", -1), 1);
+        QCOMPARE(part<QAction>(w, "ma_0")->isChecked(), switchedOnAgain);
+    }
+
+    // The timer button's mode chosen from the menu while the dialog shows is
+    // what its page shows and OK stores; the button's tooltip says what a
+    // click does in the mode, wherever the mode was chosen.
+    void timerButtonModeFromMenuPageAndTooltip() {
+        writeSettingsText("[kOk:TD:Timer]\r\nTerminate=1\r\n");
+        kok::test::ComposedClock w("");
+        SettingsDialog dialog(w);
+        w.setSettingsDialog(&dialog);
+        w.show();
+        auto* button = part<ImageButton>(w, "i_timer");
+        const QString stopTip = button->toolTip();
+        QVERIFY(stopTip.contains(QString::fromUtf8("остановка со сбросом")));
+        QVERIFY(!stopTip.contains(QString::fromUtf8("пауза")));
+        for (int i = 0; i < 6; ++i)
+            QVERIFY(QMetaObject::invokeMethod(&dialog, "tt_lockerTimer"));
+        dialog.openSection(SettingsDialog::Timer);
+        auto* pauseRadio = part<QRadioButton>(dialog, "o_pause");
+        auto* stopRadio = part<QRadioButton>(dialog, "o_stop");
+        QVERIFY(stopRadio->isChecked());
+
+        part<QAction>(w, "mt_mode_pause")->trigger();
+        QVERIFY(pauseRadio->isChecked());
+        const QString pauseTip = button->toolTip();
+        QVERIFY(pauseTip.contains(QString::fromUtf8("пауза или продолжение")));
+        part<QPushButton>(dialog, "c_ok")->click();
+        QCOMPARE(ini.readInteger("kOk:TD:Timer", "Terminate", -1), 0);
+        QCOMPARE(button->toolTip(), pauseTip);
+        QVERIFY(part<QAction>(w, "mt_mode_pause")->isChecked());
+
+        // Chosen in the dialog, the mode reaches the menu and the tooltip at OK.
+        dialog.openSection(SettingsDialog::Timer);
+        QVERIFY(pauseRadio->isChecked());
+        stopRadio->click();
+        part<QPushButton>(dialog, "c_ok")->click();
+        QCOMPARE(ini.readInteger("kOk:TD:Timer", "Terminate", -1), 1);
+        QCOMPARE(button->toolTip(), stopTip);
+        QVERIFY(part<QAction>(w, "mt_mode_stop")->isChecked());
     }
 
     void failedWritesAreReportedOrHideTheItem() {
-        ClockWindow w("");
+        kok::test::ComposedClock w("");
         inside(w).setSystemMenuVisible(true);
         w.show();
         makeSettingsUnwritable();
@@ -461,7 +588,7 @@ class ClockWindowTest : public QObject {
     void uptimeInTheSecondIndicator() {
         writeSettings({{"SystemTime", 1}}, "kOk:TD:Indicator");
         writeSettings({{"asZero", 1}}, "kOk:TD:Indicator");
-        ClockWindow w("");
+        kok::test::ComposedClock w("");
         inside(w).setSystemMenuVisible(true);
         w.show();
         QVERIFY(part<QAction>(w, "m_system")->isChecked());
@@ -477,7 +604,7 @@ class ClockWindowTest : public QObject {
     }
 
     void buttonPictures() {
-        ClockWindow w("");
+        kok::test::ComposedClock w("");
         // The built-in skin's pictures of one button all differ.
         const auto& pics = inside(w).buttonPictures();
         const QImage timer[] = {pics.timer_of.toImage(), pics.timer_on.toImage(),
@@ -546,7 +673,7 @@ class ClockWindowTest : public QObject {
     }
 
     void commandsOpenTheirSection() {
-        ClockWindow w("");
+        kok::test::ComposedClock w("");
         SettingsDialog dialog(w);
         w.setSettingsDialog(&dialog);
         w.show();
@@ -609,7 +736,7 @@ class ClockWindowTest : public QObject {
         QFETCH(int, modifiers);
         QFETCH(bool, bar);
         QFETCH(QString, opens);
-        ClockWindow w("");
+        kok::test::ComposedClock w("");
         SettingsDialog dialog(w);
         w.setSettingsDialog(&dialog);
         w.show();
@@ -644,7 +771,7 @@ class ClockWindowTest : public QObject {
 
     // The skin's buttons are buttons to a screen reader, pressed as clicked.
     void buttonsArePressableByAssistiveTechnology() {
-        ClockWindow w("");
+        kok::test::ComposedClock w("");
         SettingsDialog dialog(w);
         w.setSettingsDialog(&dialog);
         w.show();
@@ -678,7 +805,7 @@ class ClockWindowTest : public QObject {
     // Cancel reaches the dialog built while it shows, and the item's section
     // is the one shown.
     void theSettingsDialogIsBuiltOnFirstOpen() {
-        ClockWindow w("");
+        kok::test::ComposedClock w("");
         kok::app::LazySettingsDialog dialog(w);
         w.setSettingsDialog(&dialog);
         w.show();
@@ -700,9 +827,71 @@ class ClockWindowTest : public QObject {
         QVERIFY(!dialog.isOpen());
     }
 
+    // The clock's commands change what the menu would and report it in the
+    // status; a change of settings reloads without hiding the window, and a
+    // hidden clock stays hidden through it.
+    void commandsReloadWithoutHidingAndReport() {
+        writeSettings({{"PosX", 40}, {"PosY", 50}});
+        writeSettings({{"CountDown", 100}}, "kOk:TD:Timer");
+        kok::test::ComposedClock w("");
+        w.show();
+        QCOMPARE(w.pos(), QPoint(40, 50));
+        int hides = 0;
+        EventCounter counter(QEvent::Hide, hides);
+        w.installEventFilter(&counter);
+        kok::commands::ClockCommands& c = w.parts().commands();
+
+        QVERIFY(c.switchAlarm(3, true));
+        QCOMPARE(ini.readInteger("kOk:TD:Alarms", "3_Use", 0), 1);
+        QVERIFY(part<QAction>(w, "ma_3")->isChecked());
+        part<QAction>(w, "ma_3")->trigger(); // the menu's switch, the same command
+        QCOMPARE(ini.readInteger("kOk:TD:Alarms", "3_Use", 1), 0);
+        writeSettings({{"PosX", 60}});
+        w.reloadSettings(); // the dialog's OK
+        QCOMPARE(w.pos(), QPoint(60, 50));
+
+        c.startCountdown(90);
+        QCOMPARE(ini.readInteger("kOk:TD:Timer", "CountDown", 0), 90);
+        QVERIFY(part<kok::platform::TickTimer>(w, "tt_countdown")->isActive());
+        const std::string left = c.status().countdownLeft;
+        QVERIFY2(left == "00:01:30" || left == "00:01:29", left.c_str());
+        c.stopCountdown();
+        QVERIFY(c.status().countdownLeft.empty());
+        QVERIFY(!part<kok::platform::TickTimer>(w, "tt_countdown")->isActive());
+
+        c.moveStopwatch(kok::commands::StopwatchMove::Start);
+        QVERIFY(part<kok::platform::TickTimer>(w, "tt_timer")->isActive());
+        QVERIFY(!c.status().stopwatch.empty());
+        c.moveStopwatch(kok::commands::StopwatchMove::Pause);
+        QVERIFY(QString::fromStdString(c.status().stopwatch).endsWith("(paused)"));
+        c.moveStopwatch(kok::commands::StopwatchMove::Stop);
+        QVERIFY(c.status().stopwatch.empty());
+        QCOMPARE(hides, 0);
+        QVERIFY(w.isVisible());
+
+        // Snooze without reminder minutes: five, in place of a pending reminder.
+        c.snooze(10);
+        auto* reminder = part<QTimer>(w, "tt_reminder");
+        QVERIFY(reminder->isActive());
+        QCOMPARE(reminder->interval(), 5 * 60000);
+        QVERIFY(part<QAction>(w, "m_noremind")->isVisible());
+        QCOMPARE(c.status().reminder, std::string("countdown"));
+        writeSettings({{"3_Remind", 2}}, "kOk:TD:Alarms");
+        c.snooze(3);
+        QCOMPARE(reminder->interval(), 2 * 60000);
+        QCOMPARE(c.status().reminder, std::string("alarm 3"));
+
+        c.hideFor(60);
+        QVERIFY(!w.isVisible());
+        c.settingsChanged();
+        QVERIFY(!w.isVisible());
+        c.showClock();
+        QVERIFY(w.isVisible());
+    }
+
     // Last: it asks the application to end, which only a running loop would do.
     void closingTheWindowEndsTheProgram() {
-        ClockWindow w("");
+        kok::test::ComposedClock w("");
         w.show();
         QVERIFY(!kok::app::terminationRequested());
         w.close();

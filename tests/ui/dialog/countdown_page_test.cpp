@@ -13,6 +13,7 @@
 #include "support/form_part.h"
 #include "support/program_folder.h"
 #include "support/qt_test_main.h"
+#include "timers/countdown_range.h"
 #include "ui/dialog/fake_clock_link.h"
 
 using kok::dialog::CountdownPage;
@@ -261,6 +262,39 @@ class CountdownPageTest : public QObject {
         typeInto(part<QLineEdit>(dialog, "e_hrs_cdn"), "30");
         part<QPushButton>(dialog, "c_ok")->click();
         QCOMPARE(value("CountDown"), std::string("18061")); // 5:01:01
+    }
+
+    // OK keeps what was stored, even outside the page's limits, unless the
+    // user edited it: a hand-set short countdown or long reminder stays; a
+    // duration typed in is settled into the limits.
+    void okLeavesUntouchedValuesAsStored() {
+        kok::test::ProgramFolder folder;
+        kok::test::writeBytes(keys::settingsFilePath(),
+                              "[kOk:TD:Timer]\r\nCountDown=5\r\nWarn_1=1000\r\nRemind=45\r\n");
+        FakeClockLink clock;
+        SettingsDialog dialog(clock);
+        for (int i = 0; i < 6; ++i)
+            QVERIFY(QMetaObject::invokeMethod(&dialog, "tt_lockerTimer"));
+        const keys::IniFile saved(keys::settingsFilePath());
+        const auto value = [&](const char* key) {
+            return saved.readString("kOk:TD:Timer", key, "");
+        };
+        for (SettingsDialog::Section section :
+             {SettingsDialog::Options, SettingsDialog::Countdown}) {
+            dialog.openSection(section);
+            part<QPushButton>(dialog, "c_ok")->click();
+            QCOMPARE(value("CountDown"), std::string("5"));
+            QCOMPARE(value("Warn_1"), std::string("1000"));
+            QCOMPARE(value("Remind"), std::string("45"));
+        }
+
+        dialog.openSection(SettingsDialog::Countdown);
+        typeInto(part<QLineEdit>(dialog, "e_secs"), "7");
+        typeInto(part<QLineEdit>(dialog, "e_after_cdn"), "44");
+        part<QPushButton>(dialog, "c_ok")->click();
+        QCOMPARE(value("CountDown"), std::to_string(kok::timers::kMinCountdown));
+        QCOMPARE(value("Remind"), std::string("30"));
+        QCOMPARE(value("Warn_1"), std::string("1000"));
     }
 };
 

@@ -78,8 +78,11 @@ class FileChooserTest : public QObject {
         TempDir dir;
         kok::test::writeBytes(dir / "tool", "x");
         const QString folder = QString::fromStdString(dir.path().string());
+        std::filesystem::create_directory(dir / "My Tools");
+        kok::test::writeBytes(dir / "My Tools" / "run.sh", "x");
         const std::pair<QString, QString> cases[] = {
             {"xdg-open https://www.example.org/", ""},
+            {"\"" + folder + "/My Tools/run.sh\"", "run.sh"},
             {folder + "/tool", "tool"},
             {folder + "/gone.exe", ""},
             {folder, ""},
@@ -89,6 +92,8 @@ class FileChooserTest : public QObject {
             const auto dialog = kok::dialog::makeFileChooser(nullptr, FileKind::Program, field);
             QCOMPARE(nameBox(*dialog), name);
             if (field.startsWith(folder)) QCOMPARE(dialog->directory().absolutePath(), folder);
+            if (!name.isEmpty() && field.startsWith('"'))
+                QCOMPARE(dialog->directory().absolutePath(), folder + "/My Tools");
         }
     }
 };

@@ -59,7 +59,7 @@ class InfoPageTest : public QObject {
         QVERIFY(!egg->isActive());
         sendMouse(title, QEvent::MouseButtonDblClick, Qt::LeftButton);
         QCOMPARE(egg->interval(), 50);
-        QTRY_VERIFY_WITH_TIMEOUT(!egg->isActive(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!egg->isActive(), 30000);
         QCOMPARE(texts, (QStringList{"kOk DIAL TD e", "kOk DIAL TD eX", "kOk DIAL TD eXp",
                                      "kOk DIAL TD eXpe", "kOk DIAL TD eXper", "kOk DIAL TD eXperi",
                                      "kOk DIAL TD eXperie", "kOk DIAL TD eXperien",
@@ -70,7 +70,7 @@ class InfoPageTest : public QObject {
         // Again: one tick, and the title stays.
         sendMouse(title, QEvent::MouseButtonDblClick, Qt::LeftButton);
         QVERIFY(egg->isActive());
-        QTRY_VERIFY_WITH_TIMEOUT(!egg->isActive(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!egg->isActive(), 30000);
         QCOMPARE(texts.size(), 12);
         QCOMPARE(title->text(), "kOk DIAL TD eXperience");
         QCOMPARE(greens.last(), 100);

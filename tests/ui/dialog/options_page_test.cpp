@@ -111,7 +111,7 @@ class OptionsPageTest : public QObject {
 
     void loadShowsTheFileAndSaveWritesItBack() {
         writeSettings(
-            "[kOk:TD]\r\nPosX=120\r\nPosY=-5\r\nPriority=1\r\n"
+            "[kOk:TD]\r\nPosX=120\r\nPosY=-5\r\nPriority=1\r\nNotify=0\r\n"
             "[kOk:TD:Hour]\r\nUse=1\r\nVoice=0\r\nWave=1\r\nBeep=1\r\nFile=C:\\a b.wav\r\n"
             "[kOk:TD:Indicator]\r\nSystemTime=0\r\nasZero=1\r\nasNone=1\r\nasNull=0\r\n");
         OptionsPage page(clock, nullptr, store.get());
@@ -122,6 +122,8 @@ class OptionsPageTest : public QObject {
         QCOMPARE(clock.position, QPoint(120, -5)); // loading moves the clock
         QCOMPARE(part<QSpinBox>(page, "a_yy")->value(), -5);
         QVERIFY(part<QCheckBox>(page, "o_priority")->isChecked());
+        QVERIFY(!part<QCheckBox>(page, "o_notify")->isChecked());
+        QVERIFY(part<QCheckBox>(page, "o_desktops")->isChecked()); // missing: every workspace
         QVERIFY(part<QCheckBox>(page, "o_hour")->isChecked());
         QVERIFY(part<QRadioButton>(page, "o_hour_pc")->isChecked()); // Beep loads after Wave
         QVERIFY(!part<QRadioButton>(page, "o_hour_snd")->isChecked());
@@ -137,10 +139,10 @@ class OptionsPageTest : public QObject {
                 page.save(u, g);
         });
         QCOMPARE(entries(settingsPath()),
-                 QStringList({"[kOk:TD]", "PosX=120", "PosY=-5", "Priority=1", "[kOk:TD:Hour]",
-                              "Use=1", "Voice=0", "Wave=0", "Sound=0", "Beep=1", "File=C:\\a b.wav",
-                              "[kOk:TD:Indicator]", "SystemTime=0", "asZero=0", "asNone=1",
-                              "asNull=0"}));
+                 QStringList({"[kOk:TD]", "PosX=120", "PosY=-5", "Priority=1", "AllDesktops=1",
+                              "Notify=0", "[kOk:TD:Hour]", "Use=1", "Voice=0", "Wave=0", "Sound=0",
+                              "Beep=1", "File=C:\\a b.wav", "[kOk:TD:Indicator]", "SystemTime=0",
+                              "asZero=0", "asNone=1", "asNull=0"}));
 
         // A field that somehow holds no integer cancels the save.
         {
@@ -149,6 +151,22 @@ class OptionsPageTest : public QObject {
         }
         IniUpdate u = IniFile(settingsPath()).snapshot();
         QVERIFY_THROWS_EXCEPTION(InvalidField, page.save(u, SettingsGroup::Main));
+    }
+
+    // The chime's file field opens on the short chime sound when the file
+    // names none (never the alarms' long rising one); a stored name stays.
+    void chimeFileDefaultIsTheShortChime() {
+        const std::pair<std::string, QString> cases[] = {
+            {"[kOk:TD:Hour]\r\nUse=1\r\nWave=1\r\n", "MEDIA\\NOTIFY.wAv"},
+            {"", "MEDIA\\NOTIFY.wAv"},
+            {"[kOk:TD:Hour]\r\nFile=MEDIA\\LOGOFF.wAv\r\n", "MEDIA\\LOGOFF.wAv"},
+        };
+        for (const auto& [text, shown] : cases) {
+            writeSettings(text);
+            OptionsPage page(clock, nullptr, store.get());
+            loadAll(page);
+            QCOMPARE(part<QLineEdit>(page, "e_snd")->text(), shown);
+        }
     }
 
     // Turning a radio on turns the others off; turning one off leaves the

@@ -9,6 +9,7 @@
 #include "dialog/settings_dialog.h"
 #include "settings/keys.h"
 #include "settings/settings_file.h"
+#include "support/composed_clock.h"
 #include "support/form_part.h"
 #include "support/message_catcher.h"
 #include "support/program_folder.h"
@@ -110,7 +111,7 @@ class SettingsDialogTest : public QObject {
         FakeClockLink clock;
         SettingsDialog dialog(clock);
         dialog.openSection(SettingsDialog::Skins);
-        kok::clock::ClockWindow window("");
+        kok::test::ComposedClock window("");
         for (QWidget* root : {static_cast<QWidget*>(&dialog), static_cast<QWidget*>(&window)}) {
             const auto labels = root->findChildren<QLabel*>();
             QVERIFY(labels.size() > 5);

@@ -11,10 +11,12 @@
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 #include <deque>
 #include <filesystem>
 
+#include "app/language_choice.h"
 #include "clock/clock_window.h"
 #include "dialog/dialog_font.h"
 #include "dialog/skin_editor_page.h"
@@ -23,6 +25,7 @@
 #include "settings/settings_file.h"
 #include "skin/form_shaper.h"
 #include "skin/skin_loader.h"
+#include "support/composed_clock.h"
 #include "support/form_part.h"
 #include "support/message_catcher.h"
 #include "support/program_folder.h"
@@ -208,7 +211,7 @@ class SkinEditorTest : public QObject {
         ini.writeInteger(skins::kName, skins::familyKey(xp, skins::kSkinExt), 1);
         ini.writeString(skins::kName, skins::familyKey(xp, skins::kSkinPath),
                         (saved.path() + "/").toStdString());
-        kok::clock::ClockWindow clock("");
+        kok::test::ComposedClock clock("");
         QCOMPARE(clock.size(), QSize(150, 40));
         QVERIFY(part<kok::skin::FormShaper>(clock, "f_shape")->ShapeActive());
         QCOMPARE(clock.mask().boundingRect(), QRect(0, 0, 149, 40));
@@ -300,6 +303,95 @@ class SkinEditorTest : public QObject {
         QVERIFY2(messages.texts[0].contains("☕ (U+2615)"), qPrintable(messages.texts[0]));
         QCOMPARE(page_->model().font(kok::dialog::SkinEditorModel::Indicator::Time), before);
         QCOMPARE(part<QLabel>(*page_, "p_font")->text(), QString("MS Sans Serif"));
+    }
+
+    // An installed face whose slanted styles are "Oblique" and whose plain
+    // one is "Book" (and which has condensed styles besides): the chooser
+    // opens on the skin's own weight and slant, and OK alone keeps them.
+    void fontChooserOpensOnTheSkinsOwnStyle_data() {
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<bool>("italic");
+        QTest::addColumn<QString>("style");
+        QTest::newRow("regular") << false << false << "Book";
+        QTest::newRow("bold") << true << false << "Bold";
+        QTest::newRow("slanted") << false << true << "Oblique";
+        QTest::newRow("bold slanted") << true << true << "Bold Oblique";
+    }
+    void fontChooserOpensOnTheSkinsOwnStyle() {
+        QFETCH(bool, bold);
+        QFETCH(bool, italic);
+        QFETCH(QString, style);
+        if (!QFontDatabase::styles("DejaVu Sans").contains("Condensed Bold Oblique"))
+            QSKIP("DejaVu Sans with its condensed styles is not installed");
+        QTest::mouseClick(part<QPushButton>(*page_, "b_new"), Qt::LeftButton);
+        choose(part<QComboBox>(*page_, "c_objects"), 6);
+        page_->setFontChooser([&](const QFont&) {
+            return std::optional(
+                QFont("DejaVu Sans", 11, bold ? QFont::Bold : QFont::Normal, italic));
+        });
+        part<QPushButton>(*page_, "b_font")->click();
+        const auto before = page_->model().font(kok::dialog::SkinEditorModel::Indicator::Time);
+        QCOMPARE(before.font.face, std::string("DejaVu Sans"));
+        QCOMPARE(before.font.bold, bold ? 1 : 0);
+        QCOMPARE(before.italic, italic);
+
+        QFont opened;
+        page_->setFontChooser([&opened](const QFont& initial) {
+            opened = initial;
+            const QFontDialog chooser(initial); // as it opens, OK pressed at once
+            return std::optional(chooser.currentFont());
+        });
+        part<QPushButton>(*page_, "b_font")->click();
+        QCOMPARE(opened.styleName(), style);
+        QCOMPARE(page_->model().font(kok::dialog::SkinEditorModel::Indicator::Time), before);
+    }
+
+    // What NEW SKIN writes into a skin and the messages about bad pictures
+    // are in the interface's language.
+    void newSkinTextsAndPictureMessagesFollowTheLanguage_data() {
+        QTest::addColumn<bool>("english");
+        QTest::addColumn<QStringList>("expected"); // author, name, bad picture, bad mask
+        QTest::newRow("Russian") << false
+                                 << QStringList{"неизвестный", "новая тема",
+                                                "Недопустимое растровое изображение",
+                                                "Недопустимый ресурс маски"};
+        QTest::newRow("English") << true
+                                 << QStringList{"unknown", "new skin", "Bitmap image is not valid",
+                                                "Not a valide Mask Resource"};
+    }
+    void newSkinTextsAndPictureMessagesFollowTheLanguage() {
+        QFETCH(bool, english);
+        QFETCH(QStringList, expected);
+        QCoreApplication& app = *QCoreApplication::instance();
+        const auto before = app.findChildren<QTranslator*>(Qt::FindDirectChildrenOnly);
+        kok::app::installTranslators(app, english ? kok::app::UiLanguage::English
+                                                  : kok::app::UiLanguage::Russian);
+        const auto uninstall = qScopeGuard([&] {
+            for (QTranslator* t : app.findChildren<QTranslator*>(Qt::FindDirectChildrenOnly))
+                if (!before.contains(t)) delete t; // which uninstalls it
+        });
+
+        QTest::mouseClick(part<QPushButton>(*page_, "b_new"), Qt::LeftButton);
+        const auto& info = page_->model().info;
+        QCOMPARE(QString::fromStdString(info.author), expected[0]);
+        QCOMPARE(QString::fromStdString(info.name), expected[1]);
+
+        QTemporaryDir dir;
+        const QString notABitmap = dir.filePath("face.bmp");
+        kok::test::writeBytes(notABitmap.toStdString(), "not a picture");
+        kok::test::MessageCatcher messages;
+        choose(part<QComboBox>(*page_, "c_objects"), 1);
+        files_.push_back(notABitmap);
+        part<QPushButton>(*page_, "b_file")->click();
+
+        QWidget form;
+        kok::skin::FormShaper shaper(&form);
+        QImage colour(8, 8, QImage::Format_RGB888);
+        colour.fill(Qt::black);
+        QVERIFY(colour.save(dir.filePath("mask.bmp"), "BMP"));
+        shaper.Mask().setPicFile(dir.filePath("mask.bmp"));
+        shaper.setShapeActive(true);
+        QCOMPARE(messages.texts, expected.mid(2));
     }
 
   private:

@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
-#include <QTimer>
 #include <QTranslator>
 #include <QXmlStreamReader>
 #include <QtTest>
@@ -19,9 +18,11 @@
 #include "clock/clock_window.h"
 #include "dialog/settings_dialog.h"
 #include "settings/settings_file.h"
+#include "support/composed_clock.h"
 #include "support/form_part.h"
 #include "support/program_folder.h"
 #include "support/qt_test_main.h"
+#include "support/scripted_answers.h"
 #include "ui/dialog/fake_clock_link.h"
 
 using kok::app::UiLanguage;
@@ -189,7 +190,7 @@ class TranslationTest : public QObject {
                               "[kOk:TD:Timer]\r\nCountDown=300\r\n");
         QStringList shown;
         {
-            kok::clock::ClockWindow clock{QString{}};
+            kok::test::ComposedClock clock{QString{}};
             collectMenu(*part<QMenu>(clock, "menu"), shown);
             collectWidgets(clock, shown);
         }
@@ -199,19 +200,14 @@ class TranslationTest : public QObject {
             dialog.openSection(kok::dialog::SettingsDialog::Section(s));
             collectWidgets(dialog, shown);
         }
-        QTimer answer; // keeps the edit
-        connect(&answer, &QTimer::timeout, [&shown] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box) return;
-            collectWidgets(*box, shown);
-            for (QAbstractButton* b : box->buttons())
-                if (box->buttonRole(b) == QMessageBox::RejectRole) b->click();
-        });
-        answer.start(10);
+        kok::test::ScriptedAnswers answer;
+        answer.nextButton(QMessageBox::RejectRole); // keeps the edit
+        answer.look = [&shown](QWidget& box) { collectWidgets(box, shown); };
         dialog.openSection(kok::dialog::SettingsDialog::Countdown);
         QTest::keyClicks(part<QLineEdit>(dialog, "e_secs"), "1");
         QTest::keyClick(&dialog, Qt::Key_Escape);
         QVERIFY(shown.contains("kok_discard_question: " + dialog.windowTitle()));
+        QCOMPARE(answer.asked.size(), 1);
         dialog.hide();
         QCoreApplication::removeTranslator(&marking);
 

@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <QApplication>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest>
 #include <filesystem>
 
@@ -96,15 +93,10 @@ class UnstorableTextTest : public QObject {
             const fs::path file = folder.path() / text.toStdString();
             fs::create_directories(file.parent_path());
             kok::test::writeBytes(file, "RIFF");
-            QTimer pick;
-            connect(&pick, &QTimer::timeout, [&] {
-                if (auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-                    d->selectFile(QString::fromStdString(file.string()));
-                    static_cast<QDialog*>(d)->accept(); // protected in QFileDialog
-                }
-            });
-            pick.start(10);
+            messages.nextFile(QString::fromStdString(file.string()));
             part<QPushButton>(dialog, qPrintable(field))->click();
+            QCOMPARE(messages.asked.size(), 2); // the chooser, then the refusal
+            QCOMPARE(messages.asked[0].kind, QString("file"));
             QCOMPARE(edit->text(), old);
         } else {
             edit->setText(text);
@@ -139,6 +131,37 @@ class UnstorableTextTest : public QObject {
         QCOMPARE(messages.texts.size(), said);
         QVERIFY(kok::test::readBytes(keys::settingsFilePath()).find(keys::utf8ToCp1251("=Кафе")) !=
                 std::string::npos);
+    }
+
+    // A message longer than the Settings file gives back (1023 characters)
+    // cannot be typed or pasted: what the field shows at OK is what is read
+    // back, not a text cut short without a word.
+    void aMessageFieldHoldsNoMoreThanIsReadBack() {
+        const struct {
+            SettingsDialog::Section section;
+            const char *field, *section_, *key;
+        } cases[] = {
+            {SettingsDialog::Alarm, "e_message_alarm", "kOk:TD:Alarms", "0_Message"},
+            {SettingsDialog::Countdown, "e_message_cdn", "kOk:TD:Timer", "Message"},
+        };
+        for (const auto& c : cases) {
+            kok::test::ProgramFolder folder;
+            kok::test::FakeClockLink clock;
+            SettingsDialog dialog(clock);
+            for (int i = 0; i < 6; ++i)
+                QVERIFY(QMetaObject::invokeMethod(&dialog, "tt_lockerTimer"));
+            dialog.openSection(c.section);
+            auto* edit = part<QLineEdit>(dialog, c.field);
+            edit->selectAll();
+            edit->insert(QString(1100, u'ж')); // as a paste does
+            QTest::keyClicks(edit, "abc");     // and typing on
+            part<QPushButton>(dialog, "c_ok")->click();
+            QVERIFY(!dialog.isVisible());
+            const QString stored = QString::fromStdString(
+                kok::settings::openSettings().readString(c.section_, c.key, ""));
+            QCOMPARE(stored.size(), 1023);
+            QCOMPARE(stored, edit->text());
+        }
     }
 };
 

@@ -18,6 +18,7 @@
 #include "signals/message_bar.h"
 #include "skin/form_shaper.h"
 #include "support/clock_window_inside.h"
+#include "support/composed_clock.h"
 #include "support/form_part.h"
 #include "support/qt_test_main.h"
 #include "support/temp_dir.h"
@@ -61,23 +62,34 @@ class MessageBarTest : public QObject {
         QTest::addColumn<QString>("kind"); // top, centre, full
         QTest::addColumn<int>("height");   // top: strip height; centre: growth
         QTest::addColumn<QString>("text");
-        QTest::newRow("nothing set: top strip of 18") << "" << 3 << "top" << 18 << "Wake up";
+        QTest::addColumn<int>("flashMs"); // the message page's range, 100..1000
+        QTest::newRow("nothing set: top strip of 18") << "" << 3 << "top" << 18 << "Wake up" << 250;
         QTest::newRow("top with a height")
-            << "atTop=1\r\nHeight=30" << 0 << "top" << 30 << ">>>  ПРИШЛО ВРЕМЯ  <<<";
+            << "atTop=1\r\nHeight=30" << 0 << "top" << 30 << ">>>  ПРИШЛО ВРЕМЯ  <<<" << 250;
         QTest::newRow("top wins over centre")
-            << "atCenter=1\r\natTop=1" << 5 << "top" << 18 << ">>>  ПРИШЛО ВРЕМЯ  <<<";
+            << "atCenter=1\r\natTop=1" << 5 << "top" << 18 << ">>>  ПРИШЛО ВРЕМЯ  <<<" << 250;
         QTest::newRow("centre grows 250 by default")
-            << "atCenter=1" << 3 << "centre" << 250 << "Wake up";
+            << "atCenter=1" << 3 << "centre" << 250 << "Wake up" << 250;
         QTest::newRow("centre with an odd height")
-            << "atCenter=1\r\nHeight=41" << 3 << "centre" << 40 << "Wake up";
-        QTest::newRow("top without height: 18") << "Height=0" << 3 << "top" << 18 << "Wake up";
-        QTest::newRow("top too high: 250") << "Height=100000" << 3 << "top" << 250 << "Wake up";
+            << "atCenter=1\r\nHeight=41" << 3 << "centre" << 40 << "Wake up" << 250;
+        QTest::newRow("top without height: 18")
+            << "Height=0" << 3 << "top" << 18 << "Wake up" << 250;
+        QTest::newRow("top too high: 250")
+            << "Height=100000" << 3 << "top" << 250 << "Wake up" << 250;
         QTest::newRow("centre growing less than none: 18")
-            << "atCenter=1\r\nHeight=-2147483648" << 3 << "centre" << 18 << "Wake up";
+            << "atCenter=1\r\nHeight=-2147483648" << 3 << "centre" << 18 << "Wake up" << 250;
         QTest::newRow("centre growing off the screen: 250")
-            << "atCenter=1\r\nHeight=2147483647" << 3 << "centre" << 250 << "Wake up";
+            << "atCenter=1\r\nHeight=2147483647" << 3 << "centre" << 250 << "Wake up" << 250;
+        QTest::newRow("flashing 1000 times a second: 100")
+            << "Frequency=1" << 3 << "top" << 18 << "Wake up" << 100;
+        QTest::newRow("flashing backwards: 100")
+            << "Frequency=-2147483648" << 3 << "top" << 18 << "Wake up" << 100;
+        QTest::newRow("flashing once a day: 1000")
+            << "atCenter=1\r\nFrequency=86400000" << 3 << "centre" << 250 << "Wake up" << 1000;
+        QTest::newRow("flashing within the range")
+            << "Frequency=700" << 3 << "top" << 18 << "Wake up" << 700;
         QTest::newRow("full wins over centre")
-            << "atCenter=1\r\natFull=1" << 12 << "full" << 0 << "Time is up";
+            << "atCenter=1\r\natFull=1" << 12 << "full" << 0 << "Time is up" << 250;
     }
     void placementAndText() {
         QFETCH(QString, message);
@@ -85,11 +97,12 @@ class MessageBarTest : public QObject {
         QFETCH(QString, kind);
         QFETCH(int, height);
         QFETCH(QString, text);
+        QFETCH(int, flashMs);
         writeSettingsText("[kOk:TD:Alarms]\r\n3_Message=Wake up\r\n"
                           "[kOk:TD:Timer]\r\nMessage=Time is up\r\n"
                           "[kOk:TD:Message]\r\n" +
                           message.toStdString() + "\r\n");
-        ClockWindow w(QString{});
+        kok::test::ComposedClock w(QString{});
         w.show();
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
         const int oldHeight = w.height();
@@ -114,6 +127,7 @@ class MessageBarTest : public QObject {
         QCOMPARE(panel->text(), text);
         QCOMPARE(panel->frameStyle() == QFrame::NoFrame, kind == "full");
         QCOMPARE(part<QTimer>(w, "tt_flash")->isActive(), kind != "full");
+        if (kind != "full") QCOMPARE(part<QTimer>(w, "tt_flash")->interval(), flashMs);
         QVERIFY(!part<kok::skin::FormShaper>(w, "f_shape")->ShapeActive());
         QVERIFY(!inside(w).menuAutoPopup());
     }
@@ -125,7 +139,7 @@ class MessageBarTest : public QObject {
     void appearanceIsAnnounced() {
         if (QGuiApplication::platformName() == "offscreen") QSKIP("runs as ui_signals_a11y");
         writeSettingsText("[kOk:TD:Alarms]\r\n3_Message=Wake up\r\n");
-        ClockWindow w(QString{});
+        kok::test::ComposedClock w(QString{});
         w.show();
         QTRY_VERIFY_WITH_TIMEOUT(QAccessible::isActive(), 10000);
         alerts.clear();
@@ -138,7 +152,7 @@ class MessageBarTest : public QObject {
     // Each tick swaps background and text; the phase carries over to the next bar.
     void flashSwapsTheColours() {
         writeSettingsText("[kOk:TD:Message]\r\nColorBG=255\r\nColorFG=65280\r\nFrequency=100\r\n");
-        ClockWindow w(QString{});
+        kok::test::ComposedClock w(QString{});
         w.show();
         MessageBar& bar = inside(w).messageBar();
         bar.ShowMessageBar(0);
@@ -171,7 +185,7 @@ class MessageBarTest : public QObject {
     void dismissalOnlyWhileShowing() {
         QFETCH(QString, how);
         writeSettingsText("[kOk:TD]\r\nPosX=40\r\nPosY=30\r\n");
-        ClockWindow w(QString{});
+        kok::test::ComposedClock w(QString{});
         const QSize skinSize = w.size();
         w.show();
         QCOMPARE(w.pos(), QPoint(40, 30));
@@ -232,7 +246,7 @@ class MessageBarTest : public QObject {
         const QString message = "<b>x</b><font color=#ff0000>RED</font><img src=\"" +
                                 QString::fromStdString((dir / "red.png").string()) + "\">";
         writeSettingsText("[kOk:TD:Alarms]\r\n0_Message=" + message.toStdString() + "\r\n");
-        ClockWindow w(QString{});
+        kok::test::ComposedClock w(QString{});
         w.show();
         inside(w).messageBar().ShowMessageBar(0);
         auto* panel = part<QLabel>(w, "p_messager");
@@ -247,7 +261,7 @@ class MessageBarTest : public QObject {
 
     // OK stays off after the bar while the skin-choice lock holds it.
     void dialogOkKeepsItsState() {
-        ClockWindow w(QString{});
+        kok::test::ComposedClock w(QString{});
         w.show();
         kok::dialog::SettingsDialog dialog(w);
         w.setSettingsDialog(&dialog);

@@ -134,6 +134,11 @@ class FormShaperTest : public QObject {
         QVERIFY(!shaper.ShapeActive());
         QVERIFY(form.mask().isEmpty());
         QCOMPARE(form.size(), QSize(40, 30));
+        // Shown as the clock is after loading its skin: the refusal is not said
+        // again (a message would come up, and be answered, within show()).
+        form.show();
+        QCOMPARE(messages.texts, QStringList{kMaskInvalidMessage});
+        QVERIFY(!shaper.ShapeActive());
     }
 
     void missingMaskFileIsAnErrorForTheCaller() {

@@ -10,6 +10,7 @@
 #include "app/restart.h"
 #include "clock/clock_window.h"
 #include "clock/image_button.h"
+#include "dialog/skin_check.h"
 #include "platform/file_io.h"
 #include "settings/autostart.h"
 #include "settings/keys.h"
@@ -18,6 +19,7 @@
 #include "skin/form_shaper.h"
 #include "skin/skin_loader.h"
 #include "support/clock_window_inside.h"
+#include "support/composed_clock.h"
 #include "support/form_part.h"
 #include "support/message_catcher.h"
 #include "support/program_folder.h"
@@ -65,7 +67,7 @@ class SkinLoaderTest : public QObject {
     void cleanup() { programFolder_.reset(); }
 
     void emptySettingsGiveTheExtendedSkin() {
-        clock::ClockWindow w("");
+        kok::test::ComposedClock w("");
         QCOMPARE(w.size(), QSize(125, 28));
         QVERIFY(shaper(w).ShapeActive());
         QCOMPARE(w.mask().boundingRect(), QRect(0, 0, 124, 27));
@@ -97,7 +99,7 @@ class SkinLoaderTest : public QObject {
         const bool xp = settings::IsXpFamily();
         auto ini = settings::openSettings();
         ini.writeString(skins::kName, skins::familyKey(!xp, skins::kSkinName), "def");
-        clock::ClockWindow w("");
+        kok::test::ComposedClock w("");
         QCOMPARE(w.size(), QSize(125, 28));
 
         ini.writeString(skins::kName, skins::familyKey(xp, skins::kSkinName), "def");
@@ -112,7 +114,7 @@ class SkinLoaderTest : public QObject {
     }
 
     void unknownBuiltinNameFails() {
-        clock::ClockWindow w("");
+        kok::test::ComposedClock w("");
         const bool xp = settings::IsXpFamily();
         settings::openSettings().writeString(skins::kName, skins::familyKey(xp, skins::kSkinName),
                                              "blue");
@@ -120,7 +122,7 @@ class SkinLoaderTest : public QObject {
     }
 
     void externalSkinWithoutDescriptionTakesTheDefaults() {
-        clock::ClockWindow w("");
+        kok::test::ComposedClock w("");
         writeExternalSkin({});
         w.putSkinBack();
         QCOMPARE(w.size(), QSize(250, 250));
@@ -132,7 +134,7 @@ class SkinLoaderTest : public QObject {
     }
 
     void externalSkinWithItsDescription() {
-        clock::ClockWindow w("");
+        kok::test::ComposedClock w("");
         writeExternalSkin({});
         QFile ksf(dir().filePath("skin.ksf"));
         QVERIFY(ksf.open(QIODevice::WriteOnly));
@@ -148,10 +150,47 @@ class SkinLoaderTest : public QObject {
         QVERIFY(QFile::exists(dir().filePath("skin.ksf"))); // an external one stays
     }
 
+    // Sizes beyond any screen make the skin a broken one (the clock then
+    // falls back to a built-in skin); the largest allowed still loads.
+    void externalSkinWithSizesBeyondAnyScreenFails_data() {
+        QTest::addColumn<QByteArray>("description");
+        QTest::addColumn<bool>("loads");
+        QTest::newRow("widest form") << QByteArray("[rect.form]\r\nw=4096\r\nh=-4096") << true;
+        QTest::newRow("form INT_MAX wide")
+            << QByteArray("[rect.form]\r\nw=2147483647\r\nh=30") << false;
+        QTest::newRow("form one pixel too high") << QByteArray("[rect.form]\r\nh=4097") << false;
+        QTest::newRow("close button at INT_MAX")
+            << QByteArray("[rect.close]\r\nl=2147483647\r\nw=1\r\nh=1") << false;
+        QTest::newRow("time label above INT_MIN")
+            << QByteArray("[rect.time]\r\nt=-2147483648") << false;
+        QTest::newRow("timer label too wide") << QByteArray("[rect.timer]\r\nw=$7FFFFFFF") << false;
+        QTest::newRow("stopwatch area too high") << QByteArray("[rect.ding]\r\nh=100000") << false;
+        QTest::newRow("settings button too far left")
+            << QByteArray("[rect.settings]\r\nl=-5000") << false;
+        QTest::newRow("time font taller than any screen")
+            << QByteArray("[rect.time]\r\nz=-1000000") << false;
+    }
+    void externalSkinWithSizesBeyondAnyScreenFails() {
+        QFETCH(QByteArray, description);
+        QFETCH(bool, loads);
+        clock::ClockWindow w("");
+        writeExternalSkin({});
+        QFile ksf(dir().filePath("skin.ksf"));
+        QVERIFY(ksf.open(QIODevice::WriteOnly));
+        ksf.write(description + "\r\n");
+        ksf.close();
+        const auto load = [&] { skin::loadSkin(chosen(settings::IsXpFamily()), shaper(w)); };
+        if (loads)
+            load();
+        else
+            QVERIFY_THROWS_EXCEPTION(skin::SkinLoadError, load());
+        QCOMPARE(dialog::isWearableSkin((dir().path() + "/").toStdString()), loads);
+    }
+
     // A missing face fails, and so does a picture of another format under a
     // bitmap's name: skin pictures are Windows bitmaps only.
     void externalSkinWithoutABitmapFaceFails() {
-        clock::ClockWindow w("");
+        kok::test::ComposedClock w("");
         writeExternalSkin({"face"});
         QVERIFY_THROWS_EXCEPTION(skin::SkinLoadError,
                                  skin::loadSkin(chosen(settings::IsXpFamily()), shaper(w)));
@@ -163,7 +202,7 @@ class SkinLoaderTest : public QObject {
     }
 
     void externalSkinWithoutPathFails() {
-        clock::ClockWindow w("");
+        kok::test::ComposedClock w("");
         const bool xp = settings::IsXpFamily();
         settings::openSettings().writeInteger(skins::kName, skins::familyKey(xp, skins::kSkinExt),
                                               1);
@@ -184,7 +223,7 @@ class SkinLoaderTest : public QObject {
             std::filesystem::permissions(path, std::filesystem::perms::owner_read);
         }
         test::MessageCatcher messages;
-        clock::ClockWindow w("");
+        kok::test::ComposedClock w("");
         QCOMPARE(w.size(), QSize(126, 18)); // the "def" skin
         QCOMPARE(messages.texts, QStringList());
         QVERIFY(!app::terminationRequested());
@@ -192,7 +231,7 @@ class SkinLoaderTest : public QObject {
     }
 
     void maskBesideTheProgramStandsInForAMissingOne() {
-        clock::ClockWindow w("");
+        kok::test::ComposedClock w("");
         shaper(w).setShapeActive(false);
         writeExternalSkin({"mask"});
         const auto beside = settings::programFilePath("mask.bmp");

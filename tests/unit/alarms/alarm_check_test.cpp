@@ -155,6 +155,13 @@ std::string once(int slot, int hour, int minute) {
            n + "_Minute=" + std::to_string(minute) + "\r\n";
 }
 
+std::string dated(int slot, int hour, int minute, const std::string& date) {
+    const std::string n = std::to_string(slot);
+    return n + "_Use=1\r\n" + n + "_atDate=1\r\n" + n + "_Date=" + date + "\r\n" + n +
+           "_Hour=" + std::to_string(hour) + "\r\n" + n + "_Minute=" + std::to_string(minute) +
+           "\r\n";
+}
+
 class AlarmCheckDays : public testing::TestWithParam<Scenario> {};
 TEST_P(AlarmCheckDays, FiresAndWarnsAsScheduled) {
     FixedTimeZone berlin;
@@ -320,6 +327,13 @@ const Scenario kLateChecks[] = {
      {"16.03 09:01:00 CET missed #1"},
      {I{I::kSuspend, {2026, 3, 16, 7, 50, 0}, {2026, 3, 16, 9, 1, 0}}},
      {0}},
+    {"a jump past the late limit: a dated alarm is reported and stays on, a weekly one waits",
+     dated(0, 7, 0, "16.03") + daily(1, 7, 0),
+     {2026, 3, 16, 6, 59, 0},
+     120,
+     {"16.03 08:30:00 CET missed #0"},
+     {I{I::kSuspend, {2026, 3, 16, 6, 59, 30}, {2026, 3, 16, 8, 30, 0}}},
+     {0, 1}},
     {"asleep through the night: the once-alarm is reported, and does not ring the next day",
      daily(0, 7, 0) + once(1, 7, 15) + once(2, 9, 30),
      {2026, 3, 16, 22, 0, 0},

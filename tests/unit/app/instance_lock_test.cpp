@@ -138,3 +138,50 @@ TEST(InstanceLock, OnePlacePerUserWhateverTheRuntimeVariableSays) {
                 fs::remove(dir / (name + "." + uid + ext), ec);
     }
 }
+
+// Which folders can hold the lock changes between two starts: the runtime
+// folder appears with the login or goes with the logout, another user frees
+// or takes the name in /tmp. The second clock still sees the first.
+TEST(InstanceLock, SecondClockSeesTheFirstWhenTheUsableFoldersChange) {
+    using Step = std::function<void(const fs::path& runtime, const fs::path& inTmp)>;
+    const Step none = [](const fs::path&, const fs::path&) {};
+    const Step makeRuntime = [](const fs::path& runtime, const fs::path&) {
+        fs::create_directory(runtime);
+        fs::permissions(runtime, fs::perms::owner_all);
+    };
+    const Step dropRuntime = [](const fs::path& runtime, const fs::path&) {
+        fs::remove_all(runtime);
+    };
+    const Step takeTmpName = [](const fs::path&, const fs::path& inTmp) {
+        kok::test::writeBytes(inTmp, "somebody else's");
+    };
+    const Step freeTmpName = [](const fs::path&, const fs::path& inTmp) { fs::remove(inTmp); };
+    const Step dropTmpFolder = [](const fs::path&, const fs::path& inTmp) {
+        fs::remove_all(inTmp);
+    };
+    const struct {
+        const char* what;
+        Step beforeFirst, beforeSecond;
+    } cases[] = {
+        {"runtime folder appears after the first start", none, makeRuntime},
+        {"runtime folder goes away", makeRuntime, dropRuntime},
+        {"the name in /tmp is freed by another user", takeTmpName, freeTmpName},
+        {"the folder in /tmp is removed by a cleaner", none, dropTmpFolder},
+    };
+    const std::string uid = std::to_string(::getuid());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempDir tmp, home, runtimeParent;
+        const kok::platform::LockFolders folders{.fixed = {},
+                                                 .runtime = runtimeParent / "run",
+                                                 .shared = tmp.path(),
+                                                 .home = home.path()};
+        const fs::path inTmp = tmp / ("koktd-" + uid);
+        c.beforeFirst(folders.runtime, inTmp);
+        const InstanceLock first("koktd-chain", folders);
+        EXPECT_FALSE(first.otherRunning());
+        c.beforeSecond(folders.runtime, inTmp);
+        const InstanceLock second("koktd-chain", folders);
+        EXPECT_TRUE(second.otherRunning()) << "two clocks run";
+    }
+}

@@ -14,17 +14,25 @@ using kok::platform::DataFolder;
 
 // Where the program writes, for each state of its folder and the user's, and
 // whether saving the Settings file then works (or leaves the dialog read-only).
+// A shared install (the marker file in its folder) never writes there, even
+// when the folder is writable (root) or holds an older version's Settings file.
 TEST(DataFolder, PortableBesideTheProgramElsePerUser) {
     struct Case {
         const char* what;
-        bool programWritable, settingsThere, userWritable;
+        bool shared, programWritable, settingsThere, userWritable, userKnown;
         bool perUser, saves;
     };
     const Case cases[] = {
-        {"writable program folder", true, false, true, false, true},
-        {"read-only program folder with a Settings file", false, true, true, false, false},
-        {"read-only program folder without one", false, false, true, true, true},
-        {"per-user folder not writable", false, false, false, true, false},
+        {"writable program folder", false, true, false, true, true, false, true},
+        {"read-only program folder with a Settings file", false, false, true, true, true, false,
+         false},
+        {"read-only program folder without one", false, false, false, true, true, true, true},
+        {"per-user folder not writable", false, false, false, false, true, true, false},
+        {"portable copy, no user folder", false, true, false, true, false, false, true},
+        {"shared install run by root", true, true, false, true, true, true, true},
+        {"shared install with an old Settings file", true, true, true, true, true, true, true},
+        {"shared install, read-only for the user", true, false, false, true, true, true, true},
+        {"shared install, no user folder", true, true, false, true, false, false, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -33,6 +41,7 @@ TEST(DataFolder, PortableBesideTheProgramElsePerUser) {
         const fs::path userHome = temp / "share";
         fs::create_directories(program);
         fs::create_directories(userHome);
+        if (c.shared) kok::test::writeBytes(program / "shared-install", "");
         if (c.settingsThere) kok::platform::writeFileAtomically(program / "kOkTD.KiF", "[x]\r\n");
         if (!c.programWritable)
             fs::permissions(program, fs::perms::owner_read | fs::perms::owner_exec);
@@ -46,8 +55,9 @@ TEST(DataFolder, PortableBesideTheProgramElsePerUser) {
         };
         const std::string before = listing();
 
-        const DataFolder chosen = kok::platform::chooseDataFolder(program, userHome / "koktd",
-                                                                  kok::settings::kSettingsFileName);
+        const fs::path userDir = c.userKnown ? userHome / "koktd" : fs::path();
+        const DataFolder chosen =
+            kok::platform::chooseDataFolder(program, userDir, kok::settings::kSettingsFileName);
         EXPECT_EQ(chosen.perUser, c.perUser);
         EXPECT_EQ(chosen.dir, c.perUser ? userHome / "koktd" : program);
 
@@ -60,7 +70,7 @@ TEST(DataFolder, PortableBesideTheProgramElsePerUser) {
         }
         kok::platform::useDataFolder({});
         EXPECT_EQ(saved, c.saves);
-        if (c.perUser) {
+        if (c.perUser || c.shared) {
             EXPECT_EQ(listing(), before) << "written into the program folder";
         }
         if (c.perUser && c.saves) {

@@ -72,8 +72,23 @@ std::optional<std::vector<std::string>> argvGlibReads(const fs::path& entry) {
     return argv;
 }
 
+// A string value of the entry as GLib reads it; nothing when it is missing.
+std::optional<std::string> valueGlibReads(const fs::path& entry, const char* key) {
+    GKeyFile* file = g_key_file_new();
+    std::optional<std::string> value;
+    if (g_key_file_load_from_file(file, entry.c_str(), G_KEY_FILE_NONE, nullptr))
+        if (gchar* v = g_key_file_get_string(file, "Desktop Entry", key, nullptr)) {
+            value = v;
+            g_free(v);
+        }
+    g_key_file_free(file);
+    return value;
+}
+
 // Every character a folder may hold reaches the desktop as part of the
-// program's path, whatever the Exec line must escape for it.
+// program's path, whatever the Exec line must escape for it; so does the
+// TryExec path, by which a desktop skips the entry of a removed program, and
+// the entry carries the program's icon.
 TEST(Autostart, GlibStartsTheProgramFromAFolderWithAnyReservedCharacter) {
     const char* folders[] = {
         "/opt/a\"b",       "/opt/my clocks", "/tmp/$HOME`id`", "/tmp/back\\slash\\", "/tmp/100%",
@@ -87,6 +102,9 @@ TEST(Autostart, GlibStartsTheProgramFromAFolderWithAnyReservedCharacter) {
         const auto argv = argvGlibReads(store.entryPath("kOk DIAL TD"));
         ASSERT_TRUE(argv) << folder << ": GLib refuses the entry";
         EXPECT_EQ(*argv, (std::vector<std::string>{exe.string(), "/autorun"})) << folder;
+        const fs::path entry = store.entryPath("kOk DIAL TD");
+        EXPECT_EQ(valueGlibReads(entry, "TryExec"), exe.string()) << folder;
+        EXPECT_EQ(valueGlibReads(entry, "Icon"), "org.example.koktd") << folder;
         EXPECT_EQ(store.read("kOk DIAL TD"), kok::settings::autostartCommandLine(exe)) << folder;
         EXPECT_EQ(kok::platform::splitCommandLine(store.read("kOk DIAL TD")).front(), exe.string());
     }

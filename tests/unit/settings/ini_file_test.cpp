@@ -314,3 +314,43 @@ TEST(IniFile, SymlinkStaysALinkAndItsTargetIsWritten) {
             << "a temporary file was left behind";
     }
 }
+
+// A Settings path that cannot even be examined (a folder closed to the user,
+// as after `chmod 000` or with another user's XDG_DATA_HOME; a loop of links;
+// a name longer than the system takes) reads as missing and fails a write
+// with WriteError, the failure every caller reports: never another exception
+// that would end the program.
+TEST(IniFile, PathThatCannotBeExaminedReadsAsMissingAndFailsWritesAsWriteError) {
+    TempDir dir;
+    fs::permissions(dir.path(), fs::perms::all, fs::perm_options::add);
+    const fs::path closed = dir / "closed";
+    fs::create_directory(closed);
+    writeBytes(closed / "kOkTD.KiF", "[kOk:TD]\r\nPosX=7\r\n");
+    fs::permissions(closed, fs::perms::none);
+    fs::create_symlink("loop_b", dir / "loop_a");
+    fs::create_symlink("loop_a", dir / "loop_b");
+    const struct {
+        const char* what;
+        fs::path path;
+    } cases[] = {{"closed folder", closed / "kOkTD.KiF"},
+                 {"loop of links", dir / "loop_a"},
+                 {"link into the loop", dir / "loop_b"},
+                 {"name too long", dir / std::string(300, 'k')}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_TRUE(kok::test::runInChild(kok::test::ChildLimits{.unprivileged = true}, [&] {
+            IniFile ini(c.path);
+            if (ini.readInteger("kOk:TD", "PosX", -1) != -1) return false;
+            try {
+                ini.update([](IniUpdate& u) { u.writeInteger("kOk:TD", "PosX", 3); });
+            } catch (const WriteError&) {
+                return true;
+            } catch (...) {
+                return false;
+            }
+            return false;
+        }));
+    }
+    fs::permissions(closed, fs::perms::owner_all);
+    EXPECT_EQ(readBytes(closed / "kOkTD.KiF"), "[kOk:TD]\r\nPosX=7\r\n");
+}

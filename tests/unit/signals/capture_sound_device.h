@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
+#include <QThreadPool>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -41,6 +43,13 @@ class CaptureSoundDevice final : public platform::SoundDevice {
   private:
     platform::SoundDeviceOverride override_{*this};
 };
+
+// Lets every sound file being decoded reach the device: waits for the decoding
+// workers to end, then delivers the clips they handed back to this thread.
+inline void settleSound() {
+    QThreadPool::globalInstance()->waitForDone();
+    if (QCoreApplication::instance()) QCoreApplication::processEvents();
+}
 
 // Frequency of a mono signal from its rising zero crossings, measured
 // between the first and the last one.

