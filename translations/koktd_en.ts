@@ -839,6 +839,14 @@ The timers cannot be used.</translation>
 <context>
     <name>SkinEditorPage</name>
     <message>
+        <source>файл рисунка</source>
+        <translation>picture file</translation>
+    </message>
+    <message>
+        <source>шрифт</source>
+        <translation>font</translation>
+    </message>
+    <message>
         <source>ОКНО</source>
         <translation>WINDOW</translation>
     </message>
@@ -1297,6 +1305,14 @@ The timers cannot be used.</translation>
     <message>
         <source>Выбрать цвет...</source>
         <translation>Choose a color...</translation>
+    </message>
+    <message>
+        <source>Выбрать цвет #1 (фон)...</source>
+        <translation>Choose color #1 (background)...</translation>
+    </message>
+    <message>
+        <source>Выбрать цвет #2 (текст)...</source>
+        <translation>Choose color #2 (text)...</translation>
     </message>
     <message>
         <source>Выбрать рисунок...</source>

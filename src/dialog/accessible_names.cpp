@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMap>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -197,14 +198,16 @@ constexpr const char* kArrowsProperty = "kokArrowsOf";
 
 // A caption, title or label text of words that a reader would spell out is
 // given the words it stands for; one it reads right is left to Qt, which
-// follows its changes.
+// follows its changes. A group is always named by its own title: Qt would
+// name a group inside another by the outer one's.
 void nameByWords(QWidget* w) {
     QString text = shownText(w);
-    if (const auto* group = qobject_cast<const QGroupBox*>(w)) text = group->title();
+    const auto* group = qobject_cast<const QGroupBox*>(w);
+    if (group) text = group->title();
     text.remove(QLatin1Char('&'));
     if (!hasWords(text)) return;
     const QString spoken = spokenText(text);
-    if (spoken != text.simplified()) w->setAccessibleName(spoken);
+    if (group || spoken != text.simplified()) w->setAccessibleName(spoken);
 }
 
 // The arrows beside a number field are named after it.
@@ -222,7 +225,8 @@ void nameArrows(QWidget* root) {
 
 QString spokenText(const QString& text) {
     QString words = unspread(QString(text).replace(QStringLiteral("ЬI"), QStringLiteral("Ы")));
-    static const QRegularExpression word(QStringLiteral("\\w+"));
+    static const QRegularExpression word(QStringLiteral("\\w+"),
+                                         QRegularExpression::UseUnicodePropertiesOption);
     QString out;
     qsizetype last = 0;
     for (auto it = word.globalMatch(words); it.hasNext();) {
@@ -261,6 +265,23 @@ void nameControls(QWidget* root) {
     nameArrows(root);
 }
 
+void tellControlsApart(QWidget* page) {
+    QMap<QString, QList<QWidget*>> alike;
+    for (QWidget* w : page->findChildren<QWidget*>()) {
+        if (!isControl(w) || isPartOfControl(w)) continue;
+        const QString name = w->accessibleName().isEmpty()
+                                 ? spokenText(QString(shownText(w)).remove(QLatin1Char('&')))
+                                 : w->accessibleName();
+        alike[name] << w;
+    }
+    for (auto it = alike.cbegin(); it != alike.cend(); ++it) {
+        if (it.value().size() < 2) continue;
+        for (QWidget* w : it.value())
+            if (const QGroupBox* group = groupOf(w, page))
+                w->setAccessibleName(caption(group->title()) + QStringLiteral(": ") + it.key());
+    }
+}
+
 void describeButton(QWidget* button, SmallButton kind) {
     static const char* const kTexts[] = {
         QT_TRANSLATE_NOOP("kok::dialog::SmallButton", "Прослушать выбранный звук"),
@@ -271,6 +292,8 @@ void describeButton(QWidget* button, SmallButton kind) {
         QT_TRANSLATE_NOOP("kok::dialog::SmallButton", "Выбрать цвет..."),
         QT_TRANSLATE_NOOP("kok::dialog::SmallButton", "Выбрать рисунок..."),
         QT_TRANSLATE_NOOP("kok::dialog::SmallButton", "Выбрать шрифт..."),
+        QT_TRANSLATE_NOOP("kok::dialog::SmallButton", "Выбрать цвет #1 (фон)..."),
+        QT_TRANSLATE_NOOP("kok::dialog::SmallButton", "Выбрать цвет #2 (текст)..."),
     };
     const QString text = QCoreApplication::translate("kok::dialog::SmallButton", kTexts[int(kind)]);
     button->setToolTip(text);

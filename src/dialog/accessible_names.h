@@ -15,6 +15,10 @@ namespace kok::dialog {
 // the arrows beside a number field (see markArrows) after their field.
 void nameControls(QWidget* root);
 
+// Controls of one page that would be read alike ("ВСТРОЕННАЯ ТЕМА" of each
+// family) are named after their group too. Call it after nameControls().
+void tellControlsApart(QWidget* page);
+
 // A caption as a reader should say it: letters spread out for looks joined
 // into words again, look-alike letters of the other alphabet ("ЬI", the "Ш"
 // of "ШiNDOШS") read as the word's own, blanks made single.
@@ -33,7 +37,9 @@ enum class SmallButton {
     ChooseProgram,
     ChooseColour,
     ChoosePicture,
-    ChooseFont
+    ChooseFont,
+    ChooseBackgroundColour, // the first of two colours on one page
+    ChooseTextColour,       // the second
 };
 void describeButton(QWidget* button, SmallButton kind);
 

@@ -11,11 +11,21 @@ namespace {
 
 using RadioSet = QList<QRadioButton*>;
 
-void giveTabFocus(const RadioSet& set) {
-    QRadioButton* entry = nullptr;
+bool usable(const QRadioButton* r) {
+    return r->isEnabled() && !r->isHidden();
+}
+
+// The checked radio while it can take the focus, else the first that can.
+QRadioButton* entryOf(const RadioSet& set) {
     for (QRadioButton* r : set)
-        if (r->isChecked()) entry = r;
-    if (!entry && !set.isEmpty()) entry = set.first();
+        if (r->isChecked() && usable(r)) return r;
+    for (QRadioButton* r : set)
+        if (usable(r)) return r;
+    return nullptr;
+}
+
+void giveTabFocus(const RadioSet& set) {
+    const QRadioButton* entry = entryOf(set);
     for (QRadioButton* r : set) {
         const Qt::FocusPolicy policy = r->focusPolicy();
         r->setFocusPolicy(r == entry ? Qt::FocusPolicy(policy | Qt::TabFocus)

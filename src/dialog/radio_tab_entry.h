@@ -7,8 +7,9 @@ namespace kok::dialog {
 
 // Tab enters each set of radios (those of one button group, or the
 // auto-exclusive ones of one frame) at its checked radio, or at its first
-// while none is checked; the arrows move within the set. Call it before
-// the focus moves: it reads the checks as they are then.
+// usable one while the checked one is disabled or none is checked; the
+// arrows move within the set. Call it before the focus moves: it reads the
+// checks as they are then.
 void enterRadioSetsAtChecked(QWidget* root);
 
 } // namespace kok::dialog

@@ -39,6 +39,7 @@ void SettingsDialog::stepSection(int step) {
 // page left behind, hidden.
 void SettingsDialog::focusFirstField() {
     QWidget* page = pages_[current_];
+    enterRadioSetsAtChecked(page);
     for (QWidget* w = page->nextInFocusChain(); page->isAncestorOf(w); w = w->nextInFocusChain()) {
         if (!w->focusProxy() && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() &&
             w->isVisibleTo(page)) {

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QMouseEvent>
 
+#include "dialog/accessible_names.h"
 #include "dialog/file_chooser.h"
 #include "dialog/label_click.h"
 #include "dialog/plain_text.h"
@@ -224,12 +225,14 @@ void SkinsPage::builtinClicked(Family family, bool simple) {
 }
 
 void SkinsPage::externalClicked(Family family) {
-    ui_->t_warning->setText(
+    const QString warning =
         family == Family9x
             ? QCoreApplication::translate(
                   "SkinsPage", "<<<   ЗАГРУЗИТЕ ФАЙЛ ВНЕШНЕЙ ТЕМЬI для ШiNDOШS серии 9X   >>>")
             : QCoreApplication::translate(
-                  "SkinsPage", "<<<   ЗАГРУЗИТЕ ФАЙЛ ВНЕШНЕЙ ТЕМЬI для ШiNDOШS серии NT   >>>"));
+                  "SkinsPage", "<<<   ЗАГРУЗИТЕ ФАЙЛ ВНЕШНЕЙ ТЕМЬI для ШiNDOШS серии NT   >>>");
+    ui_->t_warning->setText(warning);
+    ui_->t_warning->setAccessibleName(spokenText(warning));
     ui_->t_warning->show();
     emit attentionRequested();
 }
