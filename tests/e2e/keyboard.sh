@@ -52,12 +52,13 @@ e2e_wait_for 10 e2e_dialog_shown || e2e_fail "Enter on the focused clock did not
 DLG=$(e2e_dialog_window)
 
 # The dialog as a screen reader reads it, section by section.
-check_page() { /usr/bin/python3 "$E2E_TEXTS" --check "$CLOCK_PID" >"$E2E_WORK/faults" 2>/dev/null; }
+check_page() { /usr/bin/python3 "$E2E_TEXTS" --check "$CLOCK_PID" >"$E2E_WORK/faults" 2>"$E2E_WORK/summary"; }
 title() { xdotool getwindowname "$DLG"; }
 title_changed() { [ "$(title)" != "$before" ]; }
 for section in $(seq 8); do
     e2e_wait_for 15 check_page ||
-        e2e_fail "section $section ($(title)) as a screen reader hears it: $(cat "$E2E_WORK/faults")"
+        e2e_fail "section $section ($(title)) as a screen reader hears it: $(cat "$E2E_WORK/faults" "$E2E_WORK/summary")"
+    echo "$(title): $(cat "$E2E_WORK/summary")"
     before=$(title)
     xdotool key --window "$DLG" ctrl+Next
     [ "$section" -eq 8 ] || e2e_wait_for 10 title_changed ||
