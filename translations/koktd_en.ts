@@ -1167,6 +1167,10 @@ The timers cannot be used.</translation>
         <source>Поле «%1» содержит символы, которые нельзя сохранить: %2</source>
         <translation>The field “%1” contains characters that cannot be saved: %2</translation>
     </message>
+    <message>
+        <source>В поле помещается не более %1 знаков.</source>
+        <translation>This field holds at most %1 characters.</translation>
+    </message>
 </context>
 <context>
     <name>WavePlayback</name>

@@ -51,16 +51,21 @@ void EventFiring::FireEvent(int event, bool isReminder) {
 }
 
 // Each action runs on its own: a sound that cannot be found plays the default
-// one, and a program that cannot start is passed over.
+// one (and one refused for its size says so on the bar), and a program that
+// cannot start is passed over.
 void EventFiring::RunActions(int event) {
     const settings::EventKeys k(event);
     const settings::IniUpdate ini = settings::openSettings().snapshot(); // one read
     const auto flag = [&](std::string_view name, int defaultValue) {
         return ini.readFlag(k.section(), k.key(name), defaultValue != 0);
     };
-    if (flag(name::kSound, keys::kSoundDefault))
-        signal::PlayWaveFile(ini.readString(k.section(), k.key(name::kFile), keys::kFileDefault),
-                             flag(name::kLoop, keys::kLoopDefault));
+    if (flag(name::kSound, keys::kSoundDefault)) {
+        const std::string file =
+            ini.readString(k.section(), k.key(name::kFile), keys::kFileDefault);
+        if (signal::PlayWaveFile(file, flag(name::kLoop, keys::kLoopDefault)) ==
+            signal::WaveStart::TooLarge)
+            bar_.tell(signal::waveFileRefusal(file));
+    }
     if (flag(name::kStart, keys::kStartDefault))
         platform::startCommandLine(
             ini.readString(k.section(), k.key(name::kApp), keys::kAppFiringDefault));

@@ -3,20 +3,11 @@
 
 #include <memory>
 
+#include "clock/clock_parts.h" // declares the parts
 #include "commands/clock_commands.h"
 
 namespace kok::clock {
 class ClockWindow;
-}
-namespace kok::signal {
-class MessageBar;
-}
-namespace kok::alarm {
-class AlarmController;
-class EventFiring;
-} // namespace kok::alarm
-namespace kok::timers {
-class Timers;
 }
 
 namespace kok::app {

@@ -72,6 +72,9 @@ bool CommandCenter::switchAlarm(int slot, bool on) {
             a->setVisible(false);
         return false;
     }
+    // A dialog that shows keeps the switch through its OK.
+    if (face::SettingsView* view = window_.settingsView(); view && view->isOpen())
+        view->alarmsSwitched({slot}, on);
     settingsChanged();
     return true;
 }

@@ -56,8 +56,12 @@ void LazySettingsDialog::showStopwatchMode(bool stopMode) {
     if (dialog_) dialog_->showStopwatchMode(stopMode);
 }
 
-void LazySettingsDialog::alarmsSwitchedOff(const std::vector<int>& switchedOff) {
-    if (dialog_) dialog_->alarmsSwitchedOff(switchedOff);
+void LazySettingsDialog::showSystemTime(bool on) {
+    if (dialog_) dialog_->showSystemTime(on);
+}
+
+void LazySettingsDialog::alarmsSwitched(const std::vector<int>& switched, bool on) {
+    if (dialog_) dialog_->alarmsSwitched(switched, on);
 }
 
 void LazySettingsDialog::setMessageBarShowing(bool showing) {

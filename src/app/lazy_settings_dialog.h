@@ -36,7 +36,8 @@ class LazySettingsDialog : public face::SettingsView {
     void refreshStopwatchPage() override;
     void refreshCountdownPage() override;
     void showStopwatchMode(bool stopMode) override;
-    void alarmsSwitchedOff(const std::vector<int>& switchedOff) override;
+    void showSystemTime(bool on) override;
+    void alarmsSwitched(const std::vector<int>& switched, bool on) override;
     void setMessageBarShowing(bool showing) override;
 
   private:

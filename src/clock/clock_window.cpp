@@ -82,6 +82,7 @@ void ClockWindow::connectParts() {
     connect(messageBar_, &signal::MessageBar::showingChanged, this, [this](bool showing) {
         if (dialog_) dialog_->setMessageBarShowing(showing);
     });
+    hourlyChime_.setSoundRefused([this](const std::string& why) { messageBar_->tell(why); });
     connectOwnedItems();
     connectTimerButton();
 }
@@ -105,7 +106,7 @@ void ClockWindow::setSettingsDialog(face::SettingsView* dialog) {
         if (settingsDialogVisible()) dialog_->showStopwatchMode(stopMode);
     });
     alarms_->setSwitchedOff([this](const std::vector<int>& switchedOff) {
-        if (settingsDialogVisible()) dialog_->alarmsSwitchedOff(switchedOff);
+        if (settingsDialogVisible()) dialog_->alarmsSwitched(switchedOff, false);
     });
 }
 

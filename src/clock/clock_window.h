@@ -17,16 +17,6 @@
 namespace kok::settings {
 class IniFile;
 }
-namespace kok::alarm {
-class AlarmController;
-class EventFiring;
-} // namespace kok::alarm
-namespace kok::timers {
-class Timers;
-}
-namespace kok::signal {
-class MessageBar;
-}
 namespace kok::test {
 class ClockWindowInside;
 }

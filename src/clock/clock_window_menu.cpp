@@ -121,6 +121,7 @@ void ClockWindow::m_systemClick() {
         ui_.m_system->setVisible(false);
         return;
     }
+    if (settingsDialogVisible()) dialog_->showSystemTime(ui_.m_system->isChecked());
     commands_->settingsChanged();
 }
 

@@ -15,7 +15,7 @@ enum class StopwatchMove { Start, Pause, Resume, Stop, Reset };
 // What the running clock tells a status query; empty texts mean "none".
 struct ClockStatus {
     std::string time;          // hh:nn:ss
-    std::string nextAlarm;     // "slot N hh:nn" of the next enabled alarm
+    std::string nextAlarm;     // "N hh:nn", or "N dd.mm hh:nn" on a later day
     std::string countdownLeft; // hh:nn:ss while the countdown runs
     std::string stopwatch;     // the reading while started, with "(paused)"
     std::string reminder;      // the event of the pending reminder

@@ -292,10 +292,10 @@ void AlarmPage::showSlot() {
     updateEnabled(); // also where a value was already shown and so ran no handler
 }
 
-void AlarmPage::showSwitchedOff(const std::vector<int>& switchedOff) {
-    if (std::find(switchedOff.begin(), switchedOff.end(), shownSlot_) == switchedOff.end()) return;
+void AlarmPage::showSwitched(const std::vector<int>& switched, bool on) {
+    if (std::find(switched.begin(), switched.end(), shownSlot_) == switched.end()) return;
     loading_ = true; // the copy holds it already
-    ui_->o_alarm_on->setChecked(false);
+    ui_->o_alarm_on->setChecked(on);
     loading_ = false;
 }
 

@@ -40,8 +40,8 @@ class AlarmPage : public DialogPage {
     // The working copy exists now: show slot 0.
     void loaded() override;
     void flash(int count) override;
-    // The alarm check switched these slots off in the working copy meanwhile.
-    void showSwitchedOff(const std::vector<int>& switchedOff);
+    // These slots were switched on or off in the working copy meanwhile.
+    void showSwitched(const std::vector<int>& switched, bool on);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

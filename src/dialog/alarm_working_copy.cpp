@@ -84,10 +84,10 @@ void AlarmWorkingCopy::write(std::string_view key, const std::string& value) con
     settings::IniFile(path()).writeString(settings::alarms::kName, key, value);
 }
 
-void AlarmWorkingCopy::switchOff(const std::vector<int>& switchedOff) const {
+void AlarmWorkingCopy::setUse(const std::vector<int>& switched, bool on) const {
     settings::IniFile(path()).update([&](settings::IniUpdate& copy) {
-        for (int slot : switchedOff)
-            copy.writeInteger(keys::kName, keys::slotKey(slot, keys::kUse), 0);
+        for (int slot : switched)
+            copy.writeInteger(keys::kName, keys::slotKey(slot, keys::kUse), on ? 1 : 0);
     });
 }
 

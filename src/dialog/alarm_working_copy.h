@@ -31,8 +31,8 @@ class AlarmWorkingCopy {
     settings::IniUpdate read() const;
     // One key of the slots' section. Throws settings::WriteError.
     void write(std::string_view key, const std::string& value) const;
-    // Writes `_Use` = 0 for the slots in one update. Throws settings::WriteError.
-    void switchOff(const std::vector<int>& switchedOff) const;
+    // Writes `_Use` of the slots in one update. Throws settings::WriteError.
+    void setUse(const std::vector<int>& switched, bool on) const;
     // Adds the copy's slots to an update of the Settings file.
     void copyBack(settings::IniUpdate& settings, std::string_view today) const;
     void remove() const;

@@ -287,9 +287,17 @@ void CountdownPage::loaded() {
     setDurationLocked(clock_.countdownRunning());
 }
 
-void CountdownPage::showCountdownRunning() {
-    ui_->o_cdn_on->setChecked(clock_.countdownRunning());
-    setDurationLocked(clock_.countdownRunning());
+void CountdownPage::showCountdownRunning(const settings::IniUpdate& file) {
+    const bool running = clock_.countdownRunning();
+    ui_->o_cdn_on->setChecked(running);
+    setDurationLocked(running);
+    if (!running) return;
+    // A start from outside may have set a new length: the one it runs for
+    // replaces what the page showed, as not edited here.
+    ui_->e_secs->setText(
+        QString::number(file.readInteger(keys::kName, keys::kCountDown, defaults::kCountDown)));
+    e_secsChange();
+    durationEdited_ = false;
 }
 
 void CountdownPage::beforeSave() {

@@ -36,10 +36,11 @@ class CountdownPage : public DialogPage {
     void beforeSave() override;
     void saved() override;
 
-    // The countdown started or stopped (also by its end) while the page
-    // shows: the switch and the duration lock show it as a new load would,
-    // so that OK keeps what the countdown does now.
-    void showCountdownRunning();
+    // The countdown started, started anew or stopped (also by its end) while
+    // the page shows, from the menu, the command line or D-Bus: the switch,
+    // the duration lock and the length it runs for (`CountDown` of `file`)
+    // show it as a new load would, so that OK keeps what the countdown does now.
+    void showCountdownRunning(const settings::IniUpdate& file);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -113,9 +113,6 @@ MessagePage::MessagePage(QWidget* parent)
     ui_->p_color1->installEventFilter(this);
     ui_->p_color2->installEventFilter(this);
 
-    chooseColor_ = [this](QColor initial) {
-        return platform::questions().chooseColor(initial, this);
-    };
     updatePreviewFont();
     updatePreview();
 }
@@ -219,7 +216,8 @@ void MessagePage::updatePreview() {
 }
 
 void MessagePage::chooseColor(int index) {
-    const std::optional<QColor> chosen = chooseColor_(skin::skinColor(colors_[index]));
+    const std::optional<QColor> chosen =
+        platform::questions().chooseColor(skin::skinColor(colors_[index]), this);
     if (!chosen) return;
     const int bgr = toBgr(*chosen);
     if (bgr == colors_[1 - index]) {

@@ -1,11 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QColor>
 #include <array>
-#include <functional>
 #include <memory>
-#include <optional>
 
 #include "dialog/dialog_page.h"
 
@@ -21,18 +18,11 @@ class MessagePage : public DialogPage {
     Q_OBJECT
 
   public:
-    // Asks the user for a colour, starting from `initial`; nothing when the
-    // user cancels.
-    using ColorChooser = std::function<std::optional<QColor>(QColor initial)>;
-
     explicit MessagePage(QWidget* parent = nullptr);
     ~MessagePage() override;
 
     void load(const settings::IniUpdate& file, SettingsGroup group) override;
     void save(settings::IniUpdate& file, SettingsGroup group) const override;
-
-    // Replaces the system colour dialog (tests choose without a modal window).
-    void setColorChooser(ColorChooser chooser) { chooseColor_ = std::move(chooser); }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -46,7 +36,6 @@ class MessagePage : public DialogPage {
 
     std::unique_ptr<Ui::MessagePageForm> ui_;
     std::array<int, 2> colors_; // 0xBBGGRR: #1 the background, #2 the text
-    ColorChooser chooseColor_;
 };
 
 } // namespace kok::dialog

@@ -215,6 +215,10 @@ void OptionsPage::showClockPosition(QPoint position) {
     ui_->e_yy->setText(QString::number(position.y()));
 }
 
+void OptionsPage::showSystemTime(bool on) {
+    ui_->o_system->setChecked(on);
+}
+
 bool OptionsPage::eventFilter(QObject* watched, QEvent* event) {
     if (watched == ui_->miniHelp && (isClick(watched, event) || isPressKey(event))) {
         platform::showMessage(platform::utf8(

@@ -41,6 +41,8 @@ class OptionsPage : public DialogPage {
 
     // The clock is being dragged: the fields follow it.
     void showClockPosition(QPoint position);
+    // The uptime display switched from the menu while the page shows.
+    void showSystemTime(bool on);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

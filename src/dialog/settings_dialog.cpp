@@ -387,24 +387,29 @@ void SettingsDialog::refreshStopwatchPage() {
 }
 
 void SettingsDialog::refreshCountdownPage() {
-    if (countdownPage_) countdownPage_->showCountdownRunning();
+    if (countdownPage_) countdownPage_->showCountdownRunning(settings::openSettings().snapshot());
 }
 
 void SettingsDialog::showStopwatchMode(bool stopMode) {
     if (stopwatchPage_) stopwatchPage_->showMode(stopMode);
 }
 
-// The working copy follows the check, as the countdown page follows the
-// countdown, so that OK does not switch a rung once-alarm back on.
-void SettingsDialog::alarmsSwitchedOff(const std::vector<int>& switchedOff) {
+void SettingsDialog::showSystemTime(bool on) {
+    if (optionsPage_) optionsPage_->showSystemTime(on);
+}
+
+// The working copy follows the check and the commands, as the countdown page
+// follows the countdown, so that OK does not switch a rung once-alarm back on
+// nor undo an `--alarm N on|off`.
+void SettingsDialog::alarmsSwitched(const std::vector<int>& switched, bool on) {
     if (!isVisible() || readOnly_ || !alarmPage_) return;
     try {
-        alarmWorkingCopy_.switchOff(switchedOff);
+        alarmWorkingCopy_.setUse(switched, on);
     } catch (const settings::WriteError&) {
         enterReadOnly();
         return;
     }
-    alarmPage_->showSwitchedOff(switchedOff);
+    alarmPage_->showSwitched(switched, on);
 }
 
 } // namespace kok::dialog

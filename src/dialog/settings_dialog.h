@@ -55,7 +55,8 @@ class SettingsDialog : public QDialog, public face::SettingsView {
     void refreshStopwatchPage() override;
     void refreshCountdownPage() override;
     void showStopwatchMode(bool stopMode) override;
-    void alarmsSwitchedOff(const std::vector<int>& switchedOff) override;
+    void showSystemTime(bool on) override;
+    void alarmsSwitched(const std::vector<int>& switched, bool on) override;
     void setMessageBarShowing(bool showing) override;
     // The program's folder could not be written: nothing can be saved until
     // the program ends.

@@ -15,6 +15,7 @@
 
 #include "dialog/accessible_names.h"
 #include "dialog/file_chooser.h"
+#include "dialog/file_kinds.h"
 #include "dialog/label_click.h"
 #include "dialog/number_arrows.h"
 #include "dialog/plain_text.h"
@@ -172,13 +173,7 @@ QFont indicatorFont(const EditorFont& font) {
 }
 
 SkinEditorPage::SkinEditorPage(QWidget* parent)
-    : DialogPage(parent), ui_(std::make_unique<Ui::SkinEditorPageForm>()), model_(&measureText),
-      chooseFile_([this](FileKind kind) { return chooseFile(this, kind, QString()); }),
-      chooseSaveFile_([this] { return chooseSkinFile(this); }),
-      chooseFont_(
-          [this](const QFont& initial) { return platform::questions().chooseFont(initial, this); }),
-      chooseColor_(
-          [this](QColor initial) { return platform::questions().chooseColor(initial, this); }) {
+    : DialogPage(parent), ui_(std::make_unique<Ui::SkinEditorPageForm>()), model_(&measureText) {
     ui_->setupUi(this);
     keepLabelsPlain(this);
     // A skin larger than the panel scrolls inside it, still at its real size;
@@ -284,7 +279,7 @@ void SkinEditorPage::b_loadClick() {
         ui_->b_load->setEnabled(true);
         if (focused) ui_->b_load->setFocus(Qt::OtherFocusReason);
     });
-    const QString file = chooseFile_(FileKind::Skin);
+    const QString file = chooseFile(this, FileKind::Skin, QString());
     if (file.isEmpty()) return;
     b_newClick();
     const auto result = model_.open(file.toStdString());
@@ -319,7 +314,7 @@ bool SkinEditorPage::infoStorable() {
 
 void SkinEditorPage::b_saveClick() {
     if (!infoStorable()) return;
-    const QString file = chooseSaveFile_();
+    const QString file = chooseSkinFile(this);
     if (file.isEmpty()) return;
     const QFileInfo info(file);
     if (!isSkinFileName(info.fileName().toStdString())) {
@@ -393,7 +388,7 @@ void SkinEditorPage::b_fileClick() {
     const int state = std::max(0, ui_->c_state->currentIndex());
     const auto holder = pictureFor(obj, state);
     if (!holder) return;
-    const QString file = chooseFile_(FileKind::Bitmap);
+    const QString file = chooseFile(this, FileKind::Bitmap, QString());
     if (file.isEmpty()) return;
     if (!model_.loadPictureFile(*holder, file.toStdString())) {
         platform::showMessage(platform::trText("Messages", kBadBitmapMessage));
@@ -411,7 +406,7 @@ void SkinEditorPage::b_fontClick() {
     if (!ind) return;
     EditorFont f = model_.font(*ind);
     const QFont initial = fontChooserStart(f);
-    const auto chosen = chooseFont_(initial);
+    const auto chosen = platform::questions().chooseFont(initial, this);
     // OK without a change keeps the skin's own face, even one not installed.
     if (!chosen || sameChoice(*chosen, initial)) return;
     // Stored into the Windows-1251 skin file.
@@ -433,7 +428,8 @@ void SkinEditorPage::b_fontClick() {
 void SkinEditorPage::p_colorClick() {
     const auto ind = chosenIndicator();
     if (!ind) return;
-    const auto chosen = chooseColor_(skin::skinColor(model_.font(*ind).font.color));
+    const auto chosen =
+        platform::questions().chooseColor(skin::skinColor(model_.font(*ind).font.color), this);
     if (!chosen) return;
     model_.setColor(*ind, toBgr(*chosen));
     setSwatch(*chosen);

@@ -5,12 +5,10 @@
 #include <QFont>
 #include <QPixmap>
 #include <array>
-#include <functional>
 #include <memory>
 #include <optional>
 
 #include "dialog/dialog_page.h"
-#include "dialog/file_kinds.h"
 #include "dialog/skin_editor_model.h"
 
 class QLabel;
@@ -31,20 +29,8 @@ class SkinEditorPage : public DialogPage {
     Q_OBJECT
 
   public:
-    // The choosers the page opens; tests replace them so that no dialog blocks.
-    // An empty path or nothing means the user cancelled.
-    using FileChooser = std::function<QString(FileKind kind)>;
-    using SaveChooser = std::function<QString()>;
-    using FontChooser = std::function<std::optional<QFont>(const QFont& initial)>;
-    using ColorChooser = std::function<std::optional<QColor>(QColor initial)>;
-
     explicit SkinEditorPage(QWidget* parent = nullptr);
     ~SkinEditorPage() override;
-
-    void setFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
-    void setSaveChooser(SaveChooser chooser) { chooseSaveFile_ = std::move(chooser); }
-    void setFontChooser(FontChooser chooser) { chooseFont_ = std::move(chooser); }
-    void setColorChooser(ColorChooser chooser) { chooseColor_ = std::move(chooser); }
 
     const SkinEditorModel& model() const { return model_; }
 
@@ -81,10 +67,6 @@ class SkinEditorPage : public DialogPage {
     std::array<QLineEdit*, 4> fields_{};
     std::array<QSpinBox*, 4> arrows_{};
     bool filling_ = false; // the page itself is writing the fields
-    FileChooser chooseFile_;
-    SaveChooser chooseSaveFile_;
-    FontChooser chooseFont_;
-    ColorChooser chooseColor_;
 };
 
 // What an indicator of the preview and of the Clock window shows: the skin

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QToolTip>
 
 #include "platform/message_box.h"
 #include "platform/qt_text.h"
@@ -60,6 +61,14 @@ bool acceptStorable(const QString& text, const QString& caption, const QString& 
 
 void limitToStorableLength(QLineEdit* field) {
     field->setMaxLength(int(settings::IniUpdate::kMaxValueLength));
+    // Typing or pasting past the limit says so beside the field.
+    QObject::connect(field, &QLineEdit::inputRejected, field, [field] {
+        if (field->text().size() < field->maxLength()) return; // refused for another reason
+        QToolTip::showText(
+            field->mapToGlobal(QPoint(0, field->height())),
+            StorableText::tr("В поле помещается не более %1 знаков.").arg(field->maxLength()),
+            field);
+    });
 }
 
 QString fieldCaption(const QString& label) {

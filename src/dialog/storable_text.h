@@ -45,6 +45,7 @@ bool acceptStorable(const QString& text, const QString& caption, const QString& 
 
 // Stops the field at the longest text the Settings file gives back whole
 // (IniUpdate::kMaxValueLength characters): what it shows is what is stored.
+// Text typed or pasted past the limit is cut, and a tooltip says the limit.
 void limitToStorableLength(QLineEdit* field);
 
 // The caption of the label, check box or option beside a field, as the

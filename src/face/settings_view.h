@@ -31,9 +31,12 @@ class SettingsView {
     virtual void refreshCountdownPage() = 0;
     // The timer button's mode was chosen from the menu (true: a click stops).
     virtual void showStopwatchMode(bool stopMode) = 0;
-    // The alarm check switched these once-alarms off (they came due): OK
-    // keeps them off unless the user switches one on again.
-    virtual void alarmsSwitchedOff(const std::vector<int>& switchedOff) = 0;
+    // The uptime display was switched from the menu: OK keeps that choice.
+    virtual void showSystemTime(bool on) = 0;
+    // These alarm slots were switched on or off meanwhile: by the alarm check
+    // (a once-alarm that came due) or by a command (`--alarm N on`). OK keeps
+    // the switch unless the user changes it again in the dialog.
+    virtual void alarmsSwitched(const std::vector<int>& switched, bool on) = 0;
     // OK and Cancel are off while the Message bar shows.
     virtual void setMessageBarShowing(bool showing) = 0;
 

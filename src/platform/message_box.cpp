@@ -1,35 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/message_box.h"
 
-#include <QGuiApplication>
 #include <QMessageBox>
 #include <QString>
 #include <cstdint>
-#include <cstdlib>
-#include <xcb/xcb.h>
 
 #include "platform/qt_text.h"
 #include "platform/questions.h"
+#include "platform/x11_atoms.h"
 
 namespace kok::platform {
 namespace {
-
-xcb_atom_t internAtom(xcb_connection_t* c, std::string_view name) {
-    const auto cookie = xcb_intern_atom(c, 0, static_cast<std::uint16_t>(name.size()), name.data());
-    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(c, cookie, nullptr);
-    const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-    std::free(reply);
-    return atom;
-}
 
 // On X11, Qt never leaves a window title empty (it shows the program's name
 // instead) and appends the application's display name to others. The box's
 // title must be its caption and nothing else, so once the X window exists its
 // name properties are set by hand; Qt does not set them again while it lives.
 void setExactTitle(const QWidget& window, std::string_view title) {
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* c = x11 ? x11->connection() : nullptr;
-    if (!c) return; // not X11 (the offscreen platform answers with no connection)
+    xcb_connection_t* c = x11Connection();
+    if (!c) return; // not X11
     const auto id = static_cast<xcb_window_t>(window.winId());
     const xcb_atom_t utf8 = internAtom(c, "UTF8_STRING");
     for (const xcb_atom_t name : {xcb_atom_t(XCB_ATOM_WM_NAME), internAtom(c, "_NET_WM_NAME")})

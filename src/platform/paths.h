@@ -70,8 +70,9 @@ bool makeWritableDir(const std::filesystem::path& dir);
 
 // The skin folders, where skins are looked for first: the user's SKINS when
 // the files are per-user and it holds any, then the program's. The skin
-// editor saves into skinDirToSave(): the user's SKINS, made on demand, when
-// the files are per-user, else the program's.
+// editor offers skinDirToSave(): the user's SKINS, made on demand, when the
+// files are per-user, else the program's; empty (no folder offered) for an
+// installed program without a usable user folder.
 std::vector<std::filesystem::path> skinDirs();
 std::filesystem::path skinDirToSave();
 

@@ -1,26 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/workspaces.h"
 
-#include <QGuiApplication>
 #include <QWidget>
 #include <cstdint>
 #include <cstdlib>
-#include <string_view>
-#include <xcb/xcb.h>
+
+#include "platform/x11_atoms.h"
 
 namespace kok::platform {
 namespace {
 
 constexpr std::uint32_t kAllDesktops = 0xFFFFFFFF;
 constexpr std::uint32_t kStateRemove = 0, kStateAdd = 1;
-
-xcb_atom_t atom(xcb_connection_t* c, std::string_view name) {
-    const auto cookie = xcb_intern_atom(c, 0, static_cast<std::uint16_t>(name.size()), name.data());
-    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(c, cookie, nullptr);
-    const xcb_atom_t a = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-    std::free(reply);
-    return a;
-}
 
 void sendToRoot(xcb_connection_t* c, xcb_window_t root, xcb_window_t window, xcb_atom_t type,
                 std::uint32_t d0, std::uint32_t d1) {
@@ -46,8 +37,8 @@ xcb_window_t rootOf(xcb_connection_t* c, xcb_window_t window) {
 
 // The workspace the desktop shows now, or 0.
 std::uint32_t currentDesktop(xcb_connection_t* c, xcb_window_t root) {
-    const auto cookie =
-        xcb_get_property(c, 0, root, atom(c, "_NET_CURRENT_DESKTOP"), XCB_ATOM_CARDINAL, 0, 1);
+    const auto cookie = xcb_get_property(c, 0, root, internAtom(c, "_NET_CURRENT_DESKTOP"),
+                                         XCB_ATOM_CARDINAL, 0, 1);
     xcb_get_property_reply_t* reply = xcb_get_property_reply(c, cookie, nullptr);
     std::uint32_t desktop = 0;
     if (reply && xcb_get_property_value_length(reply) == 4)
@@ -61,13 +52,12 @@ std::uint32_t currentDesktop(xcb_connection_t* c, xcb_window_t root) {
 // The property is written on the window itself, which a window manager
 // reads when the window maps, and asked of it by message for a mapped one.
 void showOnAllWorkspaces(QWidget& window, bool all) {
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* c = x11 ? x11->connection() : nullptr;
+    xcb_connection_t* c = x11Connection();
     if (!c) return; // not X11
     const auto id = static_cast<xcb_window_t>(window.winId());
-    const xcb_atom_t desktop = atom(c, "_NET_WM_DESKTOP");
-    const xcb_atom_t state = atom(c, "_NET_WM_STATE");
-    const xcb_atom_t sticky = atom(c, "_NET_WM_STATE_STICKY");
+    const xcb_atom_t desktop = internAtom(c, "_NET_WM_DESKTOP");
+    const xcb_atom_t state = internAtom(c, "_NET_WM_STATE");
+    const xcb_atom_t sticky = internAtom(c, "_NET_WM_STATE_STICKY");
     const xcb_window_t root = rootOf(c, id);
     if (root == xcb_window_t(XCB_WINDOW_NONE)) return;
     const std::uint32_t wanted = all ? kAllDesktops : currentDesktop(c, root);

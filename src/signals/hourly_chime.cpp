@@ -38,14 +38,17 @@ void spokenHour(std::vector<ChimeStep>& steps, int hour) {
     }
 }
 
-void playHourFile() {
+// Why the file was refused for its size, or nothing.
+std::string playHourFile() {
     namespace hour = settings::hour;
     const std::string file =
         settings::openSettings().readString(hour::kName, hour::kFile, hour::kFileDefault);
-    PlayWaveFile(file, false, true);
+    if (PlayWaveFile(file, false, true) != WaveStart::TooLarge) return {};
+    return waveFileRefusal(file);
 }
 
-void run(const ChimeStep& step, const std::function<void()>& repaintNow) {
+// Why a sound of the step did not play as set, or nothing.
+std::string run(const ChimeStep& step, const std::function<void()>& repaintNow) {
     switch (step.action) {
     case ChimeStep::Repaint:
         if (repaintNow) repaintNow();
@@ -54,8 +57,7 @@ void run(const ChimeStep& step, const std::function<void()>& repaintNow) {
         PlayBeepType(1);
         break;
     case ChimeStep::HourFile:
-        playHourFile();
-        break;
+        return playHourFile();
     case ChimeStep::VoiceAndWait:
         if (auto clip = voiceClip(step.clip)) platform::soundDevice().playClipAndWait(clip);
         break;
@@ -63,6 +65,7 @@ void run(const ChimeStep& step, const std::function<void()>& repaintNow) {
         if (auto clip = voiceClip(step.clip)) PlayClip(clip, false);
         break;
     }
+    return {};
 }
 
 int readChimeKind(const settings::IniFile& ini) {
@@ -110,8 +113,12 @@ void HourlyChime::onTick(const platform::LocalTime& now, const std::function<voi
     // off is not made up for later.
     const ChimeMoments moments = trigger_.onTick(now);
     if (kind_ <= kChimeNone) return;
-    for (const ChimeStep& step : chimeSteps(kind_, moments, now.hour))
-        run(step, repaintNow);
+    for (const ChimeStep& step : chimeSteps(kind_, moments, now.hour)) {
+        const std::string why = run(step, repaintNow);
+        if (why.empty() || why == told_ || !soundRefused_) continue;
+        told_ = why;
+        soundRefused_(why);
+    }
 }
 
 } // namespace kok::signal

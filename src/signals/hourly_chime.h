@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/clock.h"
@@ -51,9 +52,17 @@ class HourlyChime {
     // The check of one clock tick at `now`; `repaintNow` redraws the clock at once.
     void onTick(const platform::LocalTime& now, const std::function<void()>& repaintNow);
 
+    // Told why the chime's file was refused (its size) and the default sound
+    // played instead: once for each file while the program runs, not at every hour.
+    void setSoundRefused(std::function<void(const std::string&)> tell) {
+        soundRefused_ = std::move(tell);
+    }
+
   private:
     int kind_ = kChimeNone;
     ChimeTrigger trigger_;
+    std::function<void(const std::string&)> soundRefused_;
+    std::string told_; // the refusal said last
 };
 
 } // namespace kok::signal

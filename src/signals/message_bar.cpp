@@ -58,6 +58,18 @@ void MessageBar::ShowMessageText(const std::string& text) {
     show(settings::openSettings(), text);
 }
 
+void MessageBar::tell(const std::string& why) {
+    if (panel_->isHidden()) {
+        ShowMessageText(why);
+        armDismissal();
+        return;
+    }
+    // Set off from the message as the program's own default messages set off
+    // their second part.
+    panel_->setText(panel_->text() + QStringLiteral("     [ ") + QString::fromStdString(why) +
+                    QStringLiteral(" ]"));
+}
+
 void MessageBar::show(const settings::IniFile& ini, const std::string& text) {
     const MessageBarLook look = readMessageBarLook(ini);
     colorBG_ = skin::skinColor(look.colorBG);

@@ -37,6 +37,10 @@ class MessageBar : public QObject {
     void ShowMessageBar(int event);
     // The same bar with a text of the caller's, such as a missed alarm's.
     void ShowMessageText(const std::string& text);
+    // Says why something did not happen as set, such as a sound file refused
+    // for its size: added to the text of the bar that shows (also while its
+    // event's actions run), else shown as a bar of its own.
+    void tell(const std::string& why);
     // Lets a click, Esc and Enter dismiss the bar (after the event's actions).
     void armDismissal();
     // Whether the bar shows and may be dismissed.

@@ -99,7 +99,10 @@ void Countdown::startAnew() {
         mt_start_cdnClick();
         return;
     }
-    setRunning(StartCountdown(true));
+    const bool started = StartCountdown(true);
+    setRunning(started);
+    // Running on, it has a new length and end all the same.
+    if (started && changed_) changed_();
     if (!running_) ui_.tt_countdown->stop();
     settle_();
 }

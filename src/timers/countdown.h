@@ -57,7 +57,8 @@ class Countdown : public QObject {
     void startAnew();
     // Seconds left while it runs.
     int secondsLeft();
-    // Every start and stop (also the end), for the dialog's countdown page.
+    // Every start, start anew and stop (also the end), for the dialog's
+    // countdown page.
     void setChanged(std::function<void()> changed) { changed_ = std::move(changed); }
 
     void mt_start_cdnClick();

@@ -23,18 +23,7 @@ E2E_PIDS+=($CLOCK_PID)
 WIN=$(e2e_wait_window "$CLOCK_PID") || e2e_fail "no clock window"
 e2e_wait_for 5 e2e_at "$WIN" 300 200 || e2e_fail "not at its place: $(e2e_geometry "$WIN")"
 
-# The popup menu: with the default skin (which has a second indicator)
-# "Будильники" is the sixth item shown; its submenu opens on "Настройки".
-read -r x y w h < <(e2e_geometry "$WIN")
-e2e_open_menu $((x + w / 2)) $((y + h / 2))
-xdotool key --delay 100 Down Down Down Down Down Down Right
-# The submenu is a third window of the clock's.
-submenu_open() { [ "$(e2e_clock_windows)" -ge 3 ]; }
-e2e_wait_for 3 submenu_open || e2e_fail "the alarm submenu did not open"
-e2e_shot "$SHOTS/alarm_page_menu.png"
-xdotool key Return
-e2e_wait_for 5 e2e_dialog_shown || e2e_fail "the alarm submenu opened no dialog"
-DLG=$(e2e_dialog_window)
+e2e_open_alarm_page "$SHOTS/alarm_page_menu.png"
 TITLE=$(xdotool getwindowname "$DLG")
 [ "$TITLE" = "kOk DIAL TD ::: настройки ::: будильники" ] ||
     e2e_fail "the dialog opened with the caption '$TITLE'"

@@ -3,6 +3,10 @@
 #   e2e_start_xvfb [WxH]      starts a private Xvfb (1024x768 unless given) and exports DISPLAY
 #   e2e_make_install DIR      copies the built program and the files it ships with into DIR
 #   e2e_start_clock DIR ARGS  starts DIR/koktd in the background; PID in $CLOCK_PID
+#   e2e_start_clock_at HH:MM:SS [CMD...] PROGRAM  starts the clock at a faked time of day and
+#                             waits for its window; sets $CLOCK_PID, $STARTED and $WIN
+#   e2e_stop_clock            ends the clock $CLOCK_PID and waits until it has ended
+#   e2e_start_openbox         starts the openbox window manager and waits until it manages the screen
 #   e2e_wait_for SECS CMD...  runs CMD every 0.05 s until it succeeds; 1 after SECS seconds
 #                             (times $E2E_WAIT_SCALE, 3 unless set: room for a busy machine)
 #   e2e_window_of PID         prints the id of a visible window of PID; 1 when there is none
@@ -21,6 +25,7 @@
 #   e2e_dialog_click FORM NAME  clicks a widget of the dialog $DLG by its form file
 #   e2e_ini_value FILE SECTION KEY  prints a value of an INI file
 #   e2e_open_menu X Y         right-clicks the clock at X,Y until its popup menu shows
+#   e2e_open_alarm_page [SHOT]  opens the alarm page from the menu of the clock $WIN; sets $DLG
 #   e2e_start_session_bus     a private session bus (none is reachable otherwise)
 #   e2e_start_a11y_bus        a private session bus with the accessibility bus on it, as a
 #                             screen reader has; $E2E_TEXTS reads it (see accessible_texts.py)
@@ -145,6 +150,37 @@ e2e_start_clock() {
     "$dir/koktd" "$@" >>"$E2E_WORK/clock.log" 2>&1 &
     CLOCK_PID=$!
     E2E_PIDS+=($CLOCK_PID)
+}
+
+# e2e_start_clock_at HH:MM:SS [COMMAND...] PROGRAM: starts the clock PROGRAM
+# with its wall clock at that time of 2026-12-08, running on from there while
+# Qt's timers keep real time. libfaketime is preloaded into the clock alone
+# (the faketime command would fork, and $CLOCK_PID would not be the clock's);
+# a COMMAND before it (setpriv, env) runs it on the real time. Sets
+# $CLOCK_PID, $STARTED (e2e_now_us once started) and $WIN.
+e2e_start_clock_at() {
+    local at=$1
+    shift
+    "${@:1:$#-1}" env LD_PRELOAD="$FAKETIME_LIB" FAKETIME="@2026-12-08 $at" \
+        FAKETIME_DONT_FAKE_MONOTONIC=1 "${@: -1}" >>"$E2E_WORK/clock.log" 2>&1 &
+    CLOCK_PID=$!
+    E2E_PIDS+=($CLOCK_PID)
+    STARTED=$(e2e_now_us)
+    WIN=$(e2e_wait_window "$CLOCK_PID") || e2e_fail "no clock window"
+}
+
+e2e_stop_clock() {
+    kill "$CLOCK_PID"
+    e2e_wait_for 5 e2e_ended "$CLOCK_PID" || e2e_fail "the clock did not end"
+}
+
+# A window manager that places windows itself and has several workspaces.
+e2e_wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+e2e_start_openbox() {
+    command -v openbox >/dev/null || e2e_fail "openbox is not installed (scripts/install-deps.sh)"
+    openbox --sm-disable >"$E2E_WORK/openbox.log" 2>&1 &
+    E2E_PIDS+=($!)
+    e2e_wait_for 10 e2e_wm_running || e2e_fail "openbox did not start: $(cat "$E2E_WORK/openbox.log")"
 }
 
 # Microseconds since the epoch.
@@ -275,6 +311,23 @@ e2e_open_menu() {
     done
     e2e_fail "no popup menu after three right clicks"
 }
+# e2e_open_alarm_page [SHOT]: the alarm page of the Settings dialog, from the
+# popup menu of the clock $WIN. With the default skin (which has a second
+# indicator) "Будильники" is the sixth item shown; its submenu, a third window
+# of the clock's, opens on "Настройки". SHOT, if given, is a screenshot of the
+# open submenu. Sets $DLG.
+e2e_open_alarm_page() {
+    local x y w h
+    read -r x y w h < <(e2e_geometry "$WIN")
+    e2e_open_menu $((x + w / 2)) $((y + h / 2))
+    xdotool key --delay 100 Down Down Down Down Down Down Right
+    e2e_wait_for 3 e2e_submenu_open || e2e_fail "the alarm submenu did not open"
+    [ -z "${1:-}" ] || e2e_shot "$1"
+    xdotool key Return
+    e2e_wait_for 5 e2e_dialog_shown || e2e_fail "the alarm submenu opened no dialog"
+    DLG=$(e2e_dialog_window)
+}
+e2e_submenu_open() { [ "$(e2e_clock_windows)" -ge 3 ]; }
 
 # e2e_ini_value FILE SECTION KEY: the value of KEY in [SECTION] of an INI file.
 e2e_ini_value() {

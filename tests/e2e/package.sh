@@ -43,17 +43,7 @@ BEFORE=$(listing)
 e2e_start_xvfb
 
 start_at() { # the faked time of day, then the user's data folder
-    # shellcheck disable=SC2016
-    "${AS_USER[@]}" env XDG_DATA_HOME="$2" LD_PRELOAD="$FAKETIME_LIB" FAKETIME="@2026-12-08 $1" \
-        FAKETIME_DONT_FAKE_MONOTONIC=1 "$ROOTFS/usr/bin/koktd" >>"$E2E_WORK/clock.log" 2>&1 &
-    CLOCK_PID=$!
-    E2E_PIDS+=($CLOCK_PID)
-    STARTED=$(e2e_now_us)
-    WIN=$(e2e_wait_window "$CLOCK_PID") || e2e_fail "no clock window"
-}
-stop_clock() {
-    kill "$CLOCK_PID"
-    e2e_wait_for 5 e2e_ended "$CLOCK_PID" || e2e_fail "the clock did not end"
+    e2e_start_clock_at "$1" "${AS_USER[@]}" env XDG_DATA_HOME="$2" "$ROOTFS/usr/bin/koktd"
 }
 lock_open() { [ $(($(e2e_now_us) - STARTED)) -gt 6500000 ]; }
 
@@ -69,7 +59,7 @@ if [ "$(id -u)" -eq 0 ]; then
     e2e_wait_for 30 e2e_dialog_gone || e2e_fail "OK did not close root's dialog"
     [ -f "$ROOT_DATA/koktd/kOkTD.KiF" ] || e2e_fail "root's OK saved nothing in $ROOT_DATA/koktd"
     [ "$(listing)" = "$BEFORE" ] || e2e_fail "root wrote under the program folder: $(diff <(echo "$BEFORE") <(listing) | grep '^[<>]')"
-    stop_clock
+    e2e_stop_clock
     echo "root's OK saved $ROOT_DATA/koktd/kOkTD.KiF, nothing under the program folder"
 else
     echo "not root: the root run is skipped"
@@ -89,15 +79,7 @@ fi
 BEFORE=$(listing)
 
 start_at 07:00:00 "$XDG_DATA_HOME"
-# The alarm page, from the clock's popup menu, as on the default skin.
-read -r x y w h < <(e2e_geometry "$WIN")
-e2e_open_menu $((x + w / 2)) $((y + h / 2))
-xdotool key --delay 100 Down Down Down Down Down Down Right
-submenu_open() { [ "$(e2e_clock_windows)" -ge 3 ]; }
-e2e_wait_for 3 submenu_open || e2e_fail "the alarm submenu did not open"
-xdotool key Return
-e2e_wait_for 5 e2e_dialog_shown || e2e_fail "the alarm submenu opened no dialog"
-DLG=$(e2e_dialog_window)
+e2e_open_alarm_page
 for field in "e_hrs_alarm 8" "e_min_alarm 0"; do
     read -r name value <<<"$field"
     e2e_dialog_click alarm_page.ui "$name"
@@ -115,10 +97,22 @@ done
 [ "$(stat -c %a "$XDG_DATA_HOME/koktd")" = 700 ] || e2e_fail "$XDG_DATA_HOME/koktd is not private"
 [ "$(listing)" = "$BEFORE" ] || e2e_fail "written under the root: $(diff <(echo "$BEFORE") <(listing) | grep '^>')"
 echo "OK saved the alarm in $SETTINGS, nothing under the program folder"
-stop_clock
+e2e_stop_clock
 
 start_at 07:59:50 "$XDG_DATA_HOME"
 e2e_wait_for 20 e2e_top_strip || e2e_fail "the second start shows no Message bar: $(e2e_geometry "$WIN")"
 [ "$(listing)" = "$BEFORE" ] || e2e_fail "the second start wrote under the root"
 e2e_shot "$SHOTS/package_bar.png"
+e2e_stop_clock
+
+# Purging, after dpkg has taken the package's own files, takes away what
+# versions before the shared install left in the program folder, and the
+# folder with them.
+chmod -R u+w "$ROOTFS"
+find "$PROGRAM" -mindepth 1 -delete
+mkdir "$PROGRAM/SKINS"
+printf '[kOk:TD]\r\n' >"$PROGRAM/kOkTD.KiF"
+printf '[kOk:TD:Timer:tmr]\r\n' >"$PROGRAM/kOkTD.timer"
+DPKG_ROOT=$ROOTFS sh "$E2E_WORK/control/postrm" purge || e2e_fail "postrm purge failed"
+[ ! -e "$PROGRAM" ] || e2e_fail "purge left $(find "$PROGRAM")"
 echo "PASS"

@@ -23,25 +23,9 @@ printf '[kOk:TD]\r\nPosX=300\r\nPosY=200\r\n[kOk:TD:Alarms]\r\nAccuracy=5\r\n0_U
 named_shown() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
 named_gone() { ! named_shown "$1"; }
 ran() { [ -s "$E2E_WORK/ran_$1" ]; }
-start_at() {
-    LD_PRELOAD="$FAKETIME_LIB" FAKETIME="@2026-12-08 $1" FAKETIME_DONT_FAKE_MONOTONIC=1 \
-        "$APP/koktd" >>"$E2E_WORK/clock.log" 2>&1 &
-    CLOCK_PID=$!
-    E2E_PIDS+=($CLOCK_PID)
-    STARTED=$(e2e_now_us)
-    WIN=$(e2e_wait_window "$CLOCK_PID") || e2e_fail "no clock window"
-}
 
-start_at 07:00:00
-# The alarm page, from the clock's popup menu.
-read -r x y w h < <(e2e_geometry "$WIN")
-e2e_open_menu $((x + w / 2)) $((y + h / 2))
-xdotool key --delay 100 Down Down Down Down Down Down Right
-submenu_open() { [ "$(e2e_clock_windows)" -ge 3 ]; }
-e2e_wait_for 3 submenu_open || e2e_fail "the alarm submenu did not open"
-xdotool key Return
-e2e_wait_for 5 e2e_dialog_shown || e2e_fail "the alarm submenu opened no dialog"
-DLG=$(e2e_dialog_window)
+e2e_start_clock_at 07:00:00 "$APP/koktd"
+e2e_open_alarm_page
 
 e2e_dialog_click alarm_page.ui b_app_alarm
 TITLE="Укажите программу"
@@ -64,12 +48,11 @@ e2e_press_ok
 STORED=$(e2e_ini_value "$APP/kOkTD.KiF" kOk:TD:Alarms 0_App)
 [ "$STORED" = "\"\"$TOOLS/run.sh\"\"" ] || e2e_fail "stored 0_App=$STORED"
 echo "OK stored 0_App=$STORED"
-kill "$CLOCK_PID"
-e2e_wait_for 5 e2e_ended "$CLOCK_PID" || e2e_fail "the clock did not end"
+e2e_stop_clock
 
 # The alarm fires at 08:00 and starts the same file.
 rm -f "$E2E_WORK/ran_run.sh"
-start_at 07:59:58
+e2e_start_clock_at 07:59:58 "$APP/koktd"
 e2e_wait_for 30 ran run.sh || e2e_fail "the alarm did not start run.sh"
 ! ran My || e2e_fail "the alarm started $E2E_WORK/My"
 e2e_shot "$SHOTS/program_path.png"

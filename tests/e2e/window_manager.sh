@@ -4,15 +4,11 @@
 # a window that names no position), the clock starts at its stored place:
 # the top-left corner, where snapping puts it, as well as any other.
 source "$(dirname "$0")/lib.sh"
-command -v openbox >/dev/null || e2e_fail "openbox is not installed (scripts/install-deps.sh)"
 e2e_start_xvfb
 APP="$E2E_WORK/app"
 e2e_make_install "$APP"
 
-openbox --sm-disable >"$E2E_WORK/openbox.log" 2>&1 &
-E2E_PIDS+=($!)
-managed() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-e2e_wait_for 10 managed || e2e_fail "openbox did not start: $(cat "$E2E_WORK/openbox.log")"
+e2e_start_openbox
 
 for place in "0 0" "300 200"; do
     read -r X Y <<<"$place"
@@ -23,7 +19,6 @@ for place in "0 0" "300 200"; do
     sleep 0.5
     e2e_at "$WIN" "$X" "$Y" || e2e_fail "stored at $X,$Y, started at $(e2e_geometry "$WIN")"
     e2e_shot "$SHOTS/window_manager_${X}_${Y}.png"
-    kill "$CLOCK_PID"
-    e2e_wait_for 5 e2e_ended "$CLOCK_PID" || e2e_fail "the clock did not end"
+    e2e_stop_clock
 done
 echo "PASS"

@@ -4,15 +4,11 @@
 # every workspace by default: it stays in view when the user switches. With
 # "AllDesktops=0" it stays on the workspace it started on.
 source "$(dirname "$0")/lib.sh"
-command -v openbox >/dev/null || e2e_fail "openbox is not installed (scripts/install-deps.sh)"
 e2e_start_xvfb
 APP="$E2E_WORK/app"
 e2e_make_install "$APP"
 
-openbox --sm-disable >"$E2E_WORK/openbox.log" 2>&1 &
-E2E_PIDS+=($!)
-managed() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-e2e_wait_for 10 managed || e2e_fail "openbox did not start: $(cat "$E2E_WORK/openbox.log")"
+e2e_start_openbox
 [ "$(xdotool get_num_desktops)" -ge 2 ] || e2e_fail "openbox has $(xdotool get_num_desktops) workspace"
 
 on_desktop() { [ "$(xdotool get_desktop)" = "$1" ]; }
@@ -45,7 +41,6 @@ for all in 1 0; do
     else
         e2e_wait_for 10 hidden || e2e_fail "the clock kept to one workspace shows on another"
     fi
-    kill "$CLOCK_PID"
-    e2e_wait_for 5 e2e_ended "$CLOCK_PID" || e2e_fail "the clock did not end"
+    e2e_stop_clock
 done
 echo "on every workspace by default, on one when asked"

@@ -8,6 +8,7 @@
 //     kok::test::ScriptedAnswers answers;
 //     answers.nextFile(path);                       // a file or folder chooser
 //     answers.nextButton(QMessageBox::RejectRole);  // a question
+//     answers.nextFontAsOpened();                   // OK on a font chooser at once
 //     button->click();
 //     QCOMPARE(answers.asked[0].title, ...);
 //
@@ -22,6 +23,7 @@
 #include <QColor>
 #include <QFileDialog>
 #include <QFont>
+#include <QFontDialog>
 #include <QList>
 #include <QMessageBox>
 #include <QStringList>
@@ -89,7 +91,10 @@ class ScriptedAnswers : public platform::Questions {
     // font (nullopt cancels); the next question's: the button of `role`.
     void nextFile(const QString& path) { files_.push_back(path); }
     void nextColor(std::optional<QColor> c) { colors_.push_back(c); }
-    void nextFont(std::optional<QFont> f) { fonts_.push_back(std::move(f)); }
+    void nextFont(std::optional<QFont> f) { fonts_.push_back({std::move(f), false}); }
+    // OK pressed as soon as the font chooser opens: the real chooser's answer,
+    // the font it opened on as its lists show it.
+    void nextFontAsOpened() { fonts_.push_back({std::nullopt, true}); }
     void nextButton(QMessageBox::ButtonRole role) { buttons_.push_back(role); }
 
     // Called with each dialog before it is answered, to look at it.
@@ -139,9 +144,10 @@ class ScriptedAnswers : public platform::Questions {
             return std::nullopt;
         }
         asked.append({"font", {}, initial.toString(), {}, {}});
-        auto answer = fonts_.front();
+        const FontAnswer answer = fonts_.front();
         fonts_.pop_front();
-        return answer;
+        if (answer.asOpened) return QFontDialog(initial).currentFont();
+        return answer.font;
     }
     QAbstractButton* ask(QMessageBox& box) override {
         // "kok_message" names the boxes of platform::showMessage: OK only.
@@ -172,10 +178,15 @@ class ScriptedAnswers : public platform::Questions {
   private:
     ScriptedAnswers* outerAnswers() const { return dynamic_cast<ScriptedAnswers*>(previous_); }
 
+    struct FontAnswer {
+        std::optional<QFont> font;
+        bool asOpened;
+    };
+
     platform::Questions* previous_;
     std::deque<QString> files_;
     std::deque<std::optional<QColor>> colors_;
-    std::deque<std::optional<QFont>> fonts_;
+    std::deque<FontAnswer> fonts_;
     std::deque<QMessageBox::ButtonRole> buttons_;
 };
 

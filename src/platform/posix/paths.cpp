@@ -120,9 +120,15 @@ std::vector<std::filesystem::path> skinDirs() {
 }
 
 std::filesystem::path skinDirToSave() {
-    if (programDirOverride || !chosenDataFolder.perUser) return executableDir() / kSkinsFolderName;
-    const std::filesystem::path mine = chosenDataFolder.dir / kSkinsFolderName;
-    return makeWritableDir(mine) ? mine : executableDir() / kSkinsFolderName;
+    const std::filesystem::path program = executableDir() / kSkinsFolderName;
+    if (programDirOverride) return program;
+    if (chosenDataFolder.perUser) {
+        const std::filesystem::path mine = chosenDataFolder.dir / kSkinsFolderName;
+        if (makeWritableDir(mine)) return mine;
+    }
+    // An installed program's folder belongs to every user: it is never
+    // offered, not even to root.
+    return chosenDataFolder.sharedProgram ? std::filesystem::path() : program;
 }
 
 std::filesystem::path userConfigDir() {

@@ -555,6 +555,15 @@ class ClockWindowTest : public QObject {
         QCOMPARE(ini.readInteger("kOk:TD:Timer", "Terminate", -1), 1);
         QCOMPARE(button->toolTip(), stopTip);
         QVERIFY(part<QAction>(w, "mt_mode_stop")->isChecked());
+
+        // The uptime display switched from the menu is what OK keeps.
+        inside(w).setSystemMenuVisible(true);
+        dialog.openSection(SettingsDialog::Options);
+        const bool uptime = part<QCheckBox>(dialog, "o_system")->isChecked();
+        part<QAction>(w, "m_system")->trigger();
+        QCOMPARE(part<QCheckBox>(dialog, "o_system")->isChecked(), !uptime);
+        part<QPushButton>(dialog, "c_ok")->click();
+        QCOMPARE(ini.readInteger("kOk:TD:Indicator", "SystemTime", -1), uptime ? 0 : 1);
     }
 
     void failedWritesAreReportedOrHideTheItem() {

@@ -7,7 +7,6 @@
 #include <QScreen>
 #include <QSpinBox>
 #include <QTest>
-#include <deque>
 
 #include "dialog/message_page.h"
 #include "settings/ini_file.h"
@@ -172,29 +171,24 @@ class MessagePageTest : public QObject {
 
     void choosingColours() {
         MessagePage page;
-        std::deque<std::optional<QColor>> answers;
-        QList<QColor> offered;
-        page.setColorChooser([&](QColor initial) {
-            offered << initial;
-            const std::optional<QColor> answer = answers.front();
-            answers.pop_front();
-            return answer;
-        });
         const QColor background = skinColor(13145700);
         const QColor text = Qt::white;
         const QColor green(0, 128, 0);
         kok::test::MessageCatcher catcher;
 
-        answers = {background}; // the text in the background's colour
+        catcher.nextColor(background); // the text in the background's colour
         part<QPushButton>(page, "b_color2")->click();
         QCOMPARE(catcher.texts, QStringList{"Использование одного и того же цвета\n"
                                             "для цветов фона и текста недопустимо."});
         QCOMPARE(colorOf(*part<QLabel>(page, "p_preview"), QPalette::WindowText), text);
 
-        answers = {std::nullopt}; // cancelled
+        catcher.nextColor(std::nullopt); // cancelled
         part<QPushButton>(page, "b_color1")->click();
-        answers = {green}; // a click on the swatch chooses too
+        catcher.nextColor(green); // a click on the swatch chooses too
         QTest::mouseClick(part<QLabel>(page, "p_color1"), Qt::LeftButton);
+        QList<QColor> offered;
+        for (const kok::test::Asked& asked : catcher.asked)
+            if (asked.kind == "colour") offered << QColor(asked.text);
         QCOMPARE(offered, (QList<QColor>{text, background, background}));
         QCOMPARE(colorOf(*part<QLabel>(page, "p_preview"), QPalette::Window), green);
         QCOMPARE(colorOf(*part<QLabel>(page, "p_color2"), QPalette::WindowText), green);

@@ -2,7 +2,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
-#include <QFontDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,7 +12,6 @@
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QtTest>
-#include <deque>
 #include <filesystem>
 
 #include "app/language_choice.h"
@@ -30,6 +28,7 @@
 #include "support/message_catcher.h"
 #include "support/program_folder.h"
 #include "support/qt_test_main.h"
+#include "support/scripted_answers.h"
 
 using kok::dialog::SkinEditorPage;
 namespace fs = std::filesystem;
@@ -83,6 +82,14 @@ void choose(QComboBox* box, int index) {
     emit box->activated(index);
 }
 
+// The font the last font chooser opened on.
+QFont lastOffered(const kok::test::ScriptedAnswers& answers) {
+    QFont offered;
+    for (const kok::test::Asked& a : answers.asked)
+        if (a.kind == "font") offered.fromString(a.text);
+    return offered;
+}
+
 } // namespace
 
 class SkinEditorTest : public QObject {
@@ -93,18 +100,12 @@ class SkinEditorTest : public QObject {
         folder_ = std::make_unique<kok::test::ProgramFolder>();
         page_ = std::make_unique<SkinEditorPage>();
         page_->setFont(kok::dialog::dialogFont(page_->font()));
-        page_->setFileChooser([this](kok::dialog::FileKind) {
-            if (files_.empty()) return QString();
-            const QString f = files_.front();
-            files_.pop_front();
-            return f;
-        });
-        page_->setSaveChooser([this] { return saveAs_; });
+        answers_ = std::make_unique<kok::test::ScriptedAnswers>();
     }
     void cleanup() {
         page_.reset();
+        answers_.reset();
         folder_.reset();
-        files_.clear();
     }
 
     // Every control lies inside its group and its group inside the page, no
@@ -158,7 +159,7 @@ class SkinEditorTest : public QObject {
             QVERIFY(!save->isEnabled());
             choose(objects, kSlots[i].object);
             choose(state, kSlots[i].state);
-            files_.push_back(pictures.path() + "/" + kPictures[i].name + ".bmp");
+            answers_->nextFile(pictures.path() + "/" + kPictures[i].name + ".bmp");
             part<QPushButton>(*page_, "b_file")->click();
             QCOMPARE(part<QLabel>(*page_, "p_file")->text(), QString("[ OK ]"));
         }
@@ -172,9 +173,8 @@ class SkinEditorTest : public QObject {
             part<QSpinBox>(*page_, "a_y")->setValue(at.y());
         }
         choose(objects, 6);
-        page_->setFontChooser(
-            [](const QFont&) { return std::optional(QFont("DejaVu Sans", 9, QFont::Bold)); });
-        page_->setColorChooser([](QColor) { return std::optional(QColor(255, 255, 0)); });
+        answers_->nextFont(QFont("DejaVu Sans", 9, QFont::Bold));
+        answers_->nextColor(QColor(255, 255, 0));
         part<QPushButton>(*page_, "b_font")->click();
         QTest::mouseClick(part<QLabel>(*page_, "p_color"), Qt::LeftButton);
         part<QSpinBox>(*page_, "a_x")->setValue(8);
@@ -183,23 +183,23 @@ class SkinEditorTest : public QObject {
         QCOMPARE(name->text(), QString());
         QVERIFY(messages.texts.value(0).startsWith("Использование «Default» или «Extended»"));
         messages.texts.clear();
-        name->setText(
-            "Проверка ☕"); // the skin file cannot hold it: refused before a file is chosen
-        saveAs_ = saved.path() + "/skin.ksf";
+        // The skin file cannot hold it: refused before a file is chosen (a
+        // save chooser would find no answer scripted and fail the test).
+        name->setText("Проверка ☕");
         save->click();
         QCOMPARE(messages.texts.value(0),
                  QString("Поле «НАЗВАНИЕ» содержит символы, которые нельзя сохранить: ☕ (U+2615)"));
-        QVERIFY(!QFile::exists(saveAs_));
+        QVERIFY(!QFile::exists(saved.path() + "/skin.ksf"));
         messages.texts.clear();
         name->setText("Проверка");
         choose(objects, 0);
 
-        saveAs_ = saved.path() + "/other.ksf";
+        answers_->nextFile(saved.path() + "/other.ksf");
         save->click();
         QCOMPARE(messages.texts.value(0),
                  QString("Тема должна быть сохранена ТОЛЬКО в файл с именем «skin.ksf»..."));
         QVERIFY(!QFile::exists(saved.path() + "/skin.ksf"));
-        saveAs_ = saved.path() + "/SKIN.KSF";
+        answers_->nextFile(saved.path() + "/SKIN.KSF");
         save->click();
         QCOMPARE(messages.texts.value(1),
                  "Интерфейсная тема была успешно сохранена в каталоге:\n" + saved.path() + "/");
@@ -236,7 +236,7 @@ class SkinEditorTest : public QObject {
                                      .convertToFormat(QImage::Format_RGB32);
         QCOMPARE(worn, previewed);
         // Opened again, it can be saved at once and keeps its name.
-        files_.push_back(saved.path() + "/skin.ksf");
+        answers_->nextFile(saved.path() + "/skin.ksf");
         QTest::mouseClick(part<QPushButton>(*page_, "b_new"), Qt::LeftButton);
         part<QPushButton>(*page_, "b_load")->click();
         QVERIFY(save->isEnabled());
@@ -266,7 +266,7 @@ class SkinEditorTest : public QObject {
             const QString file = pictures.path() + "/face.bmp";
             QVERIFY(face.save(file, "BMP"));
             choose(part<QComboBox>(*page_, "c_objects"), 1);
-            files_.push_back(file);
+            answers_->nextFile(file);
             part<QPushButton>(*page_, "b_file")->click();
             QTRY_COMPARE(bars(), expected);
         }
@@ -282,13 +282,9 @@ class SkinEditorTest : public QObject {
         const auto before = page_->model().font(kok::dialog::SkinEditorModel::Indicator::Time);
         QVERIFY(!QFontDatabase::families().contains(QString::fromStdString(before.font.face)));
         const QFont shownBefore = part<QLabel>(*page_, "tt_time")->font();
-        QFont opened;
-        page_->setFontChooser([&opened](const QFont& initial) {
-            opened = initial;
-            const QFontDialog chooser(initial); // as it opens, OK pressed at once
-            return std::optional(chooser.currentFont());
-        });
+        answers_->nextFontAsOpened();
         part<QPushButton>(*page_, "b_font")->click();
+        const QFont opened = lastOffered(*answers_);
         QVERIFY2(QFontDatabase::families().contains(opened.family()), qPrintable(opened.family()));
         QVERIFY(!opened.bold() && !opened.italic());
         QCOMPARE(page_->model().font(kok::dialog::SkinEditorModel::Indicator::Time), before);
@@ -297,7 +293,7 @@ class SkinEditorTest : public QObject {
 
         // A face the Windows-1251 skin file cannot hold is refused at once.
         kok::test::MessageCatcher messages;
-        page_->setFontChooser([](const QFont&) { return std::optional(QFont("Fira ☕", 20)); });
+        answers_->nextFont(QFont("Fira ☕", 20));
         part<QPushButton>(*page_, "b_font")->click();
         QTRY_COMPARE(messages.texts.size(), 1);
         QVERIFY2(messages.texts[0].contains("☕ (U+2615)"), qPrintable(messages.texts[0]));
@@ -325,24 +321,16 @@ class SkinEditorTest : public QObject {
             QSKIP("DejaVu Sans with its condensed styles is not installed");
         QTest::mouseClick(part<QPushButton>(*page_, "b_new"), Qt::LeftButton);
         choose(part<QComboBox>(*page_, "c_objects"), 6);
-        page_->setFontChooser([&](const QFont&) {
-            return std::optional(
-                QFont("DejaVu Sans", 11, bold ? QFont::Bold : QFont::Normal, italic));
-        });
+        answers_->nextFont(QFont("DejaVu Sans", 11, bold ? QFont::Bold : QFont::Normal, italic));
         part<QPushButton>(*page_, "b_font")->click();
         const auto before = page_->model().font(kok::dialog::SkinEditorModel::Indicator::Time);
         QCOMPARE(before.font.face, std::string("DejaVu Sans"));
         QCOMPARE(before.font.bold, bold ? 1 : 0);
         QCOMPARE(before.italic, italic);
 
-        QFont opened;
-        page_->setFontChooser([&opened](const QFont& initial) {
-            opened = initial;
-            const QFontDialog chooser(initial); // as it opens, OK pressed at once
-            return std::optional(chooser.currentFont());
-        });
+        answers_->nextFontAsOpened();
         part<QPushButton>(*page_, "b_font")->click();
-        QCOMPARE(opened.styleName(), style);
+        QCOMPARE(lastOffered(*answers_).styleName(), style);
         QCOMPARE(page_->model().font(kok::dialog::SkinEditorModel::Indicator::Time), before);
     }
 
@@ -381,7 +369,7 @@ class SkinEditorTest : public QObject {
         kok::test::writeBytes(notABitmap.toStdString(), "not a picture");
         kok::test::MessageCatcher messages;
         choose(part<QComboBox>(*page_, "c_objects"), 1);
-        files_.push_back(notABitmap);
+        answers_->nextFile(notABitmap);
         part<QPushButton>(*page_, "b_file")->click();
 
         QWidget form;
@@ -396,9 +384,8 @@ class SkinEditorTest : public QObject {
 
   private:
     std::unique_ptr<kok::test::ProgramFolder> folder_;
+    std::unique_ptr<kok::test::ScriptedAnswers> answers_;
     std::unique_ptr<SkinEditorPage> page_;
-    std::deque<QString> files_;
-    QString saveAs_;
 };
 
 KOK_QT_TEST(SkinEditorTest);

@@ -2,6 +2,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QToolTip>
 #include <QtTest>
 #include <filesystem>
 
@@ -134,8 +135,8 @@ class UnstorableTextTest : public QObject {
     }
 
     // A message longer than the Settings file gives back (1023 characters)
-    // cannot be typed or pasted: what the field shows at OK is what is read
-    // back, not a text cut short without a word.
+    // cannot be typed or pasted: the field says its limit, and what it shows
+    // at OK is what is read back, not a text cut short without a word.
     void aMessageFieldHoldsNoMoreThanIsReadBack() {
         const struct {
             SettingsDialog::Section section;
@@ -154,7 +155,10 @@ class UnstorableTextTest : public QObject {
             auto* edit = part<QLineEdit>(dialog, c.field);
             edit->selectAll();
             edit->insert(QString(1100, u'ж')); // as a paste does
-            QTest::keyClicks(edit, "abc");     // and typing on
+            QVERIFY(QToolTip::text().contains("1023"));
+            QToolTip::showText(edit->mapToGlobal(QPoint()), "-", edit);
+            QTest::keyClicks(edit, "abc"); // and typing on
+            QVERIFY(QToolTip::text().contains("1023"));
             part<QPushButton>(dialog, "c_ok")->click();
             QVERIFY(!dialog.isVisible());
             const QString stored = QString::fromStdString(

@@ -62,6 +62,10 @@ TEST(DataFolder, PortableBesideTheProgramElsePerUser) {
         EXPECT_EQ(chosen.dir, c.perUser ? userHome / "koktd" : program);
 
         kok::platform::useDataFolder(chosen);
+        if (c.shared) {
+            EXPECT_NE(kok::platform::skinDirToSave().parent_path(), kok::platform::executableDir())
+                << "the skin editor offers the installed program's folder";
+        }
         bool saved = true;
         try {
             kok::platform::writeFileAtomically(kok::settings::settingsFilePath(), "[kOkTD]\r\n");
