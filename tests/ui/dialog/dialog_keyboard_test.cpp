@@ -466,6 +466,14 @@ class DialogKeyboardTest : public QObject {
         QCOMPARE(kok::dialog::spokenText(" ЗАГРУЗИТЕ ФАЙЛ ВНЕШНЕЙ ТЕМЬI для ШiNDOШS   серии NT "),
                  QString("ЗАГРУЗИТЕ ФАЙЛ ВНЕШНЕЙ ТЕМЫ для WiNDOWS серии NT"));
 
+        // The editor's lists are read in words too ("КНОПКА ВЫХОДА").
+        auto* objects = part<QComboBox>(dialog, "c_objects");
+        QVERIFY(objects->count() > 5);
+        for (int i = 0; i < objects->count(); ++i)
+            QCOMPARE(objects->itemData(i, Qt::AccessibleTextRole).toString(),
+                     kok::dialog::spokenText(objects->itemText(i)));
+        QCOMPARE(objects->itemData(5, Qt::AccessibleTextRole).toString(), QString("КНОПКА ВЫХОДА"));
+
         kok::test::ComposedClock window("");
         window.show();
         auto* panel = part<QLabel>(window, "p_messager");
