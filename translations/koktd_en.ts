@@ -851,6 +851,14 @@ The timers cannot be used.</translation>
 <context>
     <name>SkinEditorPage</name>
     <message>
+        <source>файл рисунка</source>
+        <translation>picture file</translation>
+    </message>
+    <message>
+        <source>шрифт</source>
+        <translation>font</translation>
+    </message>
+    <message>
         <source>ОКНО</source>
         <translation>WINDOW</translation>
     </message>
@@ -996,6 +1004,14 @@ The timers cannot be used.</translation>
 </context>
 <context>
     <name>SkinsPage</name>
+    <message>
+        <source>%1: почта автора</source>
+        <translation>%1: author&apos;s mail</translation>
+    </message>
+    <message>
+        <source>%1: сайт автора</source>
+        <translation>%1: author&apos;s website</translation>
+    </message>
     <message>
         <source>версия = </source>
         <translation>version = </translation>
@@ -1238,6 +1254,18 @@ The timers cannot be used.</translation>
         <source>сообщение</source>
         <translation>message</translation>
     </message>
+    <message>
+        <source>первое предупреждение</source>
+        <translation>first warning</translation>
+    </message>
+    <message>
+        <source>второе предупреждение</source>
+        <translation>second warning</translation>
+    </message>
+    <message>
+        <source>%1, стрелки</source>
+        <translation>%1, arrows</translation>
+    </message>
 </context>
 <context>
     <name>kok::dialog::OptionsPage</name>
@@ -1293,6 +1321,14 @@ The timers cannot be used.</translation>
     <message>
         <source>Выбрать цвет...</source>
         <translation>Choose a color...</translation>
+    </message>
+    <message>
+        <source>Выбрать цвет #1 (фон)...</source>
+        <translation>Choose color #1 (background)...</translation>
+    </message>
+    <message>
+        <source>Выбрать цвет #2 (текст)...</source>
+        <translation>Choose color #2 (text)...</translation>
     </message>
     <message>
         <source>Выбрать рисунок...</source>

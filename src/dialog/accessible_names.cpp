@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMap>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -45,9 +46,29 @@ QString unspread(const QString& text) {
     return words.join(QLatin1Char(' '));
 }
 
+// Captions draw some letters with look-alikes from the other alphabet ("Ы"
+// as "ЬI", "W" as "Ш"); a reader spells such a word out. A word of both
+// alphabets is read in the one most of its letters are in.
+QString oneAlphabet(const QString& word) {
+    static const QString cyrillic = QStringLiteral("АВЕКМНОРСТХУШаеорсхуш");
+    static const QString latin = QStringLiteral("ABEKMHOPCTXYWaeopcxyw");
+    int cyr = 0, lat = 0;
+    for (QChar c : word) {
+        if (c.script() == QChar::Script_Cyrillic) ++cyr;
+        if (c.script() == QChar::Script_Latin) ++lat;
+    }
+    if (cyr == 0 || lat == 0) return word;
+    const QString& from = cyr >= lat ? latin : cyrillic;
+    const QString& to = cyr >= lat ? cyrillic : latin;
+    QString out = word;
+    for (QChar& c : out)
+        if (const qsizetype i = from.indexOf(c); i >= 0) c = to[i];
+    return out;
+}
+
 QString caption(QString text) {
     text.remove(QLatin1Char('&'));
-    text = unspread(text);
+    text = spokenText(text);
     while (text.endsWith(QLatin1Char(':')))
         text.chop(1);
     return text.trimmed();
@@ -173,15 +194,66 @@ QString nameFor(const QWidget* w, const QWidget* root) {
     return title + QStringLiteral(": ") + own;
 }
 
+constexpr const char* kArrowsProperty = "kokArrowsOf";
+
+// A caption, title or label text of words that a reader would spell out is
+// given the words it stands for; one it reads right is left to Qt, which
+// follows its changes. A group is always named by its own title: Qt would
+// name a group inside another by the outer one's.
+void nameByWords(QWidget* w) {
+    QString text = shownText(w);
+    const auto* group = qobject_cast<const QGroupBox*>(w);
+    if (group) text = group->title();
+    text.remove(QLatin1Char('&'));
+    if (!hasWords(text)) return;
+    const QString spoken = spokenText(text);
+    if (group || spoken != text.simplified()) w->setAccessibleName(spoken);
+}
+
+// The arrows beside a number field are named after it.
+void nameArrows(QWidget* root) {
+    for (QAbstractSpinBox* arrows : root->findChildren<QAbstractSpinBox*>()) {
+        const auto* field = arrows->property(kArrowsProperty).value<QWidget*>();
+        if (!field || !arrows->accessibleName().isEmpty()) continue;
+        arrows->setAccessibleName(
+            QCoreApplication::translate("kok::dialog::FieldCaption", "%1, стрелки")
+                .arg(field->accessibleName()));
+    }
+}
+
 } // namespace
+
+QString spokenText(const QString& text) {
+    QString words = unspread(QString(text).replace(QStringLiteral("ЬI"), QStringLiteral("Ы")));
+    static const QRegularExpression word(QStringLiteral("\\w+"),
+                                         QRegularExpression::UseUnicodePropertiesOption);
+    QString out;
+    qsizetype last = 0;
+    for (auto it = word.globalMatch(words); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        out += words.mid(last, m.capturedStart() - last) + oneAlphabet(m.captured());
+        last = m.capturedEnd();
+    }
+    return (out + words.mid(last)).simplified();
+}
+
+void markArrows(QWidget* arrows, QWidget* field) {
+    arrows->setProperty(kArrowsProperty, QVariant::fromValue(field));
+}
 
 void nameControls(QWidget* root) {
     for (QWidget* w : root->findChildren<QWidget*>()) {
-        if (!isControl(w) || isPartOfControl(w) || w->window() != root->window() ||
-            !w->accessibleName().isEmpty())
+        if (w->window() != root->window() || !w->accessibleName().isEmpty() || isPartOfControl(w))
             continue;
+        if (!isControl(w)) {
+            nameByWords(w); // titles and labels
+            continue;
+        }
         const QString text = shownText(w).trimmed();
-        if (hasWords(text)) continue; // Qt names it by its caption
+        if (hasWords(text)) {
+            nameByWords(w);
+            continue;
+        }
         if (!w->toolTip().isEmpty() && !text.isEmpty())
             w->setAccessibleName(w->toolTip()); // "..." and the like say nothing
         else if (!text.isEmpty())
@@ -189,6 +261,24 @@ void nameControls(QWidget* root) {
                                  text); // "1" of four patterns
         else
             w->setAccessibleName(nameFor(w, root));
+    }
+    nameArrows(root);
+}
+
+void tellControlsApart(QWidget* page) {
+    QMap<QString, QList<QWidget*>> alike;
+    for (QWidget* w : page->findChildren<QWidget*>()) {
+        if (!isControl(w) || isPartOfControl(w)) continue;
+        const QString name = w->accessibleName().isEmpty()
+                                 ? spokenText(QString(shownText(w)).remove(QLatin1Char('&')))
+                                 : w->accessibleName();
+        alike[name] << w;
+    }
+    for (auto it = alike.cbegin(); it != alike.cend(); ++it) {
+        if (it.value().size() < 2) continue;
+        for (QWidget* w : it.value())
+            if (const QGroupBox* group = groupOf(w, page))
+                w->setAccessibleName(caption(group->title()) + QStringLiteral(": ") + it.key());
     }
 }
 
@@ -202,6 +292,8 @@ void describeButton(QWidget* button, SmallButton kind) {
         QT_TRANSLATE_NOOP("kok::dialog::SmallButton", "Выбрать цвет..."),
         QT_TRANSLATE_NOOP("kok::dialog::SmallButton", "Выбрать рисунок..."),
         QT_TRANSLATE_NOOP("kok::dialog::SmallButton", "Выбрать шрифт..."),
+        QT_TRANSLATE_NOOP("kok::dialog::SmallButton", "Выбрать цвет #1 (фон)..."),
+        QT_TRANSLATE_NOOP("kok::dialog::SmallButton", "Выбрать цвет #2 (текст)..."),
     };
     const QString text = QCoreApplication::translate("kok::dialog::SmallButton", kTexts[int(kind)]);
     button->setToolTip(text);
@@ -216,6 +308,8 @@ void setFieldCaption(QWidget* field, FieldCaption caption) {
         QT_TRANSLATE_NOOP("kok::dialog::FieldCaption", "число"),
         QT_TRANSLATE_NOOP("kok::dialog::FieldCaption", "месяц"),
         QT_TRANSLATE_NOOP("kok::dialog::FieldCaption", "сообщение"),
+        QT_TRANSLATE_NOOP("kok::dialog::FieldCaption", "первое предупреждение"),
+        QT_TRANSLATE_NOOP("kok::dialog::FieldCaption", "второе предупреждение"),
     };
     field->setProperty(kCaptionProperty, QCoreApplication::translate("kok::dialog::FieldCaption",
                                                                      kTexts[int(caption)]));

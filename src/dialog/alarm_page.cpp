@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialog/alarm_page.h"
 
+#include <QButtonGroup>
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QSpinBox>
@@ -11,7 +12,6 @@
 #include "dialog/accessible_names.h"
 #include "dialog/alarm_page_rules.h"
 #include "dialog/file_chooser.h"
-#include "dialog/label_click.h"
 #include "dialog/number_arrows.h"
 #include "dialog/storable_text.h"
 #include "platform/clock.h"
@@ -266,13 +266,12 @@ void AlarmPage::showSlot() {
     if (regularity) {
         radios[int(*regularity)]->setChecked(true);
     } else {
-        // No flag on: no radio chosen, which exclusive radios only allow
-        // while they are not exclusive.
-        for (QRadioButton* radio : radios) {
-            radio->setAutoExclusive(false);
+        // No flag on: no radio chosen, which an exclusive group only allows
+        // while it is not exclusive.
+        ui_->regularity->setExclusive(false);
+        for (QRadioButton* radio : radios)
             radio->setChecked(false);
-            radio->setAutoExclusive(true);
-        }
+        ui_->regularity->setExclusive(true);
     }
     for (int day = 0; day < 7; ++day)
         weekDays_[day]->setChecked(
@@ -393,19 +392,16 @@ int AlarmPage::beepPattern() const {
 }
 
 void AlarmPage::t_sound_alarmClick() {
-    dropFocus(ui_->t_sound_alarm);
     playSoundFile(ui_->e_sound_alarm->text());
 }
 
 // Holds the dialog for the pattern's length (a few seconds at most), as the
 // pattern is played tone by tone.
 void AlarmPage::t_beep_alarmClick() {
-    dropFocus(ui_->t_beep_alarm);
     signal::PlayBeepType(beepPattern());
 }
 
 void AlarmPage::t_app_alarmClick() {
-    dropFocus(ui_->t_app_alarm);
     platform::startCommandLine(utf8(ui_->e_app_alarm->text()));
 }
 

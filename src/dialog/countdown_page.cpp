@@ -10,7 +10,6 @@
 #include "dialog/clock_link.h"
 #include "dialog/countdown_rules.h"
 #include "dialog/file_chooser.h"
-#include "dialog/label_click.h"
 #include "dialog/number_arrows.h"
 #include "dialog/storable_text.h"
 #include "platform/process.h"
@@ -40,6 +39,8 @@ CountdownPage::CountdownPage(ClockLink& clock, QWidget* parent)
     setFieldCaption(ui_->e_hrs_cdn, FieldCaption::Hours);
     setFieldCaption(ui_->e_min_cdn, FieldCaption::Minutes);
     setFieldCaption(ui_->e_sec_cdn, FieldCaption::Seconds);
+    setFieldCaption(ui_->e_pre1, FieldCaption::FirstWarning);
+    setFieldCaption(ui_->e_pre2, FieldCaption::SecondWarning);
     setFieldCaption(ui_->e_message_cdn, FieldCaption::Message);
     limitToStorableLength(ui_->e_message_cdn);
     const std::pair<QLineEdit*, QSpinBox*> pairs[] = {
@@ -185,17 +186,14 @@ int CountdownPage::beepType() const {
 }
 
 void CountdownPage::t_sound_cdnClick() {
-    dropFocus(ui_->t_sound_cdn);
     playSoundFile(ui_->e_sound_cdn->text());
 }
 
 void CountdownPage::t_beep_cdnClick() {
-    dropFocus(ui_->t_beep_cdn);
     if (ui_->beepPattern->checkedButton()) signal::PlayBeepType(beepType());
 }
 
 void CountdownPage::t_app_cdnClick() {
-    dropFocus(ui_->t_app_cdn);
     platform::startCommandLine(ui_->e_app_cdn->text().toStdString());
 }
 

@@ -8,13 +8,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSortFilterProxyModel>
 #include <QUrl>
 #include <algorithm>
 #include <filesystem>
 
 #include "dialog/chosen_path.h"
-#include "dialog/label_click.h"
 #include "dialog/storable_text.h"
 #include "platform/message_box.h"
 #include "platform/paths.h"
@@ -141,7 +141,8 @@ QString chooseFile(QWidget* parent, FileKind kind, const QString& currentPath) {
 
 void chooseFileFor(QWidget* parent, QPushButton* button, FileKind kind, QLineEdit* field,
                    const QAbstractButton* label) {
-    dropFocus(button);
+    // Back where the user pressed, whatever had the focus while asking.
+    const auto refocus = qScopeGuard([button] { button->setFocus(Qt::OtherFocusReason); });
     const std::string chosen = platform::utf8(chooseFile(parent, kind, field->text()));
     if (chosen.empty()) return;
     const QString stored = platform::qText(storedChosenPath(kind, chosen));

@@ -36,6 +36,7 @@ QString chooseFile(QWidget* parent, FileKind kind, const QString& currentPath);
 // The "..." beside a page's path field: runs the chooser from `button` for the
 // path in `field`, and puts the chosen path there when the Settings file can
 // hold it; otherwise says so, naming the field by the caption of `label`.
+// The focus ends on `button`.
 void chooseFileFor(QWidget* parent, QPushButton* button, FileKind kind, QLineEdit* field,
                    const QAbstractButton* label);
 

@@ -23,11 +23,4 @@ inline bool isPressKey(const QEvent* event) {
     return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
 }
 
-// A button that was clicked gives the keyboard focus away (it is disabled
-// and enabled again at once), so that Enter or Space cannot press it again.
-inline void dropFocus(QWidget* button) {
-    button->setEnabled(false);
-    button->setEnabled(true);
-}
-
 } // namespace kok::dialog

@@ -75,8 +75,8 @@ MessagePage::MessagePage(QWidget* parent)
       ui_(std::make_unique<Ui::MessagePageForm>()), colors_{keys::dialog::kColorBG,
                                                             keys::dialog::kColorFG} {
     ui_->setupUi(this);
-    describeButton(ui_->b_color1, SmallButton::ChooseColour);
-    describeButton(ui_->b_color2, SmallButton::ChooseColour);
+    describeButton(ui_->b_color1, SmallButton::ChooseBackgroundColour);
+    describeButton(ui_->b_color2, SmallButton::ChooseTextColour);
     // The colour panels answer clicks only; their buttons serve the keyboard.
     ui_->b_color1->setFocusPolicy(Qt::TabFocus);
     ui_->b_color2->setFocusPolicy(Qt::TabFocus);

@@ -10,7 +10,8 @@ namespace kok::dialog {
 
 // The arrows beside a number field are a spin box that shows only its arrows:
 // the number stands in the field beside them. A step puts the arrows' new
-// value into the field, and the field's change handler does the rest.
+// value into the field, and the field's change handler does the rest. Up,
+// Down, Page Up and Page Down in the field step it as the arrows do.
 void attachArrows(QSpinBox* arrows, QLineEdit* field);
 
 // Puts the arrows at a typed value without reporting it, so that the next

@@ -269,7 +269,6 @@ void OptionsPage::chimeKindChosen() {
 
 // Plays the file once and returns at once.
 void OptionsPage::playChime() {
-    dropFocus(ui_->t_snd);
     playSoundFile(ui_->e_snd->text());
 }
 

@@ -180,6 +180,8 @@ void SettingsDialog::buildPages() {
     }
     ui_->tabs->setCurrentIndex(currentSection());
     nameControls(this);
+    for (DialogPage* page : pages_)
+        tellControlsApart(page);
 }
 
 void SettingsDialog::showSection(Section section) {

@@ -73,6 +73,8 @@ class SettingsDialog : public QDialog, public face::SettingsView {
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Tab enters each set of radios at its checked radio.
+    bool focusNextPrevChild(bool next) override;
     // Esc and the window's close act as Cancel, after asking when there are
     // edits OK would save.
     void reject() override;

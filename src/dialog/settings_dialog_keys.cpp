@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include "dialog/radio_tab_entry.h"
 #include "dialog/settings_dialog.h"
 #include "ui_settings_dialog.h"
 
@@ -38,6 +39,7 @@ void SettingsDialog::stepSection(int step) {
 // page left behind, hidden.
 void SettingsDialog::focusFirstField() {
     QWidget* page = pages_[current_];
+    enterRadioSetsAtChecked(page);
     for (QWidget* w = page->nextInFocusChain(); page->isAncestorOf(w); w = w->nextInFocusChain()) {
         if (!w->focusProxy() && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() &&
             w->isVisibleTo(page)) {
@@ -47,6 +49,13 @@ void SettingsDialog::focusFirstField() {
     }
     // A page with no field left open: Cancel, which the read-only state leaves.
     ui_->c_cancel->setFocus(Qt::TabFocusReason);
+}
+
+// Pages check radios as they load, often with signals blocked: the entries
+// are worked out as the focus moves.
+bool SettingsDialog::focusNextPrevChild(bool next) {
+    enterRadioSetsAtChecked(this);
+    return QDialog::focusNextPrevChild(next);
 }
 
 void SettingsDialog::keyPressEvent(QKeyEvent* event) {

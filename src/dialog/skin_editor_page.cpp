@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialog/skin_editor_page.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -9,6 +10,7 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QScopeGuard>
 #include <QScrollArea>
 
 #include "dialog/accessible_names.h"
@@ -33,6 +35,20 @@ namespace {
 using Field = SkinEditorModel::Field;
 using Indicator = SkinEditorModel::Indicator;
 
+// An entry of a list as shown ("ОБЬIЧНЬIЙ"), and as a reader should say it.
+void addSpokenItem(QComboBox* list, const QString& text) {
+    list->addItem(text);
+    list->setItemData(list->count() - 1, spokenText(text), Qt::AccessibleTextRole);
+}
+
+// A panel that shows a file's state or a font's face; while empty it is
+// named for what it shows, as Qt would otherwise read the spaced title of
+// the group around it.
+void showInPanel(QLabel* panel, const QString& text, const QString& emptyName) {
+    panel->setText(text);
+    panel->setAccessibleName(text.isEmpty() ? emptyName : QString());
+}
+
 constexpr const char* kObjects[kEditorObjectCount] = {
     QT_TRANSLATE_NOOP("SkinEditorPage", "ОКНО"),
     QT_TRANSLATE_NOOP("SkinEditorPage", "ТЕКСТУРА КОЖИ"),
@@ -49,6 +65,8 @@ constexpr const char* kStates[] = {QT_TRANSLATE_NOOP("SkinEditorPage", "ОБЬI�
 
 constexpr const char* kLoaded = QT_TRANSLATE_NOOP("SkinEditorPage", "[ OK ]");
 constexpr const char* kNotLoaded = QT_TRANSLATE_NOOP("SkinEditorPage", "[ ФАЙЛ  НЕ  ЗАГРУЖЕН ]");
+constexpr const char* kPictureFile = QT_TRANSLATE_NOOP("SkinEditorPage", "файл рисунка");
+constexpr const char* kFontFace = QT_TRANSLATE_NOOP("SkinEditorPage", "шрифт");
 constexpr const char* kIndicatorText = "00:00:00";
 constexpr const char* kSaveTitle =
     QT_TRANSLATE_NOOP("SkinEditorPage", "Укажате каталог для сохранения темы...");
@@ -169,7 +187,7 @@ SkinEditorPage::SkinEditorPage(QWidget* parent)
     fields_ = {ui_->e_a, ui_->e_b, ui_->e_x, ui_->e_y};
     arrows_ = {ui_->a_a, ui_->a_b, ui_->a_x, ui_->a_y};
     for (const char* item : kObjects)
-        ui_->c_objects->addItem(platform::trQ("SkinEditorPage", item));
+        addSpokenItem(ui_->c_objects, platform::trQ("SkinEditorPage", item));
     ui_->c_objects->setCurrentIndex(-1);
     setSwatch(palette().color(QPalette::Button));
     ui_->p_color->installEventFilter(this);
@@ -181,6 +199,8 @@ SkinEditorPage::SkinEditorPage(QWidget* parent)
     connect(ui_->b_save, &QPushButton::clicked, this, &SkinEditorPage::b_saveClick);
     describeButton(ui_->b_file, SmallButton::ChoosePicture);
     describeButton(ui_->b_font, SmallButton::ChooseFont);
+    showInPanel(ui_->p_file, {}, platform::trQ("SkinEditorPage", kPictureFile));
+    showInPanel(ui_->p_font, {}, platform::trQ("SkinEditorPage", kFontFace));
     describeButton(ui_->p_color, SmallButton::ChooseColour);
     ui_->p_color->setFocusPolicy(Qt::TabFocus); // Enter or Space as a click
     connect(ui_->b_file, &QPushButton::clicked, this, &SkinEditorPage::b_fileClick);
@@ -251,12 +271,16 @@ void SkinEditorPage::b_newClick() {
 }
 
 void SkinEditorPage::b_loadClick() {
+    // Disabled while it works; then enabled again, with the focus back on it
+    // when it had it, so that the keyboard goes on from the button pressed.
+    const bool focused = ui_->b_load->hasFocus();
     ui_->b_load->setEnabled(false);
-    const QString file = chooseFile(this, FileKind::Skin, QString());
-    if (file.isEmpty()) {
+    const auto done = qScopeGuard([this, focused] {
         ui_->b_load->setEnabled(true);
-        return;
-    }
+        if (focused) ui_->b_load->setFocus(Qt::OtherFocusReason);
+    });
+    const QString file = chooseFile(this, FileKind::Skin, QString());
+    if (file.isEmpty()) return;
     b_newClick();
     const auto result = model_.open(file.toStdString());
     decodePictures();
@@ -270,7 +294,6 @@ void SkinEditorPage::b_loadClick() {
         c_objectsChange();
         ui_->b_save->setEnabled(true);
     }
-    ui_->b_load->setEnabled(true);
 }
 
 // The skin file is Windows-1251 like the Settings file: information it
@@ -314,14 +337,14 @@ void SkinEditorPage::c_objectsChange() {
         fields_[i]->setEnabled(false);
         arrows_[i]->setEnabled(false);
     }
-    ui_->p_file->clear();
-    ui_->p_font->clear();
+    showInPanel(ui_->p_file, {}, platform::trQ("SkinEditorPage", kPictureFile));
+    showInPanel(ui_->p_font, {}, platform::trQ("SkinEditorPage", kFontFace));
     setSwatch(palette().color(QPalette::Button));
     model_.showNormalPictures();
 
     ui_->c_state->clear();
     for (int s = 0; s < stateCount(obj); ++s)
-        ui_->c_state->addItem(platform::trQ("SkinEditorPage", kStates[s]));
+        addSpokenItem(ui_->c_state, platform::trQ("SkinEditorPage", kStates[s]));
     showFields(model_.objectRect(obj));
     const bool places = isButton(obj) || isIndicator(obj);
     for (std::size_t i = 0; i < fields_.size(); ++i) {
@@ -342,7 +365,7 @@ void SkinEditorPage::c_objectsChange() {
         ui_->b_font->setEnabled(true);
         const EditorFont& f = model_.font(*ind);
         setSwatch(skin::skinColor(f.font.color));
-        ui_->p_font->setText(qText(f.font.face));
+        showInPanel(ui_->p_font, qText(f.font.face), {});
     }
     ui_->c_state->setCurrentIndex(0);
     c_stateChange();
@@ -398,7 +421,7 @@ void SkinEditorPage::b_fontClick() {
     f.setPointSize(std::clamp(points, 1, 100));
     model_.setFont(*ind, f); // the colour stays the swatch's
     showFields(model_.objectRect(object()));
-    ui_->p_font->setText(qText(f.font.face));
+    showInPanel(ui_->p_font, qText(f.font.face), {});
     showPreview();
 }
 
@@ -440,7 +463,7 @@ void SkinEditorPage::showFields(const skin::SkinRect& r) {
 
 void SkinEditorPage::showFileStatus(std::optional<SkinPicture> holder) {
     const bool loaded = holder && model_.picture(*holder).loaded;
-    ui_->p_file->setText(platform::trQ("SkinEditorPage", loaded ? kLoaded : kNotLoaded));
+    showInPanel(ui_->p_file, platform::trQ("SkinEditorPage", loaded ? kLoaded : kNotLoaded), {});
 }
 
 void SkinEditorPage::showInfo() {

@@ -5,7 +5,9 @@
 #include <QFileInfo>
 #include <QMouseEvent>
 
+#include "dialog/accessible_names.h"
 #include "dialog/file_chooser.h"
+#include "dialog/label_click.h"
 #include "dialog/plain_text.h"
 #include "dialog/skin_check.h"
 #include "dialog/skin_info.h"
@@ -79,12 +81,22 @@ SkinsPage::SkinsPage(QWidget* parent)
             if (selects(family, families_[family].external)) externalClicked(family);
         });
         connect(f.load, &QPushButton::clicked, this, [this, family] { loadExternal(family); });
-        for (const Column& c : {f.current, f.chosen}) {
+        const QLabel* headers[2][2] = {{ui_->sh_98, ui_->sh_9X}, {ui_->sh_xp, ui_->sh_nt}};
+        const Column columns[] = {f.current, f.chosen};
+        for (int column = 0; column < 2; ++column) {
+            const Column& c = columns[column];
+            const QString header = headers[i][column]->text();
             c.mail->setProperty(kPanelTag, 0);
             c.web->setProperty(kPanelTag, 1);
+            c.mail->setAccessibleName(
+                QCoreApplication::translate("SkinsPage", "%1: почта автора").arg(header));
+            c.web->setAccessibleName(
+                QCoreApplication::translate("SkinsPage", "%1: сайт автора").arg(header));
+            // Links are reached with Tab and opened with Enter or Space too.
             for (QLabel* link : {c.mail, c.web}) {
                 link->installEventFilter(this);
                 link->setCursor(Qt::PointingHandCursor);
+                link->setFocusPolicy(Qt::TabFocus);
             }
         }
     }
@@ -213,21 +225,20 @@ void SkinsPage::builtinClicked(Family family, bool simple) {
 }
 
 void SkinsPage::externalClicked(Family family) {
-    ui_->t_warning->setText(
+    const QString warning =
         family == Family9x
             ? QCoreApplication::translate(
                   "SkinsPage", "<<<   ЗАГРУЗИТЕ ФАЙЛ ВНЕШНЕЙ ТЕМЬI для ШiNDOШS серии 9X   >>>")
             : QCoreApplication::translate(
-                  "SkinsPage", "<<<   ЗАГРУЗИТЕ ФАЙЛ ВНЕШНЕЙ ТЕМЬI для ШiNDOШS серии NT   >>>"));
+                  "SkinsPage", "<<<   ЗАГРУЗИТЕ ФАЙЛ ВНЕШНЕЙ ТЕМЬI для ШiNDOШS серии NT   >>>");
+    ui_->t_warning->setText(warning);
+    ui_->t_warning->setAccessibleName(spokenText(warning));
     ui_->t_warning->show();
     emit attentionRequested();
 }
 
 void SkinsPage::loadExternal(Family family) {
     FamilyControls& f = families_[family];
-    // Gives up the keyboard focus.
-    f.load->setEnabled(false);
-    f.load->setEnabled(true);
     const QString file = chooseSkin_(f.folder);
     if (file.isEmpty()) return;
     // Only the folder counts: its description is always "skin.ksf".
@@ -260,6 +271,13 @@ void SkinsPage::fallBack(Family family) {
 }
 
 bool SkinsPage::eventFilter(QObject* watched, QEvent* event) {
+    if (isPressKey(event)) {
+        if (auto* panel = qobject_cast<QLabel*>(watched);
+            panel && panel->property(kPanelTag).isValid()) {
+            openLink(panel);
+            return true;
+        }
+    }
     if (event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         auto* panel = qobject_cast<QLabel*>(watched);

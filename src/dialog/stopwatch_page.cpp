@@ -2,7 +2,6 @@
 #include "dialog/stopwatch_page.h"
 
 #include "dialog/clock_link.h"
-#include "dialog/label_click.h"
 #include "dialog/stopwatch_reading.h"
 #include "face/time_text.h"
 #include "platform/clock.h"
@@ -99,7 +98,6 @@ void StopwatchPage::showClockTime(const QString& text) {
 }
 
 void StopwatchPage::b_save0Click(int slot) {
-    dropFocus(saveButtons_[slot - 1]);
     const std::string reading =
         stopwatchReading(ui_->v_timer->text().toStdString(), ui_->v_start->text().toStdString(),
                          ui_->v_current->text().toStdString(), ui_->v_missed->text().toStdString());
@@ -112,7 +110,6 @@ void StopwatchPage::b_save0Click(int slot) {
 }
 
 void StopwatchPage::b_clearClick() {
-    dropFocus(ui_->b_clear);
     for (QLabel* label : savedLabels_)
         label->setText(qText(keys::dialog::kSaved));
     try {

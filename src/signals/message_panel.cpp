@@ -11,7 +11,9 @@ class PanelAccessible : public QAccessibleWidget {
     explicit PanelAccessible(QLabel* panel) : QAccessibleWidget(panel, QAccessible::AlertMessage) {}
 
     QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name) return static_cast<QLabel*>(widget())->text();
+        // Hidden, the panel holds a placeholder no one should hear.
+        if (t == QAccessible::Name)
+            return widget()->isVisible() ? static_cast<QLabel*>(widget())->text() : QString();
         return QAccessibleWidget::text(t);
     }
 };

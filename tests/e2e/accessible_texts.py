@@ -9,6 +9,16 @@
 #                                    among the program's windows)
 #   accessible_texts.py --shown PID  the same for each object that shows
 #                                    (the Message bar's alert)
+#   accessible_texts.py --check PID  checks what a reader says in the shown
+#                                    dialog: every control that takes the focus
+#                                    has a name, no name is spelled out letter
+#                                    by letter or mixes look-alike letters of
+#                                    two alphabets ("ЬI" for "Ы"), no two
+#                                    controls of a window share a name, and no
+#                                    hidden alert has a name, in the dialog's
+#                                    shown page and the clock; prints each
+#                                    fault, exits 1
+import re
 import sys
 
 import pyatspi
@@ -56,6 +66,71 @@ def listen(pid, event_name):
     return 0
 
 
+# Three letters or more, each alone between blanks: "c l o c k".
+SPREAD = re.compile(r"(?<!\S)[^\W\d_](?: [^\W\d_]){2,}(?!\S)")
+CYRILLIC = re.compile(r"[\u0400-\u04ff]")
+LATIN = re.compile(r"[A-Za-z]")
+
+
+def faults_of_name(name):
+    if SPREAD.search(name):
+        yield "spelled out"
+    for word in re.split(r"[^\w]+", name):
+        if CYRILLIC.search(word) and LATIN.search(word):
+            yield f"mixes alphabets in {word!r}"
+
+
+def check(pid):
+    desktop = pyatspi.Registry.getDesktop(0)
+    app = next((a for a in (desktop.getChildAtIndex(i) for i in range(desktop.childCount))
+                if a is not None and a.get_process_id() == pid), None)
+    if app is None:
+        print(f"no accessible application of process {pid}", file=sys.stderr)
+        return 2
+    shown = [w for w in (app.getChildAtIndex(i) for i in range(app.childCount))
+             if w is not None and w.getState().contains(pyatspi.STATE_SHOWING)]
+    if not any(w.name.startswith("kOk DIAL TD :::") for w in shown):
+        print("no dialog shows", file=sys.stderr)
+        return 2
+    faults, names, controls = [], {}, 0
+
+    def visit(node, depth):
+        nonlocal controls, names
+        if node is None or depth > 40:
+            return
+        states = node.getState()
+        role, name = node.getRoleName(), node.name.strip()
+        if not states.contains(pyatspi.STATE_SHOWING):
+            # Qt lists hidden widgets as objects a reader skips; a hidden
+            # alert, which a reader announces, says nothing.
+            if name and depth > 0 and role == "alert":
+                faults.append(f"hidden {role} {name!r}")
+            return
+        if name:
+            faults.extend(f"{role} {name!r}: {f}" for f in faults_of_name(name))
+        if states.contains(pyatspi.STATE_FOCUSABLE) and depth > 0:
+            controls += 1
+            if not name:
+                faults.append(f"{role} without a name")
+            else:
+                names.setdefault(name, []).append(role)
+        for i in range(node.childCount):
+            visit(node.getChildAtIndex(i), depth + 1)
+
+    # Each window on its own: the clock and the dialog's shown page.
+    for window in shown:
+        names = {}
+        visit(window, 0)
+        faults.extend(f"{len(roles)} controls named {name!r}" for name, roles in names.items()
+                      if len(roles) > 1)
+    for fault in faults:
+        print(fault)
+    print(f"{controls} controls, {len(faults)} faults", file=sys.stderr)
+    return 1 if faults or controls == 0 else 0
+
+
+if sys.argv[1] == "--check":
+    sys.exit(check(int(sys.argv[2])))
 if sys.argv[1] == "--focus":
     sys.exit(listen(int(sys.argv[2]), "object:state-changed:focused"))
 if sys.argv[1] == "--shown":

@@ -5,16 +5,24 @@
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QSet>
+#include <QSpinBox>
 #include <QStackedWidget>
 #include <QtTest>
+#include <algorithm>
 
 #include "clock/clock_window.h"
+#include "dialog/accessible_names.h"
 #include "dialog/settings_dialog.h"
 #include "settings/settings_file.h"
 #include "support/composed_clock.h"
@@ -45,6 +53,46 @@ bool isPartOfControl(const QWidget* w) {
 QString accessibleName(QObject* w) {
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
     return a ? a->text(QAccessible::Name) : QString();
+}
+
+// What a user works with: buttons, fields, lists, and anything that shows the
+// hand pointer as a link does.
+bool isControl(const QWidget* w) {
+    if (isPartOfControl(w)) return false;
+    if (const auto* spin = qobject_cast<const QAbstractSpinBox*>(w))
+        return spin->focusPolicy() != Qt::NoFocus; // arrows beside a field step it
+    return qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QLineEdit*>(w) ||
+           qobject_cast<const QComboBox*>(w) || qobject_cast<const QAbstractScrollArea*>(w) ||
+           (w->focusPolicy() & Qt::TabFocus) ||
+           (w->testAttribute(Qt::WA_SetCursor) && w->cursor().shape() == Qt::PointingHandCursor);
+}
+
+QString nameOf(const QWidget* w) {
+    return w ? w->objectName() : QStringLiteral("none");
+}
+
+bool usable(const QWidget* w) {
+    return w->isVisible() && w->isEnabled();
+}
+
+// Radios that choose one thing: those of one button group, else the
+// exclusive ones of one frame.
+QObject* radioSetOf(QRadioButton* r) {
+    return r->group() ? static_cast<QObject*>(r->group()) : r->parentWidget();
+}
+
+QWidget* focused() {
+    return QApplication::focusWidget();
+}
+
+void press(Qt::Key key) {
+    QTest::keyClick(focused(), key);
+}
+
+void showActive(SettingsDialog& dialog) {
+    dialog.openSection(SettingsDialog::Options);
+    QApplication::setActiveWindow(&dialog);
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
 }
 
 } // namespace
@@ -137,6 +185,300 @@ class DialogKeyboardTest : public QObject {
         }
         // The window's description, the time, is given only to a screen
         // reader: language.sh reads it.
+    }
+
+    // Every enabled control of every page is reached with Tab, once round the
+    // page; each set of radios is entered at its checked radio only, and its
+    // arrows move within the set, checking each radio they land on, and
+    // reach every radio of it.
+    void everyControlIsReachedByKeyboard() {
+        kok::test::ProgramFolder folder;
+        FakeClockLink clock;
+        SettingsDialog dialog(clock);
+        openLock(dialog);
+        showActive(dialog);
+        // The boxes that enable the chime's and the countdown's radios.
+        for (const char* box : {"o_hour", "o_beep_cdn"})
+            if (!part<QAbstractButton>(dialog, box)->isChecked())
+                part<QAbstractButton>(dialog, box)->click();
+        auto* tabs = part<QStackedWidget>(dialog, "tabs");
+        int radioSets = 0;
+        for (int s = 0; s < SettingsDialog::SectionCount; ++s) {
+            dialog.openSection(SettingsDialog::Section(s));
+            QWidget* page = tabs->currentWidget();
+            QWidget* start = focused();
+            QVERIFY2(start && page->isAncestorOf(start), qPrintable(QString::number(s)));
+            QSet<QWidget*> reached;
+            for (int i = 0; i < 300 && !reached.contains(focused()); ++i) {
+                reached.insert(focused());
+                if (auto* radio = qobject_cast<QRadioButton*>(focused())) {
+                    // Entered at the checked radio, or at the first while
+                    // none that can be chosen is checked.
+                    bool checkedElsewhere = false;
+                    for (QRadioButton* other : page->findChildren<QRadioButton*>())
+                        checkedElsewhere |= other != radio &&
+                                            radioSetOf(other) == radioSetOf(radio) &&
+                                            other->isChecked() && usable(other);
+                    QVERIFY2(
+                        radio->isChecked() || !checkedElsewhere,
+                        qPrintable(QString("%1: Tab enters the set of %2 at an unchecked radio")
+                                       .arg(s)
+                                       .arg(nameOf(radio))));
+                }
+                press(Qt::Key_Tab);
+            }
+            QCOMPARE(nameOf(focused()), nameOf(start)); // one round, back where it began
+
+            QMap<QObject*, QList<QRadioButton*>> sets;
+            int controls = 0;
+            for (QWidget* w : page->findChildren<QWidget*>()) {
+                if (!usable(w) || !isControl(w)) continue;
+                ++controls;
+                if (auto* radio = qobject_cast<QRadioButton*>(w)) {
+                    sets[radioSetOf(radio)] << radio;
+                    continue;
+                }
+                QVERIFY2(reached.contains(w),
+                         qPrintable(QString("%1: Tab never reaches %2").arg(s).arg(nameOf(w))));
+            }
+            QVERIFY(controls > 0);
+            for (const QList<QRadioButton*>& set : sets) {
+                ++radioSets;
+                QList<QRadioButton*> entries;
+                for (QRadioButton* r : set)
+                    if (reached.contains(r)) entries << r;
+                QVERIFY2(entries.size() == 1,
+                         qPrintable(QString("%1: Tab enters the set of %2 at %3 radios")
+                                        .arg(s)
+                                        .arg(nameOf(set.first()))
+                                        .arg(entries.size())));
+                QRadioButton* entry = entries.first();
+                const bool wasChecked = entry->isChecked();
+                // From the entry, each arrow as far as it goes and back.
+                entry->setFocus(Qt::TabFocusReason);
+                QSet<QWidget*> visited{entry};
+                for (Qt::Key arrow : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Up, Qt::Key_Left,
+                                      Qt::Key_Down, Qt::Key_Right}) {
+                    for (int i = 0; i <= set.size(); ++i) {
+                        press(arrow);
+                        auto* now = qobject_cast<QRadioButton*>(focused());
+                        QVERIFY2(set.contains(now),
+                                 qPrintable(QString("%1: an arrow leaves the set of %2 for %3")
+                                                .arg(s)
+                                                .arg(nameOf(entry))
+                                                .arg(nameOf(focused()))));
+                        visited.insert(now);
+                        QVERIFY2(!wasChecked || now->isChecked(), qPrintable(nameOf(now)));
+                    }
+                }
+                QVERIFY2(visited.size() == set.size(),
+                         qPrintable(QString("%1: arrows reach %2 of the %3 radios of %4")
+                                        .arg(s)
+                                        .arg(visited.size())
+                                        .arg(set.size())
+                                        .arg(nameOf(entry))));
+                // As it was, for the sets that follow (the message page's
+                // placement chooses its font).
+                if (wasChecked) entry->click();
+            }
+        }
+        // Options 2, alarm 3, countdown 2, stopwatch 1, message 3, skins 2.
+        QCOMPARE(radioSets, 13);
+    }
+
+    // Number fields that cannot be typed into are stepped with the keys
+    // their arrows answer to: Up and Down one step, Page Up and Page Down
+    // ten; other keys leave them alone.
+    void numberFieldsStepFromTheKeyboard_data() {
+        QTest::addColumn<int>("section");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("arrows");
+        const int message = SettingsDialog::Message, editor = SettingsDialog::Editor;
+        QTest::newRow("message size") << message << "e_font"
+                                      << "a_font";
+        QTest::newRow("bar height") << message << "e_height"
+                                    << "a_height";
+        QTest::newRow("flash rate, steps of 50") << message << "e_speed"
+                                                 << "a_speed";
+        for (const char* c : {"a", "b", "x", "y"})
+            QTest::newRow(c) << editor << QString("e_") + c << QString("a_") + c;
+        // Its arrows go nowhere: it stays "0".
+        QTest::newRow("alarm seconds") << int(SettingsDialog::Alarm) << "e_sec_alarm"
+                                       << "a_sec_alarm";
+    }
+    void numberFieldsStepFromTheKeyboard() {
+        QFETCH(int, section);
+        QFETCH(QString, field);
+        QFETCH(QString, arrows);
+        kok::test::ProgramFolder folder;
+        FakeClockLink clock;
+        SettingsDialog dialog(clock);
+        openLock(dialog);
+        dialog.openSection(SettingsDialog::Section(section));
+        auto* edit = part<QLineEdit>(dialog, qPrintable(field));
+        if (section == SettingsDialog::Editor) {
+            // A new skin, and in it the first part whose sizes are fields.
+            part<QPushButton>(dialog, "b_new")->click();
+            auto* parts = part<QComboBox>(dialog, "c_objects");
+            for (int i = 0; i < parts->count() && !edit->isEnabled(); ++i)
+                QTest::keyClick(parts, Qt::Key_Down);
+        }
+        auto* spin = part<QSpinBox>(dialog, qPrintable(arrows));
+        QVERIFY(edit->isEnabled());
+        // Somewhere inside the range, so that every step moves it.
+        if (spin->singleStep() > 0) spin->setValue((spin->minimum() + spin->maximum()) / 2);
+        const int start = edit->text().toInt();
+        QCOMPARE(start, spin->value());
+        const int step = spin->singleStep();
+        const std::pair<Qt::Key, int> keys[] = {
+            {Qt::Key_Up, 1},      {Qt::Key_Up, 1},         {Qt::Key_Down, -1},
+            {Qt::Key_PageUp, 10}, {Qt::Key_PageDown, -10}, {Qt::Key_A, 0},
+        };
+        int expected = start;
+        for (const auto& [key, steps] : keys) {
+            QTest::keyClick(edit, key);
+            expected = std::clamp(expected + steps * step, spin->minimum(), spin->maximum());
+            QCOMPARE(edit->text().toInt(), expected);
+            QCOMPARE(spin->value(), expected);
+        }
+        QCOMPARE(expected != start, spin->maximum() > spin->minimum());
+    }
+
+    // A page's button keeps the focus when pressed from the keyboard, whatever
+    // its chooser answers: the next Enter presses it again, not OK.
+    void pressedButtonsKeepTheFocus_data() {
+        QTest::addColumn<int>("section");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("answer");  // a file, or "colour" for a cancelled colour
+        QTest::addColumn<QString>("enabler"); // the box that enables the button
+        const int skins = SettingsDialog::Skins, editor = SettingsDialog::Editor;
+        QTest::newRow("load a skin, cancelled") << skins << "b_load_xp"
+                                                << ""
+                                                << "";
+        // Not a skin: a message, then the built-in skin again.
+        QTest::newRow("load a skin, refused") << skins << "b_load_98"
+                                              << "/nonexistent/skin.ksf"
+                                              << "";
+        QTest::newRow("editor: open, cancelled") << editor << "b_load"
+                                                 << ""
+                                                 << "";
+        QTest::newRow("editor: new skin") << editor << "b_new"
+                                          << "-"
+                                          << "";
+        QTest::newRow("alarm sound chooser") << int(SettingsDialog::Alarm) << "b_sound_alarm"
+                                             << ""
+                                             << "o_sound_alarm";
+        QTest::newRow("countdown program chooser") << int(SettingsDialog::Countdown) << "b_app_cdn"
+                                                   << ""
+                                                   << "o_app_cdn";
+        QTest::newRow("message colour") << int(SettingsDialog::Message) << "b_color1"
+                                        << "colour"
+                                        << "";
+        QTest::newRow("stopwatch save") << int(SettingsDialog::Timer) << "b_save1"
+                                        << "-"
+                                        << "";
+        QTest::newRow("stopwatch clear") << int(SettingsDialog::Timer) << "b_clear"
+                                         << "-"
+                                         << "";
+    }
+    void pressedButtonsKeepTheFocus() {
+        QFETCH(int, section);
+        QFETCH(QString, button);
+        QFETCH(QString, answer);
+        QFETCH(QString, enabler);
+        kok::test::ProgramFolder folder;
+        FakeClockLink clock;
+        clock.stopwatch = FakeClockLink::Running; // its values can be saved
+        SettingsDialog dialog(clock);
+        openLock(dialog);
+        showActive(dialog);
+        dialog.openSection(SettingsDialog::Section(section));
+        if (!enabler.isEmpty()) part<QAbstractButton>(dialog, qPrintable(enabler))->click();
+        auto* pressed = part<QPushButton>(dialog, qPrintable(button));
+        QVERIFY(pressed->isEnabled());
+        pressed->setFocus(Qt::TabFocusReason);
+        kok::test::ScriptedAnswers answers;
+        for (int round = 0; round < 2; ++round) {
+            if (answer == "colour")
+                answers.nextColor(std::nullopt);
+            else if (answer != "-")
+                answers.nextFile(answer);
+            press(round == 0 ? Qt::Key_Return : Qt::Key_Space);
+            QCOMPARE(nameOf(focused()), button);
+            QVERIFY(dialog.isVisible());
+        }
+        QCOMPARE(int(answers.asked.size() - answers.texts.size()), answer == "-" ? 0 : 2);
+        QCOMPARE(clock.reloads, 0);
+    }
+
+    // What a reader says on each page is words: no title, caption or control
+    // spelled out letter by letter or mixing look-alike letters of two
+    // alphabets, every control named, and no two controls of a page alike.
+    // The shown captions stay as they are, and the Message bar's panel says
+    // nothing while it is hidden.
+    void namesAreSpokenWordsUniqueOnAPage() {
+        kok::test::ProgramFolder folder;
+        FakeClockLink clock;
+        SettingsDialog dialog(clock);
+        openLock(dialog);
+        dialog.openSection(SettingsDialog::Alarm);
+        const QString shownTitle = part<QGroupBox>(dialog, "z_time")->title();
+        // Unicode classes: Cyrillic letters are letters of words too.
+        const auto unicode = QRegularExpression::UseUnicodePropertiesOption;
+        static const QRegularExpression spread(R"((?<!\S)[^\W\d_]( [^\W\d_]){2,}(?!\S))", unicode);
+        static const QRegularExpression word(R"(\w+)", unicode);
+        const auto mixed = [](const QString& w) {
+            bool cyr = false, lat = false;
+            for (QChar c : w) {
+                cyr |= c.script() == QChar::Script_Cyrillic;
+                lat |= c.script() == QChar::Script_Latin;
+            }
+            return cyr && lat;
+        };
+        auto* tabs = part<QStackedWidget>(dialog, "tabs");
+        int checked = 0;
+        for (int s = 0; s < SettingsDialog::SectionCount; ++s) {
+            dialog.openSection(SettingsDialog::Section(s));
+            if (s == SettingsDialog::Skins) part<QRadioButton>(dialog, "o_external_98")->click();
+            QMap<QString, QString> controls; // name -> object
+            for (QWidget* w : tabs->currentWidget()->findChildren<QWidget*>()) {
+                if (!w->isVisible() || isPartOfControl(w)) continue;
+                const QString name = accessibleName(w);
+                const QString where = QString("%1 %2 %3").arg(s).arg(w->objectName(), name);
+                QVERIFY2(!spread.match(name).hasMatch(), qPrintable(where));
+                for (auto it = word.globalMatch(name); it.hasNext();)
+                    QVERIFY2(!mixed(it.next().captured()), qPrintable(where));
+                ++checked;
+                const bool control = (w->focusPolicy() & Qt::TabFocus) ||
+                                     qobject_cast<QAbstractButton*>(w) ||
+                                     qobject_cast<QAbstractSpinBox*>(w);
+                if (!control) continue;
+                QVERIFY2(!name.trimmed().isEmpty(), qPrintable(where));
+                QVERIFY2(!controls.contains(name),
+                         qPrintable(where + " and " + controls.value(name)));
+                controls.insert(name, w->objectName());
+            }
+        }
+        QVERIFY(checked > 150);
+        QCOMPARE(part<QGroupBox>(dialog, "z_time")->title(), shownTitle);
+        QCOMPARE(accessibleName(part<QGroupBox>(dialog, "z_time")),
+                 QString("время срабатывания ( чч : мм : сс )"));
+        QCOMPARE(kok::dialog::spokenText(" ЗАГРУЗИТЕ ФАЙЛ ВНЕШНЕЙ ТЕМЬI для ШiNDOШS   серии NT "),
+                 QString("ЗАГРУЗИТЕ ФАЙЛ ВНЕШНЕЙ ТЕМЫ для WiNDOWS серии NT"));
+
+        // The editor's lists are read in words too ("КНОПКА ВЫХОДА").
+        auto* objects = part<QComboBox>(dialog, "c_objects");
+        QVERIFY(objects->count() > 5);
+        for (int i = 0; i < objects->count(); ++i)
+            QCOMPARE(objects->itemData(i, Qt::AccessibleTextRole).toString(),
+                     kok::dialog::spokenText(objects->itemText(i)));
+        QCOMPARE(objects->itemData(5, Qt::AccessibleTextRole).toString(), QString("КНОПКА ВЫХОДА"));
+
+        kok::test::ComposedClock window("");
+        window.show();
+        auto* panel = part<QLabel>(window, "p_messager");
+        QVERIFY(panel->isHidden());
+        QCOMPARE(accessibleName(panel), QString());
     }
 
     // Esc (and the window's close) asks only when OK would save something;

@@ -185,8 +185,9 @@ class SkinsPageTest : public QObject {
         QCOMPARE(boxes.texts.size(), 1);
     }
 
-    // Only web and mail addresses are opened; "-", local paths, programs and
-    // other schemes from a skin open nothing.
+    // Only web and mail addresses are opened, by a click or by Enter or Space
+    // on the link, which Tab reaches; "-", local paths, programs and other
+    // schemes from a skin open nothing.
     void linksOpenOnlyWebAndMail() {
         struct Case {
             const char* line;
@@ -209,9 +210,34 @@ class SkinsPageTest : public QObject {
             makeSkin(skin, std::string("support=09.0\r\n") + c.line + "\r\n");
             // The skin in use fills both columns.
             Page p("9X_SkinExt=1\r\n9X_SkinPath=" + skin.path().string() + "/\r\n");
+            auto* panel = p.operator()<QLabel>(c.panel);
+            QVERIFY2(panel->focusPolicy() & Qt::TabFocus, c.panel);
             p.click(c.panel);
-            QCOMPARE(p.opened, c.opened.isEmpty() ? QStringList{} : QStringList{c.opened});
+            QTest::keyClick(panel, Qt::Key_Return);
+            QTest::keyClick(panel, Qt::Key_Space);
+            QTest::keyClick(panel, Qt::Key_A); // not a press
+            const QStringList thrice{c.opened, c.opened, c.opened};
+            QCOMPARE(p.opened, c.opened.isEmpty() ? QStringList{} : thrice);
         }
+    }
+
+    // The load button keeps the focus through its chooser, whatever it
+    // answers: a second Enter loads again instead of pressing OK.
+    void loadButtonKeepsTheFocus() {
+        kok::test::ProgramFolder program;
+        TempDir skin;
+        Page p;
+        QApplication::setActiveWindow(&p.page);
+        QVERIFY(QTest::qWaitForWindowActive(&p.page));
+        kok::test::MessageCatcher boxes;
+        for (const QString& answer : {QString(), makeSkin(skin, "support=09.0\r\n")}) {
+            p.chosenFile = answer;
+            auto* load = p.operator()<QPushButton>("b_load_xp");
+            load->setFocus();
+            QTest::keyClick(load, Qt::Key_Space);
+            QVERIFY2(load->hasFocus(), qPrintable(answer));
+        }
+        QVERIFY(p("o_external_xp")->isChecked());
     }
 
     // A skin's texts are shown as the characters they are, never as markup
