@@ -80,13 +80,14 @@ BEFORE=$(listing)
 
 start_at 07:00:00 "$XDG_DATA_HOME"
 e2e_open_alarm_page
+# The dialog settles (its OK opens) before the fields are typed into.
+e2e_wait_for 10 lock_open
 for field in "e_hrs_alarm 8" "e_min_alarm 0"; do
     read -r name value <<<"$field"
     e2e_dialog_click alarm_page.ui "$name"
     xdotool key ctrl+a
     xdotool type "$value"
 done
-e2e_wait_for 10 lock_open
 e2e_press_ok
 
 SETTINGS="$XDG_DATA_HOME/koktd/kOkTD.KiF"
