@@ -394,11 +394,15 @@ void SkinEditorPage::b_fileClick() {
         platform::showMessage(platform::trText("Messages", kBadBitmapMessage));
         return;
     }
+    // Showing the object again disables "..." for a moment: the focus comes
+    // back to it, for the next of the skin's pictures.
+    const bool focused = ui_->b_file->hasFocus();
     decodePictures();
     c_objectsChange();
     ui_->c_state->setCurrentIndex(state);
     c_stateChange();
     if (model_.complete()) ui_->b_save->setEnabled(true);
+    if (focused) ui_->b_file->setFocus(Qt::OtherFocusReason);
 }
 
 void SkinEditorPage::b_fontClick() {

@@ -8,6 +8,7 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
@@ -18,6 +19,7 @@
 #include <QSet>
 #include <QSpinBox>
 #include <QStackedWidget>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <algorithm>
 
@@ -351,49 +353,91 @@ class DialogKeyboardTest : public QObject {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("answer");  // a file, or "colour" for a cancelled colour
         QTest::addColumn<QString>("enabler"); // the box that enables the button
+        QTest::addColumn<int>("stopwatch");   // FakeClockLink's state as the page opens
+        // Where the focus is after each press: the button, or the one that
+        // takes its place when it disables itself.
+        QTest::addColumn<QStringList>("focus");
+        const int running = FakeClockLink::Running, paused = FakeClockLink::Paused;
         const int skins = SettingsDialog::Skins, editor = SettingsDialog::Editor;
         QTest::newRow("load a skin, cancelled") << skins << "b_load_xp"
                                                 << ""
-                                                << "";
+                                                << "" << running << QStringList();
         // Not a skin: a message, then the built-in skin again.
         QTest::newRow("load a skin, refused") << skins << "b_load_98"
                                               << "/nonexistent/skin.ksf"
-                                              << "";
+                                              << "" << running << QStringList();
         QTest::newRow("editor: open, cancelled") << editor << "b_load"
                                                  << ""
-                                                 << "";
+                                                 << "" << running << QStringList();
         QTest::newRow("editor: new skin") << editor << "b_new"
                                           << "-"
-                                          << "";
+                                          << "" << running << QStringList();
         QTest::newRow("alarm sound chooser") << int(SettingsDialog::Alarm) << "b_sound_alarm"
                                              << ""
-                                             << "o_sound_alarm";
+                                             << "o_sound_alarm" << running << QStringList();
         QTest::newRow("countdown program chooser") << int(SettingsDialog::Countdown) << "b_app_cdn"
                                                    << ""
-                                                   << "o_app_cdn";
+                                                   << "o_app_cdn" << running << QStringList();
         QTest::newRow("message colour") << int(SettingsDialog::Message) << "b_color1"
                                         << "colour"
-                                        << "";
+                                        << "" << running << QStringList();
         QTest::newRow("stopwatch save") << int(SettingsDialog::Timer) << "b_save1"
                                         << "-"
-                                        << "";
+                                        << "" << running << QStringList();
         QTest::newRow("stopwatch clear") << int(SettingsDialog::Timer) << "b_clear"
                                          << "-"
-                                         << "";
+                                         << "" << running << QStringList();
+        // "..." in the editor, on the skin's face: a picture loads.
+        QTest::newRow("editor: picture loaded") << editor << "b_file"
+                                                << "picture"
+                                                << "" << running << QStringList();
+        // Pause and resume hand over to each other; stopped, the focus goes to
+        // the mode choice, never to "clear" or along the chain to "stop".
+        const int timer = SettingsDialog::Timer;
+        QTest::newRow("stopwatch pause, then resume")
+            << timer << "b_pause_timer"
+            << "-"
+            << "" << running << QStringList{"b_resume_timer", "b_pause_timer"};
+        QTest::newRow("stopwatch resume, then pause")
+            << timer << "b_resume_timer"
+            << "-"
+            << "" << paused << QStringList{"b_pause_timer", "b_resume_timer"};
+        QTest::newRow("stopwatch stop") << timer << "b_reset"
+                                        << "-"
+                                        << "" << running << QStringList{"o_stop", "o_stop"};
+        QTest::newRow("stopwatch stop while paused")
+            << timer << "b_reset"
+            << "-"
+            << "" << paused << QStringList{"o_stop", "o_stop"};
     }
     void pressedButtonsKeepTheFocus() {
         QFETCH(int, section);
         QFETCH(QString, button);
         QFETCH(QString, answer);
         QFETCH(QString, enabler);
+        QFETCH(int, stopwatch);
+        QFETCH(QStringList, focus);
         kok::test::ProgramFolder folder;
         FakeClockLink clock;
-        clock.stopwatch = FakeClockLink::Running; // its values can be saved
+        clock.stopwatch = decltype(clock.stopwatch)(stopwatch);
         SettingsDialog dialog(clock);
         openLock(dialog);
         showActive(dialog);
         dialog.openSection(SettingsDialog::Section(section));
         if (!enabler.isEmpty()) part<QAbstractButton>(dialog, qPrintable(enabler))->click();
+        QString file = answer;
+        QTemporaryDir pictures;
+        if (answer == "picture") {
+            part<QPushButton>(dialog, "b_new")->click();
+            auto* parts = part<QComboBox>(dialog, "c_objects");
+            for (int i = 0; i < parts->count() && !part<QWidget>(dialog, "b_file")->isEnabled();
+                 ++i)
+                QTest::keyClick(parts, Qt::Key_Down);
+            QImage face(QSize(150, 40), QImage::Format_RGB32);
+            face.fill(Qt::gray);
+            file = pictures.filePath("face.bmp");
+            QVERIFY(face.save(file, "BMP"));
+        }
         auto* pressed = part<QPushButton>(dialog, qPrintable(button));
         QVERIFY(pressed->isEnabled());
         pressed->setFocus(Qt::TabFocusReason);
@@ -402,11 +446,15 @@ class DialogKeyboardTest : public QObject {
             if (answer == "colour")
                 answers.nextColor(std::nullopt);
             else if (answer != "-")
-                answers.nextFile(answer);
+                answers.nextFile(file);
             press(round == 0 ? Qt::Key_Return : Qt::Key_Space);
-            QCOMPARE(nameOf(focused()), button);
+            QCOMPARE(nameOf(focused()), focus.isEmpty() ? button : focus[round]);
             QVERIFY(dialog.isVisible());
         }
+        // Nothing pressed by a second key: the readings are still there, and
+        // the stopwatch stopped only by its own button.
+        if (button != "b_clear") QVERIFY(!keys::openSettings().hasKey("kOk:TD:Timer", "Saved_2"));
+        if (button == "b_reset") QCOMPARE(int(clock.stopwatch), int(FakeClockLink::Stopped));
         QCOMPARE(int(answers.asked.size() - answers.texts.size()), answer == "-" ? 0 : 2);
         QCOMPARE(clock.reloads, 0);
     }
