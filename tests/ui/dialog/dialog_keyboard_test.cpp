@@ -58,8 +58,12 @@ QString accessibleName(QObject* w) {
 }
 
 // What a user works with: buttons, fields, lists, and anything that shows the
-// hand pointer as a link does.
+// hand pointer as a link does, unless it holds no address ("-" or nothing).
 bool isControl(const QWidget* w) {
+    if (const auto* label = qobject_cast<const QLabel*>(w);
+        label && !(w->focusPolicy() & Qt::TabFocus) &&
+        (label->text().trimmed() == "-" || label->text().trimmed().isEmpty()))
+        return false;
     if (isPartOfControl(w)) return false;
     if (const auto* spin = qobject_cast<const QAbstractSpinBox*>(w))
         return spin->focusPolicy() != Qt::NoFocus; // arrows beside a field step it
