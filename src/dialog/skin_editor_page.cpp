@@ -16,6 +16,7 @@
 #include "dialog/accessible_names.h"
 #include "dialog/file_chooser.h"
 #include "dialog/file_kinds.h"
+#include "dialog/focus_mark.h"
 #include "dialog/label_click.h"
 #include "dialog/number_arrows.h"
 #include "dialog/plain_text.h"
@@ -203,6 +204,7 @@ SkinEditorPage::SkinEditorPage(QWidget* parent)
     showInPanel(ui_->p_font, {}, platform::trQ("SkinEditorPage", kFontFace));
     describeButton(ui_->p_color, SmallButton::ChooseColour);
     ui_->p_color->setFocusPolicy(Qt::TabFocus); // Enter or Space as a click
+    markFocus(ui_->p_color);
     connect(ui_->b_file, &QPushButton::clicked, this, &SkinEditorPage::b_fileClick);
     connect(ui_->b_font, &QPushButton::clicked, this, &SkinEditorPage::b_fontClick);
     connect(ui_->c_objects, &QComboBox::activated, this, &SkinEditorPage::c_objectsChange);

@@ -7,6 +7,7 @@
 
 #include "dialog/accessible_names.h"
 #include "dialog/file_chooser.h"
+#include "dialog/focus_mark.h"
 #include "dialog/label_click.h"
 #include "dialog/plain_text.h"
 #include "dialog/skin_check.h"
@@ -98,6 +99,7 @@ SkinsPage::SkinsPage(QWidget* parent)
                 link->installEventFilter(this);
                 link->setCursor(Qt::PointingHandCursor);
                 link->setFocusPolicy(Qt::NoFocus);
+                markFocus(link);
             }
         }
     }
