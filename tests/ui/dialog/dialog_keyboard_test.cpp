@@ -20,9 +20,11 @@
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 #include <algorithm>
 
+#include "app/language_choice.h"
 #include "clock/clock_window.h"
 #include "dialog/accessible_names.h"
 #include "dialog/settings_dialog.h"
@@ -497,7 +499,21 @@ class DialogKeyboardTest : public QObject {
     // alphabets, every control named, and no two controls of a page alike.
     // The shown captions stay as they are, and the Message bar's panel says
     // nothing while it is hidden.
+    void namesAreSpokenWordsUniqueOnAPage_data() {
+        QTest::addColumn<bool>("english");
+        QTest::newRow("Russian") << false;
+        QTest::newRow("English") << true;
+    }
     void namesAreSpokenWordsUniqueOnAPage() {
+        QFETCH(bool, english);
+        QCoreApplication& app = *QCoreApplication::instance();
+        const auto before = app.findChildren<QTranslator*>(Qt::FindDirectChildrenOnly);
+        kok::app::installTranslators(app, english ? kok::app::UiLanguage::English
+                                                  : kok::app::UiLanguage::Russian);
+        const auto uninstall = qScopeGuard([&] {
+            for (QTranslator* t : app.findChildren<QTranslator*>(Qt::FindDirectChildrenOnly))
+                if (!before.contains(t)) delete t; // which uninstalls it
+        });
         kok::test::ProgramFolder folder;
         FakeClockLink clock;
         SettingsDialog dialog(clock);
@@ -545,6 +561,12 @@ class DialogKeyboardTest : public QObject {
         }
         QVERIFY(checked > 150);
         QCOMPARE(part<QGroupBox>(dialog, "z_time")->title(), shownTitle);
+        if (english) {
+            // Read in English indeed: the countdown's warnings too.
+            QCOMPARE(accessibleName(part<QGroupBox>(dialog, "z_pre2")),
+                     QString("second warning: before (sec)"));
+            return;
+        }
         QCOMPARE(accessibleName(part<QGroupBox>(dialog, "z_time")),
                  QString("время срабатывания ( чч : мм : сс )"));
         QCOMPARE(kok::dialog::spokenText(" ЗАГРУЗИТЕ ФАЙЛ ВНЕШНЕЙ ТЕМЬI для ШiNDOШS   серии NT "),
