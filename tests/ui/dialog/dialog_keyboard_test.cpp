@@ -23,6 +23,8 @@
 #include <QTranslator>
 #include <QtTest>
 #include <algorithm>
+#include <functional>
+#include <vector>
 
 #include "app/language_choice.h"
 #include "clock/clock_window.h"
@@ -210,9 +212,31 @@ class DialogKeyboardTest : public QObject {
             if (!part<QAbstractButton>(dialog, box)->isChecked())
                 part<QAbstractButton>(dialog, box)->click();
         auto* tabs = part<QStackedWidget>(dialog, "tabs");
+        // Each page as it opens, then pages whose controls wake later: the
+        // editor's fields once a new skin's button or indicator is chosen,
+        // and the stopwatch's buttons while it runs.
+        const auto newSkinWith = [&](const char* control) {
+            part<QPushButton>(dialog, "b_new")->click();
+            auto* parts = part<QComboBox>(dialog, "c_objects");
+            for (int i = 0; i < parts->count() && !part<QWidget>(dialog, control)->isEnabled(); ++i)
+                QTest::keyClick(parts, Qt::Key_Down);
+            return part<QWidget>(dialog, control)->isEnabled();
+        };
+        const auto runningStopwatch = [&] {
+            clock.stopwatch = FakeClockLink::Running;
+            dialog.refreshStopwatchPage();
+            return part<QWidget>(dialog, "b_pause_timer")->isEnabled();
+        };
+        std::vector<std::pair<int, std::function<bool()>>> views;
+        for (int s = 0; s < SettingsDialog::SectionCount; ++s)
+            views.emplace_back(s, [] { return true; });
+        views.emplace_back(SettingsDialog::Editor, [&] { return newSkinWith("c_state"); });
+        views.emplace_back(SettingsDialog::Editor, [&] { return newSkinWith("b_font"); });
+        views.emplace_back(SettingsDialog::Timer, runningStopwatch);
         int radioSets = 0;
-        for (int s = 0; s < SettingsDialog::SectionCount; ++s) {
+        for (const auto& [s, prepare] : views) {
             dialog.openSection(SettingsDialog::Section(s));
+            QVERIFY2(prepare(), qPrintable(QString::number(s)));
             QWidget* page = tabs->currentWidget();
             QWidget* start = focused();
             QVERIFY2(start && page->isAncestorOf(start), qPrintable(QString::number(s)));
@@ -290,8 +314,8 @@ class DialogKeyboardTest : public QObject {
                 if (wasChecked) entry->click();
             }
         }
-        // Options 2, alarm 3, countdown 2, stopwatch 1, message 3, skins 2.
-        QCOMPARE(radioSets, 13);
+        // Options 2, alarm 3, countdown 2, stopwatch 1 (twice), message 3, skins 2.
+        QCOMPARE(radioSets, 14);
     }
 
     // Number fields that cannot be typed into are stepped with the keys
