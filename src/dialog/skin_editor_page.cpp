@@ -20,6 +20,7 @@
 #include "dialog/label_click.h"
 #include "dialog/number_arrows.h"
 #include "dialog/plain_text.h"
+#include "dialog/spoken_combo_box.h"
 #include "dialog/storable_text.h"
 #include "platform/message_box.h"
 #include "platform/paths.h"
@@ -176,6 +177,9 @@ QFont indicatorFont(const EditorFont& font) {
 SkinEditorPage::SkinEditorPage(QWidget* parent)
     : DialogPage(parent), ui_(std::make_unique<Ui::SkinEditorPageForm>()), model_(&measureText) {
     ui_->setupUi(this);
+    // Before anything asks a reader's interface of them.
+    readEntriesInWords(ui_->c_objects);
+    readEntriesInWords(ui_->c_state);
     keepLabelsPlain(this);
     // A skin larger than the panel scrolls inside it, still at its real size;
     // one that fits shows no scroll bar.

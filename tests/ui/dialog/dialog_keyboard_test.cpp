@@ -603,6 +603,18 @@ class DialogKeyboardTest : public QObject {
             QCOMPARE(objects->itemData(i, Qt::AccessibleTextRole).toString(),
                      kok::dialog::spokenText(objects->itemText(i)));
         QCOMPARE(objects->itemData(5, Qt::AccessibleTextRole).toString(), QString("КНОПКА ВЫХОДА"));
+        // And so is each list itself, by its current entry, which Qt on Linux
+        // gives as the list's name: nothing chosen, the list's own name.
+        auto* states = part<QComboBox>(dialog, "c_state");
+        QVERIFY(!accessibleName(objects).isEmpty() && !accessibleName(states).isEmpty());
+        dialog.openSection(SettingsDialog::Editor);
+        part<QPushButton>(dialog, "b_new")->click();
+        for (int i = 0; i < 5 || !states->isEnabled(); ++i)
+            QTest::keyClick(objects, Qt::Key_Down);
+        QCOMPARE(objects->currentText(), QString("КНОПКА ВЬIХОДА"));
+        QCOMPARE(accessibleName(objects), QString("КНОПКА ВЫХОДА"));
+        QCOMPARE(states->currentText(), QString("ОБЬIЧНЬIЙ"));
+        QCOMPARE(accessibleName(states), QString("ОБЫЧНЫЙ"));
 
         kok::test::ComposedClock window("");
         window.show();
