@@ -265,6 +265,31 @@ void nameControls(QWidget* root) {
     nameArrows(root);
 }
 
+namespace {
+
+// Groups of one title (the countdown's two warnings, each "перед (сек)")
+// are named after the field they hold, else numbered in their order.
+void tellGroupsApart(QWidget* page) {
+    QMap<QString, QList<QGroupBox*>> alike;
+    for (QGroupBox* group : page->findChildren<QGroupBox*>())
+        if (!group->accessibleName().isEmpty()) alike[group->accessibleName()] << group;
+    for (auto it = alike.cbegin(); it != alike.cend(); ++it) {
+        if (it.value().size() < 2) continue;
+        int number = 0;
+        for (QGroupBox* group : it.value()) {
+            ++number;
+            QString field;
+            for (const QWidget* w : group->findChildren<QWidget*>())
+                if (field.isEmpty()) field = w->property(kCaptionProperty).toString();
+            group->setAccessibleName(field.isEmpty()
+                                         ? it.key() + QLatin1Char(' ') + QString::number(number)
+                                         : field + QStringLiteral(": ") + it.key());
+        }
+    }
+}
+
+} // namespace
+
 void tellControlsApart(QWidget* page) {
     QMap<QString, QList<QWidget*>> alike;
     for (QWidget* w : page->findChildren<QWidget*>()) {
@@ -280,6 +305,7 @@ void tellControlsApart(QWidget* page) {
             if (const QGroupBox* group = groupOf(w, page))
                 w->setAccessibleName(caption(group->title()) + QStringLiteral(": ") + it.key());
     }
+    tellGroupsApart(page);
 }
 
 void describeButton(QWidget* button, SmallButton kind) {

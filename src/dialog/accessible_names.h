@@ -16,7 +16,8 @@ namespace kok::dialog {
 void nameControls(QWidget* root);
 
 // Controls of one page that would be read alike ("ВСТРОЕННАЯ ТЕМА" of each
-// family) are named after their group too. Call it after nameControls().
+// family) are named after their group too, and groups of one title after
+// the field they hold. Call it after nameControls().
 void tellControlsApart(QWidget* page);
 
 // A caption as a reader should say it: letters spread out for looks joined

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "dialog/focus_mark.h"
 #include "dialog/label_click.h"
 #include "dialog/page_fonts.h"
 #include "dialog/product_info.h"
@@ -82,8 +83,10 @@ InfoPage::InfoPage(QWidget* parent)
     fitToText(ui_->t_id);
     ui_->t_id->installEventFilter(this);
     // The links open with Enter or Space too.
-    for (QLabel* label : {ui_->t_mail, ui_->t_web, ui_->t_info, ui_->t_skins, ui_->t_id})
+    for (QLabel* label : {ui_->t_mail, ui_->t_web, ui_->t_info, ui_->t_skins, ui_->t_id}) {
         label->setFocusPolicy(Qt::TabFocus);
+        markFocus(label);
+    }
     ui_->t_title->installEventFilter(this);
 
     tt_egg_->setObjectName("tt_egg");

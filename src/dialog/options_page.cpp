@@ -10,6 +10,7 @@
 #include "dialog/accessible_names.h"
 #include "dialog/clock_link.h"
 #include "dialog/file_chooser.h"
+#include "dialog/focus_mark.h"
 #include "dialog/label_click.h"
 #include "dialog/number_arrows.h"
 #include "dialog/product_info.h"
@@ -93,6 +94,7 @@ OptionsPage::OptionsPage(ClockLink& clock, QWidget* parent, platform::RunKeyStor
     ui_->miniHelp->installEventFilter(this);
     // The hint opens with Enter or Space as well as with a click.
     ui_->miniHelp->setFocusPolicy(Qt::TabFocus);
+    markFocus(ui_->miniHelp);
     ui_->miniHelp->setToolTip(
         tr("Почему голосовые функции недоступны (щёлкните или нажмите Enter)"));
 

@@ -16,9 +16,11 @@
 #include "dialog/accessible_names.h"
 #include "dialog/file_chooser.h"
 #include "dialog/file_kinds.h"
+#include "dialog/focus_mark.h"
 #include "dialog/label_click.h"
 #include "dialog/number_arrows.h"
 #include "dialog/plain_text.h"
+#include "dialog/spoken_combo_box.h"
 #include "dialog/storable_text.h"
 #include "platform/message_box.h"
 #include "platform/paths.h"
@@ -175,6 +177,9 @@ QFont indicatorFont(const EditorFont& font) {
 SkinEditorPage::SkinEditorPage(QWidget* parent)
     : DialogPage(parent), ui_(std::make_unique<Ui::SkinEditorPageForm>()), model_(&measureText) {
     ui_->setupUi(this);
+    // Before anything asks a reader's interface of them.
+    readEntriesInWords(ui_->c_objects);
+    readEntriesInWords(ui_->c_state);
     keepLabelsPlain(this);
     // A skin larger than the panel scrolls inside it, still at its real size;
     // one that fits shows no scroll bar.
@@ -203,6 +208,7 @@ SkinEditorPage::SkinEditorPage(QWidget* parent)
     showInPanel(ui_->p_font, {}, platform::trQ("SkinEditorPage", kFontFace));
     describeButton(ui_->p_color, SmallButton::ChooseColour);
     ui_->p_color->setFocusPolicy(Qt::TabFocus); // Enter or Space as a click
+    markFocus(ui_->p_color);
     connect(ui_->b_file, &QPushButton::clicked, this, &SkinEditorPage::b_fileClick);
     connect(ui_->b_font, &QPushButton::clicked, this, &SkinEditorPage::b_fontClick);
     connect(ui_->c_objects, &QComboBox::activated, this, &SkinEditorPage::c_objectsChange);
@@ -394,11 +400,15 @@ void SkinEditorPage::b_fileClick() {
         platform::showMessage(platform::trText("Messages", kBadBitmapMessage));
         return;
     }
+    // Showing the object again disables "..." for a moment: the focus comes
+    // back to it, for the next of the skin's pictures.
+    const bool focused = ui_->b_file->hasFocus();
     decodePictures();
     c_objectsChange();
     ui_->c_state->setCurrentIndex(state);
     c_stateChange();
     if (model_.complete()) ui_->b_save->setEnabled(true);
+    if (focused) ui_->b_file->setFocus(Qt::OtherFocusReason);
 }
 
 void SkinEditorPage::b_fontClick() {

@@ -7,6 +7,7 @@
 
 #include "dialog/accessible_names.h"
 #include "dialog/file_chooser.h"
+#include "dialog/focus_mark.h"
 #include "dialog/label_click.h"
 #include "dialog/plain_text.h"
 #include "dialog/skin_check.h"
@@ -92,11 +93,13 @@ SkinsPage::SkinsPage(QWidget* parent)
                 QCoreApplication::translate("SkinsPage", "%1: почта автора").arg(header));
             c.web->setAccessibleName(
                 QCoreApplication::translate("SkinsPage", "%1: сайт автора").arg(header));
-            // Links are reached with Tab and opened with Enter or Space too.
+            // Links are reached with Tab and opened with Enter or Space too,
+            // once they hold an address (see showLink).
             for (QLabel* link : {c.mail, c.web}) {
                 link->installEventFilter(this);
                 link->setCursor(Qt::PointingHandCursor);
-                link->setFocusPolicy(Qt::TabFocus);
+                link->setFocusPolicy(Qt::NoFocus);
+                markFocus(link);
             }
         }
     }
@@ -200,8 +203,8 @@ bool SkinsPage::readDescription(Family family, const SkinSource& source, bool ne
             setPanelText(c->name, QString::fromStdString(info.name));
             setPanelText(c->version, QString::fromStdString(info.version));
             setPanelText(c->author, QString::fromStdString(info.author));
-            setPanelText(c->mail, QString::fromStdString(info.mail));
-            setPanelText(c->web, QString::fromStdString(info.web));
+            showLink(c->mail, QString::fromStdString(info.mail));
+            showLink(c->web, QString::fromStdString(info.web));
         }
     }
     if (reading.otherVersion)
@@ -290,16 +293,31 @@ bool SkinsPage::eventFilter(QObject* watched, QEvent* event) {
     return DialogPage::eventFilter(watched, event);
 }
 
-void SkinsPage::openLink(QLabel* panel) {
+// What a link opens: empty for "-" and for anything but a web page or mail.
+QString SkinsPage::linkAddress(const QLabel* panel) {
     const QVariant tag = panel->property(kPanelTag);
-    if (!tag.isValid()) return;
+    if (!tag.isValid()) return {};
     const QString shown = panelText(panel);
-    if (shown.isEmpty() || shown == "-" || shown == " ") return;
+    if (shown.isEmpty() || shown == "-" || shown == " ") return {};
     const QString address =
         tag.toInt() == 1 ? shown : QString::fromStdString(mailLink(shown.toStdString()));
     // Skins come from anyone: only web pages and mail may be opened, never a
     // program or a local file.
-    if (platform::isOpenableAddress(address.toStdString())) open_(address);
+    return platform::isOpenableAddress(address.toStdString()) ? address : QString();
+}
+
+// A link is a Tab stop only while it opens something, and a reader hears
+// what it holds after its name.
+void SkinsPage::showLink(QLabel* panel, const QString& text) {
+    setPanelText(panel, text);
+    panel->setFocusPolicy(linkAddress(panel).isEmpty() ? Qt::NoFocus : Qt::TabFocus);
+    const QString shown = panelText(panel).trimmed();
+    panel->setAccessibleDescription(shown == "-" ? QString() : shown);
+}
+
+void SkinsPage::openLink(QLabel* panel) {
+    const QString address = linkAddress(panel);
+    if (!address.isEmpty()) open_(address);
 }
 
 } // namespace kok::dialog

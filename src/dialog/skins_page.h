@@ -76,6 +76,8 @@ class SkinsPage : public DialogPage {
     void loadExternal(Family family);
     void fallBack(Family family);
     void openLink(QLabel* panel);
+    void showLink(QLabel* panel, const QString& text);
+    static QString linkAddress(const QLabel* panel);
 
     std::unique_ptr<Ui::SkinsPageForm> ui_;
     std::array<FamilyControls, 2> families_;

@@ -82,10 +82,26 @@ void StopwatchPage::refresh() {
         for (QLabel* v : {ui_->v_start, ui_->v_current, ui_->v_missed, ui_->v_timer})
             v->setText(qText(kNoValue));
     }
+    QWidget* const focused = focusWidget();
+    const bool hadFocus = focused && focused->hasFocus();
     setSaveButtonsEnabled(ticking);
     ui_->b_pause_timer->setEnabled(ticking);
     ui_->b_resume_timer->setEnabled(paused);
     ui_->b_reset->setEnabled(ticking || paused);
+    if (hadFocus && !focused->isEnabled()) keepFocusFrom(focused);
+}
+
+// A button that disabled itself hands the focus to the one that takes its
+// place, never along the chain: a second Enter would stop the stopwatch or
+// erase the saved readings. Stopped, nothing takes the place of the
+// stopwatch's buttons, so the focus goes to the harmless mode choice.
+void StopwatchPage::keepFocusFrom(QWidget* disabled) {
+    QWidget* next = ui_->o_stop->isChecked() ? ui_->o_stop : ui_->o_pause;
+    if (disabled == ui_->b_pause_timer && ui_->b_resume_timer->isEnabled())
+        next = ui_->b_resume_timer;
+    else if (disabled == ui_->b_resume_timer && ui_->b_pause_timer->isEnabled())
+        next = ui_->b_pause_timer;
+    next->setFocus(Qt::OtherFocusReason);
 }
 
 void StopwatchPage::showStopwatchTime(const QString& text) {

@@ -48,6 +48,7 @@ class StopwatchPage : public DialogPage {
     void b_resume_timerClick();
     void b_resetClick();
     void setSaveButtonsEnabled(bool enabled);
+    void keepFocusFrom(QWidget* disabled);
 
     std::unique_ptr<Ui::StopwatchPageForm> ui_;
     ClockLink& clock_;

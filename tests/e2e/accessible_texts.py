@@ -14,7 +14,8 @@
 #                                    has a name, no name is spelled out letter
 #                                    by letter or mixes look-alike letters of
 #                                    two alphabets ("ЬI" for "Ы"), no two
-#                                    controls of a window share a name, and no
+#                                    controls, nor two groups, of a window
+#                                    share a name, and no
 #                                    hidden alert has a name, in the dialog's
 #                                    shown page and the clock; prints each
 #                                    fault, exits 1
@@ -68,6 +69,8 @@ def listen(pid, event_name):
 
 # Three letters or more, each alone between blanks: "c l o c k".
 SPREAD = re.compile(r"(?<!\S)[^\W\d_](?: [^\W\d_]){2,}(?!\S)")
+# How AT-SPI gives a titled group (Qt's QGroupBox).
+GROUP_ROLES = ("panel", "grouping", "group box")
 CYRILLIC = re.compile(r"[\u0400-\u04ff]")
 LATIN = re.compile(r"[A-Za-z]")
 
@@ -92,10 +95,10 @@ def check(pid):
     if not any(w.name.startswith("kOk DIAL TD :::") for w in shown):
         print("no dialog shows", file=sys.stderr)
         return 2
-    faults, names, controls = [], {}, 0
+    faults, names, groups, controls = [], {}, {}, 0
 
     def visit(node, depth):
-        nonlocal controls, names
+        nonlocal controls, names, groups
         if node is None or depth > 40:
             return
         states = node.getState()
@@ -114,14 +117,19 @@ def check(pid):
                 faults.append(f"{role} without a name")
             else:
                 names.setdefault(name, []).append(role)
+        elif role in GROUP_ROLES and name:
+            # A reader says a group's name on entering it: no two alike.
+            groups.setdefault(name, []).append(role)
         for i in range(node.childCount):
             visit(node.getChildAtIndex(i), depth + 1)
 
     # Each window on its own: the clock and the dialog's shown page.
     for window in shown:
-        names = {}
+        names, groups = {}, {}
         visit(window, 0)
         faults.extend(f"{len(roles)} controls named {name!r}" for name, roles in names.items()
+                      if len(roles) > 1)
+        faults.extend(f"{len(roles)} groups named {name!r}" for name, roles in groups.items()
                       if len(roles) > 1)
     for fault in faults:
         print(fault)

@@ -8,6 +8,7 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
@@ -18,9 +19,14 @@
 #include <QSet>
 #include <QSpinBox>
 #include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 #include <algorithm>
+#include <functional>
+#include <vector>
 
+#include "app/language_choice.h"
 #include "clock/clock_window.h"
 #include "dialog/accessible_names.h"
 #include "dialog/settings_dialog.h"
@@ -56,8 +62,12 @@ QString accessibleName(QObject* w) {
 }
 
 // What a user works with: buttons, fields, lists, and anything that shows the
-// hand pointer as a link does.
+// hand pointer as a link does, unless it holds no address ("-" or nothing).
 bool isControl(const QWidget* w) {
+    if (const auto* label = qobject_cast<const QLabel*>(w);
+        label && !(w->focusPolicy() & Qt::TabFocus) &&
+        (label->text().trimmed() == "-" || label->text().trimmed().isEmpty()))
+        return false;
     if (isPartOfControl(w)) return false;
     if (const auto* spin = qobject_cast<const QAbstractSpinBox*>(w))
         return spin->focusPolicy() != Qt::NoFocus; // arrows beside a field step it
@@ -202,9 +212,31 @@ class DialogKeyboardTest : public QObject {
             if (!part<QAbstractButton>(dialog, box)->isChecked())
                 part<QAbstractButton>(dialog, box)->click();
         auto* tabs = part<QStackedWidget>(dialog, "tabs");
+        // Each page as it opens, then pages whose controls wake later: the
+        // editor's fields once a new skin's button or indicator is chosen,
+        // and the stopwatch's buttons while it runs.
+        const auto newSkinWith = [&](const char* control) {
+            part<QPushButton>(dialog, "b_new")->click();
+            auto* parts = part<QComboBox>(dialog, "c_objects");
+            for (int i = 0; i < parts->count() && !part<QWidget>(dialog, control)->isEnabled(); ++i)
+                QTest::keyClick(parts, Qt::Key_Down);
+            return part<QWidget>(dialog, control)->isEnabled();
+        };
+        const auto runningStopwatch = [&] {
+            clock.stopwatch = FakeClockLink::Running;
+            dialog.refreshStopwatchPage();
+            return part<QWidget>(dialog, "b_pause_timer")->isEnabled();
+        };
+        std::vector<std::pair<int, std::function<bool()>>> views;
+        for (int s = 0; s < SettingsDialog::SectionCount; ++s)
+            views.emplace_back(s, [] { return true; });
+        views.emplace_back(SettingsDialog::Editor, [&] { return newSkinWith("c_state"); });
+        views.emplace_back(SettingsDialog::Editor, [&] { return newSkinWith("b_font"); });
+        views.emplace_back(SettingsDialog::Timer, runningStopwatch);
         int radioSets = 0;
-        for (int s = 0; s < SettingsDialog::SectionCount; ++s) {
+        for (const auto& [s, prepare] : views) {
             dialog.openSection(SettingsDialog::Section(s));
+            QVERIFY2(prepare(), qPrintable(QString::number(s)));
             QWidget* page = tabs->currentWidget();
             QWidget* start = focused();
             QVERIFY2(start && page->isAncestorOf(start), qPrintable(QString::number(s)));
@@ -282,8 +314,8 @@ class DialogKeyboardTest : public QObject {
                 if (wasChecked) entry->click();
             }
         }
-        // Options 2, alarm 3, countdown 2, stopwatch 1, message 3, skins 2.
-        QCOMPARE(radioSets, 13);
+        // Options 2, alarm 3, countdown 2, stopwatch 1 (twice), message 3, skins 2.
+        QCOMPARE(radioSets, 14);
     }
 
     // Number fields that cannot be typed into are stepped with the keys
@@ -302,9 +334,6 @@ class DialogKeyboardTest : public QObject {
                                                  << "a_speed";
         for (const char* c : {"a", "b", "x", "y"})
             QTest::newRow(c) << editor << QString("e_") + c << QString("a_") + c;
-        // Its arrows go nowhere: it stays "0".
-        QTest::newRow("alarm seconds") << int(SettingsDialog::Alarm) << "e_sec_alarm"
-                                       << "a_sec_alarm";
     }
     void numberFieldsStepFromTheKeyboard() {
         QFETCH(int, section);
@@ -326,7 +355,8 @@ class DialogKeyboardTest : public QObject {
         auto* spin = part<QSpinBox>(dialog, qPrintable(arrows));
         QVERIFY(edit->isEnabled());
         // Somewhere inside the range, so that every step moves it.
-        if (spin->singleStep() > 0) spin->setValue((spin->minimum() + spin->maximum()) / 2);
+        QVERIFY(spin->maximum() - spin->minimum() >= 2 * spin->singleStep());
+        spin->setValue((spin->minimum() + spin->maximum()) / 2);
         const int start = edit->text().toInt();
         QCOMPARE(start, spin->value());
         const int step = spin->singleStep();
@@ -341,7 +371,6 @@ class DialogKeyboardTest : public QObject {
             QCOMPARE(edit->text().toInt(), expected);
             QCOMPARE(spin->value(), expected);
         }
-        QCOMPARE(expected != start, spin->maximum() > spin->minimum());
     }
 
     // A page's button keeps the focus when pressed from the keyboard, whatever
@@ -351,49 +380,91 @@ class DialogKeyboardTest : public QObject {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("answer");  // a file, or "colour" for a cancelled colour
         QTest::addColumn<QString>("enabler"); // the box that enables the button
+        QTest::addColumn<int>("stopwatch");   // FakeClockLink's state as the page opens
+        // Where the focus is after each press: the button, or the one that
+        // takes its place when it disables itself.
+        QTest::addColumn<QStringList>("focus");
+        const int running = FakeClockLink::Running, paused = FakeClockLink::Paused;
         const int skins = SettingsDialog::Skins, editor = SettingsDialog::Editor;
         QTest::newRow("load a skin, cancelled") << skins << "b_load_xp"
                                                 << ""
-                                                << "";
+                                                << "" << running << QStringList();
         // Not a skin: a message, then the built-in skin again.
         QTest::newRow("load a skin, refused") << skins << "b_load_98"
                                               << "/nonexistent/skin.ksf"
-                                              << "";
+                                              << "" << running << QStringList();
         QTest::newRow("editor: open, cancelled") << editor << "b_load"
                                                  << ""
-                                                 << "";
+                                                 << "" << running << QStringList();
         QTest::newRow("editor: new skin") << editor << "b_new"
                                           << "-"
-                                          << "";
+                                          << "" << running << QStringList();
         QTest::newRow("alarm sound chooser") << int(SettingsDialog::Alarm) << "b_sound_alarm"
                                              << ""
-                                             << "o_sound_alarm";
+                                             << "o_sound_alarm" << running << QStringList();
         QTest::newRow("countdown program chooser") << int(SettingsDialog::Countdown) << "b_app_cdn"
                                                    << ""
-                                                   << "o_app_cdn";
+                                                   << "o_app_cdn" << running << QStringList();
         QTest::newRow("message colour") << int(SettingsDialog::Message) << "b_color1"
                                         << "colour"
-                                        << "";
+                                        << "" << running << QStringList();
         QTest::newRow("stopwatch save") << int(SettingsDialog::Timer) << "b_save1"
                                         << "-"
-                                        << "";
+                                        << "" << running << QStringList();
         QTest::newRow("stopwatch clear") << int(SettingsDialog::Timer) << "b_clear"
                                          << "-"
-                                         << "";
+                                         << "" << running << QStringList();
+        // "..." in the editor, on the skin's face: a picture loads.
+        QTest::newRow("editor: picture loaded") << editor << "b_file"
+                                                << "picture"
+                                                << "" << running << QStringList();
+        // Pause and resume hand over to each other; stopped, the focus goes to
+        // the mode choice, never to "clear" or along the chain to "stop".
+        const int timer = SettingsDialog::Timer;
+        QTest::newRow("stopwatch pause, then resume")
+            << timer << "b_pause_timer"
+            << "-"
+            << "" << running << QStringList{"b_resume_timer", "b_pause_timer"};
+        QTest::newRow("stopwatch resume, then pause")
+            << timer << "b_resume_timer"
+            << "-"
+            << "" << paused << QStringList{"b_pause_timer", "b_resume_timer"};
+        QTest::newRow("stopwatch stop") << timer << "b_reset"
+                                        << "-"
+                                        << "" << running << QStringList{"o_stop", "o_stop"};
+        QTest::newRow("stopwatch stop while paused")
+            << timer << "b_reset"
+            << "-"
+            << "" << paused << QStringList{"o_stop", "o_stop"};
     }
     void pressedButtonsKeepTheFocus() {
         QFETCH(int, section);
         QFETCH(QString, button);
         QFETCH(QString, answer);
         QFETCH(QString, enabler);
+        QFETCH(int, stopwatch);
+        QFETCH(QStringList, focus);
         kok::test::ProgramFolder folder;
         FakeClockLink clock;
-        clock.stopwatch = FakeClockLink::Running; // its values can be saved
+        clock.stopwatch = decltype(clock.stopwatch)(stopwatch);
         SettingsDialog dialog(clock);
         openLock(dialog);
         showActive(dialog);
         dialog.openSection(SettingsDialog::Section(section));
         if (!enabler.isEmpty()) part<QAbstractButton>(dialog, qPrintable(enabler))->click();
+        QString file = answer;
+        QTemporaryDir pictures;
+        if (answer == "picture") {
+            part<QPushButton>(dialog, "b_new")->click();
+            auto* parts = part<QComboBox>(dialog, "c_objects");
+            for (int i = 0; i < parts->count() && !part<QWidget>(dialog, "b_file")->isEnabled();
+                 ++i)
+                QTest::keyClick(parts, Qt::Key_Down);
+            QImage face(QSize(150, 40), QImage::Format_RGB32);
+            face.fill(Qt::gray);
+            file = pictures.filePath("face.bmp");
+            QVERIFY(face.save(file, "BMP"));
+        }
         auto* pressed = part<QPushButton>(dialog, qPrintable(button));
         QVERIFY(pressed->isEnabled());
         pressed->setFocus(Qt::TabFocusReason);
@@ -402,13 +473,49 @@ class DialogKeyboardTest : public QObject {
             if (answer == "colour")
                 answers.nextColor(std::nullopt);
             else if (answer != "-")
-                answers.nextFile(answer);
+                answers.nextFile(file);
             press(round == 0 ? Qt::Key_Return : Qt::Key_Space);
-            QCOMPARE(nameOf(focused()), button);
+            QCOMPARE(nameOf(focused()), focus.isEmpty() ? button : focus[round]);
             QVERIFY(dialog.isVisible());
         }
+        // Nothing pressed by a second key: the readings are still there, and
+        // the stopwatch stopped only by its own button.
+        if (button != "b_clear") QVERIFY(!keys::openSettings().hasKey("kOk:TD:Timer", "Saved_2"));
+        if (button == "b_reset") QCOMPARE(int(clock.stopwatch), int(FakeClockLink::Stopped));
         QCOMPARE(int(answers.asked.size() - answers.texts.size()), answer == "-" ? 0 : 2);
         QCOMPARE(clock.reloads, 0);
+    }
+
+    // Labels that take the keyboard focus (links, the hint, the colour
+    // swatch) show where it is by a mark drawn over them: nothing moves.
+    void focusedLabelsShowAMark_data() {
+        QTest::addColumn<int>("section");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("options hint") << int(SettingsDialog::Options) << "miniHelp";
+        QTest::newRow("info product page") << int(SettingsDialog::Info) << "t_info";
+        QTest::newRow("skins web link") << int(SettingsDialog::Skins) << "si_98_web";
+        QTest::newRow("editor colour") << int(SettingsDialog::Editor) << "p_color";
+    }
+    void focusedLabelsShowAMark() {
+        QFETCH(int, section);
+        QFETCH(QString, label);
+        kok::test::ProgramFolder folder;
+        FakeClockLink clock;
+        SettingsDialog dialog(clock);
+        openLock(dialog);
+        showActive(dialog);
+        dialog.openSection(SettingsDialog::Section(section));
+        auto* marked = part<QLabel>(dialog, qPrintable(label));
+        auto* ok = part<QPushButton>(dialog, "c_ok");
+        ok->setFocus(Qt::TabFocusReason);
+        const QRect geometry = marked->geometry();
+        const QImage plain = marked->grab().toImage();
+        marked->setFocus(Qt::TabFocusReason);
+        QVERIFY(marked->hasFocus());
+        QVERIFY(marked->grab().toImage() != plain);
+        QCOMPARE(marked->geometry(), geometry);
+        ok->setFocus(Qt::TabFocusReason);
+        QCOMPARE(marked->grab().toImage(), plain);
     }
 
     // What a reader says on each page is words: no title, caption or control
@@ -416,7 +523,21 @@ class DialogKeyboardTest : public QObject {
     // alphabets, every control named, and no two controls of a page alike.
     // The shown captions stay as they are, and the Message bar's panel says
     // nothing while it is hidden.
+    void namesAreSpokenWordsUniqueOnAPage_data() {
+        QTest::addColumn<bool>("english");
+        QTest::newRow("Russian") << false;
+        QTest::newRow("English") << true;
+    }
     void namesAreSpokenWordsUniqueOnAPage() {
+        QFETCH(bool, english);
+        QCoreApplication& app = *QCoreApplication::instance();
+        const auto before = app.findChildren<QTranslator*>(Qt::FindDirectChildrenOnly);
+        kok::app::installTranslators(app, english ? kok::app::UiLanguage::English
+                                                  : kok::app::UiLanguage::Russian);
+        const auto uninstall = qScopeGuard([&] {
+            for (QTranslator* t : app.findChildren<QTranslator*>(Qt::FindDirectChildrenOnly))
+                if (!before.contains(t)) delete t; // which uninstalls it
+        });
         kok::test::ProgramFolder folder;
         FakeClockLink clock;
         SettingsDialog dialog(clock);
@@ -440,7 +561,7 @@ class DialogKeyboardTest : public QObject {
         for (int s = 0; s < SettingsDialog::SectionCount; ++s) {
             dialog.openSection(SettingsDialog::Section(s));
             if (s == SettingsDialog::Skins) part<QRadioButton>(dialog, "o_external_98")->click();
-            QMap<QString, QString> controls; // name -> object
+            QMap<QString, QString> controls, groups; // name -> object
             for (QWidget* w : tabs->currentWidget()->findChildren<QWidget*>()) {
                 if (!w->isVisible() || isPartOfControl(w)) continue;
                 const QString name = accessibleName(w);
@@ -449,18 +570,27 @@ class DialogKeyboardTest : public QObject {
                 for (auto it = word.globalMatch(name); it.hasNext();)
                     QVERIFY2(!mixed(it.next().captured()), qPrintable(where));
                 ++checked;
-                const bool control = (w->focusPolicy() & Qt::TabFocus) ||
+                // Groups too, among themselves: a reader says a group's name
+                // on entering it (a lone field may share its group's name).
+                const bool group = qobject_cast<QGroupBox*>(w);
+                const bool control = group || (w->focusPolicy() & Qt::TabFocus) ||
                                      qobject_cast<QAbstractButton*>(w) ||
                                      qobject_cast<QAbstractSpinBox*>(w);
-                if (!control) continue;
+                if (!control || (group && name.isEmpty())) continue; // a frame without a title
+                QMap<QString, QString>& alike = group ? groups : controls;
                 QVERIFY2(!name.trimmed().isEmpty(), qPrintable(where));
-                QVERIFY2(!controls.contains(name),
-                         qPrintable(where + " and " + controls.value(name)));
-                controls.insert(name, w->objectName());
+                QVERIFY2(!alike.contains(name), qPrintable(where + " and " + alike.value(name)));
+                alike.insert(name, w->objectName());
             }
         }
         QVERIFY(checked > 150);
         QCOMPARE(part<QGroupBox>(dialog, "z_time")->title(), shownTitle);
+        if (english) {
+            // Read in English indeed: the countdown's warnings too.
+            QCOMPARE(accessibleName(part<QGroupBox>(dialog, "z_pre2")),
+                     QString("second warning: before (sec)"));
+            return;
+        }
         QCOMPARE(accessibleName(part<QGroupBox>(dialog, "z_time")),
                  QString("время срабатывания ( чч : мм : сс )"));
         QCOMPARE(kok::dialog::spokenText(" ЗАГРУЗИТЕ ФАЙЛ ВНЕШНЕЙ ТЕМЬI для ШiNDOШS   серии NT "),
@@ -473,6 +603,18 @@ class DialogKeyboardTest : public QObject {
             QCOMPARE(objects->itemData(i, Qt::AccessibleTextRole).toString(),
                      kok::dialog::spokenText(objects->itemText(i)));
         QCOMPARE(objects->itemData(5, Qt::AccessibleTextRole).toString(), QString("КНОПКА ВЫХОДА"));
+        // And so is each list itself, by its current entry, which Qt on Linux
+        // gives as the list's name: nothing chosen, the list's own name.
+        auto* states = part<QComboBox>(dialog, "c_state");
+        QVERIFY(!accessibleName(objects).isEmpty() && !accessibleName(states).isEmpty());
+        dialog.openSection(SettingsDialog::Editor);
+        part<QPushButton>(dialog, "b_new")->click();
+        for (int i = 0; i < 5 || !states->isEnabled(); ++i)
+            QTest::keyClick(objects, Qt::Key_Down);
+        QCOMPARE(objects->currentText(), QString("КНОПКА ВЬIХОДА"));
+        QCOMPARE(accessibleName(objects), QString("КНОПКА ВЫХОДА"));
+        QCOMPARE(states->currentText(), QString("ОБЬIЧНЬIЙ"));
+        QCOMPARE(accessibleName(states), QString("ОБЫЧНЫЙ"));
 
         kok::test::ComposedClock window("");
         window.show();
