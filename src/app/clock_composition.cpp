@@ -48,8 +48,10 @@ ClockComposition::ClockComposition(clock::ClockWindow& window,
                          emit events_.missed(slot, QTime(hour, minute).toString("HH:mm"),
                                              QString::fromStdString(message));
                      });
-    QObject::connect(bar, &signal::MessageBar::dismissed, &events_,
-                     [this, bar] { emit events_.dismissed(bar->event()); });
+    QObject::connect(bar, &signal::MessageBar::dismissed, &events_, [this, bar] {
+        // A bar that only says something (event -1) is no event.
+        if (bar->event() >= 0) emit events_.dismissed(bar->event());
+    });
 }
 
 ClockComposition::~ClockComposition() = default;

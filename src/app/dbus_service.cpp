@@ -80,7 +80,10 @@ bool DBusService::SwitchAlarm(int slot, bool on) {
         run({"--alarm", std::to_string(slot), on ? "on" : "off"});
         return false;
     }
-    return clock_.switchAlarm(slot, on) == commands::Outcome::Done;
+    const commands::Outcome outcome = clock_.switchAlarm(slot, on);
+    if (const char* why = commands::outcomeText(outcome))
+        sendErrorReply(QDBusError::Failed, platform::trQ("Messages", why));
+    return outcome == commands::Outcome::Done;
 }
 
 void DBusService::OpenSettings(const QString& section) {

@@ -20,7 +20,8 @@ enum class TimerButtonMode { StartStop, PauseResume };
 // What became of a command that can fail.
 enum class Outcome {
     Done,
-    NotStored,  // the Settings or Timer state file could not be written: nothing changed
+    NotStored,  // the Settings or Timer state file could not be written: the command did
+                // not take effect (a countdown's new length may already be stored)
     NotStarted, // a pause or resume asked of a stopped stopwatch
 };
 

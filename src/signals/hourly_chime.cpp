@@ -115,8 +115,7 @@ void HourlyChime::onTick(const platform::LocalTime& now, const std::function<voi
     if (kind_ <= kChimeNone) return;
     for (const ChimeStep& step : chimeSteps(kind_, moments, now.hour)) {
         const std::string why = run(step, repaintNow);
-        if (why.empty() || why == told_ || !soundRefused_) continue;
-        told_ = why;
+        if (why.empty() || !soundRefused_ || !told_.insert(why).second) continue;
         soundRefused_(why);
     }
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -62,7 +63,7 @@ class HourlyChime {
     int kind_ = kChimeNone;
     ChimeTrigger trigger_;
     std::function<void(const std::string&)> soundRefused_;
-    std::string told_; // the refusal said last
+    std::set<std::string> told_; // the refusals said so far
 };
 
 } // namespace kok::signal

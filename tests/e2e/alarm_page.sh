@@ -38,8 +38,7 @@ type_into e_min_alarm 0
 e2e_shot "$SHOTS/alarm_page_set.png"
 
 # OK opens six seconds after the start.
-lock_open() { [ $(($(e2e_now_us) - STARTED)) -gt 6500000 ]; }
-e2e_wait_for 10 lock_open
+e2e_wait_for 10 e2e_lock_open
 e2e_press_ok
 SETTINGS=$(tr -d '\r' <"$APP/kOkTD.KiF")
 for line in 0_Use=1 0_Hour=8 0_Minute=0; do

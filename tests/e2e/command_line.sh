@@ -47,8 +47,7 @@ e2e_shot "$SHOTS/command_line_settings.png"
 hand_over --alarm 3 on
 [ "$(e2e_ini_value "$KIF" kOk:TD:Alarms 3_Use)" = 1 ] || e2e_fail "alarm 3 is not on in the file"
 next_alarm | grep -Eq '^3 ([0-9]{2}\.[0-9]{2} )?09:30$' || e2e_fail "next alarm: $(next_alarm)"
-lock_open() { [ $(($(e2e_now_us) - STARTED)) -gt 6500000 ]; }
-e2e_wait_for 10 lock_open
+e2e_wait_for 10 e2e_lock_open
 e2e_press_ok
 [ "$(e2e_ini_value "$KIF" kOk:TD:Alarms 3_Use)" = 1 ] || e2e_fail "the dialog's OK switched alarm 3 off again"
 hand_over --alarm 3 off

@@ -31,8 +31,7 @@ sleep 0.3
 e2e_shot "$SHOTS/countdown_page_10s.png"
 
 # OK opens six seconds after the start.
-lock_open() { [ $(($(e2e_now_us) - STARTED)) -gt 6500000 ]; }
-e2e_wait_for 10 lock_open
+e2e_wait_for 10 e2e_lock_open
 e2e_press_ok
 timer_key() { e2e_ini_value "$KIF" kOk:TD:Timer "$1"; }
 [ "$(timer_key CountDown)" = 10 ] || e2e_fail "OK did not store 10 s: $(timer_key CountDown)"

@@ -20,8 +20,7 @@ WIN=$(e2e_wait_window "$CLOCK_PID") || e2e_fail "no clock window"
 
 # A first OK writes every key of every page, as they stand.
 e2e_open_dialog
-lock_open() { [ $(($(e2e_now_us) - STARTED)) -gt 6500000 ]; }
-e2e_wait_for 10 lock_open
+e2e_wait_for 10 e2e_lock_open
 e2e_press_ok
 flat "$KIF" >"$E2E_WORK/before"
 

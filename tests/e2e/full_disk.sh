@@ -41,8 +41,7 @@ e2e_wait_for 5 e2e_at "$WIN" 300 200 || e2e_fail "not at its place: $(e2e_geomet
 e2e_open_dialog
 e2e_dialog_click options_page.ui o_priority
 # OK opens six seconds after the start.
-lock_open() { [ $(($(e2e_now_us) - STARTED)) -gt 6500000 ]; }
-e2e_wait_for 10 lock_open
+e2e_wait_for 10 e2e_lock_open
 
 cat /dev/zero >"$APP/fill" 2>/dev/null && e2e_fail "the disk did not fill up"
 e2e_dialog_click settings_dialog.ui c_ok

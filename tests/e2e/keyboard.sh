@@ -7,15 +7,11 @@
 # through AT-SPI as a screen reader reads it: every control named, in words,
 # no two alike, no hidden alert heard (accessible_texts.py --check).
 source "$(dirname "$0")/lib.sh"
-command -v openbox >/dev/null || e2e_fail "openbox is not installed (scripts/install-deps.sh)"
 e2e_start_xvfb
 APP="$E2E_WORK/app"
 e2e_make_install "$APP"
 e2e_start_a11y_bus
-openbox --sm-disable >"$E2E_WORK/openbox.log" 2>&1 &
-E2E_PIDS+=($!)
-managed() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-e2e_wait_for 10 managed || e2e_fail "openbox did not start: $(cat "$E2E_WORK/openbox.log")"
+e2e_start_openbox
 
 e2e_start_clock "$APP"
 WIN=$(e2e_wait_window "$CLOCK_PID") || e2e_fail "no clock window"

@@ -45,7 +45,6 @@ e2e_start_xvfb
 start_at() { # the faked time of day, then the user's data folder
     e2e_start_clock_at "$1" "${AS_USER[@]}" env XDG_DATA_HOME="$2" "$ROOTFS/usr/bin/koktd"
 }
-lock_open() { [ $(($(e2e_now_us) - STARTED)) -gt 6500000 ]; }
 
 AS_USER=()
 if [ "$(id -u)" -eq 0 ]; then
@@ -54,7 +53,7 @@ if [ "$(id -u)" -eq 0 ]; then
     start_at 07:00:00 "$ROOT_DATA"
     e2e_open_dialog
     STARTED=$(e2e_now_us) # OK opens some seconds after the dialog shows
-    e2e_wait_for 10 lock_open
+    e2e_wait_for 10 e2e_lock_open
     e2e_dialog_click settings_dialog.ui c_ok
     e2e_wait_for 30 e2e_dialog_gone || e2e_fail "OK did not close root's dialog"
     [ -f "$ROOT_DATA/koktd/kOkTD.KiF" ] || e2e_fail "root's OK saved nothing in $ROOT_DATA/koktd"
@@ -81,7 +80,7 @@ BEFORE=$(listing)
 start_at 07:00:00 "$XDG_DATA_HOME"
 e2e_open_alarm_page
 # The dialog settles (its OK opens) before the fields are typed into.
-e2e_wait_for 10 lock_open
+e2e_wait_for 10 e2e_lock_open
 for field in "e_hrs_alarm 8" "e_min_alarm 0"; do
     read -r name value <<<"$field"
     e2e_dialog_click alarm_page.ui "$name"

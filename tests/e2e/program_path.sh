@@ -40,8 +40,7 @@ e2e_wait_for 10 ran run.sh || e2e_fail "the test button did not start run.sh: $(
 [ "$(cat "$E2E_WORK/ran_run.sh")" = "0:" ] || e2e_fail "run.sh got arguments: $(cat "$E2E_WORK/ran_run.sh")"
 ! ran My || e2e_fail "the test button started $E2E_WORK/My $(cat "$E2E_WORK/ran_My")"
 
-lock_open() { [ $(($(e2e_now_us) - STARTED)) -gt 6500000 ]; }
-e2e_wait_for 10 lock_open
+e2e_wait_for 10 e2e_lock_open
 e2e_press_ok
 # A value that starts and ends with a quote is written in one more pair of
 # quotes, which reading takes off again.

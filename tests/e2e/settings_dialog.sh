@@ -23,8 +23,7 @@ TITLE=$(xdotool getwindowname "$DLG")
 e2e_shot "$SHOTS/dialog_options.png"
 
 # OK opens six seconds after the start.
-lock_open() { [ $(($(e2e_now_us) - STARTED)) -gt 6500000 ]; }
-e2e_wait_for 10 lock_open
+e2e_wait_for 10 e2e_lock_open
 e2e_press_ok
 cp "$APP/kOkTD.KiF" "$E2E_WORK/before.KiF"
 
@@ -88,7 +87,7 @@ e2e_wait_for 5 message_shown || e2e_fail "no message about the read-only folder"
 e2e_shot "$SHOTS/dialog_read_only.png"
 xdotool key Return
 e2e_wait_for 5 test "$(windows)" -eq 2 || e2e_fail "the message did not go"
-e2e_wait_for 10 lock_open
+e2e_wait_for 10 e2e_lock_open
 e2e_dialog_click settings_dialog.ui c_ok
 sleep 0.5
 e2e_dialog_shown || e2e_fail "OK worked in the read-only state"
