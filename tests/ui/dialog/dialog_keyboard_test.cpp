@@ -35,6 +35,7 @@
 #include "support/form_part.h"
 #include "support/program_folder.h"
 #include "support/qt_test_main.h"
+#include "support/scoped_language.h"
 #include "support/scripted_answers.h"
 #include "ui/dialog/fake_clock_link.h"
 
@@ -530,14 +531,8 @@ class DialogKeyboardTest : public QObject {
     }
     void namesAreSpokenWordsUniqueOnAPage() {
         QFETCH(bool, english);
-        QCoreApplication& app = *QCoreApplication::instance();
-        const auto before = app.findChildren<QTranslator*>(Qt::FindDirectChildrenOnly);
-        kok::app::installTranslators(app, english ? kok::app::UiLanguage::English
-                                                  : kok::app::UiLanguage::Russian);
-        const auto uninstall = qScopeGuard([&] {
-            for (QTranslator* t : app.findChildren<QTranslator*>(Qt::FindDirectChildrenOnly))
-                if (!before.contains(t)) delete t; // which uninstalls it
-        });
+        const kok::test::ScopedLanguage language(english ? kok::app::UiLanguage::English
+                                                         : kok::app::UiLanguage::Russian);
         kok::test::ProgramFolder folder;
         FakeClockLink clock;
         SettingsDialog dialog(clock);

@@ -28,6 +28,7 @@
 #include "support/message_catcher.h"
 #include "support/program_folder.h"
 #include "support/qt_test_main.h"
+#include "support/scoped_language.h"
 #include "support/scripted_answers.h"
 
 using kok::dialog::SkinEditorPage;
@@ -350,14 +351,8 @@ class SkinEditorTest : public QObject {
     void newSkinTextsAndPictureMessagesFollowTheLanguage() {
         QFETCH(bool, english);
         QFETCH(QStringList, expected);
-        QCoreApplication& app = *QCoreApplication::instance();
-        const auto before = app.findChildren<QTranslator*>(Qt::FindDirectChildrenOnly);
-        kok::app::installTranslators(app, english ? kok::app::UiLanguage::English
-                                                  : kok::app::UiLanguage::Russian);
-        const auto uninstall = qScopeGuard([&] {
-            for (QTranslator* t : app.findChildren<QTranslator*>(Qt::FindDirectChildrenOnly))
-                if (!before.contains(t)) delete t; // which uninstalls it
-        });
+        const kok::test::ScopedLanguage language(english ? kok::app::UiLanguage::English
+                                                         : kok::app::UiLanguage::Russian);
 
         QTest::mouseClick(part<QPushButton>(*page_, "b_new"), Qt::LeftButton);
         const auto& info = page_->model().info;

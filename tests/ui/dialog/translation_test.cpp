@@ -22,6 +22,7 @@
 #include "support/form_part.h"
 #include "support/program_folder.h"
 #include "support/qt_test_main.h"
+#include "support/scoped_language.h"
 #include "support/scripted_answers.h"
 #include "ui/dialog/fake_clock_link.h"
 
@@ -157,14 +158,9 @@ class TranslationTest : public QObject {
     // Qt's own buttons and choosers speak Russian with the program's
     // Russian, and English with its English.
     void qtsOwnTextsFollowTheLanguage() {
-        QCoreApplication& app = *QCoreApplication::instance();
-        const auto translated = [&app](UiLanguage language, const char* context, const char* text) {
-            const auto before = app.findChildren<QTranslator*>(Qt::FindDirectChildrenOnly);
-            kok::app::installTranslators(app, language);
-            const QString result = QCoreApplication::translate(context, text);
-            for (QTranslator* t : app.findChildren<QTranslator*>(Qt::FindDirectChildrenOnly))
-                if (!before.contains(t)) delete t; // which uninstalls it
-            return result;
+        const auto translated = [](UiLanguage language, const char* context, const char* text) {
+            const kok::test::ScopedLanguage scoped(language);
+            return QCoreApplication::translate(context, text);
         };
         QCOMPARE(translated(UiLanguage::English, "QPlatformTheme", "Cancel"), QString("Cancel"));
         QCOMPARE(translated(UiLanguage::English, "kok::dialog::SettingsDialog",
